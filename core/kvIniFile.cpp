@@ -1,0 +1,541 @@
+#include "core/kvIniFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+namespace tv {
+
+namespace {
+
+// Lower-case mapping of ASCII and of the Windows-1252 letters.
+const std::array<unsigned char, 256>& FoldTable() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (int i = 0; i < 256; ++i)
+            t[i] = static_cast<unsigned char>(i);
+        for (int c = 'A'; c <= 'Z'; ++c)
+            t[c] = static_cast<unsigned char>(c + 32);
+        for (int c = 0xC0; c <= 0xDE; ++c)
+            if (c != 0xD7)
+                t[c] = static_cast<unsigned char>(c + 32);
+        t[0x8A] = 0x9A; // S caron
+        t[0x8C] = 0x9C; // OE
+        t[0x8E] = 0x9E; // Z caron
+        t[0x9F] = 0xFF; // Y diaeresis
+        return t;
+    }();
+    return table;
+}
+
+bool IsBlankOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The key of a stored line: the text before its first "="; empty when it has none.
+std::string_view KeyOf(const std::string& line) {
+    const auto eq = line.find('=');
+    return eq == std::string::npos ? std::string_view() : std::string_view(line).substr(0, eq);
+}
+
+std::string FoldView(std::string_view s) {
+    const auto& t = FoldTable();
+    std::string out(s);
+    for (auto& c : out)
+        c = static_cast<char>(t[static_cast<unsigned char>(c)]);
+    return out;
+}
+
+// Decimal, or hexadecimal after "$"; an optional sign and leading blanks as the classic conversion
+// allows. Hexadecimal fills all 32 bits ($FFFFFFFF is -1).
+bool ParseInteger(const std::string& s, std::int32_t& result) {
+    std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        negative = s[i] == '-';
+        ++i;
+    }
+    if (i >= s.size())
+        return false;
+    std::uint64_t value = 0;
+    if (s[i] == '$') {
+        ++i;
+        if (i >= s.size())
+            return false;
+        for (; i < s.size(); ++i) {
+            const char c = s[i];
+            int d;
+            if (c >= '0' && c <= '9')
+                d = c - '0';
+            else if (c >= 'a' && c <= 'f')
+                d = c - 'a' + 10;
+            else if (c >= 'A' && c <= 'F')
+                d = c - 'A' + 10;
+            else
+                return false;
+            value = value * 16 + static_cast<unsigned>(d);
+            if (value > 0xFFFFFFFFull)
+                return false;
+        }
+        auto v = static_cast<std::uint32_t>(value);
+        if (negative)
+            v = 0u - v;
+        result = static_cast<std::int32_t>(v);
+        return true;
+    }
+    for (; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + static_cast<unsigned>(c - '0');
+        if (value > 2147483648ull)
+            return false;
+    }
+    if (!negative && value > 2147483647ull)
+        return false;
+    result = negative ? static_cast<std::int32_t>(-static_cast<std::int64_t>(value))
+                      : static_cast<std::int32_t>(value);
+    return true;
+}
+
+} // namespace
+
+std::string FoldCase(const std::string& s) {
+    return FoldView(s);
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    const auto& t = FoldTable();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])])
+            return false;
+    return true;
+}
+
+// ---- TIniSection
+
+void TIniSection::BuildKeyIndex() const {
+    m_KeyIndex.clear();
+    m_KeyIndex.reserve(Lines.size());
+    for (int i = 0; i < static_cast<int>(Lines.size()); ++i)
+        m_KeyIndex.emplace(FoldView(KeyOf(Lines[static_cast<std::size_t>(i)])), i);
+    m_KeyIndexValid = true;
+}
+
+int TIniSection::IndexOfKey(const std::string& key) const {
+    if (!m_KeyIndexValid)
+        BuildKeyIndex();
+    const auto it = m_KeyIndex.find(FoldView(key));
+    return it == m_KeyIndex.end() ? -1 : it->second;
+}
+
+void TIniSection::AppendLine(std::string line) {
+    if (m_KeyIndexValid)
+        m_KeyIndex.emplace(FoldView(KeyOf(line)), static_cast<int>(Lines.size()));
+    Lines.push_back(std::move(line));
+}
+
+void TIniSection::DeleteLine(int index) {
+    Lines.erase(Lines.begin() + index);
+    ClearKeyIndex();
+}
+
+// ---- TSectionList
+
+void TSectionList::BuildNameIndex() const {
+    m_NameIndex.clear();
+    for (int i = 0; i < Count(); ++i)
+        m_NameIndex[FoldView(m_Items[static_cast<std::size_t>(i)].Name)].push_back(i);
+    m_NameIndexValid = true;
+}
+
+int TSectionList::IndexFrom(const std::string& name, int start) const {
+    if (m_Items.empty())
+        return -1;
+    if (!m_NameIndexValid)
+        BuildNameIndex();
+    const auto it = m_NameIndex.find(FoldView(name));
+    if (it == m_NameIndex.end())
+        return -1;
+    // Positions are ascending: the first one at or after start, else the first one (wrap-around).
+    const auto& positions = it->second;
+    const auto hit = std::lower_bound(positions.begin(), positions.end(), start);
+    return hit != positions.end() ? *hit : positions.front();
+}
+
+int TSectionList::IndexOf(const std::string& name) {
+    const int i = IndexFrom(name, LastIndex);
+    if (i >= 0)
+        LastIndex = i;
+    return i;
+}
+
+int TSectionList::Add(const std::string& name) {
+    const int i = Count();
+    m_Items.emplace_back();
+    m_Items.back().Name = name;
+    if (m_NameIndexValid)
+        m_NameIndex[FoldView(name)].push_back(i);
+    return i;
+}
+
+void TSectionList::Delete(int index) {
+    m_Items.erase(m_Items.begin() + index);
+    m_NameIndexValid = false;
+    m_NameIndex.clear();
+}
+
+void TSectionList::Clear() {
+    m_Items.clear();
+    m_NameIndex.clear();
+    m_NameIndexValid = false;
+    LastIndex = 0;
+}
+
+// ---- TkvIniFile
+
+TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly)
+    : TkvIniFile(fileName, readOnly, true, true, true, true, true) {}
+
+TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly, bool skipComments, bool requireEquals,
+                       bool trimAroundEquals, bool unquote, bool trimTrailing)
+    : m_ReadOnly(readOnly), m_SkipComments(skipComments), m_RequireEquals(requireEquals),
+      m_TrimAroundEquals(trimAroundEquals), m_Unquote(unquote), m_TrimTrailing(trimTrailing) {
+    SetFileName(fileName);
+}
+
+TkvIniFile::~TkvIniFile() {
+    try {
+        UpdateFile();
+    } catch (...) {
+        m_WriteFailed = true;
+    }
+    if (m_WriteFailed && m_ReportWriteFailure)
+        *m_ReportWriteFailure = true;
+    CloseHandle();
+}
+
+void TkvIniFile::CloseHandle() {
+    if (m_Handle >= 0)
+        iniio::Close(m_Handle);
+    m_Handle = -1;
+}
+
+void TkvIniFile::SetFileName(const std::string& name) {
+    UpdateFile();
+    CloseHandle();
+    m_Sections.Clear();
+    m_FileName = name;
+    if (!m_FileName.empty())
+        Load();
+    m_Modified = false;
+}
+
+void TkvIniFile::Load() {
+    m_CurrentSection = 0;
+    CloseHandle();
+    switch (iniio::PathKind(m_FileName)) {
+    case iniio::TPathKind::Missing:
+        return;
+    case iniio::TPathKind::Folder:
+        throw EInOutError("Cannot open file " + m_FileName);
+    case iniio::TPathKind::File:
+        break;
+    }
+    m_Handle = iniio::OpenExisting(m_FileName, m_ReadOnly);
+    if (m_Handle < 0)
+        throw EInOutError("Cannot open file " + m_FileName);
+    std::string bytes;
+    if (!iniio::ReadAll(m_Handle, bytes)) {
+        CloseHandle();
+        throw EInOutError("Cannot open file " + m_FileName);
+    }
+    ParseText(bytes);
+    if (m_ReadOnly)
+        CloseHandle();
+}
+
+void TkvIniFile::ParseText(const std::string& bytes) {
+    // A line ends at a carriage return; line feeds are dropped wherever they occur. This is what
+    // reading the file in 100-byte chunks up to each carriage return gives, done in one pass.
+    int current = m_Sections.Count() - 1;
+    std::string line;
+    std::size_t pos = 0;
+    const std::size_t size = bytes.size();
+    while (pos < size) {
+        std::size_t end = bytes.find('\r', pos);
+        const std::size_t next = end == std::string::npos ? size : end + 1;
+        if (end == std::string::npos)
+            end = size;
+        line.clear();
+        for (std::size_t i = pos; i < end; ++i)
+            if (bytes[i] != '\n')
+                line += bytes[i];
+        pos = next;
+
+        if (line.size() == 1 && line[0] == '\x1A')
+            line.clear();
+        if (m_SkipComments && !line.empty() && line[0] == ';')
+            line.clear();
+        if (line.empty())
+            continue;
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            current = m_Sections.Add(line.substr(1, line.size() - 2));
+            continue;
+        }
+        if (m_TrimAroundEquals) {
+            std::size_t eq = line.find('=');
+            if (eq != std::string::npos && eq > 0) {
+                std::size_t from = eq;
+                while (from > 0 && IsBlankOrTab(line[from - 1]))
+                    --from;
+                line.erase(from, eq - from);
+                eq = from;
+                std::size_t to = eq + 1;
+                while (to < line.size() && IsBlankOrTab(line[to]))
+                    ++to;
+                line.erase(eq + 1, to - eq - 1);
+            }
+        }
+        if (m_TrimTrailing) {
+            std::size_t len = line.size();
+            while (len > 0 && static_cast<unsigned char>(line[len - 1]) < 33)
+                --len;
+            line.resize(len);
+        }
+        if (m_Unquote) {
+            const std::size_t eq = line.find('=');
+            const std::size_t len = line.size();
+            // Needs a key, and a value of at least two characters starting and ending with one quote.
+            if (eq != std::string::npos && eq > 0 && len > eq + 2 && line[len - 1] == line[eq + 1] &&
+                (line[eq + 1] == '"' || line[eq + 1] == '\'')) {
+                line.erase(len - 1, 1);
+                line.erase(eq + 1, 1);
+            }
+        }
+        if (m_RequireEquals && line.find('=') == std::string::npos)
+            continue;
+        if (current >= 0)
+            m_Sections[current].AppendLine(line);
+    }
+    ResolveDuplicates();
+}
+
+void TkvIniFile::ResolveDuplicates() {
+    if (m_Sections.Count() < 2)
+        return;
+    std::vector<std::pair<std::string, int>> order;
+    order.reserve(static_cast<std::size_t>(m_Sections.Count()));
+    for (int i = 0; i < m_Sections.Count(); ++i)
+        order.emplace_back(FoldCase(m_Sections[i].Name), i);
+    // Stable, so that each group stays in file order.
+    std::stable_sort(order.begin(), order.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<bool> discard(static_cast<std::size_t>(m_Sections.Count()), false);
+    bool any = false;
+    for (std::size_t g = 0; g < order.size();) {
+        std::size_t end = g + 1;
+        while (end < order.size() && order[end].first == order[g].first)
+            ++end;
+        int survivor = order[g].second;
+        for (std::size_t k = g + 1; k < end; ++k) {
+            const int later = order[k].second;
+            bool keepEarlier = true;
+            if (m_OnDuplicateSection)
+                keepEarlier = m_OnDuplicateSection(m_Sections[survivor].Name, m_Sections[survivor].Lines,
+                                                   m_Sections[later].Lines);
+            if (keepEarlier) {
+                discard[static_cast<std::size_t>(later)] = true;
+            } else {
+                discard[static_cast<std::size_t>(survivor)] = true;
+                survivor = later;
+            }
+            any = true;
+        }
+        g = end;
+    }
+    if (!any)
+        return;
+    for (int i = m_Sections.Count() - 1; i >= 0; --i)
+        if (discard[static_cast<std::size_t>(i)])
+            m_Sections.Delete(i);
+    m_Modified = true;
+}
+
+TIniSection* TkvIniFile::FindSection(const std::string& section, const std::string& key, bool create,
+                                     int& keyIndex) {
+    keyIndex = -1;
+    int i = m_Sections.IndexFrom(section, m_CurrentSection);
+    if (i < 0) {
+        if (!create)
+            return nullptr;
+        i = m_Sections.Add(section);
+    }
+    m_CurrentSection = i;
+    TIniSection& s = m_Sections[i];
+    keyIndex = s.IndexOfKey(key);
+    return &s;
+}
+
+std::string TkvIniFile::ReadString(const std::string& section, const std::string& key,
+                                   const std::string& def) {
+    int k;
+    const TIniSection* s = FindSection(section, key, false, k);
+    if (!s || k < 0)
+        return def;
+    const std::string& line = s->Lines[static_cast<std::size_t>(k)];
+    const auto eq = line.find('=');
+    return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+}
+
+void TkvIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    if (key.empty()) {
+        if (section.empty() && value.empty())
+            UpdateFile();
+        else
+            EraseSection(section);
+        return;
+    }
+    std::string line;
+    line.reserve(key.size() + 1 + value.size());
+    line.append(key).append(1, '=').append(value);
+    int k;
+    TIniSection* s = FindSection(section, key, true, k);
+    if (k >= 0) {
+        std::string& stored = s->Lines[static_cast<std::size_t>(k)];
+        if (stored != line) {
+            stored = std::move(line); // same key ignoring case: the key index stays valid
+            m_Modified = true;
+        }
+    } else {
+        s->AppendLine(std::move(line));
+        m_Modified = true;
+    }
+}
+
+std::int32_t TkvIniFile::ReadInteger(const std::string& section, const std::string& key, std::int32_t def) {
+    std::string s = ReadString(section, key, std::string());
+    if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
+        s = "$" + s.substr(2, 255);
+    std::int32_t value;
+    return ParseInteger(s, value) ? value : def;
+}
+
+void TkvIniFile::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+bool TkvIniFile::ReadBool(const std::string& section, const std::string& key, bool def) {
+    return ReadInteger(section, key, def ? 1 : 0) != 0;
+}
+
+void TkvIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+void TkvIniFile::ReadSection(const std::string& section, std::vector<std::string>& target) {
+    const int i = m_Sections.IndexOf(section);
+    if (i < 0)
+        return;
+    for (const auto& line : m_Sections[i].Lines)
+        target.emplace_back(KeyOf(line));
+}
+
+void TkvIniFile::ReadSections(std::vector<std::string>& target) const {
+    target.clear();
+    for (int i = 0; i < m_Sections.Count(); ++i)
+        target.push_back(m_Sections[i].Name);
+}
+
+void TkvIniFile::ReadSectionValues(const std::string& section, std::vector<std::string>& target) {
+    const int i = m_Sections.IndexOf(section);
+    if (i < 0)
+        return;
+    for (const auto& line : m_Sections[i].Lines) {
+        const auto eq = line.find('=');
+        const std::string name = eq == std::string::npos ? line : line.substr(0, eq);
+        const std::string value = eq == std::string::npos ? std::string() : line.substr(eq + 1);
+        std::string entry = name + "=" + value;
+        auto hit = std::find_if(target.begin(), target.end(), [&](const std::string& t) {
+            const auto teq = t.find('=');
+            return SameText(teq == std::string::npos ? t : t.substr(0, teq), name);
+        });
+        if (hit != target.end())
+            *hit = std::move(entry);
+        else
+            target.push_back(std::move(entry));
+    }
+}
+
+void TkvIniFile::EraseSection(const std::string& section) {
+    const int i = m_Sections.IndexOf(section);
+    if (i < 0)
+        return;
+    m_Sections.Delete(i);
+    m_Sections.LastIndex = 0;
+    m_CurrentSection = 0;
+    m_Modified = true;
+}
+
+void TkvIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    int k;
+    TIniSection* s = FindSection(section, key, true, k);
+    if (k >= 0) {
+        s->DeleteLine(k);
+        m_Modified = true;
+    }
+}
+
+void TkvIniFile::GetStrings(std::vector<std::string>& target) const {
+    for (int i = 0; i < m_Sections.Count(); ++i) {
+        const TIniSection& s = m_Sections[i];
+        if (s.Lines.empty())
+            continue;
+        target.push_back("[" + s.Name + "]");
+        target.insert(target.end(), s.Lines.begin(), s.Lines.end());
+        target.emplace_back();
+    }
+}
+
+std::string TkvIniFile::ContentText() const {
+    std::size_t size = 0;
+    for (int i = 0; i < m_Sections.Count(); ++i) {
+        size += m_Sections[i].Name.size() + 6;
+        for (const auto& line : m_Sections[i].Lines)
+            size += line.size() + 2;
+    }
+    std::string out;
+    out.reserve(size);
+    for (int i = 0; i < m_Sections.Count(); ++i) {
+        const TIniSection& s = m_Sections[i];
+        if (s.Lines.empty())
+            continue;
+        out.append(1, '[').append(s.Name).append("]\r\n");
+        for (const auto& line : s.Lines)
+            out.append(line).append("\r\n");
+        out.append("\r\n");
+    }
+    return out;
+}
+
+bool TkvIniFile::UpdateFile() {
+    if (!m_Modified)
+        return true;
+    bool ok = true;
+    if (!m_FileName.empty() && !m_ReadOnly) {
+        if (m_Handle < 0) {
+            iniio::CreateParentFolders(m_FileName);
+            m_Handle = iniio::OpenForWrite(m_FileName);
+        }
+        ok = m_Handle >= 0 && iniio::WriteAll(m_Handle, ContentText());
+    }
+    m_Modified = false;
+    m_WriteFailed = !ok;
+    return ok;
+}
+
+} // namespace tv

@@ -1,0 +1,166 @@
+#pragma once
+// TkvIniFile: the program's own INI-format file store. The whole file is read into memory once,
+// reads and writes are served from memory, and the file is written back in one go by UpdateFile,
+// which destruction performs. Lines are ANSI byte strings; nothing is escaped.
+//
+// While a store that may write exists on an existing file, it keeps the file open and locked, so
+// two stores of this program never write one file at once (other programs may still read it).
+
+#include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace tv {
+
+// Input/output failure of a store: "Cannot open file <path>".
+class EInOutError final : public std::runtime_error {
+public:
+    explicit EInOutError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Case-insensitive comparison of names and keys (ASCII and the letters of Windows-1252).
+std::string FoldCase(const std::string& s);
+bool SameText(const std::string& a, const std::string& b);
+
+struct TIniSection {
+    std::string Name;
+    std::vector<std::string> Lines; // each normally key "=" value
+
+    // Index of the first line whose key equals key ignoring case, or -1.
+    int IndexOfKey(const std::string& key) const;
+    // Keep the key index in step with edits made through these.
+    void AppendLine(std::string line);
+    void DeleteLine(int index);
+    void ClearKeyIndex() {
+        m_KeyIndex.clear();
+        m_KeyIndexValid = false;
+    }
+
+private:
+    mutable std::unordered_map<std::string, int> m_KeyIndex; // folded key -> first line
+    mutable bool m_KeyIndexValid = false;
+    void BuildKeyIndex() const;
+};
+
+// The section names in file order, each owning its lines. IndexOf compares without regard to case
+// and searches circularly from LastIndex, which it moves to the hit.
+class TSectionList final {
+public:
+    int LastIndex = 0;
+
+    int Count() const { return static_cast<int>(m_Items.size()); }
+    bool Empty() const { return m_Items.empty(); }
+    TIniSection& operator[](int i) { return m_Items[static_cast<std::size_t>(i)]; }
+    const TIniSection& operator[](int i) const { return m_Items[static_cast<std::size_t>(i)]; }
+
+    int IndexOf(const std::string& name);
+    // Circular search from start (wrapping once) without moving LastIndex; -1 when absent.
+    int IndexFrom(const std::string& name, int start) const;
+    int Add(const std::string& name);
+    void Delete(int index);
+    void Clear();
+
+private:
+    std::vector<TIniSection> m_Items;
+    mutable std::unordered_map<std::string, std::vector<int>> m_NameIndex; // folded name -> positions
+    mutable bool m_NameIndexValid = false;
+    void BuildNameIndex() const;
+};
+
+class TkvIniFile final {
+public:
+    // Decides which of two same-named sections survives loading: true keeps the earlier one.
+    using TDuplicateSectionHandler =
+        std::function<bool(const std::string& name, const std::vector<std::string>& earlier,
+                           const std::vector<std::string>& later)>;
+
+    // The short form: every parse option on.
+    TkvIniFile(const std::string& fileName, bool readOnly);
+    TkvIniFile(const std::string& fileName, bool readOnly, bool skipComments, bool requireEquals,
+               bool trimAroundEquals, bool unquote, bool trimTrailing);
+    // Writes pending changes (UpdateFile) and releases the file; never throws.
+    ~TkvIniFile();
+    TkvIniFile(const TkvIniFile&) = delete;
+    TkvIniFile& operator=(const TkvIniFile&) = delete;
+
+    // Writes pending changes, releases the current file and loads name (nothing for an empty name).
+    void SetFileName(const std::string& name);
+
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& def);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t def);
+    void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
+    bool ReadBool(const std::string& section, const std::string& key, bool def);
+    void WriteBool(const std::string& section, const std::string& key, bool value);
+    void ReadSection(const std::string& section, std::vector<std::string>& target);
+    void ReadSections(std::vector<std::string>& target) const;
+    void ReadSectionValues(const std::string& section, std::vector<std::string>& target);
+    void EraseSection(const std::string& section);
+    void DeleteKey(const std::string& section, const std::string& key);
+    void GetStrings(std::vector<std::string>& target) const;
+    // Writes the in-memory content when it changed. Returns false when the file could not be
+    // opened or was not written completely; Modified is cleared either way.
+    bool UpdateFile();
+
+    const std::string& FileName() const { return m_FileName; }
+    bool Modified() const { return m_Modified; }
+    bool ReadOnly() const { return m_ReadOnly; }
+    int CurrentSection() const { return m_CurrentSection; }
+    bool HasHandle() const { return m_Handle >= 0; }
+    const TSectionList& Sections() const { return m_Sections; }
+    // True when the last UpdateFile (also the one of SetFileName) failed or wrote only part.
+    bool WriteFailed() const { return m_WriteFailed; }
+    void SetOnDuplicateSection(TDuplicateSectionHandler handler) {
+        m_OnDuplicateSection = std::move(handler);
+    }
+    // For stores that write on destruction: *flag is set when that write fails.
+    void ReportWriteFailureTo(bool* flag) { m_ReportWriteFailure = flag; }
+
+    // The whole content as UpdateFile writes it.
+    std::string ContentText() const;
+    // Parses a file's bytes with the store's line rules into the sections (for Load and tests).
+    void ParseText(const std::string& bytes);
+
+private:
+    std::string m_FileName;
+    std::intptr_t m_Handle = -1;
+    bool m_Modified = false;
+    TSectionList m_Sections;
+    int m_CurrentSection = 0;
+    bool m_ReadOnly = false;
+    TDuplicateSectionHandler m_OnDuplicateSection;
+    bool m_SkipComments = true;
+    bool m_RequireEquals = true;
+    bool m_TrimAroundEquals = true;
+    bool m_Unquote = true;
+    bool m_TrimTrailing = true;
+    bool m_WriteFailed = false;
+    bool* m_ReportWriteFailure = nullptr;
+
+    void Load();
+    void ResolveDuplicates();
+    void CloseHandle();
+    // Section of the name (created when create is set) and the key's line index.
+    TIniSection* FindSection(const std::string& section, const std::string& key, bool create, int& keyIndex);
+};
+
+// Platform layer of the store (kvIniFile_posix.cpp / kvIniFile_win.cpp). Handles are -1 when none.
+namespace iniio {
+// Opens an existing file to load it: readOnly for reading only, otherwise for reading and writing
+// with an exclusive lock. -1 when it cannot be opened or is locked by another store.
+std::intptr_t OpenExisting(const std::string& path, bool readOnly);
+// Opens (creating it) for writing with an exclusive lock; -1 on failure.
+std::intptr_t OpenForWrite(const std::string& path);
+bool ReadAll(std::intptr_t handle, std::string& out);
+// Replaces the file's content by data; false when not all of it was written.
+bool WriteAll(std::intptr_t handle, const std::string& data);
+void Close(std::intptr_t handle);
+enum class TPathKind { Missing, File, Folder };
+TPathKind PathKind(const std::string& path);
+void CreateParentFolders(const std::string& path);
+} // namespace iniio
+
+} // namespace tv
