@@ -1,0 +1,87 @@
+#pragma once
+// TwzDialogForm: the modal window behind TwzDialog's messages and input queries: an icon, a markup
+// message, an optional edit box and a row of flat buttons. Built and laid out by TwzDialog; tests
+// and screenshots may build and lay it out without showing it.
+
+#include "core/MsgDlg.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QLabel;
+class QLineEdit;
+
+namespace tv {
+
+class TDCLabel;
+class TjdFlatButton;
+
+enum class TSystemSound { None, Exclamation, Hand, Asterisk, Question };
+
+class TwzDialogForm final : public QDialog {
+    Q_OBJECT
+public:
+    // The layout figures are window sizes that include a dialog frame of this size on each side and
+    // a caption of this height; the client area is what is left of them.
+    static constexpr int kFrame = 3;
+    static constexpr int kCaption = 19;
+
+    explicit TwzDialogForm(QWidget* parent = nullptr);
+
+    // Places the message, icon, title and buttons. buttons is a set of mb* bits (TwzDialog's
+    // mbNoToAll/mbYesToAll included); captions holds the five titles by type.
+    void LayoutMessage(const QString& text, TMsgDlgType type, unsigned buttons, int helpContext,
+                       const QString& caption, const QStringList& captions, bool withEdit);
+
+    // The result code of the button that was pressed; 0 while none was.
+    int ResultCode() const { return m_resultCode; }
+    int HelpContext() const { return m_helpContext; }
+    // The sound the dialog type asks for (played by TwzDialog when the window is shown).
+    TSystemSound Sound() const { return m_sound; }
+
+    // Window size of the layout (client area plus the nominal frame and caption).
+    int WindowWidth() const { return width() + 2 * kFrame; }
+    int WindowHeight() const { return height() + 2 * kFrame + kCaption; }
+
+    TDCLabel* dlgText() const { return m_dlgText; }
+    QLineEdit* editText() const { return m_editText; }
+    QLabel* Icon(TMsgDlgType type) const;
+    // The button of one mb* bit; nullptr for bits without a button.
+    TjdFlatButton* Button(unsigned bit) const;
+
+signals:
+    void helpRequested(int context);
+
+private:
+    TjdFlatButton* addButton(const char* name, const QString& text, int result);
+    void buttonClicked(int result);
+
+    QWidget* m_panel = nullptr;
+    QWidget* m_strip = nullptr;
+    QLabel* m_expWarn = nullptr;
+    QLabel* m_expError = nullptr;
+    QLabel* m_expInfo = nullptr;
+    QLabel* m_expConf = nullptr;
+    TDCLabel* m_dlgText = nullptr;
+    QLineEdit* m_editText = nullptr;
+    TjdFlatButton* m_cmdAbort = nullptr;
+    TjdFlatButton* m_cmdOK = nullptr;
+    TjdFlatButton* m_cmdCancel = nullptr;
+    TjdFlatButton* m_cmdNo = nullptr;
+    TjdFlatButton* m_cmdRetry = nullptr;
+    TjdFlatButton* m_cmdYes = nullptr;
+    TjdFlatButton* m_cmdAll = nullptr;
+    TjdFlatButton* m_cmdHelp = nullptr;
+    TjdFlatButton* m_cmdIgnore = nullptr;
+    int m_resultCode = 0;
+    int m_helpContext = 0;
+    TSystemSound m_sound = TSystemSound::None;
+};
+
+// The 32x32 message icons, drawn at run time.
+QPixmap MessageIcon(TMsgDlgType type);
+
+// Plays (or, where the platform has no such sounds, beeps for) a system sound.
+void PlaySystemSound(TSystemSound sound);
+
+} // namespace tv
