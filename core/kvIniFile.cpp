@@ -418,11 +418,8 @@ void TkvIniFile::WriteString(const std::string& section, const std::string& key,
 }
 
 std::int32_t TkvIniFile::ReadInteger(const std::string& section, const std::string& key, std::int32_t def) {
-    std::string s = ReadString(section, key, std::string());
-    if (s.size() >= 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
-        s = "$" + s.substr(2, 255);
     std::int32_t value;
-    return ParseInteger(s, value) ? value : def;
+    return TryStrToInt(ReadString(section, key, std::string()), value) ? value : def;
 }
 
 void TkvIniFile::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {

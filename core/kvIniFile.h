@@ -24,6 +24,9 @@ public:
 // Case-insensitive comparison of names and keys (ASCII and the letters of Windows-1252).
 std::string FoldCase(const std::string& s);
 bool SameText(const std::string& a, const std::string& b);
+// The store's integer conversion: decimal, hexadecimal after "$" or "0x", optional sign; false when
+// text is no number.
+bool TryStrToInt(const std::string& text, std::int32_t& value);
 
 struct TIniSection {
     std::string Name;
