@@ -1,0 +1,223 @@
+#include "core/FileTypeRegistration.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <system_error>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace tv {
+
+namespace fs = std::filesystem;
+
+const char* const kProjectMimeType = "application/x-tamvelox-project";
+
+namespace {
+
+std::string XmlEscaped(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// One argument of an Exec line: quoted, with the characters the quoting reserves escaped, then
+// escaped once more as a desktop-entry string value; a literal % is doubled.
+std::string ExecArgument(const std::string& arg) {
+    std::string quoted = "\"";
+    for (char c : arg) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    quoted += '"';
+    std::string out;
+    for (char c : quoted) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '%')
+            out += "%%";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// A desktop-entry string value: no line breaks allowed.
+std::string EntryValue(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == '\\')
+            out += "\\\\";
+        else
+            out += c;
+    }
+    return out;
+}
+
+bool ReadWhole(const fs::path& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// Writes text to path unless the file already holds exactly that. The new content goes to a
+// temporary file first and replaces the old one in one step. *changed tells whether it wrote.
+bool WriteIfDifferent(const fs::path& path, const std::string& text, bool* changed, std::string* error) {
+    *changed = false;
+    std::string current;
+    if (ReadWhole(path, current) && current == text)
+        return true;
+    std::error_code ec;
+    fs::create_directories(path.parent_path(), ec);
+    if (ec) {
+        if (error)
+            *error = "Cannot create folder " + path.parent_path().u8string() + ": " + ec.message();
+        return false;
+    }
+    const fs::path temp = path.u8string() + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        out.flush();
+        if (!out) {
+            if (error)
+                *error = "Cannot write file " + temp.u8string();
+            fs::remove(temp, ec);
+            return false;
+        }
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        if (error)
+            *error = "Cannot write file " + path.u8string() + ": " + ec.message();
+        fs::remove(temp, ec);
+        return false;
+    }
+    *changed = true;
+    return true;
+}
+
+// Runs a desktop database tool when it is installed; its outcome does not matter to us (the
+// files are in place either way, the tool only refreshes caches).
+void RunQuietly(const char* tool, const std::string& arg) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string toolName = tool;
+    std::string argument = arg;
+    char* argv[] = {toolName.data(), argument.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, tool, &actions, nullptr, argv, environ) == 0) {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+} // namespace
+
+std::string XdgDataHome() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    if (data && *data && fs::path(data).is_absolute())
+        return data;
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return std::string(home) + "/.local/share";
+    return {};
+}
+
+std::string MimePackagePath(const std::string& dataHome) {
+    return dataHome + "/mime/packages/tamvelox.xml";
+}
+
+std::string DesktopEntryPath(const std::string& dataHome) {
+    return dataHome + "/applications/tamvelox.desktop";
+}
+
+std::string MimePackageXml(const TFileTypeInfo& info) {
+    std::ostringstream s;
+    s << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      << "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+      << "  <mime-type type=\"" << kProjectMimeType << "\">\n"
+      << "    <comment>" << XmlEscaped(info.TypeDescription) << "</comment>\n"
+      << "    <sub-class-of type=\"text/plain\"/>\n"
+      << "    <glob pattern=\"*" << XmlEscaped(info.Extension) << "\"/>\n"
+      << "  </mime-type>\n"
+      << "</mime-info>\n";
+    return s.str();
+}
+
+std::string DesktopEntryText(const TFileTypeInfo& info) {
+    std::ostringstream s;
+    s << "[Desktop Entry]\n"
+      << "Type=Application\n"
+      << "Name=" << EntryValue(info.FileDescription) << "\n"
+      << "Comment=" << EntryValue(info.TypeDescription) << "\n"
+      << "Exec=" << ExecArgument(info.ExecutablePath) << " %f\n"
+      << "MimeType=" << kProjectMimeType << ";\n"
+      << "Terminal=false\n"
+      << "Categories=Development;\n";
+    return s.str();
+}
+
+bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {
+    const std::string dataHome = XdgDataHome();
+    if (dataHome.empty()) {
+        if (error)
+            *error = "Neither XDG_DATA_HOME nor HOME is set";
+        return false;
+    }
+    if (info.ExecutablePath.empty()) {
+        if (error)
+            *error = "The program's path is unknown";
+        return false;
+    }
+    bool mimeChanged = false;
+    if (!WriteIfDifferent(fs::u8path(MimePackagePath(dataHome)), MimePackageXml(info), &mimeChanged, error))
+        return false;
+    if (mimeChanged)
+        RunQuietly("update-mime-database", dataHome + "/mime");
+    bool entryChanged = false;
+    if (!WriteIfDifferent(fs::u8path(DesktopEntryPath(dataHome)), DesktopEntryText(info), &entryChanged,
+                          error))
+        return false;
+    if (entryChanged)
+        RunQuietly("update-desktop-database", dataHome + "/applications");
+    return true;
+}
+
+} // namespace tv

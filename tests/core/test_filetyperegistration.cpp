@@ -1,0 +1,110 @@
+// The .tvx registration with the Linux desktop: what is written, where, and that an unchanged
+// registration is not written again.
+#ifndef _WIN32
+
+#include "core/FileTypeRegistration.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class FileTypeRegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_Root = fs::temp_directory_path() / ("tv_ftr_" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_Root);
+        const char* old = std::getenv("XDG_DATA_HOME");
+        m_OldDataHome = old ? old : "";
+        m_HadDataHome = old != nullptr;
+        setenv("XDG_DATA_HOME", (m_Root / "data").c_str(), 1);
+        m_Info.ExecutablePath = "/opt/my apps/tamvelox";
+    }
+    void TearDown() override {
+        if (m_HadDataHome)
+            setenv("XDG_DATA_HOME", m_OldDataHome.c_str(), 1);
+        else
+            unsetenv("XDG_DATA_HOME");
+        std::error_code ec;
+        fs::remove_all(m_Root, ec);
+    }
+
+    fs::path m_Root;
+    std::string m_OldDataHome;
+    bool m_HadDataHome = false;
+    tv::TFileTypeInfo m_Info;
+};
+
+TEST_F(FileTypeRegistrationTest, WritesMimeTypeAndDesktopEntryUnderTheDataHome) {
+    std::string error;
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, &error)) << error;
+
+    const fs::path xml = m_Root / "data/mime/packages/tamvelox.xml";
+    const fs::path entry = m_Root / "data/applications/tamvelox.desktop";
+    ASSERT_TRUE(fs::exists(xml));
+    ASSERT_TRUE(fs::exists(entry));
+
+    const std::string xmlText = ReadAll(xml);
+    EXPECT_NE(xmlText.find("type=\"application/x-tamvelox-project\""), std::string::npos);
+    EXPECT_NE(xmlText.find("<glob pattern=\"*.tvx\"/>"), std::string::npos);
+    EXPECT_NE(xmlText.find("<comment>Tamrin Installer Velox script</comment>"), std::string::npos);
+
+    const std::string entryText = ReadAll(entry);
+    EXPECT_EQ(entryText.rfind("[Desktop Entry]\n", 0), 0u);
+    EXPECT_NE(entryText.find("\nName=Tamrin Installer Velox\n"), std::string::npos);
+    // The program's path is quoted (it holds a blank) and followed by the file argument.
+    EXPECT_NE(entryText.find("\nExec=\"/opt/my apps/tamvelox\" %f\n"), std::string::npos);
+    EXPECT_NE(entryText.find("\nMimeType=application/x-tamvelox-project;\n"), std::string::npos);
+}
+
+TEST_F(FileTypeRegistrationTest, ExecLineEscapesReservedCharacters) {
+    m_Info.ExecutablePath = "/srv/100%/a$b\"c\\d/tamvelox";
+    const std::string text = tv::DesktopEntryText(m_Info);
+    // Inside the quotes $, " and \ take a backslash, which the entry's string escaping doubles;
+    // a literal percent sign is doubled.
+    EXPECT_NE(text.find("Exec=\"/srv/100%%/a\\\\$b\\\\\"c\\\\\\\\d/tamvelox\" %f\n"), std::string::npos)
+        << text;
+}
+
+TEST_F(FileTypeRegistrationTest, UnchangedRegistrationIsNotRewrittenButAChangedOneIs) {
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
+    const fs::path entry = m_Root / "data/applications/tamvelox.desktop";
+    const auto old = fs::last_write_time(entry) - std::chrono::hours(1);
+    fs::last_write_time(entry, old);
+
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
+    EXPECT_EQ(fs::last_write_time(entry), old);
+
+    m_Info.ExecutablePath = "/usr/bin/tamvelox";
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
+    EXPECT_NE(fs::last_write_time(entry), old);
+    EXPECT_NE(ReadAll(entry).find("Exec=\"/usr/bin/tamvelox\" %f"), std::string::npos);
+    EXPECT_FALSE(fs::exists(entry.string() + ".new"));
+}
+
+TEST_F(FileTypeRegistrationTest, FailsWhenTheDataHomeCannotBeWritten) {
+    // A regular file where the data home's mime folder should be.
+    fs::create_directories(m_Root / "data");
+    std::ofstream(m_Root / "data/mime") << "not a folder";
+    std::string error;
+    EXPECT_FALSE(tv::RegisterFileType(m_Info, &error));
+    EXPECT_FALSE(error.empty());
+}
+
+} // namespace
+
+#endif
