@@ -1,0 +1,631 @@
+#include "core/ProjectFile.h"
+
+#include "core/kvIniFile.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace tv {
+
+const char* const kInfoGenerator = "Tamrin Installer Velox v1.0";
+const char* const kInfoCopyright = "Copyright (c) 2000 Tamvelox developers";
+const char* const kInfoHomepage = "https://tamvelox.example.org";
+const char* const kInfoTznNeeded = "Tamrin Installer v1.6";
+const char* const kInfoTznCopyright = "The Tamrin Installer author";
+const char* const kInfoTznHomepage = "https://tamrin-installer.example.org";
+const char* const kTitleBitmapName = "tzns256.bmp";
+
+namespace {
+
+const char* const kDefaultTitleFont = "Times New Roman, 20, $000000, B";
+const char* const kDefaultDialogFont = "Tahoma, 8";
+
+const char* const kDialogWords[] = {"DLG_README", "DLG_WELCOME", "DLG_LICENSE",
+                                    "DLG_DIR",    "DLG_GROUP",   "DLG_START"};
+
+// A run list with its section and row key.
+struct TRunSection {
+    const char* Section;
+    const char* Key;
+    TRowList TProject::*List;
+};
+const TRunSection kRunSections[] = {
+    {"Run.Before", "RunBefore", &TProject::lvRunBefore},
+    {"Run.After", "RunAfter", &TProject::lvRunAfter},
+    {"Run.BeforeUn", "RunBeforeUn", &TProject::lvRunBeforeUn},
+    {"Run.AfterUn", "RunAfterUn", &TProject::lvRunAfterUn},
+};
+
+// A contents table with its list section, count key, row key and the prefix of its record sections.
+struct TContentsSection {
+    const char* Section;
+    const char* CountKey;
+    const char* RowKey;
+    const char* RecordPrefix;
+    TRecordTable<TContentsRecord> TProject::*Table;
+};
+const TContentsSection kContentsSections[] = {
+    {"Registry.Add", "Registries", "RegAdd", "Registry.Add.", &TProject::tbRegAdd},
+    {"Registry.Del", "Registries", "RegDel", "Registry.Del.", &TProject::tbRegDel},
+    {"INIChanges", "Changes", "Changes", "INIChanges.", &TProject::tbINI},
+};
+
+std::string Row(int n) {
+    return ZeroPad(n, 3);
+}
+
+// Row counts of a loaded file: row numbers beyond the format's range would only read earlier rows
+// again (the numbers are cut to their width), so they are not read.
+int RowCount(std::int32_t count, int limit) {
+    return std::clamp<std::int32_t>(count, 0, limit);
+}
+
+// Contents as stored lines: an element holding line breaks is several lines; a final break adds no
+// empty line.
+std::vector<std::string> ContentsLines(const std::vector<std::string>& contents) {
+    std::vector<std::string> lines;
+    lines.reserve(contents.size());
+    for (const auto& text : contents) {
+        if (text.find_first_of("\r\n") == std::string::npos) {
+            lines.push_back(text);
+            continue;
+        }
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t end = text.find_first_of("\r\n", pos);
+            if (end == std::string::npos) {
+                lines.push_back(text.substr(pos));
+                break;
+            }
+            lines.push_back(text.substr(pos, end - pos));
+            pos = end + 1;
+            if (text[end] == '\r' && pos < text.size() && text[pos] == '\n')
+                ++pos;
+        }
+    }
+    return lines;
+}
+
+std::string JoinRow(std::initializer_list<const std::string*> fields) {
+    std::string row;
+    bool first = true;
+    for (const auto* f : fields) {
+        if (!first)
+            row += '|';
+        row += *f;
+        first = false;
+    }
+    return row;
+}
+
+// ---- Load helpers
+
+void ReadFolderPair(const std::string& text, std::string& variable, std::string& subPath) {
+    std::string name;
+    const auto close = text.size() > 1 && text[0] == '%' ? text.find('%', 1) : std::string::npos;
+    if (close != std::string::npos) {
+        // "%Variable%rest": the rest is kept exactly as written.
+        name = text.substr(1, close - 1);
+        subPath = text.substr(close + 1);
+    } else {
+        const auto slash = text.find('\\');
+        const std::string head = text.substr(0, slash);
+        name = head.size() >= 2 ? head.substr(1, head.size() - 2) : std::string();
+        subPath = slash == std::string::npos ? std::string() : "\\" + text.substr(slash + 1);
+    }
+    variable = kFolderVariables.front();
+    for (const auto& v : kFolderVariables)
+        if (SameText(v, name)) {
+            variable = v;
+            break;
+        }
+}
+
+TColor ReadColor(TkvIniFile& ini, const char* section, const char* key, TColor def) {
+    // A missing key gives the default, a present value that is no number gives black.
+    return TextToColor(ini.ReadString(section, key, ColorToText(def)), 0);
+}
+
+std::string Lower(std::string s) {
+    for (auto& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    return s;
+}
+
+int ReadPosition(TkvIniFile& ini, const char* key) {
+    const std::int32_t v = ini.ReadInteger("Dialog", key, 2);
+    return v >= 0 && v <= 2 ? v : 2; // out of range: the default position
+}
+
+void ReadProjectFile(TProject& p, TkvIniFile& ini) {
+    // [Start]
+    p.MiscDeployment = ini.ReadString("Start", "Misc.Deployment", "c:\\deploy");
+    p.AppName = ini.ReadString("Start", "App.Name", "My Application v1.0");
+    ReadFolderPair(ini.ReadString("Start", "App.Install", "%ProgramFile%\\My Application Folder"),
+                   p.AppInstFolder, p.AppInstFolderName);
+    ReadFolderPair(ini.ReadString("Start", "App.Group", "%ProgramsMenu%\\My Application"), p.AppGroupFolder,
+                   p.AppGroupFolderName);
+    p.AppReadme = ini.ReadString("Start", "App.Readme", "Readme.txt");
+    p.AppReadmeBG = ReadColor(ini, "Start", "App.ReadmeBG", 0x00FFFFFF);
+    p.AppLicense = ini.ReadString("Start", "App.License", "License.txt");
+    p.AppLicenseBG = ReadColor(ini, "Start", "App.LicenseBG", 0x00FFFFFF);
+    const std::string os = Lower(ini.ReadString("Start", "Target.OS", "9x,nt"));
+    p.Target9x = os.find("9x") != std::string::npos;
+    p.TargetNT = os.find("nt") != std::string::npos;
+    p.Target2k = os.find("2k") != std::string::npos;
+    p.TargetOSMinVersion = ini.ReadString("Start", "Target.OSMinVersion", "");
+    p.TargetExtraDiskSpace = ini.ReadInteger("Start", "Target.ExtraDiskSpace", 0);
+    p.MiscUninstaller = ini.ReadBool("Start", "Misc.Uninstaller", true);
+    p.MiscReboot = ini.ReadBool("Start", "Misc.Reboot", false);
+    p.MiscPassword = ini.ReadString("Start", "Misc.Password", "");
+    p.TargetCheckWindow = ini.ReadString("Start", "Target.CheckWindow", "");
+    p.TargetCheckMutex = ini.ReadString("Start", "Target.CheckMutex", "");
+    p.TargetRemoveOldReferences = ini.ReadBool("Start", "Target.RemoveOldReferences", true);
+    p.MiscLanguageAuto = ini.ReadBool("Start", "Misc.LanguageAuto", true);
+
+    // [Main_Window]
+    p.MainShow = ini.ReadBool("Main_Window", "Show", false);
+    p.MainTitle = ini.ReadBool("Main_Window", "Title", true);
+    p.MainTitleFont = ini.ReadString("Main_Window", "Title.Font", kDefaultTitleFont);
+    p.MainTitleShadow = ini.ReadBool("Main_Window", "Title.Shadow", true);
+    p.MainTitleShadowColor = ReadColor(ini, "Main_Window", "Title.ShadowColor", 0x00808080);
+    p.MainGradientTop = ReadColor(ini, "Main_Window", "BG.GradientTop", 0x00FF0000);
+    p.MainGradientBot = ReadColor(ini, "Main_Window", "BG.GradientBot", 0x00000000);
+    p.MainBGBitmap = ini.ReadString("Main_Window", "BG.Bitmap", "bricks.bmp");
+    p.MainBGAppTitle = ini.ReadBool("Main_Window", "BG.AppTitle", true);
+
+    // [Dialog]
+    p.DialogFont = ini.ReadString("Dialog", "Font", kDefaultDialogFont);
+    p.DialogTitle = ini.ReadBool("Dialog", "Title", true);
+    p.DialogTitleFont = ini.ReadString("Dialog", "Title.Font", kDefaultTitleFont);
+    p.DialogTitleFontShadow = ini.ReadBool("Dialog", "Title.FontShadow", true);
+    p.DialogTitleFontShadowColor = ReadColor(ini, "Dialog", "Title.FontShadowColor", 0x00808080);
+    p.DialogTitleBMP = ini.ReadString("Dialog", "Title.BMP", "");
+    const std::string dialogs =
+        ini.ReadString("Dialog", "Dialogs", "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START");
+    bool* const dialogFlags[] = {&p.DlgReadme, &p.DlgWelcome, &p.DlgLicense,
+                                 &p.DlgDir,    &p.DlgGroup,   &p.DlgStart};
+    for (int i = 0; i < 6; ++i)
+        *dialogFlags[i] = dialogs.find(kDialogWords[i]) != std::string::npos;
+    p.DialogFinal = ini.ReadBool("Dialog", "DialogFinal", p.DialogFinal);
+    p.DialogPosX = ReadPosition(ini, "DialogPosX");
+    p.DialogPosY = ReadPosition(ini, "DialogPosY");
+
+    // Static bitmaps: path, three placement fields, transparent colour.
+    p.lvStaticBMP.clear();
+    const int bitmaps = RowCount(ini.ReadInteger("Main_Window", "Bitmap", 0), kMaxStaticBitmaps);
+    for (int i = 1; i <= bitmaps; ++i) {
+        std::string text = ini.ReadString("Main_Window", "Bitmap." + ZeroPad(i, 2), "");
+        TListRow row;
+        if (!text.empty()) {
+            row.Caption = SplitFirst(text, ",");
+            std::string coord = SplitFirst(text, ",");
+            coord += "," + SplitFirst(text, ",");
+            coord += "," + SplitFirst(text, ",");
+            row.SubItems = {coord, text};
+        } else {
+            row.SubItems = {"", ""};
+        }
+        p.lvStaticBMP.push_back(std::move(row));
+    }
+
+    // Files
+    p.tbFiles.Clear();
+    const int files = RowCount(ini.ReadInteger("Files", "Files", -1), kMaxTableRows);
+    for (int i = 0; i < files; ++i) {
+        std::string text = ini.ReadString("Files", "File" + Row(i), "");
+        if (text.empty())
+            continue;
+        TFileRecord r;
+        r.FileName = SplitFirst(text, "|");
+        r.FilePath = SplitFirst(text, "|");
+        r.SetFlagsFromText(text);
+        p.tbFiles.Append(std::move(r));
+    }
+    p.tbFiles.Current = p.tbFiles.Empty() ? -1 : 0;
+
+    // Shortcuts
+    p.tbShortcuts.Clear();
+    const int shortcuts = RowCount(ini.ReadInteger("Shortcuts", "Shortcuts", -1), kMaxTableRows);
+    for (int i = 0; i < shortcuts; ++i) {
+        std::string text = ini.ReadString("Shortcuts", "Shortcut" + Row(i), "");
+        if (text.empty())
+            continue;
+        TShortcutRecord r;
+        r.ProgramGroup = SplitFirst(text, "|");
+        r.Shortcuts = SplitFirst(text, "|");
+        r.Target = SplitFirst(text, "|");
+        r.Arguments = SplitFirst(text, "|");
+        r.WorkDirectory = text;
+        p.tbShortcuts.Append(std::move(r));
+    }
+    p.tbShortcuts.Current = p.tbShortcuts.Empty() ? -1 : 0;
+
+    // Registry and INI changes: the keys first, then each record's own section.
+    for (const auto& cs : kContentsSections) {
+        auto& table = p.*cs.Table;
+        table.Clear();
+        const int count = RowCount(ini.ReadInteger(cs.Section, cs.CountKey, 0), kMaxTableRows);
+        for (int i = 0; i < count; ++i) {
+            TContentsRecord r;
+            r.Key = ini.ReadString(cs.Section, cs.RowKey + Row(i), "");
+            table.Records.push_back(std::move(r));
+        }
+        for (auto& r : table.Records) {
+            const std::string section = cs.RecordPrefix + r.Key;
+            const int items = RowCount(ini.ReadInteger(section, "Items", 0), kMaxTableRows);
+            r.Contents.reserve(static_cast<std::size_t>(items));
+            for (int i = 0; i < items; ++i)
+                r.Contents.push_back(ini.ReadString(section, "Item" + Row(i), ""));
+        }
+        table.Current = table.Empty() ? -1 : 0;
+    }
+
+    // Run lists: every row number gives a row, also an empty one.
+    for (const auto& rs : kRunSections) {
+        auto& list = p.*rs.List;
+        list.clear();
+        const int count = RowCount(ini.ReadInteger(rs.Section, rs.Key, -1), kMaxTableRows);
+        for (int i = 0; i < count; ++i) {
+            std::string text = ini.ReadString(rs.Section, rs.Key + Row(i), "");
+            TListRow row;
+            row.Caption = SplitFirst(text, "|");
+            for (int c = 0; c < 3; ++c)
+                row.SubItems.push_back(SplitFirst(text, "|"));
+            row.SubItems.push_back(text);
+            list.push_back(std::move(row));
+        }
+    }
+}
+
+// ---- Save helpers
+
+void WriteProjectFile(const TProject& p, TkvIniFile& ini) {
+    ini.WriteString("Info", "Generator", kInfoGenerator);
+    ini.WriteString("Info", "Copyright", kInfoCopyright);
+    ini.WriteString("Info", "Homepage", kInfoHomepage);
+    ini.WriteString("Info", "TZN Needed", kInfoTznNeeded);
+    ini.WriteString("Info", "TZN Copyright", kInfoTznCopyright);
+    ini.WriteString("Info", "TZN Homepage", kInfoTznHomepage);
+
+    ini.WriteString("Start", "Misc.Deployment", p.MiscDeployment);
+    ini.WriteString("Start", "App.Name", p.AppName);
+    ini.WriteString("Start", "App.Install", p.AppInstallText());
+    ini.WriteString("Start", "App.Group", p.AppGroupText());
+    ini.WriteString("Start", "App.Readme", p.AppReadme);
+    ini.WriteString("Start", "App.ReadmeBG", ColorToText(p.AppReadmeBG));
+    ini.WriteString("Start", "App.License", p.AppLicense);
+    ini.WriteString("Start", "App.LicenseBG", ColorToText(p.AppLicenseBG));
+    ini.WriteString("Start", "Target.OS", p.TargetOSText());
+    ini.WriteString("Start", "Target.OSMinVersion", p.TargetOSMinVersion);
+    ini.WriteInteger("Start", "Target.ExtraDiskSpace", p.TargetExtraDiskSpace);
+    ini.WriteBool("Start", "Misc.Uninstaller", p.MiscUninstaller);
+    ini.WriteBool("Start", "Misc.Reboot", p.MiscReboot);
+    ini.WriteString("Start", "Misc.Password", p.MiscPassword);
+    ini.WriteString("Start", "Target.CheckWindow", p.TargetCheckWindow);
+    ini.WriteString("Start", "Target.CheckMutex", p.TargetCheckMutex);
+    ini.WriteBool("Start", "Target.RemoveOldReferences", p.TargetRemoveOldReferences);
+    ini.WriteBool("Start", "Misc.LanguageAuto", p.MiscLanguageAuto);
+
+    ini.WriteBool("Main_Window", "Show", p.MainShow);
+    ini.WriteBool("Main_Window", "Title", p.MainTitle);
+    ini.WriteString("Main_Window", "Title.Font", p.MainTitleFont);
+    ini.WriteBool("Main_Window", "Title.Shadow", p.MainTitleShadow);
+    ini.WriteString("Main_Window", "Title.ShadowColor", ColorToText(p.MainTitleShadowColor));
+    ini.WriteString("Main_Window", "BG.GradientTop", ColorToText(p.MainGradientTop));
+    ini.WriteString("Main_Window", "BG.GradientBot", ColorToText(p.MainGradientBot));
+    ini.WriteString("Main_Window", "BG.Bitmap", p.MainBGBitmap);
+    ini.WriteBool("Main_Window", "BG.AppTitle", p.MainBGAppTitle);
+    ini.WriteInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.lvStaticBMP.size()));
+    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i) {
+        const TListRow& row = p.lvStaticBMP[i];
+        ini.WriteString("Main_Window", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
+                        row.Caption + "," + row.Column(1) + "," + row.Column(2));
+    }
+
+    ini.WriteString("Dialog", "Font", p.DialogFont);
+    ini.WriteBool("Dialog", "Title", p.DialogTitle);
+    ini.WriteString("Dialog", "Title.Font", p.DialogTitleFont);
+    ini.WriteBool("Dialog", "Title.FontShadow", p.DialogTitleFontShadow);
+    ini.WriteString("Dialog", "Title.FontShadowColor", ColorToText(p.DialogTitleFontShadowColor));
+    ini.WriteString("Dialog", "Title.BMP", p.DialogTitleBMP);
+    ini.WriteString("Dialog", "Dialogs", p.DialogsText());
+    ini.WriteBool("Dialog", "DialogFinal", p.DialogFinal);
+    ini.WriteInteger("Dialog", "DialogPosX", p.DialogPosX);
+    ini.WriteInteger("Dialog", "DialogPosY", p.DialogPosY);
+
+    ini.WriteInteger("Files", "Files", p.tbFiles.Count());
+    for (int i = 0; i < p.tbFiles.Count(); ++i) {
+        const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
+        const std::string flags = r.FlagsText();
+        ini.WriteString("Files", "File" + Row(i), JoinRow({&r.FileName, &r.FilePath, &flags}));
+    }
+
+    ini.WriteInteger("Shortcuts", "Shortcuts", p.tbShortcuts.Count());
+    for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
+        const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
+        ini.WriteString("Shortcuts", "Shortcut" + Row(i),
+                        JoinRow({&r.ProgramGroup, &r.Shortcuts, &r.Target, &r.Arguments, &r.WorkDirectory}));
+    }
+
+    for (const auto& cs : kContentsSections) {
+        const auto& table = p.*cs.Table;
+        ini.WriteInteger(cs.Section, cs.CountKey, table.Count());
+        for (int i = 0; i < table.Count(); ++i)
+            ini.WriteString(cs.Section, cs.RowKey + Row(i), table.Records[static_cast<std::size_t>(i)].Key);
+        for (const auto& r : table.Records) {
+            const std::string section = cs.RecordPrefix + r.Key;
+            const auto lines = ContentsLines(r.Contents);
+            ini.WriteInteger(section, "Items", static_cast<std::int32_t>(lines.size()));
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                ini.WriteString(section, "Item" + Row(static_cast<int>(i)), lines[i]);
+        }
+    }
+
+    for (const auto& rs : kRunSections) {
+        const auto& list = p.*rs.List;
+        ini.WriteInteger(rs.Section, rs.Key, static_cast<std::int32_t>(list.size()));
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            const TListRow& row = list[i];
+            ini.WriteString(
+                rs.Section, rs.Key + Row(static_cast<int>(i)),
+                JoinRow({&row.Caption, &row.Column(1), &row.Column(2), &row.Column(3), &row.Column(4)}));
+        }
+    }
+}
+
+// ---- Limits
+
+class TLimitCheck {
+public:
+    std::vector<std::string> Problems;
+
+    void Count(const std::string& what, std::size_t n, std::size_t limit) {
+        if (n > limit)
+            Problems.push_back(what + " has " + std::to_string(n) + " rows; at most " +
+                               std::to_string(limit) + " can be stored");
+    }
+    void NoLineBreak(const std::string& what, const std::string& value) {
+        if (value.find_first_of("\r\n") != std::string::npos)
+            Problems.push_back(what + " contains a line break: \"" + Shown(value) + "\"");
+    }
+    void NoChar(const std::string& what, const std::string& value, char c) {
+        NoLineBreak(what, value);
+        if (value.find(c) != std::string::npos)
+            Problems.push_back(what + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
+    }
+
+private:
+    // Line breaks shown as the escapes a reader recognises.
+    static std::string Shown(const std::string& value) {
+        std::string s;
+        for (char c : value) {
+            if (c == '\r')
+                s += "\\r";
+            else if (c == '\n')
+                s += "\\n";
+            else
+                s += c;
+        }
+        return s;
+    }
+};
+
+std::string Nth(const char* what, std::size_t i) {
+    return std::string(what) + " " + std::to_string(i + 1);
+}
+
+} // namespace
+
+std::vector<std::string> CheckProjectLimits(const TProject& p) {
+    TLimitCheck c;
+    const std::pair<const char*, const std::string*> settings[] = {
+        {"Misc.Deployment", &p.MiscDeployment},
+        {"App.Name", &p.AppName},
+        {"App.Install", &p.AppInstFolderName},
+        {"App.Group", &p.AppGroupFolderName},
+        {"App.Readme", &p.AppReadme},
+        {"App.License", &p.AppLicense},
+        {"Target.OSMinVersion", &p.TargetOSMinVersion},
+        {"Misc.Password", &p.MiscPassword},
+        {"Target.CheckWindow", &p.TargetCheckWindow},
+        {"Target.CheckMutex", &p.TargetCheckMutex},
+        {"Main_Window/Title.Font", &p.MainTitleFont},
+        {"Main_Window/BG.Bitmap", &p.MainBGBitmap},
+        {"Dialog/Font", &p.DialogFont},
+        {"Dialog/Title.Font", &p.DialogTitleFont},
+        {"Dialog/Title.BMP", &p.DialogTitleBMP},
+    };
+    for (const auto& [name, value] : settings)
+        c.NoLineBreak(name, *value);
+
+    c.Count("The static bitmap list", p.lvStaticBMP.size(), kMaxStaticBitmaps);
+    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i) {
+        const TListRow& row = p.lvStaticBMP[i];
+        c.NoChar("The path of static bitmap " + std::to_string(i + 1), row.Caption, ',');
+        c.NoLineBreak("The placement of static bitmap " + std::to_string(i + 1), row.Column(1));
+        c.NoLineBreak("The transparent colour of static bitmap " + std::to_string(i + 1), row.Column(2));
+    }
+
+    c.Count("The file list", p.tbFiles.Records.size(), kMaxTableRows);
+    for (std::size_t i = 0; i < p.tbFiles.Records.size(); ++i) {
+        const auto& r = p.tbFiles.Records[i];
+        c.NoChar("The source of " + Nth("file", i), r.FileName, '|');
+        c.NoChar("The target folder of " + Nth("file", i), r.FilePath, '|');
+    }
+
+    c.Count("The shortcut list", p.tbShortcuts.Records.size(), kMaxTableRows);
+    for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
+        const auto& r = p.tbShortcuts.Records[i];
+        const std::string n = " of " + Nth("shortcut", i);
+        c.NoChar("The program group" + n, r.ProgramGroup, '|');
+        c.NoChar("The name" + n, r.Shortcuts, '|');
+        c.NoChar("The target" + n, r.Target, '|');
+        c.NoChar("The arguments" + n, r.Arguments, '|');
+        c.NoChar("The work directory" + n, r.WorkDirectory, '|');
+    }
+
+    const std::pair<const char*, const TRecordTable<TContentsRecord>*> tables[] = {
+        {"registry addition", &p.tbRegAdd}, {"registry deletion", &p.tbRegDel}, {"INI change", &p.tbINI}};
+    for (const auto& [name, table] : tables) {
+        c.Count(std::string("The ") + name + " list", table->Records.size(), kMaxTableRows);
+        for (std::size_t i = 0; i < table->Records.size(); ++i) {
+            const auto& r = table->Records[i];
+            c.NoLineBreak(std::string("The key of ") + Nth(name, i), r.Key);
+            c.Count(std::string("The contents of ") + name + " \"" + r.Key + "\"",
+                    ContentsLines(r.Contents).size(), kMaxTableRows);
+        }
+    }
+
+    const std::pair<const char*, const TRowList*> runLists[] = {{"run-before-install", &p.lvRunBefore},
+                                                                {"run-after-install", &p.lvRunAfter},
+                                                                {"run-before-uninstall", &p.lvRunBeforeUn},
+                                                                {"run-after-uninstall", &p.lvRunAfterUn}};
+    const char* const columns[] = {"application", "argument", "working directory", "message", "flag"};
+    for (const auto& [name, list] : runLists) {
+        c.Count(std::string("The ") + name + " list", list->size(), kMaxTableRows);
+        for (std::size_t i = 0; i < list->size(); ++i)
+            for (int col = 0; col < 5; ++col)
+                c.NoChar(std::string("The ") + columns[col] + " of " + name + " entry " +
+                             std::to_string(i + 1),
+                         (*list)[i].Column(col), '|');
+    }
+    return c.Problems;
+}
+
+std::string BackupFileName(const std::string& path) {
+    const auto nameStart = path.find_last_of("/\\");
+    const auto dot = path.rfind('.');
+    if (dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart))
+        return path.substr(0, dot) + ".BAK";
+    return path + ".BAK";
+}
+
+bool BackupProjectFile(const std::string& path, std::string* error) {
+    std::error_code ec;
+    const fs::path file(path);
+    const auto status = fs::symlink_status(file, ec);
+    if (ec || !fs::exists(status))
+        return true;
+    const fs::path backup(BackupFileName(path));
+    auto fail = [&](const std::string& why) {
+        if (error)
+            *error = "Cannot make the backup " + backup.string() + " of " + path + ": " + why;
+        return false;
+    };
+    if (fs::equivalent(file, backup, ec))
+        return true; // the file is its own backup name: it is simply rewritten in place
+    if (!fs::is_regular_file(fs::status(file, ec)))
+        return fail("it is not a regular file");
+    const auto mtime = fs::last_write_time(file, ec);
+    if (ec)
+        return fail(ec.message());
+    if (!fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec) || ec)
+        return fail(ec ? ec.message() : std::string("copy failed"));
+    fs::last_write_time(backup, mtime, ec);
+    if (ec)
+        return fail(ec.message());
+    fs::permissions(backup, fs::status(file, ec).permissions(), fs::perm_options::replace, ec);
+    // Clear a read-only mark, then delete; if that fails the new content is written over the file.
+    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
+    fs::remove(file, ec);
+    return true;
+}
+
+void SaveProject(TProject& project, const std::string& path) {
+    const auto problems = CheckProjectLimits(project);
+    if (!problems.empty()) {
+        std::string message = "Cannot save " + path + ": " + problems.front();
+        if (problems.size() > 1)
+            message += " (and " + std::to_string(problems.size() - 1) + " more problems)";
+        throw EProjectFileError(message);
+    }
+    std::string error;
+    if (!BackupProjectFile(path, &error))
+        throw EProjectFileError(error);
+    TkvIniFile ini(path, false);
+    WriteProjectFile(project, ini);
+    if (!ini.UpdateFile())
+        throw EProjectFileError("Cannot write file " + path);
+    project.Modified = false;
+}
+
+void LoadProject(TProject& project, const std::string& path) {
+    TProject loaded = project;
+    {
+        TkvIniFile ini(path, false);
+        const auto& sections = ini.Sections();
+        if (iniio::PathKind(path) == iniio::TPathKind::File && sections.IndexFrom("Start", 0) < 0 &&
+            sections.IndexFrom("Main_Window", 0) < 0 && sections.IndexFrom("Dialog", 0) < 0)
+            throw EProjectFileError(path + " is not a project file: it has none of the sections [Start], "
+                                           "[Main_Window] and [Dialog]");
+        ReadProjectFile(loaded, ini);
+    }
+    loaded.FileName = path;
+    loaded.Modified = false;
+    project = std::move(loaded);
+}
+
+void NewProject(TProject& p, const std::string& programDataDir) {
+    p.FileName = "*UNTITLED";
+    p.Modified = true;
+
+    p.MiscDeployment.clear();
+    p.AppName.clear();
+    p.AppInstFolder = kFolderVariables[0];
+    p.AppInstFolderName.clear();
+    p.AppGroupFolder = kFolderVariables[3];
+    p.AppGroupFolderName.clear();
+    p.AppReadme.clear();
+    p.AppReadmeBG = 0x00FFFFFF;
+    p.AppLicense.clear();
+    p.AppLicenseBG = 0x00FFFFFF;
+    p.Target9x = p.TargetNT = p.Target2k = true;
+    p.TargetOSMinVersion.clear();
+    p.TargetExtraDiskSpace = 0;
+    p.MiscUninstaller = true;
+    p.MiscReboot = true;
+    p.MiscPassword.clear();
+    p.TargetCheckWindow.clear();
+    p.TargetCheckMutex.clear();
+    p.TargetRemoveOldReferences = true;
+    p.MiscLanguageAuto = true;
+
+    p.MainShow = true;
+    p.MainTitleFont = kDefaultTitleFont;
+    p.MainTitleShadow = true;
+    p.MainTitleShadowColor = 0x00808080;
+    p.MainGradientTop = 0x00FF0000;
+    p.MainGradientBot = 0x00000000;
+    p.MainBGBitmap.clear();
+    p.MainBGAppTitle = true;
+
+    p.DialogFont = kDefaultDialogFont;
+    p.DialogTitle = true;
+    p.DialogTitleFont = kDefaultTitleFont;
+    p.DialogTitleFontShadow = true;
+    p.DialogTitleFontShadowColor = 0x00808080;
+    std::string folder = programDataDir;
+    if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
+        folder += '/';
+    p.DialogTitleBMP = folder + kTitleBitmapName;
+    p.DlgReadme = p.DlgWelcome = p.DlgLicense = p.DlgDir = p.DlgGroup = p.DlgStart = true;
+    p.DialogFinal = true;
+
+    p.lvStaticBMP.clear();
+    p.tbFiles.Clear();
+    p.tbShortcuts.Clear();
+    p.tbRegAdd.Clear();
+    p.tbRegDel.Clear();
+    p.tbINI.Clear();
+    p.lvRunBefore.clear();
+    p.lvRunAfter.clear();
+    p.lvRunBeforeUn.clear();
+    p.lvRunAfterUn.clear();
+}
+
+} // namespace tv
