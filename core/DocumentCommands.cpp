@@ -1,0 +1,202 @@
+#include "core/DocumentCommands.h"
+
+#include "core/ProjectFile.h"
+
+#include "TamveloxVersion.h"
+
+#include <cctype>
+#include <exception>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace tv {
+
+const char* const kProductTitle = "Tamrin Installer Velox";
+const char* const kMsgRegistrationFailed = "Can not set .TVX extension to Tamrin Installer Velox";
+const char* const kMsgBlankDeployment =
+    "Deployment folder may not blank,/#setup will be build in that folder";
+const char* const kMsgNotSaved = "Script is not saved yet,/#Continue ?";
+
+namespace fs = std::filesystem;
+
+std::string UpperFileExt(const std::string& path) {
+    const std::size_t sep = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (sep != std::string::npos && dot < sep))
+        return {};
+    std::string ext = path.substr(dot);
+    for (char& c : ext)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+std::string ExpandFileName(const std::string& path, const std::string& currentDir) {
+    fs::path p = fs::u8path(path);
+    if (!p.is_absolute())
+        p = fs::u8path(currentDir) / p;
+    return p.lexically_normal().u8string();
+}
+
+TStartupCommand ParseStartupArguments(const std::vector<std::string>& args, const std::string& currentDir) {
+    TStartupCommand cmd;
+    if (args.empty())
+        return cmd;
+    const std::string ext = UpperFileExt(args.front());
+    if (ext == ".TVX")
+        cmd.Action = TStartupAction::Load;
+    else if (ext == ".TZN")
+        cmd.Action = TStartupAction::ImportEngineScript;
+    else
+        return cmd;
+    cmd.Path = ExpandFileName(args.front(), currentDir);
+    return cmd;
+}
+
+std::string RetitledCaption(const std::string& currentCaption, const std::string& fileName) {
+    std::string head = currentCaption.substr(0, currentCaption.find('-'));
+    const std::size_t first = head.find_first_not_of(" \t");
+    const std::size_t last = head.find_last_not_of(" \t");
+    head = first == std::string::npos ? std::string() : head.substr(first, last - first + 1);
+    return head + " - " + fileName;
+}
+
+std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
+    for (const std::string& dir : candidates) {
+        std::error_code ec;
+        if (!dir.empty() && fs::is_directory(fs::u8path(dir), ec))
+            return dir;
+    }
+    return {};
+}
+
+std::string ProgramDataDir(const std::string& exeDir) {
+    const std::string found =
+        FirstExistingFolder({TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    return found.empty() ? exeDir : found;
+}
+
+TDocumentCommands::TDocumentCommands(TProject& project, IDocumentUi& ui, std::string programDataDir)
+    : m_Project(project), m_Ui(ui), m_ProgramDataDir(std::move(programDataDir)) {}
+
+bool TDocumentCommands::Create(const TRegisterFileType& registerFileType) {
+    m_Project.FileName = "*UNTITLED";
+    m_Project.tbRegAdd.Clear();
+    m_Project.tbRegDel.Clear();
+    m_Project.tbINI.Clear();
+    m_Project.tbFiles.Clear();
+    m_Project.tbShortcuts.Clear();
+
+    std::string error;
+    const bool registered = registerFileType ? registerFileType(&error) : true;
+    if (!registered)
+        m_Ui.ShowPlainMessage(kMsgRegistrationFailed);
+    return registered;
+}
+
+void TDocumentCommands::StartUp(const std::vector<std::string>& args, const std::string& currentDir) {
+    if (m_StartedUp)
+        return;
+    m_StartedUp = true;
+    const TStartupCommand cmd = ParseStartupArguments(args, currentDir);
+    switch (cmd.Action) {
+    case TStartupAction::New:
+        New();
+        break;
+    case TStartupAction::Load:
+        LoadFile(cmd.Path);
+        break;
+    case TStartupAction::ImportEngineScript:
+        ImportEngineScript(cmd.Path);
+        break;
+    }
+}
+
+void TDocumentCommands::Retitle() {
+    m_Ui.SetWindowTitle(RetitledCaption(m_Ui.WindowTitle(), m_Project.FileName));
+}
+
+void TDocumentCommands::New() {
+    m_Project.FileName = "*UNTITLED";
+    m_Project.Modified = true;
+    m_Ui.ShowFirstPage();
+    m_Ui.ResetProgressLines();
+    Retitle();
+    NewProject(m_Project, m_ProgramDataDir);
+    m_Project.FileName = "*UNTITLED";
+    m_Project.Modified = true;
+    m_Ui.RefreshPages();
+}
+
+void TDocumentCommands::Load() {
+    std::string path;
+    if (!m_Ui.OpenFileName(path))
+        return;
+    New();
+    if (UpperFileExt(path) == ".TVX")
+        LoadFile(path);
+    else
+        ImportEngineScript(path);
+}
+
+bool TDocumentCommands::LoadFile(const std::string& path) {
+    // Keep the document as it was, so that a file we could not read leaves neither its name nor
+    // half of its contents behind (a later Save would otherwise overwrite that file).
+    TProject before = m_Project;
+    const std::string beforeTitle = m_Ui.WindowTitle();
+
+    m_Project.FileName = path;
+    m_Ui.ShowFirstPage();
+    m_Ui.ResetProgressLines();
+    Retitle();
+    try {
+        LoadProject(m_Project, path);
+    } catch (const std::exception& e) {
+        m_Project = std::move(before);
+        m_Ui.SetWindowTitle(beforeTitle);
+        m_Ui.RefreshPages();
+        m_Ui.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+        return false;
+    }
+    m_Project.FileName = path;
+    m_Project.Modified = false;
+    m_Ui.RefreshPages();
+    return true;
+}
+
+void TDocumentCommands::ImportEngineScript(const std::string& /*path*/) {}
+
+bool TDocumentCommands::Save() {
+    if (IsBlank(m_Project.MiscDeployment)) {
+        m_Ui.MessageDlg(kMsgBlankDeployment, TMsgDlgType::mtError, mbOK);
+        return false;
+    }
+    const std::string proposed = m_Project.IsUntitled() ? std::string() : m_Project.FileName;
+    std::string path;
+    if (!m_Ui.SaveFileName(proposed, path) || path.empty())
+        return false;
+
+    // The file name changes only when the file was written: a failed save leaves the window
+    // showing the file the project really belongs to.
+    const std::string previousName = m_Project.FileName;
+    m_Project.FileName = path;
+    try {
+        SaveProject(m_Project, path);
+    } catch (const std::exception& e) {
+        m_Project.FileName = previousName;
+        m_Project.Modified = true;
+        m_Ui.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+        return false;
+    }
+    m_Project.Modified = false;
+    Retitle();
+    return true;
+}
+
+bool TDocumentCommands::CloseQuery() {
+    if (!m_Project.Modified)
+        return true;
+    return m_Ui.MessageDlg(kMsgNotSaved, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
+}
+
+} // namespace tv

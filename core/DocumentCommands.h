@@ -1,0 +1,118 @@
+#pragma once
+// The document commands of the main window: creating the window's document, start-up with an
+// optional command-line argument, New, Load, Save and the question asked before closing. No GUI
+// here: what the commands ask or show goes through IDocumentUi, which the main window implements
+// with its dialogs and the tests with scripted answers.
+//
+// Texts crossing IDocumentUi (messages, window titles, paths) are UTF-8; paths are host paths.
+
+#include "core/MsgDlg.h"
+#include "core/Project.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+// The product title at the head of the main window's caption.
+extern const char* const kProductTitle; // "Tamrin Installer Velox"
+
+// Message texts the commands show (tests compare against them).
+extern const char* const kMsgRegistrationFailed; // file type could not be registered
+extern const char* const kMsgBlankDeployment;    // Save refused: deployment folder is blank
+extern const char* const kMsgNotSaved;           // close question
+
+class IDocumentUi {
+public:
+    virtual ~IDocumentUi() = default;
+
+    // The program's message dialog; returns the result code (mrOk, mrYes ...).
+    virtual int MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) = 0;
+    // A plain message box, for the one message shown while the window is still being made.
+    virtual void ShowPlainMessage(const std::string& text) = 0;
+    // The open dialog; false when it was cancelled.
+    virtual bool OpenFileName(std::string& path) = 0;
+    // The save dialog, proposing `proposed` (empty: no name); false when it was cancelled.
+    virtual bool SaveFileName(const std::string& proposed, std::string& path) = 0;
+
+    virtual std::string WindowTitle() const = 0;
+    virtual void SetWindowTitle(const std::string& title) = 0;
+    // First wizard step and page, the wizard buttons of step 0, and the first tab of every page
+    // that has tabs.
+    virtual void ShowFirstPage() = 0;
+    virtual void ResetProgressLines() = 0;
+    // Every page shows the Project again (after New and Load).
+    virtual void RefreshPages() = 0;
+};
+
+// What the command-line argument asks for at start-up.
+enum class TStartupAction {
+    New,                // no argument, or a file of another type
+    Load,               // a .TVX project file
+    ImportEngineScript, // a .TZN engine script (reserved; leaves the window as created)
+};
+struct TStartupCommand {
+    TStartupAction Action = TStartupAction::New;
+    std::string Path; // full path of the argument for Load and ImportEngineScript
+};
+
+// args are the program's arguments without the program name; relative paths are taken from
+// currentDir.
+TStartupCommand ParseStartupArguments(const std::vector<std::string>& args, const std::string& currentDir);
+
+// Upper-cased extension of a host path, with its dot (".TVX"); empty when the name has none.
+std::string UpperFileExt(const std::string& path);
+// path made absolute against currentDir and cleaned of "." and ".." components.
+std::string ExpandFileName(const std::string& path, const std::string& currentDir);
+
+// The caption after New, Load and Save: the text of the current caption before its first "-",
+// trimmed, then " - " and the file name.
+std::string RetitledCaption(const std::string& currentCaption, const std::string& fileName);
+
+// The first of candidates that is an existing folder; empty when none is.
+std::string FirstExistingFolder(const std::vector<std::string>& candidates);
+// The folder of the program's data (the dialog title bitmap tzns256.bmp): the installed data
+// folder when it exists, else the source tree's resources folder, else the executable's folder.
+std::string ProgramDataDir(const std::string& exeDir);
+
+class TDocumentCommands final {
+public:
+    // Registers the .tvx file type; false (with a reason in *error) when that failed.
+    using TRegisterFileType = std::function<bool(std::string* error)>;
+
+    TDocumentCommands(TProject& project, IDocumentUi& ui, std::string programDataDir);
+
+    // The window was created: untitled, empty tables, file type registered (a failure is shown as
+    // a plain message and start-up goes on). Returns whether the registration succeeded.
+    bool Create(const TRegisterFileType& registerFileType);
+    // The window became active for the first time; later calls do nothing.
+    void StartUp(const std::vector<std::string>& args, const std::string& currentDir);
+    bool StartedUp() const { return m_StartedUp; }
+
+    // A new project, without asking even when the current one has changes.
+    void New();
+    // Asks for a file; New, then loads it (a .TVX) or hands it to ImportEngineScript.
+    void Load();
+    // Loads a project file into the Project under path. On failure the error is shown and the
+    // document is left as it was before (Project, file name and title). True on success.
+    bool LoadFile(const std::string& path);
+    // Reserved for engine scripts; does nothing.
+    void ImportEngineScript(const std::string& path);
+    // Asks for a file name and saves. True when the project was written.
+    bool Save();
+    // May the window close? Asks when there are unsaved changes.
+    bool CloseQuery();
+
+    const std::string& ProgramDataFolder() const { return m_ProgramDataDir; }
+
+private:
+    void Retitle();
+
+    TProject& m_Project;
+    IDocumentUi& m_Ui;
+    std::string m_ProgramDataDir;
+    bool m_StartedUp = false;
+};
+
+} // namespace tv

@@ -1,0 +1,397 @@
+// The document commands against a scripted window: start-up arguments, New, Load, Save, the close
+// question, and the document state and caption each leaves behind.
+#include "core/DocumentCommands.h"
+#include "core/ProjectFile.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace tv;
+
+namespace {
+
+// A window that answers from scripts and records what it was asked.
+class ScriptedUi final : public IDocumentUi {
+public:
+    struct Message {
+        std::string text;
+        TMsgDlgType type;
+        unsigned buttons;
+    };
+    std::deque<int> answers;
+    std::vector<Message> messages;
+    std::vector<std::string> plainMessages;
+    std::deque<std::optional<std::string>> openNames; // nullopt: cancelled
+    std::deque<std::optional<std::string>> saveNames;
+    std::vector<std::string> proposedNames;
+    int openDialogs = 0;
+    std::string title = "Tamrin Installer Velox";
+    int firstPageShown = 0;
+    int resets = 0;
+    int refreshes = 0;
+
+    int MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) override {
+        messages.push_back({text, type, buttons});
+        if (answers.empty())
+            return mrOk;
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void ShowPlainMessage(const std::string& text) override { plainMessages.push_back(text); }
+    bool OpenFileName(std::string& path) override {
+        ++openDialogs;
+        if (openNames.empty()) {
+            ADD_FAILURE() << "open dialog not scripted";
+            return false;
+        }
+        auto n = openNames.front();
+        openNames.pop_front();
+        if (!n)
+            return false;
+        path = *n;
+        return true;
+    }
+    bool SaveFileName(const std::string& proposed, std::string& path) override {
+        proposedNames.push_back(proposed);
+        if (saveNames.empty()) {
+            ADD_FAILURE() << "save dialog not scripted";
+            return false;
+        }
+        auto n = saveNames.front();
+        saveNames.pop_front();
+        if (!n)
+            return false;
+        path = *n;
+        return true;
+    }
+    std::string WindowTitle() const override { return title; }
+    void SetWindowTitle(const std::string& t) override { title = t; }
+    void ShowFirstPage() override { ++firstPageShown; }
+    void ResetProgressLines() override { ++resets; }
+    void RefreshPages() override { ++refreshes; }
+};
+
+std::string ReadAll(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+class DocumentCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_Dir = fs::temp_directory_path() / ("tv_doc_" + std::to_string(std::random_device{}()));
+        fs::create_directories(m_Dir / "data");
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_Dir, ec);
+    }
+    std::string DataDir() const { return (m_Dir / "data").string(); }
+    std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
+
+    // A saved project file with a few recognisable values.
+    std::string WriteProject(const std::string& name) {
+        TProject p;
+        p.MiscDeployment = Path("deploy");
+        p.AppName = "Loaded App";
+        p.tbFiles.Append().FileName = "/src/app.exe";
+        SaveProject(p, Path(name));
+        return Path(name);
+    }
+
+    fs::path m_Dir;
+    TProject m_Project;
+    ScriptedUi m_Ui;
+};
+
+} // namespace
+
+TEST(StartupArguments, ExtensionDecidesAndPathsBecomeFull) {
+    EXPECT_EQ(ParseStartupArguments({}, "/home/u").Action, TStartupAction::New);
+
+    TStartupCommand c = ParseStartupArguments({"setup.tvx"}, "/home/u/work");
+    EXPECT_EQ(c.Action, TStartupAction::Load);
+    EXPECT_EQ(c.Path, "/home/u/work/setup.tvx");
+
+    c = ParseStartupArguments({"../other/Setup.TvX", "ignored.tzn"}, "/home/u/work");
+    EXPECT_EQ(c.Action, TStartupAction::Load);
+    EXPECT_EQ(c.Path, "/home/u/other/Setup.TvX");
+
+    c = ParseStartupArguments({"/abs/engine.TZN"}, "/home/u");
+    EXPECT_EQ(c.Action, TStartupAction::ImportEngineScript);
+    EXPECT_EQ(c.Path, "/abs/engine.TZN");
+
+    EXPECT_EQ(ParseStartupArguments({"notes.txt"}, "/home/u").Action, TStartupAction::New);
+    EXPECT_EQ(ParseStartupArguments({"README"}, "/home/u").Action, TStartupAction::New);
+    // A dot in a folder name is no extension.
+    EXPECT_EQ(ParseStartupArguments({"my.tvx/file"}, "/home/u").Action, TStartupAction::New);
+}
+
+TEST(WindowCaption, KeepsTheTextBeforeTheFirstHyphen) {
+    EXPECT_EQ(RetitledCaption("Tamrin Installer Velox", "*UNTITLED"), "Tamrin Installer Velox - *UNTITLED");
+    EXPECT_EQ(RetitledCaption("Tamrin Installer Velox - /a/old.tvx", "/tmp/x-y/new.tvx"),
+              "Tamrin Installer Velox - /tmp/x-y/new.tvx");
+    // The rule applied to its own result keeps the product title, even with a hyphen in the name.
+    EXPECT_EQ(RetitledCaption(RetitledCaption("Tamrin Installer Velox", "/a-b.tvx"), "/c.tvx"),
+              "Tamrin Installer Velox - /c.tvx");
+}
+
+TEST_F(DocumentCommandsTest, ProgramDataFolderIsTheFirstExistingCandidate) {
+    EXPECT_EQ(FirstExistingFolder({Path("missing"), "", DataDir(), Path("")}), DataDir());
+    EXPECT_EQ(FirstExistingFolder({Path("missing")}), "");
+}
+
+TEST_F(DocumentCommandsTest, CreateReportsAFailedRegistrationAndGoesOn) {
+    m_Project.FileName = "/somewhere.tvx";
+    m_Project.tbFiles.Append();
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+
+    EXPECT_FALSE(cmd.Create([](std::string* e) {
+        *e = "denied";
+        return false;
+    }));
+    ASSERT_EQ(m_Ui.plainMessages.size(), 1u);
+    EXPECT_EQ(m_Ui.plainMessages[0], "Can not set .TVX extension to Tamrin Installer Velox");
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+    EXPECT_TRUE(m_Project.tbFiles.Empty());
+
+    EXPECT_TRUE(cmd.Create([](std::string*) { return true; }));
+    EXPECT_EQ(m_Ui.plainMessages.size(), 1u);
+}
+
+TEST_F(DocumentCommandsTest, StartUpWithAProjectArgumentLoadsItUnderItsFullPath) {
+    WriteProject("setup.tvx");
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.StartUp({"setup.tvx"}, m_Dir.string());
+
+    EXPECT_EQ(m_Project.FileName, Path("setup.tvx"));
+    EXPECT_EQ(m_Project.AppName, "Loaded App");
+    EXPECT_FALSE(m_Project.Modified);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - " + Path("setup.tvx"));
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    // Start-up runs once: a later activation changes nothing.
+    m_Project.AppName = "edited";
+    cmd.StartUp({}, m_Dir.string());
+    EXPECT_EQ(m_Project.AppName, "edited");
+    EXPECT_EQ(m_Project.FileName, Path("setup.tvx"));
+}
+
+TEST_F(DocumentCommandsTest, StartUpWithAMissingProjectGivesDefaultsUnderThatName) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.StartUp({Path("nothere.tvx")}, "/");
+    EXPECT_EQ(m_Project.FileName, Path("nothere.tvx"));
+    EXPECT_FALSE(m_Project.Modified);
+    EXPECT_EQ(m_Project.AppName, "My Application v1.0");
+    EXPECT_TRUE(m_Ui.messages.empty());
+}
+
+TEST_F(DocumentCommandsTest, StartUpWithOtherArgumentsStartsNewOrKeepsTheCreatedWindow) {
+    {
+        TProject p;
+        ScriptedUi ui;
+        TDocumentCommands cmd(p, ui, DataDir());
+        cmd.StartUp({"notes.txt"}, m_Dir.string());
+        EXPECT_EQ(p.FileName, "*UNTITLED");
+        EXPECT_TRUE(p.Modified);
+        EXPECT_EQ(ui.title, "Tamrin Installer Velox - *UNTITLED");
+        EXPECT_EQ(ui.refreshes, 1);
+    }
+    {
+        TProject p;
+        p.AppName = "as created";
+        ScriptedUi ui;
+        TDocumentCommands cmd(p, ui, DataDir());
+        cmd.StartUp({"engine.tzn"}, m_Dir.string());
+        EXPECT_EQ(p.FileName, "*UNTITLED");
+        EXPECT_FALSE(p.Modified);
+        EXPECT_EQ(p.AppName, "as created");
+        EXPECT_EQ(ui.title, "Tamrin Installer Velox");
+        EXPECT_EQ(ui.refreshes, 0);
+    }
+}
+
+TEST_F(DocumentCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsThreeSettings) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.FileName = Path("old.tvx");
+    m_Project.AppName = "changed";
+    m_Project.MainTitle = false;
+    m_Project.DialogPosX = 0;
+    m_Project.DialogPosY = 1;
+    m_Project.tbFiles.Append();
+    m_Project.tbRegAdd.Append().Key = "HKLM\\x";
+    m_Project.lvRunAfter.push_back({"a.exe", {}});
+    m_Project.lvStaticBMP.push_back({"b.bmp", {}});
+    m_Project.Modified = true;
+    m_Ui.title = "Tamrin Installer Velox - " + Path("old.tvx");
+
+    cmd.New();
+
+    EXPECT_TRUE(m_Ui.messages.empty());
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
+    EXPECT_EQ(m_Project.AppName, "");
+    EXPECT_FALSE(m_Project.MainTitle);
+    EXPECT_EQ(m_Project.DialogPosX, 0);
+    EXPECT_EQ(m_Project.DialogPosY, 1);
+    EXPECT_TRUE(m_Project.tbFiles.Empty());
+    EXPECT_TRUE(m_Project.tbRegAdd.Empty());
+    EXPECT_TRUE(m_Project.lvRunAfter.empty());
+    EXPECT_TRUE(m_Project.lvStaticBMP.empty());
+    EXPECT_EQ(m_Project.DialogTitleBMP, (fs::path(DataDir()) / "tzns256.bmp").string());
+    EXPECT_EQ(m_Ui.firstPageShown, 1);
+    EXPECT_EQ(m_Ui.resets, 1);
+    EXPECT_EQ(m_Ui.refreshes, 1);
+}
+
+TEST_F(DocumentCommandsTest, LoadCancelledChangesNothing) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.AppName = "keep";
+    m_Ui.openNames.push_back(std::nullopt);
+    cmd.Load();
+    EXPECT_EQ(m_Project.AppName, "keep");
+    EXPECT_EQ(m_Ui.refreshes, 0);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox");
+}
+
+TEST_F(DocumentCommandsTest, LoadOfAProjectAndOfAnEngineScript) {
+    const std::string file = WriteProject("one.tvx");
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.tbShortcuts.Append();
+
+    m_Ui.openNames.push_back(file);
+    cmd.Load();
+    EXPECT_EQ(m_Project.FileName, file);
+    EXPECT_FALSE(m_Project.Modified);
+    EXPECT_EQ(m_Project.AppName, "Loaded App");
+    ASSERT_EQ(m_Project.tbFiles.Count(), 1);
+    EXPECT_TRUE(m_Project.tbShortcuts.Empty());
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - " + file);
+    EXPECT_GE(m_Ui.resets, 1);
+
+    // An engine script picked in the dialog leaves a new, empty, modified project.
+    m_Ui.openNames.push_back(Path("engine.tzn"));
+    cmd.Load();
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_TRUE(m_Project.tbFiles.Empty());
+    EXPECT_EQ(m_Project.AppName, "");
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
+    EXPECT_TRUE(m_Ui.messages.empty());
+}
+
+TEST_F(DocumentCommandsTest, LoadOfAFileThatIsNoProjectIsReportedAndLeavesTheNewProject) {
+    std::ofstream(Path("notes.tvx")) << "[Other]\nKey=Value\n";
+    fs::create_directories(Path("folder.tvx")); // exists but cannot be opened as a file
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+
+    for (const std::string& name : {Path("notes.tvx"), Path("folder.tvx")}) {
+        SCOPED_TRACE(name);
+        m_Ui.messages.clear();
+        m_Ui.openNames.push_back(name);
+        cmd.Load();
+        ASSERT_EQ(m_Ui.messages.size(), 1u);
+        EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtError);
+        EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbOK));
+        // The document is the one New left: untitled, modified, and titled so.
+        EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+        EXPECT_TRUE(m_Project.Modified);
+        EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
+        EXPECT_EQ(m_Project.AppName, "");
+    }
+}
+
+TEST_F(DocumentCommandsTest, SaveRefusesABlankDeploymentFolder) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.Modified = true;
+    for (const char* blank : {"", "   ", " - "}) {
+        m_Project.MiscDeployment = blank;
+        m_Ui.messages.clear();
+        EXPECT_FALSE(cmd.Save());
+        ASSERT_EQ(m_Ui.messages.size(), 1u);
+        EXPECT_EQ(m_Ui.messages[0].text,
+                  "Deployment folder may not blank,/#setup will be build in that folder");
+        EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtError);
+    }
+    EXPECT_TRUE(m_Ui.proposedNames.empty()); // the save dialog never opened
+    EXPECT_TRUE(m_Project.Modified);
+}
+
+TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.New();
+    m_Project.MiscDeployment = Path("deploy");
+    m_Project.AppName = "First";
+
+    // A never-saved project proposes no name; cancelling leaves everything as it was.
+    m_Ui.saveNames.push_back(std::nullopt);
+    EXPECT_FALSE(cmd.Save());
+    EXPECT_EQ(m_Ui.proposedNames.back(), "");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+
+    const std::string file = Path("Setup.tvx");
+    m_Ui.saveNames.push_back(file);
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_FALSE(m_Project.Modified);
+    EXPECT_EQ(m_Project.FileName, file);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - " + file);
+    const std::string first = ReadAll(file);
+    EXPECT_NE(first.find("First"), std::string::npos);
+
+    // Saving again proposes that file and keeps its previous content as Setup.BAK.
+    m_Project.AppName = "Second";
+    m_Project.Modified = true;
+    m_Ui.saveNames.push_back(file);
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_EQ(m_Ui.proposedNames.back(), file);
+    EXPECT_EQ(ReadAll(Path("Setup.BAK")), first);
+    EXPECT_NE(ReadAll(file).find("Second"), std::string::npos);
+    EXPECT_TRUE(m_Ui.messages.empty());
+}
+
+TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentStateAndSaysSo) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.MiscDeployment = Path("deploy");
+    m_Project.Modified = false;
+    std::ofstream(Path("plain")) << "x";
+    m_Ui.saveNames.push_back(Path("plain/sub/p.tvx")); // below a regular file: cannot be written
+
+    EXPECT_FALSE(cmd.Save());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtError);
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox");
+}
+
+TEST_F(DocumentCommandsTest, CloseAsksOnlyWhenModifiedAndNoKeepsTheProject) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    EXPECT_TRUE(cmd.CloseQuery());
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    cmd.New(); // a new project is modified at once
+    m_Project.AppName = "unsaved";
+    m_Ui.answers = {mrNo};
+    EXPECT_FALSE(cmd.CloseQuery());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].text, "Script is not saved yet,/#Continue ?");
+    EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtConfirmation);
+    EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbYes | mbNo));
+    EXPECT_EQ(m_Project.AppName, "unsaved");
+    EXPECT_TRUE(m_Project.Modified);
+
+    m_Ui.answers = {mrYes};
+    EXPECT_TRUE(cmd.CloseQuery());
+}
