@@ -1,1 +1,7 @@
-int main() { return 0; }
+#include "cli/CliCommands.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return tv::RunCli(argc, argv, std::cout, std::cerr);
+}

@@ -1,0 +1,26 @@
+#include "cli/CliCommands.h"
+
+namespace tv {
+
+const std::vector<TCliCommand>& CliCommandTable() {
+    static const std::vector<TCliCommand> table = {
+        {{"save",
+          {"IN.tvx", "OUT.tvx"},
+          "Load IN.tvx and save it as OUT.tvx (an existing OUT is kept as .BAK)"},
+         &RunSave},
+        {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx"}, &RunNew},
+    };
+    return table;
+}
+
+const std::vector<TCliCommandSyntax>& CliCommandSyntax() {
+    static const std::vector<TCliCommandSyntax> syntax = [] {
+        std::vector<TCliCommandSyntax> s;
+        for (const auto& c : CliCommandTable())
+            s.push_back(c.Syntax);
+        return s;
+    }();
+    return syntax;
+}
+
+} // namespace tv
