@@ -3,7 +3,8 @@
 // "/ow{44}" offsets, "/im{0}" images ...) used by labels, help panels, progress lines and messages.
 //
 // Layout and painting are separate: LayoutMarkupText walks the text once and yields positioned
-// runs, images and lines plus the extent; PaintMarkupLayout replays them on a painter.
+// runs, images and lines plus the extent; PaintMarkupLayout replays them on a painter. Images keep
+// their alpha channel: they are drawn over whatever the canvas holds.
 // DrawMarkupText does both, the way every caller uses it.
 
 #include <QColor>
@@ -27,12 +28,12 @@ namespace tv {
 // One stretch of text in one font and colour; drawn top-aligned in rect (single line, clipped at
 // the layout's right edge). text is what is drawn (already elided when the run did not fit).
 struct TMarkupRun {
-    QRect rect;      // pen position .. (R.Right, R.Bottom)
-    QString text;    // text to draw
-    QString source;  // the run as written, before eliding
+    QRect rect;     // pen position .. (R.Right, R.Bottom)
+    QString text;   // text to draw
+    QString source; // the run as written, before eliding
     QFont font;
-    QColor color;    // invalid/transparent: not drawn (clNone)
-    int width = 0;   // advance of the run as written
+    QColor color;  // invalid/transparent: not drawn (clNone)
+    int width = 0; // advance of the run as written
 };
 
 // An image token, already processed (inverted, tinted, hatched) and with its transparent colour
@@ -62,12 +63,11 @@ struct TMarkupLayout {
 // What the layout starts from; the painter's state when drawing.
 struct TMarkupContext {
     QFont font;
-    QColor color = Qt::black;            // font colour
-    QColor brush = Qt::white;            // background for images taken from the image list
-    QPalette palette;                    // system colours (clBtnFace, clWindowText ...)
+    QColor color = Qt::black;               // font colour
+    QPalette palette;                       // system colours (clBtnFace, clWindowText ...)
     const QList<QPixmap>* images = nullptr; // image list for "/im{0}" style references, may be none
-    QPaintDevice* device = nullptr;      // for font metrics; none: the screen
-    bool endEllipsis = true;             // elide a run that reaches the right edge
+    QPaintDevice* device = nullptr;         // for font metrics; none: the screen
+    bool endEllipsis = true;                // elide a run that reaches the right edge
 };
 
 // Lays the text out in r. draw=false measures only: runs are not clipped or elided and nothing
@@ -99,6 +99,11 @@ std::optional<QColor> SystemColor(int index, const QPalette& palette);
 // The image a reference names: a digit-led reference with an image list is an index into it,
 // anything else a bitmap resource of the program (":/images/<name>", with or without .png/.bmp).
 // A null image when nothing could be loaded.
-QImage MarkupImage(const QString& ref, const QList<QPixmap>* images, const QColor& background);
+QImage MarkupImage(const QString& ref, const QList<QPixmap>* images);
+
+// The image of an image token as it is drawn: kind 'm' or 'p' plain, 'n' inverted, 's' tinted,
+// 'h' hatched; then the colour of the lower-left pixel is keyed out (an image whose lower-left
+// pixel is already transparent keeps its own alpha).
+QImage MarkupImageEffect(const QImage& image, QChar kind);
 
 } // namespace tv

@@ -73,8 +73,8 @@ public:
 
     // ---- test seam (shared by every TwzDialog) ----
     struct TAsked {
-        QString text;     // the message or the prompt
-        QString caption;  // InputQuery's caption
+        QString text;    // the message or the prompt
+        QString caption; // InputQuery's caption
         TMsgDlgType type = TMsgDlgType::mtInformation;
         unsigned buttons = 0;
         bool input = false; // an InputQuery
