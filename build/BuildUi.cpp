@@ -1,0 +1,71 @@
+#include "build/BuildUi.h"
+
+#include <array>
+
+namespace tv {
+
+namespace {
+
+const std::array<std::string, kProgressLineCount> kCaptions = {
+    "/im{0}/oh{4} Creating Deployment Folder",      "/im{0}/oh{4} Copying presetup && data files",
+    "/im{0}/oh{4} Building TZNS ini file",          "/im{0}/oh{4} Building installation files",
+    "/im{0}/oh{4} Building Tamrin Installer setup", "/im{0}/oh{4} Compiling Tamrin Installer setup",
+};
+
+constexpr std::size_t kStateDigit = 4; // "/im{" then the digit
+
+} // namespace
+
+const std::string& ProgressCaption(int line) {
+    static const std::string none;
+    return line >= 0 && line < kProgressLineCount ? kCaptions[line] : none;
+}
+
+std::string ProgressCaption(int line, int state) {
+    std::string caption = ProgressCaption(line);
+    if (caption.size() > kStateDigit && state >= 0 && state <= 9)
+        caption[kStateDigit] = static_cast<char>('0' + state);
+    return caption;
+}
+
+std::string ProgressText(int line) {
+    std::string text = ProgressCaption(line);
+    const std::size_t start = text.find("} ");
+    text = start == std::string::npos ? text : text.substr(start + 2);
+    // "&&" is the markup's escaped ampersand.
+    for (std::size_t p = text.find("&&"); p != std::string::npos; p = text.find("&&", p + 1))
+        text.erase(p, 1);
+    return text;
+}
+
+std::string MarkupLiteral(const std::string& text) {
+    return "/{" + text + "/}";
+}
+
+std::string MarkupToPlain(const std::string& markup) {
+    std::string plain;
+    bool literal = false;
+    for (std::size_t i = 0; i < markup.size(); ++i) {
+        const char c = markup[i];
+        const char next = i + 1 < markup.size() ? markup[i + 1] : '\0';
+        if (c == '/' && next == '{') {
+            literal = true;
+            ++i;
+        } else if (c == '/' && next == '}') {
+            literal = false;
+            ++i;
+        } else if (c == '/' && next == '#' && !literal) {
+            plain += '\n';
+            ++i;
+        } else {
+            plain += c;
+        }
+    }
+    return plain;
+}
+
+std::string CopyingText(const std::string& fileName) {
+    return "Copying \"" + fileName + "\"...\"";
+}
+
+} // namespace tv

@@ -1,0 +1,296 @@
+#include "build/DeploymentBuild.h"
+
+#include "build/FileUtils.h"
+#include "build/ScriptWriter.h"
+#include "core/ProjectFile.h"
+#include "core/kvIniFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace tv {
+
+const char* const kMsgNotSaved = "Script has some edited fields, /#please save before continue";
+const char* const kMsgClearFolder = "This process will clear specified folder if already exists/#Continue ?";
+const char* const kMsgCannotDelete = "Can not delete ";
+
+namespace {
+
+bool IsEmptyText(const std::string& s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The sub-path of a destination after its folder variable: "%InstallPath%\Help\x" gives "Help\x".
+std::string DestinationSubPath(const std::string& filePath) {
+    std::string rest = filePath;
+    SplitFirst(rest, "\\");
+    return rest;
+}
+
+std::string DataFolderOf(const TDeploymentPaths& paths, const std::string& filePath) {
+    const std::string sub = EngineSubPathToHost(DestinationSubPath(filePath));
+    return sub.empty() ? paths.Data : JoinPath(paths.Data, sub);
+}
+
+std::string Quoted(const std::string& path) {
+    return "\"" + path + "\"";
+}
+
+// One file the build copies, in build order.
+struct TCopyJob {
+    std::string Source;     // resolved host path
+    std::string DestFolder; // host folder, made when missing
+    std::string DestName;
+    enum TKind { File, StaticBitmap, Text, TitleBitmap } Kind = File;
+};
+
+std::vector<TCopyJob> CopyJobs(const TProject& p, const TDeploymentPaths& paths) {
+    std::vector<TCopyJob> jobs;
+    for (const TFileRecord& rec : p.tbFiles.Records)
+        jobs.push_back({ResolveProjectPath(p, rec.FileName), DataFolderOf(paths, rec.FilePath),
+                        ExtractFileName(rec.FileName), TCopyJob::File});
+    for (const TListRow& row : p.lvStaticBMP)
+        jobs.push_back({ResolveProjectPath(p, row.Caption), paths.Presetup, ExtractFileName(row.Caption),
+                        TCopyJob::StaticBitmap});
+    if (!IsBlank(p.AppReadme))
+        jobs.push_back({ResolveProjectPath(p, p.AppReadme), paths.Presetup, "readme.txt", TCopyJob::Text});
+    if (!IsBlank(p.AppLicense))
+        jobs.push_back({ResolveProjectPath(p, p.AppLicense), paths.Presetup, "license.txt", TCopyJob::Text});
+    if (!IsBlank(p.DialogTitleBMP))
+        jobs.push_back(
+            {ResolveProjectPath(p, p.DialogTitleBMP), paths.Presetup, "tzns.bmp", TCopyJob::TitleBitmap});
+    return jobs;
+}
+
+std::string FoldedName(std::string s) {
+    // The engine installs on a system whose file names ignore letter case.
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+    return s;
+}
+
+} // namespace
+
+std::string ProjectBaseFolder(const TProject& p) {
+    return p.IsUntitled() ? std::string() : ExcludeTrailingPathDelimiter(ExtractFilePath(p.FileName));
+}
+
+std::string ResolveProjectPath(const TProject& p, const std::string& path) {
+    return ResolvePath(ProjectBaseFolder(p), path);
+}
+
+TDeploymentPaths DeploymentPaths(const TProject& p) {
+    TDeploymentPaths d;
+    d.ProjectName = p.IsUntitled() ? std::string() : ProjectNameOf(p.FileName);
+    d.Deploy = ExcludeTrailingPathDelimiter(ResolveProjectPath(p, p.MiscDeployment));
+    d.ImageRoot = JoinPath(d.Deploy, d.ProjectName);
+    d.Presetup = JoinPath(d.ImageRoot, "Presetup");
+    d.Data = JoinPath(d.ImageRoot, "Data");
+    d.ScriptPath = JoinPath(d.Deploy, d.ProjectName + ".TZN");
+    d.SetupExe = ChangeFileExt(d.ScriptPath, ".EXE");
+    return d;
+}
+
+std::vector<std::string> BuildRefusals(const TProject& p) {
+    std::vector<std::string> refusals;
+    if (IsEmptyText(p.MiscDeployment))
+        refusals.push_back("The deployment folder is not set.");
+    if (p.IsUntitled())
+        refusals.push_back("The project has not been saved to a file yet.");
+    else if (ProjectNameOf(p.FileName).empty())
+        refusals.push_back("The project file name " + Quoted(ExtractFileName(p.FileName)) +
+                           " gives no project name (it starts with \".\").");
+
+    for (const TFileRecord& rec : p.tbFiles.Records)
+        if (HasParentComponent(DestinationSubPath(rec.FilePath)))
+            refusals.push_back("The destination " + Quoted(rec.FilePath) + " of " + Quoted(rec.FileName) +
+                               " climbs out of its folder with \"..\".");
+
+    if (refusals.empty()) {
+        // Clearing the image folder must not take the project's own files with it.
+        const TDeploymentPaths paths = DeploymentPaths(p);
+        std::vector<std::string> own = {p.FileName, p.AppReadme, p.AppLicense, p.DialogTitleBMP,
+                                        p.MainBGBitmap};
+        for (const TFileRecord& rec : p.tbFiles.Records)
+            own.push_back(rec.FileName);
+        for (const TListRow& row : p.lvStaticBMP)
+            own.push_back(row.Caption);
+        for (const std::string& file : own) {
+            if (IsBlank(file))
+                continue;
+            const std::string resolved = ResolveProjectPath(p, file);
+            if (IsPathInside(resolved, paths.ImageRoot))
+                refusals.push_back(Quoted(resolved) + " lies inside the image folder " +
+                                   Quoted(paths.ImageRoot) + ", which the build clears.");
+        }
+    }
+
+    for (const std::string& limit : CheckProjectLimits(p))
+        refusals.push_back(limit);
+    return refusals;
+}
+
+std::vector<std::string> Check(const TProject& p) {
+    std::vector<std::string> problems = BuildRefusals(p);
+    const TDeploymentPaths paths = DeploymentPaths(p);
+
+    auto missing = [&](const std::string& what, const std::string& path) {
+        if (!IsBlank(path) && !FileExists(ResolveProjectPath(p, path)))
+            problems.push_back(what + " " + Quoted(ResolveProjectPath(p, path)) + " does not exist.");
+    };
+    for (const TFileRecord& rec : p.tbFiles.Records)
+        missing("Source file", rec.FileName);
+    missing("Readme", p.AppReadme);
+    missing("Licence", p.AppLicense);
+    missing("Title bitmap", p.DialogTitleBMP);
+    for (const TListRow& row : p.lvStaticBMP)
+        missing("Static bitmap", row.Caption);
+
+    // Two different sources that end up under one name: the later copy replaces the earlier one,
+    // and the setup installs the same file twice.
+    std::map<std::string, std::string> placed; // folded destination -> source
+    for (const char* reserved : {kSettingsFileName, kInstallFileName})
+        placed[FoldedName(JoinPath(paths.Presetup, reserved))] = "the build itself";
+    for (const TCopyJob& job : CopyJobs(p, paths)) {
+        const std::string dest = JoinPath(job.DestFolder, job.DestName);
+        const auto [it, added] = placed.emplace(FoldedName(dest), job.Source);
+        if (!added && NormalizedPath(it->second) != NormalizedPath(job.Source))
+            problems.push_back(Quoted(job.Source) + " and " + Quoted(it->second) + " are both written to " +
+                               Quoted(dest) + "; only one of them can be there.");
+    }
+    return problems;
+}
+
+TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
+    TBuildResult result;
+    if (p.Modified) {
+        ui.MessageDlg(kMsgNotSaved, TMsgDlgType::mtInformation, mbOK);
+        result.Outcome = TBuildOutcome::NotSaved;
+        return result;
+    }
+    if (ui.MessageDlg(kMsgClearFolder, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrNo) {
+        result.Outcome = TBuildOutcome::Cancelled;
+        return result;
+    }
+    ui.ResetProgressLines();
+
+    // Nothing is deleted before these are settled.
+    const std::vector<std::string> refusals = BuildRefusals(p);
+    if (!refusals.empty()) {
+        ui.SetProgressState(lbB1, psFailed);
+        std::string text = "The project cannot be built:";
+        for (const std::string& r : refusals)
+            text += "/#" + MarkupLiteral(r);
+        ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
+        result.Outcome = TBuildOutcome::Refused;
+        result.Problems = refusals;
+        return result;
+    }
+
+    ui.SetProgressState(lbB1, psRunning);
+    const TDeploymentPaths paths = DeploymentPaths(p);
+    bool stageFailed[5] = {false, false, false, false, false};
+    std::vector<std::string> reported; // failures for the closing message
+    auto failed = [&](int stage, const std::string& what) {
+        stageFailed[stage] = true;
+        result.Problems.push_back(what);
+        reported.push_back(what);
+    };
+    auto stateOf = [&](int stage) { return stageFailed[stage] ? psFailed : psDone; };
+
+    if (!ForceDirectories(paths.Deploy))
+        failed(0, "Could not create the folder " + Quoted(paths.Deploy) + ".");
+    if (IsSymLink(paths.ImageRoot)) {
+        if (!ForceDeleteFile(paths.ImageRoot))
+            failed(0, "Could not remove the link " + Quoted(paths.ImageRoot) + ".");
+    } else {
+        std::vector<std::string> leftovers;
+        DeleteDirectory(paths.ImageRoot, true, &leftovers);
+        for (const std::string& left : leftovers)
+            failed(0, "Could not remove the old " + Quoted(left) + ".");
+    }
+    for (const std::string& folder : {paths.ImageRoot, paths.Presetup, paths.Data})
+        if (!ForceDirectories(folder))
+            failed(0, "Could not create the folder " + Quoted(folder) + ".");
+
+    scriptPath = paths.ScriptPath;
+    for (const std::string& old : {paths.ScriptPath, paths.SetupExe}) {
+        if ((FileExists(old) || IsSymLink(old)) && !ForceDeleteFile(old)) {
+            stageFailed[0] = true;
+            result.Problems.push_back(kMsgCannotDelete + old);
+            ui.MessageDlg(kMsgCannotDelete + MarkupLiteral(old), TMsgDlgType::mtError, mbOK);
+        }
+    }
+
+    ui.SetProgressState(lbB1, stateOf(0));
+    ui.SetProgressState(lbB2, psRunning);
+    ui.SetCopyText("");
+    ui.ShowCopyText(true);
+
+    const std::vector<TCopyJob> jobs = CopyJobs(p, paths);
+    std::uint64_t bytesTotal = 0;
+    for (const TCopyJob& job : jobs)
+        bytesTotal += FileSize(job.Source);
+    const int filesTotal = static_cast<int>(jobs.size());
+    std::uint64_t bytesBefore = 0; // of the files finished so far
+    ui.SetProgress(0, bytesTotal, 0, filesTotal);
+
+    const TCopyProgress progress = [&](const std::string&, const std::string&, std::uint64_t, std::uint64_t,
+                                       std::uint64_t done) {
+        ui.SetProgress(bytesBefore + done, bytesTotal, result.FilesCopied, filesTotal);
+        ui.ProcessMessages();
+        return true;
+    };
+    for (const TCopyJob& job : jobs) {
+        if (job.Kind == TCopyJob::File)
+            ui.SetCopyText(CopyingText(job.DestName));
+        else if (job.Kind == TCopyJob::TitleBitmap)
+            ui.ShowCopyText(false); // the label keeps the last file name
+        ui.ProcessMessages();
+        const std::string dest = JoinPath(job.DestFolder, job.DestName);
+        if (!ForceDirectories(job.DestFolder)) {
+            failed(1, "Could not create the folder " + Quoted(job.DestFolder) + ".");
+            continue;
+        }
+        std::string why;
+        if (CopyFile(job.Source, dest, progress, false, &why)) {
+            ++result.FilesCopied;
+            bytesBefore += FileSize(dest);
+            result.BytesCopied = bytesBefore;
+        } else {
+            failed(1, "Could not copy " + Quoted(job.Source) + " to " + Quoted(dest) + ": " + why + ".");
+        }
+        ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied, filesTotal);
+    }
+    ui.ShowCopyText(false);
+
+    // The writers: each failure is the file that could not be written.
+    auto write = [&](int stage, const std::string& file, const auto& writer) {
+        ui.SetProgressState(lbB1 + stage - 1, stateOf(stage - 1));
+        ui.SetProgressState(lbB1 + stage, psRunning);
+        try {
+            if (!writer())
+                failed(stage, "Could not write " + Quoted(file) + ".");
+        } catch (const std::exception& e) {
+            failed(stage, e.what());
+        }
+    };
+    write(2, JoinPath(paths.Presetup, kSettingsFileName),
+          [&] { return WriteSettingsFile(p, paths.Presetup); });
+    write(3, JoinPath(paths.Presetup, kInstallFileName), [&] { return WriteInstallFile(p, paths.Presetup); });
+    write(4, paths.ScriptPath, [&] { return WriteScriptFile(p, paths.ScriptPath); });
+    ui.SetProgressState(lbB5, stateOf(4));
+
+    if (std::find(std::begin(stageFailed), std::end(stageFailed), true) != std::end(stageFailed)) {
+        result.Outcome = TBuildOutcome::Failed;
+        if (!reported.empty()) {
+            std::string text = "The build is not complete:";
+            for (const std::string& r : reported)
+                text += "/#" + MarkupLiteral(r);
+            ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
+        }
+    }
+    return result;
+}
+
+} // namespace tv

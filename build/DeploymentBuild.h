@@ -1,0 +1,66 @@
+#pragma once
+// Build: turns the saved Project into the deployment folder the engine compiles (image folder with
+// Presetup and Data, the copied files, the three engine files). Check: every problem a build would
+// meet, found without touching the disk.
+
+#include "build/BuildUi.h"
+#include "core/Project.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+extern const char* const kMsgNotSaved; // "Script has some edited fields, /#please save before continue"
+extern const char* const
+    kMsgClearFolder; // "This process will clear specified folder if already exists/#Continue ?"
+extern const char* const kMsgCannotDelete; // "Can not delete "
+
+// Where a build of a project goes. Host paths, resolved against the project file's folder.
+struct TDeploymentPaths {
+    std::string ProjectName; // project file name up to its first "."
+    std::string Deploy;      // deployment folder, no trailing delimiter
+    std::string ImageRoot;   // Deploy/ProjectName
+    std::string Presetup;    // ImageRoot/Presetup
+    std::string Data;        // ImageRoot/Data
+    std::string ScriptPath;  // Deploy/ProjectName.TZN
+    std::string SetupExe;    // Deploy/ProjectName.EXE
+};
+TDeploymentPaths DeploymentPaths(const TProject& project);
+
+// The folder relative host paths of a project are taken from (the project file's folder).
+std::string ProjectBaseFolder(const TProject& project);
+// A host path of the project (source, readme, bitmap ...) as the build uses it.
+std::string ResolveProjectPath(const TProject& project, const std::string& path);
+
+// Why the project must not be built at all: blank deployment folder, no project name, a
+// destination climbing out with "..", an image folder that holds the project's own files, rows
+// beyond the file format's limits. Empty when a build may start.
+std::vector<std::string> BuildRefusals(const TProject& project);
+
+// Every problem a build would meet: the refusals, then missing source files, readme, licence, title
+// bitmap and static bitmaps, and files that would land on the same place in the Data folder.
+std::vector<std::string> Check(const TProject& project);
+
+enum class TBuildOutcome {
+    Done,      // everything built
+    NotSaved,  // the project has unsaved changes: nothing done
+    Cancelled, // the user answered No: nothing done
+    Refused,   // BuildRefusals: nothing deleted or written
+    Failed,    // the build ran to its end but something could not be created, copied or written
+};
+
+struct TBuildResult {
+    TBuildOutcome Outcome = TBuildOutcome::Done;
+    std::vector<std::string> Problems; // refusals or failures, one text each
+    int FilesCopied = 0;
+    std::uint64_t BytesCopied = 0;
+};
+
+// The Build command. Asks to confirm through ui (anything but No goes on), then builds to the end,
+// reporting failures in one error message at the end; the failing stage's line shows psFailed.
+// scriptPath receives the installer script's path for Compile once the build has got that far.
+TBuildResult Build(const TProject& project, IBuildUi& ui, std::string& scriptPath);
+
+} // namespace tv

@@ -1,0 +1,85 @@
+#pragma once
+// Path and file helpers of the build and the compile launcher.
+//
+// Two kinds of paths meet here and are kept apart:
+//  - engine paths, written into the engine's files (%InstallPath%\Help): always "\"-separated,
+//    handled by the *Backslash helpers exactly as typed;
+//  - host paths (sources, readme, bitmaps, deployment folder, project file): native. On Linux the
+//    name part of a host path is the text after the last "/" or "\", and folders are joined with "/".
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+#ifdef _WIN32
+constexpr char kPathDelim = '\\';
+#else
+constexpr char kPathDelim = '/';
+#endif
+
+// ---- engine paths ("\" only)
+std::string IncludeTrailingBackslash(const std::string& path); // "" gives "\"
+std::string ExcludeTrailingBackslash(const std::string& path); // removes one trailing "\"
+// The text without its first and last character; "" for fewer than three characters.
+std::string StripFirstLast(const std::string& text);
+// Whether a "\"- or "/"-separated sub-path has a ".." component.
+bool HasParentComponent(const std::string& subPath);
+
+// ---- host paths
+bool IsPathDelimiter(char c);
+std::string ExtractFileName(const std::string& path); // text after the last delimiter
+std::string ExtractFilePath(const std::string& path); // text up to and including the last delimiter
+// Replaces the extension (from the last "." of the name part) or appends ext when there is none.
+std::string ChangeFileExt(const std::string& path, const std::string& ext);
+std::string IncludeTrailingPathDelimiter(const std::string& path);
+// Removes one trailing delimiter; a root ("/", "C:\") is kept whole.
+std::string ExcludeTrailingPathDelimiter(const std::string& path);
+std::string JoinPath(const std::string& folder, const std::string& name);
+bool IsAbsolutePath(const std::string& path);
+// A relative path is taken relative to baseFolder; an absolute or empty one is returned as is.
+std::string ResolvePath(const std::string& baseFolder, const std::string& path);
+// An engine sub-path (a\b\) as a host sub-path (a/b on Linux), without a trailing delimiter.
+std::string EngineSubPathToHost(const std::string& subPath);
+// Absolute, with "." and ".." components folded away; symbolic links are resolved as far as they
+// exist, so two spellings of one file compare equal.
+std::string NormalizedPath(const std::string& path);
+// Whether path is folder itself or lies below it (both normalised first).
+bool IsPathInside(const std::string& path, const std::string& folder);
+
+// ---- files and folders
+bool DirectoryExists(const std::string& path);
+bool FileExists(const std::string& path); // exists and is not a folder
+bool IsSymLink(const std::string& path);
+// Creates exactly one folder; false when its parent is missing or it exists already.
+bool CreateDir(const std::string& path);
+// Creates every missing level; true when the folder exists afterwards.
+bool ForceDirectories(const std::string& path);
+// Clears the read-only state of a file and deletes it. A symbolic link is deleted, not its target.
+bool ForceDeleteFile(const std::string& path);
+// Deletes the content of a folder (and the folder itself with removeRoot). Entries whose name
+// starts with "." are left alone, which keeps a folder holding one. Symbolic links are removed,
+// never followed. Returns true when everything went; paths that could not be deleted (not counting
+// folders kept for their dot entries) are added to failures when given.
+bool DeleteDirectory(const std::string& path, bool removeRoot, std::vector<std::string>* failures = nullptr);
+std::uint64_t FileSize(const std::string& path); // 0 when it cannot be read
+
+// Called after each copied chunk: (source, dest, bytes just written, total size, bytes so far).
+// Returning false stops the copy, which then fails.
+using TCopyProgress = std::function<bool(const std::string& source, const std::string& dest,
+                                         std::uint64_t chunk, std::uint64_t total, std::uint64_t done)>;
+constexpr std::size_t kCopyChunk = 131072;
+
+// Copies a file in chunks of kCopyChunk bytes, replacing dest (or adding to its end with append).
+// dest gets the source's modification time and permission bits. A failed copy leaves no partial
+// file behind (with append, dest is cut back to its old size). error receives the reason.
+bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
+              bool append = false, std::string* error = nullptr);
+
+// The process's current folder ("" when it cannot be read) and changing it.
+std::string GetCurrentDir();
+bool SetCurrentDir(const std::string& path);
+
+} // namespace tv

@@ -1,0 +1,217 @@
+#include "build/ScriptWriter.h"
+
+#include "build/FileUtils.h"
+#include "core/kvIniFile.h"
+
+namespace tv {
+
+const char* const kSettingsFileName = "TZNS.INI";
+const char* const kInstallFileName = "APP.INS";
+
+namespace {
+
+const char* const kGenerator = "Tamrin Installer Velox v1.0";
+const char* const kHomepage = "https://tamvelox.example.org/";
+const char* const kEngineVersion = "Tamrin Installer v1.6";
+const char* const kEngineHomepage = "https://tamrin-installer.example.org/";
+
+const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCOME",  "DLG_README",
+                                      "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
+                                      "DLG_NOTFINISH", "DLG_REBOOT",  "DLG_PASSWORD", "DLG_GROUP"};
+
+// The store erases a whole section when asked to write an empty key, so a row whose key came out
+// empty (a blank name) is left out rather than wiping the rows written before it.
+void Put(TkvIniFile& ini, const std::string& section, const std::string& key, const std::string& value) {
+    if (!key.empty())
+        ini.WriteString(section, key, value);
+}
+
+// Writes a store's content now, so a failure can be told; destruction then has nothing left to do.
+bool Finish(TkvIniFile& ini) {
+    return ini.UpdateFile();
+}
+
+void WriteRunList(TkvIniFile& ini, const TRowList& rows, const std::string& section,
+                  const std::string& prefix) {
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        ini.WriteString(section, prefix + ZeroPad(static_cast<long long>(i), 3), RunEntryValue(rows[i]));
+}
+
+// Change lines "name=rest" of a registry or INI record into their section; an empty line or one
+// starting with "=" has no name and is left out.
+void WriteContents(TkvIniFile& ini, const std::string& section, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        const std::size_t eq = line.find('=');
+        const std::string name = eq == std::string::npos ? line : line.substr(0, eq);
+        const std::string rest = eq == std::string::npos ? line : line.substr(eq + 1);
+        Put(ini, section, name, rest);
+    }
+}
+
+void WriteRegTable(TkvIniFile& ini, const TRecordTable<TContentsRecord>& table,
+                   const std::string& listSection, const std::string& prefix) {
+    for (const TContentsRecord& rec : table.Records) {
+        Put(ini, listSection, prefix + rec.Key, rec.Key);
+        WriteContents(ini, prefix + rec.Key, rec.Contents);
+    }
+}
+
+} // namespace
+
+std::string ProjectNameOf(const std::string& projectFileName) {
+    const std::string name = ExtractFileName(projectFileName);
+    return name.substr(0, name.find('.'));
+}
+
+void WriteInfoBlock(TkvIniFile& ini) {
+    ini.WriteString("Info", "Generator", kGenerator);
+    ini.WriteString("Info", "Homepage", kHomepage);
+    ini.WriteString("Info", "TZN Version", kEngineVersion);
+    ini.WriteString("Info", "TZN Homepage", kEngineHomepage);
+}
+
+std::string DialogSequence(const TProject& p) {
+    std::string seq;
+    if (p.DlgReadme)
+        seq = AppendItem(seq, "DLG_README");
+    if (p.DlgWelcome)
+        seq = AppendItem(seq, "DLG_WELCOME");
+    if (p.DlgLicense)
+        seq = AppendItem(seq, "DLG_LICENSE");
+    if (p.DlgDir)
+        seq = AppendItem(seq, "DLG_DIR");
+    if (p.DlgGroup)
+        seq = AppendItem(seq, "DLG_GROUP");
+    if (!p.MiscPassword.empty())
+        seq = AppendItem(seq, "DLG_PASSWORD");
+    if (p.DlgStart)
+        seq = AppendItem(seq, "DLG_START");
+    return seq;
+}
+
+std::string RunEntryValue(const TListRow& row) {
+    const std::string& flag = row.Column(4);
+    const std::string mode = flag.substr(0, 1);
+    const std::string wait = flag.size() > 1 ? flag.substr(1, 1) : std::string();
+    return "\"" + row.Column(0) + "\",\"" + row.Column(1) + "\",\"" + row.Column(2) + "\"," + mode + ",\"" +
+           row.Column(3) + "\"," + wait;
+}
+
+std::string StaticBitmapValue(const TListRow& row) {
+    std::string value = ExtractFileName(row.Column(0)) + "," + row.Column(1);
+    if (!row.Column(2).empty())
+        value += "," + row.Column(2);
+    return value;
+}
+
+bool WriteScriptFile(const TProject& p, const std::string& scriptPath) {
+    const std::string name = ProjectNameOf(p.FileName);
+    TkvIniFile ini(scriptPath, false);
+    WriteInfoBlock(ini);
+    ini.WriteString("Config", "ImagePath", name);
+    ini.WriteString("Config", "ExeName", name);
+    ini.WriteString("Config", "Password", p.MiscPassword);
+    return Finish(ini);
+}
+
+bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
+    TkvIniFile ini(JoinPath(presetupFolder, kSettingsFileName), false);
+    WriteInfoBlock(ini);
+
+    const std::string cfg = "Config";
+    ini.WriteString(cfg, "PreInstallDialogSequence", DialogSequence(p));
+    ini.WriteString(cfg, "PostInstallDialogSequence", "");
+    ini.WriteString(cfg, "Languages", "");
+    ini.WriteBool(cfg, "AutoSelectLanguage", p.MiscLanguageAuto);
+    ini.WriteString(cfg, "InsFiles", "App");
+    ini.WriteString(cfg, "LogFile", "%InstallPath%\\install.log");
+    ini.WriteBool(cfg, "Uninstall", p.MiscUninstaller);
+    ini.WriteBool(cfg, "CheckAdminRights", true);
+    ini.WriteString(cfg, "SupportedOS", p.TargetOSText());
+    ini.WriteString(cfg, "MinOSVersion", p.TargetOSMinVersion);
+    ini.WriteBool(cfg, "NeedReboot", p.MiscReboot);
+    ini.WriteInteger(cfg, "ExtraDiskSpace", p.TargetExtraDiskSpace);
+    ini.WriteString(cfg, "CheckWindow", p.TargetCheckWindow);
+    ini.WriteString(cfg, "CheckMutex", p.TargetCheckMutex);
+    ini.WriteBool(cfg, "RemoveOldReferences", p.TargetRemoveOldReferences);
+
+    const std::string dsp = "Display";
+    ini.WriteBool(dsp, "ShowMainWindow", p.MainShow);
+    ini.WriteString(dsp, "GradientTopColor", ColorToText(p.MainGradientTop));
+    ini.WriteString(dsp, "GradientBottomColor", ColorToText(p.MainGradientBot));
+    ini.WriteString(dsp, "MainTitleFont", p.MainTitleFont);
+    ini.WriteBool(dsp, "MainTitleShadow", p.MainTitleShadow);
+    ini.WriteString(dsp, "MainTitleShadowColor", ColorToText(p.MainTitleShadowColor));
+    ini.WriteString(dsp, "DialogTitleFont", p.DialogTitleFont);
+    ini.WriteBool(dsp, "DialogTitleShadow", p.DialogTitleFontShadow);
+    ini.WriteString(dsp, "DialogTitleShadowColor", ColorToText(p.DialogTitleFontShadowColor));
+    ini.WriteString(dsp, "DialogFont", p.DialogFont);
+    ini.WriteString(dsp, "DialogPosition", std::to_string(p.DialogPosX) + "," + std::to_string(p.DialogPosY));
+    ini.WriteString(dsp, "BackgroundBitmap", p.MainBGBitmap);
+    ini.WriteString(dsp, "LicenseBackColor", ColorToText(p.AppLicenseBG));
+    ini.WriteString(dsp, "ReadmeBackColor", ColorToText(p.AppReadmeBG));
+    ini.WriteBool(dsp, "ShowMainTitle", p.MainTitle);
+    ini.WriteBool(dsp, "ShowDialogTitle", p.DialogTitle);
+    ini.WriteBool(dsp, "ShowFinalDialog", p.DialogFinal);
+
+    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i)
+        ini.WriteString("StaticBitmap", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
+                        StaticBitmapValue(p.lvStaticBMP[i]));
+
+    for (const char* key : kDialogBitmaps)
+        ini.WriteString("DialogBitmap", key, "");
+
+    WriteRunList(ini, p.lvRunBefore, "PreRunApp", "RunBefore");
+
+    std::string group = p.AppGroupFolderName;
+    if (!group.empty() && group[0] == '\\')
+        group.erase(0, 1);
+    ini.WriteString("Variables", "InstallPath", p.AppInstallText());
+    ini.WriteString("Variables", "ProgramName", p.AppName);
+    ini.WriteString("Variables", "ProgramGroup", group);
+    ini.WriteString("Variables", "AppFolder", "%" + p.AppGroupFolder + "%\\%ProgramGroup%");
+    return Finish(ini);
+}
+
+bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
+    TkvIniFile ini(JoinPath(presetupFolder, kInstallFileName), false);
+    WriteInfoBlock(ini);
+
+    for (const TFileRecord& rec : p.tbFiles.Records) {
+        const std::string flags = rec.FlagsText();
+        std::string path = IncludeTrailingBackslash(rec.FilePath);
+        const std::string name = ExtractFileName(rec.FileName);
+        const std::string root = SplitFirst(path, "\\");
+        const std::string section = "Files_" + StripFirstLast(root);
+        ini.WriteString("CopyFiles", section, root);
+        const std::string rel = path + name;
+        Put(ini, section, rel, flags.empty() ? rel : rel + "," + flags);
+    }
+
+    for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
+        std::string group = IncludeTrailingBackslash(rec.ProgramGroup);
+        const std::string root = SplitFirst(group, "\\");
+        const std::string section = "Short_" + StripFirstLast(root);
+        ini.WriteString("Shortcuts", section, root);
+        Put(ini, section, rec.Shortcuts, "\"" + rec.Target + "\"," + rec.Arguments + "," + rec.WorkDirectory);
+    }
+
+    WriteRegTable(ini, p.tbRegAdd, "AddReg", "RegAdd.");
+    WriteRegTable(ini, p.tbRegDel, "DelReg", "RegDel.");
+
+    for (const TContentsRecord& rec : p.tbINI.Records) {
+        std::string parts = rec.Key;
+        const std::string variable = SplitFirst(parts, "|");
+        const std::string file = SplitFirst(parts, "|");
+        const std::string section = SplitFirst(parts, "|");
+        Put(ini, "AddINI", rec.Key, "%" + variable + "%" + file + "," + section);
+        WriteContents(ini, "INI." + rec.Key, rec.Contents);
+    }
+
+    WriteRunList(ini, p.lvRunAfter, "RunApp", "RunAfter");
+    WriteRunList(ini, p.lvRunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
+    WriteRunList(ini, p.lvRunAfterUn, "Uninstall.RunApp", "RunAfterUn");
+    return Finish(ini);
+}
+
+} // namespace tv

@@ -1,0 +1,36 @@
+#pragma once
+// The three files the installer engine reads, written from the Project through TkvIniFile:
+// the installer script <ProjectName>.TZN, and in the image folder's Presetup folder the setup
+// settings file TZNS.INI and the install list file APP.INS.
+
+#include "core/Project.h"
+
+#include <string>
+
+namespace tv {
+
+class TkvIniFile;
+
+extern const char* const kSettingsFileName; // "TZNS.INI"
+extern const char* const kInstallFileName;  // "APP.INS"
+
+// The project file's name without its folder, up to its first "." (my.app.tvx gives "my").
+std::string ProjectNameOf(const std::string& projectFileName);
+
+// Writes the [Info] block into an open store.
+void WriteInfoBlock(TkvIniFile& ini);
+
+// Each writer returns false when its file could not be written completely. An unreadable existing
+// file throws EInOutError, as the store does.
+bool WriteScriptFile(const TProject& project, const std::string& scriptPath);
+bool WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
+bool WriteInstallFile(const TProject& project, const std::string& presetupFolder);
+
+// Pieces of the writers, shared with the checks and the tests.
+std::string DialogSequence(const TProject& project);
+// One run-list row as `"<app>","<arg>","<dir>",<mode>,"<message>",<wait>`.
+std::string RunEntryValue(const TListRow& row);
+// One static bitmap row as name,x,y,corner[,transparent colour].
+std::string StaticBitmapValue(const TListRow& row);
+
+} // namespace tv
