@@ -16,7 +16,7 @@ const char* const kProductTitle = "Tamrin Installer Velox";
 const char* const kMsgRegistrationFailed = "Can not set .TVX extension to Tamrin Installer Velox";
 const char* const kMsgBlankDeployment =
     "Deployment folder may not blank,/#setup will be build in that folder";
-const char* const kMsgNotSaved = "Script is not saved yet,/#Continue ?";
+const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 
 namespace fs = std::filesystem;
 
@@ -196,7 +196,7 @@ bool TDocumentCommands::Save() {
 bool TDocumentCommands::CloseQuery() {
     if (!m_Project.Modified)
         return true;
-    return m_Ui.MessageDlg(kMsgNotSaved, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
+    return m_Ui.MessageDlg(kMsgCloseUnsaved, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
 }
 
 } // namespace tv

@@ -21,7 +21,7 @@ extern const char* const kProductTitle; // "Tamrin Installer Velox"
 // Message texts the commands show (tests compare against them).
 extern const char* const kMsgRegistrationFailed; // file type could not be registered
 extern const char* const kMsgBlankDeployment;    // Save refused: deployment folder is blank
-extern const char* const kMsgNotSaved;           // close question
+extern const char* const kMsgCloseUnsaved;       // close question
 
 class IDocumentUi {
 public:
