@@ -20,6 +20,16 @@ const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Error texts name host paths; "/{" ... "/}" keeps the message dialog from reading "/usr" or
+// "/build" as markup.
+std::string Literal(const std::string& text) {
+    return "/{" + text + "/}";
+}
+
+} // namespace
+
 std::string UpperFileExt(const std::string& path) {
     const std::size_t sep = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
@@ -155,7 +165,7 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Project = std::move(before);
         m_Ui.SetWindowTitle(beforeTitle);
         m_Ui.RefreshPages();
-        m_Ui.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     m_Project.FileName = path;
@@ -185,7 +195,7 @@ bool TDocumentCommands::Save() {
     } catch (const std::exception& e) {
         m_Project.FileName = previousName;
         m_Project.Modified = true;
-        m_Ui.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     m_Project.Modified = false;

@@ -304,6 +304,9 @@ TEST_F(DocumentCommandsTest, LoadOfAFileThatIsNoProjectIsReportedAndLeavesTheNew
         ASSERT_EQ(m_Ui.messages.size(), 1u);
         EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtError);
         EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbOK));
+        // The message names the file, shielded from markup (a path's "/b" is no bold switch).
+        EXPECT_EQ(m_Ui.messages[0].text.rfind("/{", 0), 0u);
+        EXPECT_NE(m_Ui.messages[0].text.find(name), std::string::npos);
         // The document is the one New left: untitled, modified, and titled so.
         EXPECT_EQ(m_Project.FileName, "*UNTITLED");
         EXPECT_TRUE(m_Project.Modified);
