@@ -1,0 +1,93 @@
+#include "build/CompileLauncher.h"
+
+#include "build/FileUtils.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tv {
+
+const char* const kScriptMimeType = "application/x-tamrin-script";
+const char* const kCompilerEnvVar = "TAMVELOX_COMPILER";
+
+int ExecuteAndWait(const std::string& file, const std::string& parameters, const std::string& folder,
+                   const TBreathe& breathe) {
+    const TLaunchResult r = ShellOpenAndWait(file, parameters, folder, breathe);
+    return r.Status == TLaunchStatus::Exited ? r.ExitCode : -1;
+}
+
+void Delay(int ms, const std::function<void()>& breathe) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        if (breathe)
+            breathe();
+        if (std::chrono::steady_clock::now() >= until)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    } while (std::chrono::steady_clock::now() < until);
+}
+
+TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompileOptions& options) {
+    TCompileResult result;
+    auto fail = [&](TCompileOutcome outcome, const std::string& markup) {
+        ui.SetProgressState(lbC1, psFailed);
+        result.Outcome = outcome;
+        result.Message = MarkupToPlain(markup);
+        ui.MessageDlg(markup, TMsgDlgType::mtError, mbOK);
+        return result;
+    };
+    const auto breathe = [&ui] {
+        ui.ProcessMessages();
+        return true;
+    };
+    const auto pause = [&ui] { ui.ProcessMessages(); };
+
+    ui.SetProgressState(lbC1, psRunning);
+    result.SetupExe = ChangeFileExt(scriptPath, ".EXE");
+    const std::string saved = GetCurrentDir();
+    const std::string scriptFolder = ExtractFilePath(scriptPath);
+    if (scriptPath.empty())
+        return fail(TCompileOutcome::FolderError,
+                    "There is no installer script to compile yet:/#build the project first.");
+    if (!SetCurrentDir(scriptFolder))
+        return fail(TCompileOutcome::FolderError,
+                    "Cannot open the folder " + MarkupLiteral(scriptFolder) + " of the installer script.");
+
+    Delay(options.StartDelayMs, pause);
+    const TLaunchResult launch = ShellOpenAndWait(scriptPath, "", "", breathe);
+
+    if (!SetCurrentDir(saved))
+        return fail(TCompileOutcome::FolderError,
+                    "Cannot return to the folder " + MarkupLiteral(saved) + ".");
+    if (launch.Status == TLaunchStatus::Interrupted) {
+        result.Outcome = TCompileOutcome::Interrupted;
+        return result;
+    }
+    if (launch.Status == TLaunchStatus::NotStarted)
+        return fail(TCompileOutcome::NotStarted, "No compiler could be started for " +
+                                                     MarkupLiteral(scriptPath) + ":/#" +
+                                                     MarkupLiteral(launch.Error));
+    // Without a process to wait for, the compiler may still be busy: its product cannot be judged.
+    if (launch.Status == TLaunchStatus::Exited && !FileExists(result.SetupExe))
+        return fail(TCompileOutcome::NoSetupProgram,
+                    "The compiler did not make the setup program " + MarkupLiteral(result.SetupExe) + ".");
+
+    ui.SetProgressState(lbC1, psDone);
+    Delay(options.EndDelayMs, pause);
+    if (!options.OfferToRun)
+        return result;
+    const std::string question = "Run \"" + MarkupLiteral(result.SetupExe) + "\" ?";
+    if (ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
+        return result;
+    result.RanSetup = true;
+    const TLaunchResult setup = ShellOpenAndWait(result.SetupExe, "", "", breathe);
+    if (setup.Status == TLaunchStatus::NotStarted) {
+        result.Message = "No program could be started for " + result.SetupExe + ": " + setup.Error;
+        ui.MessageDlg("No program could be started for " + MarkupLiteral(result.SetupExe) + ":/#" +
+                          MarkupLiteral(setup.Error),
+                      TMsgDlgType::mtError, mbOK);
+    }
+    return result;
+}
+
+} // namespace tv

@@ -1,0 +1,188 @@
+// Opening a file with the desktop's program and waiting for it, on Linux and other POSIX desktops.
+#include "build/CompileLauncher.h"
+
+#include "build/DesktopEntry.h"
+#include "build/FileUtils.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace tv {
+
+namespace {
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string Trimmed(const std::string& s) {
+    const std::size_t a = s.find_first_not_of(" \t\r\n");
+    if (a == std::string::npos)
+        return {};
+    return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
+}
+
+// Runs a helper program and returns what it printed (trimmed); empty when it could not run or failed.
+std::string Capture(const std::vector<std::string>& argv) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0)
+        return {};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[1]);
+    std::string out;
+    if (rc == 0) {
+        char buf[4096];
+        for (;;) {
+            const ssize_t n = ::read(fds[0], buf, sizeof buf);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            out.append(buf, static_cast<std::size_t>(n));
+        }
+    }
+    ::close(fds[0]);
+    if (rc != 0)
+        return {};
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return {};
+    return Trimmed(out);
+}
+
+bool IsScript(const std::string& file) {
+    const std::string name = Lower(ExtractFileName(file));
+    return name.size() > 4 && name.compare(name.size() - 4, 4, ".tzn") == 0;
+}
+
+// The MIME types to try for a file, most specific first.
+std::vector<std::string> MimeTypesOf(const std::string& file) {
+    std::vector<std::string> types;
+    if (IsScript(file))
+        types.push_back(kScriptMimeType);
+    const std::string detected = Capture({"xdg-mime", "query", "filetype", file});
+    if (!detected.empty() && detected.find('/') != std::string::npos && detected != kScriptMimeType)
+        types.push_back(detected.substr(0, detected.find(';')));
+    return types;
+}
+
+// Words of a parameter text, grouped by double quotes.
+std::vector<std::string> SplitParameters(const std::string& parameters) {
+    std::vector<std::string> words = DesktopExecArguments(parameters, "%");
+    if (!words.empty())
+        words.pop_back(); // the placeholder appended for the missing file code
+    return words;
+}
+
+// The command line that opens file; empty with the reason in why when there is none.
+std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters,
+                                     std::string& why) {
+    std::vector<std::string> params =
+        parameters.empty() ? std::vector<std::string>() : SplitParameters(parameters);
+    const char* compiler = std::getenv(kCompilerEnvVar);
+    if (IsScript(file) && compiler && *compiler) {
+        // The command may carry its own arguments: let the shell split it, the paths go as they are.
+        std::vector<std::string> argv = {"/bin/sh", "-c", std::string(compiler) + " \"$@\"", "sh", file};
+        argv.insert(argv.end(), params.begin(), params.end());
+        return argv;
+    }
+    for (const std::string& mime : MimeTypesOf(file)) {
+        std::string id = Capture({"xdg-mime", "query", "default", mime});
+        if (id.empty() || FindDesktopFile(id).empty())
+            id = DefaultDesktopIdFromLists(mime);
+        if (id.empty())
+            continue;
+        const std::string desktop = FindDesktopFile(id);
+        std::vector<std::string> argv = DesktopExecArguments(ReadDesktopExec(desktop), file, desktop);
+        if (argv.empty())
+            continue;
+        argv.insert(argv.end(), params.begin(), params.end());
+        return argv;
+    }
+    why = "no program is registered for it";
+    return {};
+}
+
+void SleepMs(long ms) {
+    timespec t{ms / 1000, (ms % 1000) * 1000000L};
+    while (::nanosleep(&t, &t) != 0 && errno == EINTR) {
+    }
+}
+
+} // namespace
+
+TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& parameters,
+                               const std::string& folder, const TBreathe& breathe) {
+    TLaunchResult result;
+    if (file.empty()) {
+        result.Error = "no file given";
+        return result;
+    }
+    const std::vector<std::string> argv = OpenCommand(file, parameters, result.Error);
+    if (argv.empty())
+        return result;
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // What the program prints goes with our diagnostics, never into our own output.
+    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+    if (!folder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = -1;
+    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) {
+        result.Error = "cannot start " + argv[0] + ": " + std::strerror(rc);
+        return result;
+    }
+
+    long nap = 1;
+    for (;;) {
+        int status = 0;
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            result.Status = TLaunchStatus::Exited;
+            result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            return result;
+        }
+        if (done < 0 && errno != EINTR) {
+            result.Status = TLaunchStatus::NoProcess;
+            return result;
+        }
+        if (breathe && !breathe()) {
+            result.Status = TLaunchStatus::Interrupted;
+            return result;
+        }
+        SleepMs(nap);
+        nap = nap < 16 ? nap * 2 : 16; // quick answers for short runs, few wake-ups for long ones
+    }
+}
+
+} // namespace tv

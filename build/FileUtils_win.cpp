@@ -1,0 +1,247 @@
+// File and folder operations on Windows (ANSI paths, as the project stores them).
+#include "build/FileUtils.h"
+
+#include <algorithm>
+#include <vector>
+#include <windows.h>
+#undef CopyFile // ours is tv::CopyFile, not the Windows macro
+
+namespace tv {
+
+namespace {
+
+std::string ErrorText(DWORD code) {
+    char* text = nullptr;
+    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                       FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string result = text ? text : "error " + std::to_string(code);
+    if (text)
+        LocalFree(text);
+    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == '.'))
+        result.pop_back();
+    return result;
+}
+
+class THandle final {
+public:
+    explicit THandle(HANDLE h = INVALID_HANDLE_VALUE) : m_h(h) {}
+    ~THandle() { close(); }
+    THandle(const THandle&) = delete;
+    THandle& operator=(const THandle&) = delete;
+    HANDLE get() const { return m_h; }
+    bool valid() const { return m_h != INVALID_HANDLE_VALUE && m_h != nullptr; }
+    bool close() {
+        const bool ok = !valid() || CloseHandle(m_h);
+        m_h = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE m_h;
+};
+
+DWORD Attributes(const std::string& path) {
+    return path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+}
+
+} // namespace
+
+bool DirectoryExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FileExists(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && !(a & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsSymLink(const std::string& path) {
+    const DWORD a = Attributes(path);
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+bool CreateDir(const std::string& path) {
+    return !path.empty() && CreateDirectoryA(path.c_str(), nullptr);
+}
+
+bool ForceDirectories(const std::string& path) {
+    const std::string dir = ExcludeTrailingPathDelimiter(path);
+    if (dir.empty())
+        return false;
+    if (DirectoryExists(dir))
+        return true;
+    const std::string parent = ExcludeTrailingPathDelimiter(ExtractFilePath(dir));
+    if (!parent.empty() && parent != dir && !(parent.size() == 2 && parent[1] == ':') &&
+        !ForceDirectories(parent))
+        return false;
+    return CreateDir(dir) || DirectoryExists(dir);
+}
+
+bool ForceDeleteFile(const std::string& path) {
+    if (path.empty())
+        return false;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+namespace {
+
+bool ClearFolder(const std::string& dir, bool removeSubfolders, std::vector<std::string>* failures,
+                 bool& kept) {
+    WIN32_FIND_DATAA fd;
+    HANDLE find = FindFirstFileA(JoinPath(dir, "*.*").c_str(), &fd);
+    if (find == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    bool result = true;
+    do {
+        const std::string name = fd.cFileName;
+        if (name[0] == '.') {
+            if (name != "." && name != "..")
+                kept = true;
+            continue;
+        }
+        const std::string full = JoinPath(dir, name);
+        const DWORD a = fd.dwFileAttributes;
+        if ((a & FILE_ATTRIBUTE_DIRECTORY) && !(a & FILE_ATTRIBUTE_REPARSE_POINT)) {
+            bool subKept = false;
+            bool ok = ClearFolder(full, removeSubfolders, failures, subKept);
+            if (removeSubfolders && ok && !subKept) {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                if (!RemoveDirectoryA(full.c_str())) {
+                    ok = false;
+                    if (failures)
+                        failures->push_back(full);
+                }
+            }
+            kept = kept || subKept;
+            result = result && ok;
+        } else if (a & FILE_ATTRIBUTE_DIRECTORY) {
+            // A junction or folder link: remove the link, never what it points to.
+            if (!RemoveDirectoryA(full.c_str())) {
+                result = false;
+                if (failures)
+                    failures->push_back(full);
+            }
+        } else if (!ForceDeleteFile(full)) {
+            result = false;
+            if (failures)
+                failures->push_back(full);
+        }
+    } while (FindNextFileA(find, &fd));
+    FindClose(find);
+    return result;
+}
+
+} // namespace
+
+bool DeleteDirectory(const std::string& path, bool removeRoot, std::vector<std::string>* failures) {
+    const std::string dir = ExcludeTrailingPathDelimiter(path);
+    if (!DirectoryExists(dir))
+        return false;
+    if (IsSymLink(dir)) {
+        if (!removeRoot)
+            return true;
+        const bool ok = RemoveDirectoryA(dir.c_str()) != 0;
+        if (!ok && failures)
+            failures->push_back(dir);
+        return ok;
+    }
+    bool kept = false;
+    bool result = ClearFolder(dir, removeRoot, failures, kept);
+    const bool bareDrive = dir.size() <= 3 && dir.size() >= 2 && dir[1] == ':';
+    if (removeRoot && result && !kept && !bareDrive) {
+        if (!RemoveDirectoryA(dir.c_str())) {
+            result = false;
+            if (failures)
+                failures->push_back(dir);
+        }
+    }
+    return result && !(removeRoot && kept);
+}
+
+std::uint64_t FileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return 0;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress, bool append,
+              std::string* error) {
+    auto fail = [error](const std::string& what) {
+        if (error)
+            *error = what;
+        return false;
+    };
+    THandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!in.valid())
+        return fail(ErrorText(GetLastError()));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(in.get(), &info))
+        return fail(ErrorText(GetLastError()));
+    const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+
+    if (!append) {
+        const DWORD old = Attributes(dest);
+        if (old != INVALID_FILE_ATTRIBUTES &&
+            (old & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)))
+            SetFileAttributesA(dest.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    THandle out(CreateFileA(dest.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.valid())
+        return fail(ErrorText(GetLastError()));
+    LARGE_INTEGER start = {};
+    if (append && !SetFilePointerEx(out.get(), LARGE_INTEGER{}, &start, FILE_END))
+        return fail(ErrorText(GetLastError()));
+    auto abandon = [&](const std::string& why) {
+        if (append) {
+            SetFilePointerEx(out.get(), start, nullptr, FILE_BEGIN);
+            SetEndOfFile(out.get());
+        } else {
+            out.close();
+            DeleteFileA(dest.c_str());
+        }
+        return fail(why);
+    };
+
+    std::vector<char> buffer(kCopyChunk);
+    std::uint64_t done = 0;
+    while (done < size) {
+        const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(kCopyChunk, size - done));
+        DWORD got = 0;
+        if (!ReadFile(in.get(), buffer.data(), want, &got, nullptr))
+            return abandon(ErrorText(GetLastError()));
+        if (got == 0)
+            return abandon("the file got shorter while it was copied");
+        DWORD written = 0;
+        if (!WriteFile(out.get(), buffer.data(), got, &written, nullptr))
+            return abandon(ErrorText(GetLastError()));
+        if (written != got)
+            return abandon("the disk is full");
+        done += got;
+        if (progress && !progress(source, dest, got, size, done))
+            return abandon("cancelled");
+    }
+    SetFileTime(out.get(), nullptr, nullptr, &info.ftLastWriteTime);
+    if (!out.close())
+        return abandon(ErrorText(GetLastError()));
+    SetFileAttributesA(dest.c_str(), info.dwFileAttributes & ~FILE_ATTRIBUTE_DIRECTORY);
+    return true;
+}
+
+std::string GetCurrentDir() {
+    char buf[MAX_PATH + 1];
+    const DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
+    return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
+}
+
+bool SetCurrentDir(const std::string& path) {
+    return !path.empty() && SetCurrentDirectoryA(path.c_str());
+}
+
+} // namespace tv
