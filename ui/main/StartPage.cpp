@@ -1,0 +1,485 @@
+#include "ui/main/StartPage.h"
+
+#include "core/MsgDlg.h"
+#include "core/TextCodec.h"
+#include "ui/editors/ColorViewUnit.h"
+#include "ui/lib/FolderPickerUnit.h"
+#include "ui/lib/wzDialogUnit.h"
+#include "ui/main/ColorButton.h"
+#include "ui/main/PageHeading.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include <functional>
+
+namespace tv {
+
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kMaxDiskSpaceKB = 99999;
+
+// Refuses any text holding a character the project's code page cannot store, and says which one.
+class TAnsiValidator final : public QValidator {
+public:
+    TAnsiValidator(std::function<void(const QString&)> onRefused, QObject* parent)
+        : QValidator(parent), m_onRefused(std::move(onRefused)) {}
+
+    State validate(QString& input, int&) const override {
+        const std::string utf8 = input.toStdString();
+        if (Utf8ToAnsi(utf8))
+            return Acceptable;
+        m_onRefused(QString::fromStdString(FirstUnencodable(utf8)));
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString&)> m_onRefused;
+};
+
+QString FromAnsi(const std::string& ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
+
+QLabel* MakeLabel(const QString& text, QWidget* buddy = nullptr) {
+    auto* label = new QLabel(text);
+    if (buddy)
+        label->setBuddy(buddy);
+    return label;
+}
+
+QToolButton* MakeBrowseButton(const QString& name, const QString& hint) {
+    auto* button = new QToolButton;
+    button->setObjectName(name);
+    button->setText("...");
+    button->setToolTip(hint);
+    button->setFixedSize(22, kRowHeight);
+    return button;
+}
+
+// The caption of a group or the tab row is bold.
+void MakeCaptionBold(QWidget* w) {
+    QFont f = w->font();
+    f.setBold(true);
+    w->setFont(f);
+}
+
+} // namespace
+
+TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_project(project) {
+    setObjectName("Start");
+
+    QLabel* heading = CreatePageHeading(this, "Welcome to Tamrin Installer Velox !!");
+
+    // Application Info
+    auto* grAppInfo = new QGroupBox("Application Info");
+    grAppInfo->setObjectName("grAppInfo");
+    MakeCaptionBold(grAppInfo);
+    auto* info = new QWidget; // keeps the normal weight inside the bold group
+    QFont plain = font();
+    plain.setBold(false);
+    info->setFont(plain);
+
+    m_edAppName = new QLineEdit;
+    m_edAppInstFolder = new QComboBox;
+    m_edAppInstFolderName = new QLineEdit;
+    m_edAppGroupFolder = new QComboBox;
+    m_edAppGroupFolderName = new QLineEdit;
+    m_edAppReadme = new QLineEdit;
+    m_btAppReadmeColor = new TColorButton;
+    m_edAppLicense = new QLineEdit;
+    m_btAppLicenseColor = new TColorButton;
+    m_edMiscDeployment = new QLineEdit;
+    auto* edAppReadmeBtn = MakeBrowseButton("edAppReadmeBtn", "Select the readme file");
+    auto* edAppLicenseBtn = MakeBrowseButton("edAppLicenseBtn", "Select the license file");
+    auto* edMiscDeploymentBtn = MakeBrowseButton("edMiscDeploymentBtn", "Select the deployment folder");
+
+    m_btAppReadmeColor->setObjectName("btAppReadmeColor");
+    m_btAppReadmeColor->setToolTip("Select Readme background color");
+    m_btAppReadmeColor->setFixedSize(22, kRowHeight);
+    m_btAppLicenseColor->setObjectName("btAppLicenseColor");
+    m_btAppLicenseColor->setToolTip("Select License background color");
+    m_btAppLicenseColor->setFixedSize(22, kRowHeight);
+
+    QStringList variables;
+    for (const auto& v : kFolderVariables)
+        variables << FromAnsi(v);
+    for (auto [combo, name] : {std::pair{m_edAppInstFolder, "edAppInstFolder"},
+                               std::pair{m_edAppGroupFolder, "edAppGroupFolder"}}) {
+        combo->setObjectName(name);
+        combo->setEditable(false);
+        combo->addItems(variables);
+        combo->setMaxVisibleItems(14);
+        combo->setFixedHeight(kRowHeight);
+        combo->setFixedWidth(124);
+    }
+
+    auto* infoGrid = new QGridLayout(info);
+    infoGrid->setContentsMargins(0, 0, 0, 0);
+    infoGrid->setHorizontalSpacing(4);
+    infoGrid->setVerticalSpacing(2);
+    infoGrid->addWidget(MakeLabel("Application Name", m_edAppName), 0, 0);
+    infoGrid->addWidget(m_edAppName, 0, 1, 1, 3);
+    infoGrid->addWidget(MakeLabel("Installation folder", m_edAppInstFolder), 1, 0);
+    infoGrid->addWidget(m_edAppInstFolder, 1, 1);
+    infoGrid->addWidget(m_edAppInstFolderName, 1, 2, 1, 2);
+    infoGrid->addWidget(MakeLabel("Group Name", m_edAppGroupFolder), 2, 0);
+    infoGrid->addWidget(m_edAppGroupFolder, 2, 1);
+    infoGrid->addWidget(m_edAppGroupFolderName, 2, 2, 1, 2);
+    const auto addFileRow = [&](int row, const QString& caption, QLineEdit* edit, QToolButton* browse,
+                                TColorButton* color) {
+        auto* box = new QHBoxLayout;
+        box->setSpacing(0);
+        box->addWidget(edit);
+        box->addWidget(browse);
+        infoGrid->addWidget(MakeLabel(caption, edit), row, 0);
+        infoGrid->addLayout(box, row, 1, 1, 2);
+        infoGrid->addWidget(color, row, 3);
+    };
+    addFileRow(3, "Readme File", m_edAppReadme, edAppReadmeBtn, m_btAppReadmeColor);
+    addFileRow(4, "License file", m_edAppLicense, edAppLicenseBtn, m_btAppLicenseColor);
+    infoGrid->setColumnStretch(2, 1);
+
+    auto* groupBox = new QVBoxLayout(grAppInfo);
+    groupBox->setContentsMargins(6, 2, 6, 4);
+    groupBox->addWidget(info);
+
+    // Deployment folder, below the group
+    auto* deployRow = new QHBoxLayout;
+    deployRow->setSpacing(0);
+    auto* deployLabel = MakeLabel("Deployment folder", m_edMiscDeployment);
+    deployRow->addWidget(deployLabel);
+    deployRow->addSpacing(6);
+    deployRow->addWidget(m_edMiscDeployment, 1);
+    deployRow->addWidget(edMiscDeploymentBtn);
+
+    // Tabs
+    m_pageInstall = new QTabWidget;
+    m_pageInstall->setObjectName("pageInstall");
+    MakeCaptionBold(m_pageInstall->tabBar());
+    m_pageInstall->setDocumentMode(false);
+
+    // Installation
+    auto* tabInstall = new QWidget;
+    tabInstall->setObjectName("tsInstallation");
+    m_cbTarget9x = new QCheckBox("Windows 95/98");
+    m_cbTargetNT = new QCheckBox("Windows NT");
+    m_cbTarget2k = new QCheckBox("Windows 2k");
+    m_edMinOSVersion = new QLineEdit;
+    m_edExtraDiskSpace = new QSpinBox;
+    m_cbMiscUninstaller = new QCheckBox("Include Uninstaller");
+    m_cbMiscReboot = new QCheckBox("Reboot after installation");
+    m_edMiscPassword = new QLineEdit;
+    m_cbTarget9x->setObjectName("cbTarget9x");
+    m_cbTargetNT->setObjectName("cbTargetNT");
+    m_cbTarget2k->setObjectName("cbTarget2k");
+    m_edExtraDiskSpace->setObjectName("edExtraDiskSpace");
+    m_edExtraDiskSpace->setRange(0, kMaxDiskSpaceKB);
+    m_edExtraDiskSpace->setFixedSize(64, kRowHeight);
+    m_cbMiscUninstaller->setObjectName("cbMiscUninstaller");
+    m_cbMiscReboot->setObjectName("cbMiscReboot");
+
+    auto* installGrid = new QGridLayout(tabInstall);
+    installGrid->setContentsMargins(6, 4, 6, 4);
+    installGrid->setHorizontalSpacing(6);
+    installGrid->setVerticalSpacing(2);
+    auto* targets = new QHBoxLayout;
+    targets->setSpacing(10);
+    targets->addWidget(m_cbTarget9x);
+    targets->addWidget(m_cbTargetNT);
+    targets->addWidget(m_cbTarget2k);
+    targets->addStretch(1);
+    installGrid->addWidget(MakeLabel("Target OS"), 0, 0);
+    installGrid->addLayout(targets, 0, 1, 1, 3);
+    installGrid->addWidget(MakeLabel("Minimum Version", m_edMinOSVersion), 1, 0);
+    installGrid->addWidget(m_edMinOSVersion, 1, 1);
+    installGrid->addWidget(MakeLabel("Ex. 4.0.1111"), 1, 2);
+    installGrid->addWidget(m_cbMiscUninstaller, 1, 3);
+    installGrid->addWidget(MakeLabel("Extra disk space", m_edExtraDiskSpace), 2, 0);
+    installGrid->addWidget(m_edExtraDiskSpace, 2, 1);
+    installGrid->addWidget(MakeLabel("KB"), 2, 2);
+    installGrid->addWidget(m_cbMiscReboot, 2, 3);
+    installGrid->addWidget(MakeLabel("Use password", m_edMiscPassword), 3, 0);
+    installGrid->addWidget(m_edMiscPassword, 3, 1, 1, 2);
+    installGrid->setColumnStretch(3, 1);
+    installGrid->setRowStretch(4, 1);
+
+    // Other
+    auto* tabOther = new QWidget;
+    tabOther->setObjectName("tsOther");
+    m_edCheckWindow = new QLineEdit;
+    m_edCheckMutex = new QLineEdit;
+    m_cbRemoveOldReferences = new QCheckBox("Remove references to previous version");
+    m_cbRemoveOldReferences->setObjectName("cbRemoveOldReferences");
+    auto* otherGrid = new QGridLayout(tabOther);
+    otherGrid->setContentsMargins(6, 4, 6, 4);
+    otherGrid->setHorizontalSpacing(6);
+    otherGrid->setVerticalSpacing(2);
+    otherGrid->addWidget(MakeLabel("Check Window", m_edCheckWindow), 0, 0);
+    otherGrid->addWidget(m_edCheckWindow, 0, 1);
+    otherGrid->addWidget(MakeLabel("Check Mutex", m_edCheckMutex), 1, 0);
+    otherGrid->addWidget(m_edCheckMutex, 1, 1);
+    otherGrid->addWidget(m_cbRemoveOldReferences, 2, 0, 1, 2);
+    otherGrid->setColumnStretch(1, 1);
+    otherGrid->setRowStretch(3, 1);
+
+    // Language
+    auto* tabLanguage = new QWidget;
+    tabLanguage->setObjectName("tsLanguage");
+    m_lbLanguages = new QListWidget;
+    m_lbLanguages->setObjectName("lbLanguages");
+    m_lbLanguages->setFixedSize(197, 100);
+    m_cbAutoSelectLanguage = new QCheckBox("Auto select language");
+    m_cbAutoSelectLanguage->setObjectName("cbAutoSelectLanguage");
+    auto* languageRow = new QHBoxLayout(tabLanguage);
+    languageRow->setContentsMargins(6, 4, 6, 4);
+    languageRow->setSpacing(10);
+    languageRow->addWidget(m_lbLanguages, 0, Qt::AlignTop);
+    languageRow->addWidget(m_cbAutoSelectLanguage, 0, Qt::AlignTop);
+    languageRow->addStretch(1);
+
+    m_pageInstall->addTab(tabInstall, "Installation");
+    m_pageInstall->addTab(tabOther, "Other");
+    m_pageInstall->addTab(tabLanguage, "Language");
+
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(4, heading->geometry().bottom() + 3, 4, 2);
+    page->setSpacing(3);
+    page->addWidget(grAppInfo);
+    page->addLayout(deployRow);
+    page->addWidget(m_pageInstall, 1);
+
+    // Text boxes: each edit goes into the Project at once, as ANSI text.
+    const struct {
+        QLineEdit* edit;
+        const char* name;
+        std::string TProject::*field;
+        bool setsModified;
+    } texts[] = {
+        {m_edAppName, "edAppName", &TProject::AppName, true},
+        {m_edAppInstFolderName, "edAppInstFolderName", &TProject::AppInstFolderName, true},
+        {m_edAppGroupFolderName, "edAppGroupFolderName", &TProject::AppGroupFolderName, true},
+        {m_edAppReadme, "edAppReadme", &TProject::AppReadme, true},
+        {m_edAppLicense, "edAppLicense", &TProject::AppLicense, true},
+        {m_edMiscDeployment, "edMiscDeployment", &TProject::MiscDeployment, true},
+        {m_edMiscPassword, "edMiscPassword", &TProject::MiscPassword, true},
+        {m_edMinOSVersion, "edMinOSVersion", &TProject::TargetOSMinVersion, false},
+        {m_edCheckWindow, "edCheckWindow", &TProject::TargetCheckWindow, false},
+        {m_edCheckMutex, "edCheckMutex", &TProject::TargetCheckMutex, false},
+    };
+    for (const auto& t : texts) {
+        t.edit->setObjectName(t.name);
+        t.edit->setFixedHeight(kRowHeight);
+        t.edit->setValidator(new TAnsiValidator([this](const QString& ch) { ReportRefused(ch); }, t.edit));
+        m_textFields.push_back({t.edit, t.field});
+        connect(
+            t.edit, &QLineEdit::textChanged, this,
+            [this, edit = t.edit, field = t.field, sets = t.setsModified] { StoreText(edit, field, sets); });
+    }
+    m_edMiscPassword->setEchoMode(QLineEdit::Password);
+    m_edMiscPassword->setStyleSheet("lineedit-password-character: 42");
+
+    connect(m_edAppInstFolder, &QComboBox::currentIndexChanged, this,
+            [this] { StoreFolderVariable(m_edAppInstFolder, &TProject::AppInstFolder); });
+    connect(m_edAppGroupFolder, &QComboBox::currentIndexChanged, this,
+            [this] { StoreFolderVariable(m_edAppGroupFolder, &TProject::AppGroupFolder); });
+
+    const struct {
+        QCheckBox* box;
+        bool TProject::*field;
+        bool setsModified;
+    } checks[] = {
+        {m_cbTarget9x, &TProject::Target9x, true},
+        {m_cbTargetNT, &TProject::TargetNT, true},
+        {m_cbTarget2k, &TProject::Target2k, true},
+        {m_cbMiscUninstaller, &TProject::MiscUninstaller, true},
+        {m_cbMiscReboot, &TProject::MiscReboot, true},
+        {m_cbRemoveOldReferences, &TProject::TargetRemoveOldReferences, false},
+        {m_cbAutoSelectLanguage, &TProject::MiscLanguageAuto, false},
+    };
+    for (const auto& c : checks) {
+        m_checkFields.push_back({c.box, c.field});
+        connect(c.box, &QCheckBox::toggled, this,
+                [this, field = c.field, sets = c.setsModified](bool on) { StoreCheck(field, on, sets); });
+    }
+
+    connect(m_edExtraDiskSpace, &QSpinBox::valueChanged, this, [this](int kb) {
+        if (!m_loading)
+            m_project.TargetExtraDiskSpace = kb;
+    });
+
+    connect(edAppReadmeBtn, &QToolButton::clicked, this, &TStartPage::edAppReadmeBtnClick);
+    connect(edAppLicenseBtn, &QToolButton::clicked, this, &TStartPage::edAppLicenseBtnClick);
+    connect(edMiscDeploymentBtn, &QToolButton::clicked, this, &TStartPage::edMiscDeploymentBtnClick);
+    connect(m_btAppReadmeColor, &QToolButton::clicked, this, &TStartPage::btAppReadmeColorClick);
+    connect(m_btAppLicenseColor, &QToolButton::clicked, this, &TStartPage::btAppLicenseColorClick);
+
+    LoadFromProject();
+}
+
+void TStartPage::LoadFromProject() {
+    m_loading = true;
+    for (const auto& t : m_textFields)
+        t.edit->setText(FromAnsi(m_project.*t.field));
+    for (const auto& c : m_checkFields)
+        c.box->setChecked(m_project.*c.field);
+
+    // A variable outside the list (a hand-edited file) shows no selection and stays in the Project
+    // until the author picks another one, instead of being lost.
+    const auto indexOf = [](const std::string& variable) {
+        for (std::size_t i = 0; i < kFolderVariables.size(); ++i)
+            if (kFolderVariables[i] == variable)
+                return static_cast<int>(i);
+        return -1;
+    };
+    m_edAppInstFolder->setCurrentIndex(indexOf(m_project.AppInstFolder));
+    m_edAppGroupFolder->setCurrentIndex(indexOf(m_project.AppGroupFolder));
+
+    m_btAppReadmeColor->SetColor(m_project.AppReadmeBG);
+    m_btAppLicenseColor->SetColor(m_project.AppLicenseBG);
+
+    // The box holds 0..99999; what it shows is what gets saved.
+    m_edExtraDiskSpace->setValue(m_project.TargetExtraDiskSpace);
+    m_project.TargetExtraDiskSpace = m_edExtraDiskSpace->value();
+
+    m_lbLanguages->clear();
+    m_pageInstall->setCurrentIndex(0);
+    m_loading = false;
+}
+
+void TStartPage::FieldChanged() {
+    m_project.FieldChanged();
+    emit projectEdited();
+}
+
+void TStartPage::StoreText(QLineEdit* edit, std::string TProject::*field, bool setsModified) {
+    if (m_loading)
+        return;
+    const std::string utf8 = edit->text().toStdString();
+    const auto ansi = Utf8ToAnsi(utf8);
+    if (!ansi) {
+        // Only a programmatic setText gets here (typing is stopped by the validator): put the stored
+        // value back rather than keep a text the Project cannot hold.
+        ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
+        m_loading = true;
+        edit->setText(FromAnsi(m_project.*field));
+        m_loading = false;
+        return;
+    }
+    m_project.*field = *ansi;
+    if (setsModified)
+        FieldChanged();
+}
+
+void TStartPage::StoreCheck(bool TProject::*field, bool checked, bool setsModified) {
+    if (m_loading)
+        return;
+    m_project.*field = checked;
+    if (setsModified)
+        FieldChanged();
+}
+
+void TStartPage::StoreFolderVariable(QComboBox* combo, std::string TProject::*field) {
+    if (m_loading || combo->currentIndex() < 0)
+        return;
+    m_project.*field = kFolderVariables[static_cast<std::size_t>(combo->currentIndex())];
+    FieldChanged();
+}
+
+void TStartPage::SetChosenText(QLineEdit* edit, const QString& text) {
+    const std::string utf8 = text.toStdString();
+    if (!Utf8ToAnsi(utf8)) {
+        ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
+        return;
+    }
+    edit->setText(text);
+}
+
+void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
+    QString chosen;
+    if (m_nextFileName) {
+        chosen = *m_nextFileName;
+        m_nextFileName.reset();
+    } else {
+        QFileDialog dialog(window(), title);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setNameFilters({"Text Files (*.txt)", "Rich Text Files (*.rtf)", "All Files (*)"});
+        dialog.setDefaultSuffix("txt");
+        if (!edit->text().isEmpty())
+            dialog.selectFile(edit->text());
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
+    }
+    if (!chosen.isEmpty())
+        SetChosenText(edit, QDir::toNativeSeparators(chosen));
+}
+
+void TStartPage::edAppReadmeBtnClick() {
+    BrowseTextFile(m_edAppReadme, "Select \"Readme\" file");
+}
+
+void TStartPage::edAppLicenseBtnClick() {
+    BrowseTextFile(m_edAppLicense, "Select \"License\" file");
+}
+
+void TStartPage::PickColor(TColorButton* button, TColor TProject::*field) {
+    {
+        TColorView picker(window());
+        picker.SetSelectedColor(button->Color());
+        if (picker.exec() == mrOk) {
+            button->SetColor(picker.SelectedColor());
+            m_project.*field = button->Color();
+        }
+    }
+    // Closing the picker counts as an edit, chosen or not.
+    FieldChanged();
+}
+
+void TStartPage::btAppReadmeColorClick() {
+    PickColor(m_btAppReadmeColor, &TProject::AppReadmeBG);
+}
+
+void TStartPage::btAppLicenseColorClick() {
+    PickColor(m_btAppLicenseColor, &TProject::AppLicenseBG);
+}
+
+void TStartPage::edMiscDeploymentBtnClick() {
+    QString path = m_edMiscDeployment->text();
+    if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path))
+        SetChosenText(m_edMiscDeployment, path);
+}
+
+void TStartPage::ReportRefused(const QString& character) {
+    m_refusedChar = character;
+    if (m_refusalPending)
+        return;
+    // Shown once the key press or paste that caused it is over, never from inside the edit.
+    m_refusalPending = true;
+    QMetaObject::invokeMethod(this, &TStartPage::ShowRefusedMessage, Qt::QueuedConnection);
+}
+
+void TStartPage::ShowRefusedMessage() {
+    m_refusalPending = false;
+    wzDialog().MessageDlg(QString("The character \"%1\" cannot be used here:/#the project keeps its "
+                                  "texts in the Windows-1252 character set.")
+                              .arg(m_refusedChar),
+                          TMsgDlgType::mtError, 0, mbOK);
+}
+
+} // namespace tv
