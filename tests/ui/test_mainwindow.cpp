@@ -1,0 +1,383 @@
+// The main window: its frame, wizard navigation, the document buttons (new, load, save, exit) with
+// the states and captions they leave, the start-up argument, the close question and About.
+#include "UiTestSupport.h"
+
+#include "core/DocumentCommands.h"
+#include "core/ProjectFile.h"
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/wzAboutFormUnit.h"
+#include "ui/lib/wzDialogUnit.h"
+#include "ui/lib/wzWizardTree.h"
+#include "ui/main/BuildPage.h"
+#include "ui/main/MainUnit.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <functional>
+#include <memory>
+
+using namespace tv;
+
+namespace {
+
+const QString kBlankMessage = "Deployment folder may not blank,/#setup will be build in that folder";
+const QString kCloseQuestion = "Script is not saved yet,/#Continue ?";
+
+QString Title(const QString& name) {
+    return QString("Tamrin Installer Velox - ") + name;
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestMainWindow final : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_Dir;
+    std::unique_ptr<TMain> m_Main;
+
+    QString Path(const QString& name) const { return m_Dir.filePath(name); }
+
+    // A window as the program makes it, started up with arguments.
+    TMain& Open(const QStringList& arguments = {}) {
+        m_Main.reset();
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TMain::ClearScript();
+        TMain::ScriptPlainMessages(true);
+        m_Main = std::make_unique<TMain>(arguments);
+        m_Main->show();
+        QCoreApplication::processEvents(); // the queued start-up
+        return *m_Main;
+    }
+    template <class T = QWidget> T* Child(const char* name) const {
+        T* w = m_Main->findChild<T*>(name);
+        if (!w)
+            qWarning("no child %s", name);
+        return w;
+    }
+    int Page() const { return Child<QStackedWidget>("wizPages")->currentIndex(); }
+    int Step() const { return Child<TwzWizardTree>("wiz")->ItemIndex(); }
+    // Previous, Next, Finish enabled, as a three-letter pattern ("-NF" for step 0).
+    QString Buttons() const {
+        return QString(Child<QPushButton>("btWizPrev")->isEnabled() ? "P" : "-") +
+               (Child<QPushButton>("btWizNext")->isEnabled() ? "N" : "-") +
+               (Child<QPushButton>("btWizFinish")->isEnabled() ? "F" : "-");
+    }
+    void Click(const char* name) { Child<QAbstractButton>(name)->click(); }
+    void TypeAppName(const QString& text) {
+        auto* edit = Child<QLineEdit>("edAppName");
+        edit->setFocus();
+        // Key by key, so that characters beyond ASCII arrive as typed text too.
+        for (const QChar ch : text)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    // A project file written by core with a few recognisable values.
+    QString WriteProject(const QString& name, const QString& appName) {
+        TProject p;
+        p.MiscDeployment = Path("deploy").toStdString();
+        p.AppName = appName.toStdString();
+        SaveProject(p, Path(name).toStdString());
+        return Path(name);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_Dir.isValid());
+        QCoreApplication::setOrganizationName("TamveloxTests");
+        QCoreApplication::setApplicationName("mainwindow");
+    }
+    void cleanup() {
+        m_Main.reset();
+        TwzDialog::ClearScript();
+        TMain::ClearScript();
+    }
+
+    void frameAndStartState() {
+        TMain& w = Open();
+        QCOMPARE(w.size(), QSize(562, 359));
+        QCOMPARE(w.minimumSize(), w.maximumSize());
+        QVERIFY(!(w.windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(Child<QStackedWidget>("wizPages")->count(), 8);
+        QCOMPARE(Child<TwzWizardTree>("wiz")->Items(),
+                 QStringList({"Start", "Main Window", "Dialog Window", "Files & Shortcuts", "System Changes",
+                              "Run App Install", "Run App Uninstall", "Finish"}));
+        const QStringList pageNames = {"Start",  "Full_Window", "Dialogs",      "Files",
+                                       "System", "Run",         "RunUninstall", "Build"};
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(Child<QStackedWidget>("wizPages")->widget(i)->objectName(), pageNames[i]);
+        QCOMPARE(Child<QToolButton>("btSave")->toolTip(),
+                 QString("Save Tamrin Installer Velox Script (*.tvx)"));
+        QCOMPARE(Child<QToolButton>("btExit")->toolTip(), QString("Close Tamrin Installer Velox"));
+
+        // Start-up without an argument runs New: untitled, modified, first page.
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(w.Project().Modified);
+        QCOMPARE(Page(), 0);
+        QCOMPARE(Buttons(), QString("-NF"));
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QVERIFY(TMain::PlainMessages().isEmpty()); // the file type was registered
+        tvtest::saveShot(&w, "main_frame");
+    }
+
+    void nextPreviousAndFinish() {
+        Open();
+        for (int i = 1; i <= 6; ++i)
+            Click("btWizNext");
+        QCOMPARE(Page(), 6);
+        QCOMPARE(Buttons(), QString("PNF"));
+        Click("btWizNext");
+        QCOMPARE(Page(), 7);
+        QCOMPARE(Step(), 7);
+        QCOMPARE(Buttons(), QString("P--"));
+        Click("btWizPrev");
+        QCOMPARE(Page(), 6);
+        QCOMPARE(Buttons(), QString("PNF"));
+        for (int i = 0; i < 7; ++i)
+            Click("btWizPrev"); // the extra presses stay on step 0
+        QCOMPARE(Page(), 0);
+        QCOMPARE(Buttons(), QString("-NF"));
+
+        // Finish jumps from the first step to the last.
+        Click("btWizFinish");
+        QCOMPARE(Page(), 7);
+        QCOMPARE(Step(), 7);
+        QCOMPARE(Buttons(), QString("P--"));
+    }
+
+    void clickingStepsInTheList() {
+        Open();
+        auto* wiz = Child<TwzWizardTree>("wiz");
+        Click("btWizNext");
+        QCOMPARE(Page(), 1);
+        QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(4).center());
+        QCOMPARE(Page(), 4);
+        QCOMPARE(Step(), 4);
+        QCOMPARE(Buttons(), QString("PNF"));
+        QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(4).center());
+        QCOMPARE(Page(), 4);
+        QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(7).center());
+        QCOMPARE(Page(), 7);
+        QCOMPARE(Buttons(), QString("P--"));
+        QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(0).center());
+        QCOMPARE(Page(), 0);
+        QCOMPARE(Buttons(), QString("-NF"));
+    }
+
+    void newDiscardsChangesWithoutAsking() {
+        TMain& w = Open();
+        TypeAppName("Changed");
+        QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Changed"));
+        w.Project().tbFiles.Append().FileName = "/src/a.exe";
+        Click("btWizFinish");
+        w.BuildPage()->SetProgressState(lbB3, psDone);
+
+        Click("btNew");
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(w.Project().Modified);
+        QVERIFY(w.Project().tbFiles.Empty());
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString());
+        QCOMPARE(Page(), 0);
+        QCOMPARE(Buttons(), QString("-NF"));
+        QCOMPARE(w.BuildPage()->ProgressState(lbB3), int(psIdle));
+    }
+
+    void loadAProjectAnEngineScriptOrNothing() {
+        TMain& w = Open();
+        const QString file = WriteProject("loaded.tvx", "Loaded App");
+
+        TMain::ScriptFileNames({QString()}); // cancelled
+        TypeAppName("Kept");
+        Click("btLoad");
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Kept"));
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+
+        Click("btWizNext");
+        TMain::ScriptFileNames({file});
+        Click("btLoad");
+        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("OpenDialog1"));
+        QCOMPARE(w.windowTitle(), Title(file));
+        QVERIFY(!w.Project().Modified);
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Loaded App"));
+        QCOMPARE(Page(), 0);
+        QCOMPARE(Buttons(), QString("-NF"));
+
+        // An engine script leaves a new, empty, modified project.
+        TMain::ScriptFileNames({Path("engine.tzn")});
+        Click("btLoad");
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(w.Project().Modified);
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString());
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+    }
+
+    void loadOfAFileThatIsNoProjectIsReported() {
+        TMain& w = Open();
+        QFile f(Path("other.tvx"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Something]\r\nKey=1\r\n");
+        f.close();
+        TwzDialog::ScriptAnswers({mrOk});
+        TMain::ScriptFileNames({Path("other.tvx")});
+        Click("btLoad");
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("other.tvx"));
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(w.Project().Modified);
+    }
+
+    void saveRefusesBlankDeploymentThenSavesWithBackup() {
+        TMain& w = Open();
+        TypeAppName("Saved App");
+        w.Project().MiscDeployment = "-";
+        TwzDialog::ScriptAnswers({mrOk});
+        Click("btSave");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kBlankMessage});
+        QVERIFY(TMain::AskedFileDialogs().empty());
+        QVERIFY(w.Project().Modified);
+
+        auto* deployment = Child<QLineEdit>("edMiscDeployment");
+        deployment->setText(Path("deploy"));
+        const QString file = Path("Saved.tvx");
+        TMain::ScriptFileNames({QString(), file});
+        Click("btSave"); // cancelled
+        QVERIFY(w.Project().Modified);
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        Click("btSave");
+        QCOMPARE(TMain::AskedFileDialogs().size(), size_t(2));
+        QCOMPARE(TMain::AskedFileDialogs()[1].dialog, QString("SaveDialog1"));
+        QCOMPARE(TMain::AskedFileDialogs()[1].proposed, QString()); // never saved: no name proposed
+        QVERIFY(!w.Project().Modified);
+        QCOMPARE(w.windowTitle(), Title(file));
+        const QByteArray first = ReadFile(file);
+        QVERIFY(first.contains("Saved App"));
+
+        // A second save proposes the file and keeps the old content as the backup.
+        TypeAppName(" 2");
+        TMain::ScriptFileNames({file});
+        Click("btSave");
+        QCOMPARE(TMain::AskedFileDialogs()[2].proposed, file);
+        QCOMPARE(ReadFile(Path("Saved.BAK")), first);
+        QVERIFY(ReadFile(file).contains("Saved App 2"));
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+    }
+
+    void savedFileEqualsTheConsoleToolsSave() {
+        TMain& w = Open();
+        TypeAppName("Same Bytes \u00e9");
+        Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
+        w.Project().tbFiles.Append().FileName = Path("src/app.exe").toStdString();
+        w.Project().lvRunAfter.push_back({"%InstallPath%\\app.exe", {"-x", "", "Run it", "NOWAIT"}});
+        const QString fromWindow = Path("window.tvx");
+        TMain::ScriptFileNames({fromWindow});
+        Click("btSave");
+        QVERIFY(!w.Project().Modified);
+
+        const QString cli = QCoreApplication::applicationDirPath() + "/../../cli/tamvelox-cli";
+        if (!QFile::exists(cli))
+            QSKIP("tamvelox-cli is not built");
+        const QString fromCli = Path("cli.tvx");
+        QCOMPARE(QProcess::execute(cli, {"save", fromWindow, fromCli}), 0);
+        QCOMPARE(ReadFile(fromCli), ReadFile(fromWindow));
+    }
+
+    void closeQuestion() {
+        TMain& w = Open();
+        TypeAppName("Unsaved");
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btExit");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kCloseQuestion});
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtConfirmation);
+        QVERIFY(w.isVisible());
+        QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Unsaved"));
+        QVERIFY(w.Project().Modified);
+
+        TwzDialog::ScriptAnswers({mrYes});
+        QVERIFY(w.close());
+        QVERIFY(!w.isVisible());
+
+        // An unchanged project closes without a question.
+        TMain& loaded = Open({WriteProject("quiet.tvx", "Quiet")});
+        QVERIFY(!loaded.Project().Modified);
+        Click("btExit");
+        QVERIFY(!loaded.isVisible());
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+    }
+
+    void startUpArguments() {
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(m_Dir.path());
+        WriteProject("setup.tvx", "From Argument");
+
+        TMain& w = Open({"setup.tvx"});
+        QCOMPARE(QString::fromStdString(w.Project().FileName), Path("setup.tvx"));
+        QCOMPARE(w.windowTitle(), Title(Path("setup.tvx")));
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("From Argument"));
+        QVERIFY(!w.Project().Modified);
+
+        TMain& txt = Open({"notes.txt"});
+        QCOMPARE(txt.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(txt.Project().Modified);
+
+        // An engine script leaves the window as it was made: no project loaded or started.
+        TMain& tzn = Open({"engine.tzn"});
+        QCOMPARE(tzn.windowTitle(), QString("Tamrin Installer Velox"));
+        QVERIFY(!tzn.Project().Modified);
+        QCOMPARE(QString::fromStdString(tzn.Project().FileName), QString("*UNTITLED"));
+        QVERIFY(tzn.close()); // nothing to save: no question
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+
+        QDir::setCurrent(previous);
+    }
+
+    void windowPlacementIsRemembered() {
+        TMain& w = Open({WriteProject("placed.tvx", "Placed")});
+        w.move(123, 87);
+        QCOMPARE(w.pos(), QPoint(123, 87));
+        QVERIFY(w.close());
+        TMain& again = Open();
+        QCOMPARE(again.pos(), QPoint(123, 87));
+    }
+
+    void aboutShowsTheProgramDescription() {
+        Open();
+        QString notes;
+        QTimer::singleShot(0, qApp, [&notes] {
+            auto* about = qobject_cast<TwzAboutForm*>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            notes = about->Notes()->Caption();
+            about->accept();
+        });
+        Click("btAbout");
+        QVERIFY(notes.startsWith("Tamvelox is a wizard-style script generator for Tamrin Installer 1.6/#"));
+        QVERIFY(notes.contains("/c{clblue}"));
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+int main(int argc, char** argv) {
+    tvtest::isolateEnvironment();
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_mainwindow.moc"

@@ -1,0 +1,181 @@
+#include "ui/main/BuildPage.h"
+
+#include "build/CompileLauncher.h"
+#include "build/DeploymentBuild.h"
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/wzDialogUnit.h"
+#include "ui/main/MessageText.h"
+#include "ui/main/PageHeading.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace tv {
+
+namespace {
+
+constexpr int kPageWidth = 410;
+constexpr int kLineLeft = 24;
+constexpr int kFirstLineTop = 78;
+constexpr int kLineStep = 22;
+
+QList<QPixmap> ProgressImages() {
+    return {QPixmap(":/glyphs/progress_idle.xpm"), QPixmap(":/glyphs/progress_running.xpm"),
+            QPixmap(":/glyphs/progress_done.xpm"), QPixmap(":/glyphs/progress_failed.xpm")};
+}
+
+} // namespace
+
+TBuildPage::TBuildPage(TProject& project, QWidget* parent) : QWidget(parent), m_Project(project) {
+    setObjectName("Build");
+    CreatePageHeading(this, "Build Scripts");
+
+    auto* help = new TDCLabel(this);
+    help->setObjectName("lbBuildHelp");
+    help->setTransparent(true);
+    help->move(12, 32);
+    help->setCaption("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
+                     "Building clears the project's folder inside the deployment folder first.");
+
+    const QList<QPixmap> images = ProgressImages();
+    static const char* const names[kProgressLineCount] = {"lbB1", "lbB2", "lbB3", "lbB4", "lbB5", "lbC1"};
+    for (int line = 0; line < kProgressLineCount; ++line) {
+        auto* label = new TDCLabel(this);
+        label->setObjectName(names[line]);
+        label->setTransparent(true);
+        label->setImages(images);
+        label->setCaption(QString::fromStdString(ProgressCaption(line)));
+        // The compile line sits apart, below the copy progress bar.
+        const int top = line < lbC1 ? kFirstLineTop + line * kLineStep : kFirstLineTop + 5 * kLineStep + 30;
+        label->move(kLineLeft, top);
+        m_Lines[static_cast<std::size_t>(line)] = label;
+    }
+
+    m_lbCopy = new QLabel(this);
+    m_lbCopy->setObjectName("lbCopy");
+    m_lbCopy->setForegroundRole(QPalette::Highlight);
+    m_lbCopy->setTextFormat(Qt::PlainText);
+    const int copyLeft = kLineLeft + m_Lines[lbB2]->width() + 8;
+    m_lbCopy->setGeometry(copyLeft, kFirstLineTop + kLineStep + 4, kPageWidth - copyLeft - 4, 16);
+    m_lbCopy->hide();
+
+    m_pbCopy = new QProgressBar(this);
+    m_pbCopy->setObjectName("pbCopy");
+    m_pbCopy->setGeometry(kLineLeft + 20, kFirstLineTop + 5 * kLineStep + 6, 340, 14);
+    m_pbCopy->setRange(0, 1000);
+    m_pbCopy->setValue(0);
+    m_pbCopy->setTextVisible(false);
+
+    m_btBuild = new QPushButton("Build Tamrin Installer Script", this);
+    m_btBuild->setObjectName("btBuild");
+    m_btBuild->setGeometry(kLineLeft, 262, 178, 25);
+    m_btCompile = new QPushButton("Compile Tamrin Installer setup", this);
+    m_btCompile->setObjectName("btCompile");
+    m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
+    connect(m_btBuild, &QPushButton::clicked, this, &TBuildPage::btBuildClick);
+    connect(m_btCompile, &QPushButton::clicked, this, &TBuildPage::btCompileClick);
+}
+
+int TBuildPage::ProgressState(int line) const {
+    const QString caption = ProgressLine(line)->Caption();
+    return caption.size() > 4 ? caption.at(4).digitValue() : -1;
+}
+
+int TBuildPage::MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) {
+    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
+}
+
+void TBuildPage::SetProgressState(int line, int state) {
+    if (line < 0 || line >= kProgressLineCount)
+        return;
+    TDCLabel* label = ProgressLine(line);
+    QString caption = label->Caption();
+    // The state is the one digit after "/im{": it picks the line's image.
+    if (caption.size() > 4 && state >= 0 && state <= 9)
+        caption[4] = QChar('0' + state);
+    label->setCaption(caption);
+    label->repaint();
+    ProcessMessages();
+}
+
+void TBuildPage::ResetProgressLines() {
+    for (int line = 0; line < kProgressLineCount; ++line)
+        SetProgressState(line, psIdle);
+    m_pbCopy->setValue(0);
+}
+
+void TBuildPage::SetCopyText(const std::string& text) {
+    m_lbCopy->setText(MessageToQString(text));
+}
+
+void TBuildPage::ShowCopyText(bool visible) {
+    m_lbCopy->setVisible(visible);
+}
+
+void TBuildPage::SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
+                             int filesTotal) {
+    // Bytes decide the bar; a build of empty files still moves it file by file.
+    int value = 0;
+    if (bytesTotal > 0)
+        value = static_cast<int>(bytesDone * 1000 / bytesTotal);
+    else if (filesTotal > 0)
+        value = filesDone * 1000 / filesTotal;
+    m_pbCopy->setValue(std::min(value, 1000));
+}
+
+void TBuildPage::ProcessMessages() {
+    QCoreApplication::processEvents();
+}
+
+void TBuildPage::SetBusy(bool busy) {
+    m_Busy = busy;
+    m_btBuild->setEnabled(!busy);
+    m_btCompile->setEnabled(!busy);
+    emit busyChanged(busy);
+}
+
+void TBuildPage::btBuildClick() {
+    if (m_Busy)
+        return;
+    // Problems a build would meet are listed before anything is cleared. Refusals are left to
+    // Build itself, which reports them after its question; an unsaved project is refused first.
+    if (!m_Project.Modified && BuildRefusals(m_Project).empty()) {
+        const std::vector<std::string> problems = Check(m_Project);
+        if (!problems.empty()) {
+            std::string text = "The build will meet these problems:";
+            for (const std::string& problem : problems)
+                text += "/#" + MarkupLiteral(problem);
+            text += "/#Build anyway ?";
+            if (MessageDlg(text, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
+                return;
+        }
+    }
+    SetBusy(true);
+    try {
+        Build(m_Project, *this, m_ScriptPath);
+    } catch (const std::exception& e) {
+        MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
+    }
+    ShowCopyText(false);
+    SetBusy(false);
+}
+
+void TBuildPage::btCompileClick() {
+    if (m_Busy)
+        return;
+    SetBusy(true);
+    try {
+        Compile(*this, m_ScriptPath, m_CompileOptions);
+    } catch (const std::exception& e) {
+        MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
+    }
+    SetBusy(false);
+}
+
+} // namespace tv

@@ -1,0 +1,75 @@
+#pragma once
+// The wizard's last page, "Build": the Build and Compile commands with their six progress lines
+// (lbB1..lbB5 for the build stages, lbC1 for the compiler), the name of the file being copied and
+// a bar of the bytes copied. The page is the window side of the build (IBuildUi).
+
+#include "build/BuildUi.h"
+#include "build/CompileLauncher.h"
+#include "core/Project.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace tv {
+
+class TDCLabel;
+
+class TBuildPage final : public QWidget, public IBuildUi {
+    Q_OBJECT
+public:
+    TBuildPage(TProject& project, QWidget* parent = nullptr);
+
+    // Path of the script the last Build wrote, for Compile; empty before the first Build.
+    const std::string& ScriptPath() const { return m_ScriptPath; }
+    // A Build or Compile is running.
+    bool Busy() const { return m_Busy; }
+
+    // The pauses around the compiler's run and the offer to run the setup program.
+    const TCompileOptions& CompileOptions() const { return m_CompileOptions; }
+    void setCompileOptions(const TCompileOptions& options) { m_CompileOptions = options; }
+
+    TDCLabel* ProgressLine(int line) const { return m_Lines[static_cast<std::size_t>(line)]; }
+    // The state digit a line shows (0 idle, 1 running, 2 done, 3 failed).
+    int ProgressState(int line) const;
+
+    // IBuildUi
+    int MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) override;
+    void SetProgressState(int line, int state) override;
+    void ResetProgressLines() override;
+    void SetCopyText(const std::string& text) override;
+    void ShowCopyText(bool visible) override;
+    void SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
+                     int filesTotal) override;
+    void ProcessMessages() override;
+
+signals:
+    // A Build or Compile started (true) or ended (false).
+    void busyChanged(bool busy);
+
+public slots:
+    void btBuildClick();
+    void btCompileClick();
+
+private:
+    void SetBusy(bool busy);
+
+    TProject& m_Project;
+    std::string m_ScriptPath;
+    TCompileOptions m_CompileOptions;
+    bool m_Busy = false;
+
+    std::array<TDCLabel*, kProgressLineCount> m_Lines{};
+    QLabel* m_lbCopy = nullptr;
+    QProgressBar* m_pbCopy = nullptr;
+    QPushButton* m_btBuild = nullptr;
+    QPushButton* m_btCompile = nullptr;
+};
+
+} // namespace tv

@@ -1,0 +1,431 @@
+#include "ui/main/MainUnit.h"
+
+#include "core/FileTypeRegistration.h"
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/wzAboutFormUnit.h"
+#include "ui/lib/wzDialogUnit.h"
+#include "ui/lib/wzWizardTree.h"
+#include "ui/main/BuildPage.h"
+#include "ui/main/MessageText.h"
+#include "ui/main/PageHeading.h"
+#include "ui/main/StartPage.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace tv {
+
+namespace {
+
+struct TPageInfo {
+    const char* name;
+    const char* heading;
+};
+// Pages 1..7; page 0 is the Start page with its own heading.
+const TPageInfo kPages[] = {
+    {"Full_Window", "Main Window"},
+    {"Dialogs", "Dialog Windows"},
+    {"Files", "Files & Shortcuts"},
+    {"System", "Registry & INI Changes"},
+    {"Run", "Run Application on Installation"},
+    {"RunUninstall", "Run Application on Uninstallation"},
+};
+
+const char* const kAboutText =
+    "Tamvelox is a wizard-style script generator for Tamrin Installer 1.6/#"
+    "Some features of Tamrin Installer are not yet supported/#"
+    "in this version, for more info see readme file./#"
+    " /#"
+    "For detail information refer to Tamrin Installer docs./#"
+    "  Tamrin Installer - /c{clblue}https://tamrin-installer.example.org/c{clblack}/#"
+    "  Tamrin Installer is written by the Tamrin Installer team/#"
+    "  Email: team@tamrin-installer.example.org";
+
+// Test seam state.
+QStringList g_ScriptedNames;
+std::vector<TMain::TFileDialogAsked> g_AskedDialogs;
+bool g_ScriptPlain = false;
+QStringList g_PlainMessages;
+
+} // namespace
+
+TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m_Arguments(arguments) {
+    setObjectName("Main");
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(kWidth, kHeight);
+    InstallFontSubstitutes();
+    QFont windowFont("Tahoma");
+    windowFont.setPointSize(8);
+    setFont(windowFont);
+    setWindowTitle(kProductTitle);
+
+    CreatePages();
+    CreateBottomBar();
+
+    m_OpenDialog1 = new QFileDialog(this);
+    m_OpenDialog1->setObjectName("OpenDialog1");
+    m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    m_OpenDialog1->setDefaultSuffix("tvx");
+    m_OpenDialog1->setNameFilters(
+        {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
+    m_SaveDialog1 = new QFileDialog(this);
+    m_SaveDialog1->setObjectName("SaveDialog1");
+    m_SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+    m_SaveDialog1->setFileMode(QFileDialog::AnyFile);
+    m_SaveDialog1->setDefaultSuffix("tvx");
+    m_SaveDialog1->setNameFilters({"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
+
+    // The window as created: first page, Previous off, Next and Finish as they are.
+    m_wizPages->setCurrentIndex(0);
+    m_btWizPrev->setEnabled(false);
+
+    m_Commands = std::make_unique<TDocumentCommands>(
+        m_Project, static_cast<IDocumentUi&>(*this),
+        ProgramDataDir(QCoreApplication::applicationDirPath().toStdString()));
+    TFileTypeInfo fileType;
+    fileType.ExecutablePath = QCoreApplication::applicationFilePath().toStdString();
+    m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
+    m_StartPage->LoadFromProject();
+
+    RestorePlacement();
+}
+
+TMain::~TMain() = default;
+
+const std::string& TMain::ScriptPath() const {
+    return m_BuildPage->ScriptPath();
+}
+
+void TMain::CreatePages() {
+    m_wiz = new TwzWizardTree(this);
+    m_wiz->setObjectName("wiz");
+    m_wiz->setGeometry(0, 0, 149, kHeight - 32);
+    m_wiz->setItems({"Start", "Main Window", "Dialog Window", "Files & Shortcuts", "System Changes",
+                     "Run App Install", "Run App Uninstall", "Finish"});
+    m_wiz->setColor(Qt::black);
+    m_wiz->setFontColor(Qt::white);
+    m_wiz->setLineColor(Qt::white);
+    m_wiz->setSelectedBoxColor(QColor(0x00, 0xFF, 0x00));
+    m_wiz->setBoxColor(QColor(0x80, 0x80, 0x80));
+    m_wiz->setHorizontalSpace(4);
+    m_wiz->setVerticalSpace(8);
+    m_wiz->setBoxHeight(17);
+    m_wiz->setBoxWidth(16);
+    m_wiz->setLeftMargin(4);
+    m_wiz->setTopMargin(4);
+    m_wiz->setItemIndex(0);
+    connect(m_wiz, &TwzWizardTree::OnChanging, this, &TMain::wizChanging, Qt::DirectConnection);
+    connect(m_wiz, &TwzWizardTree::OnChange, this, &TMain::wizChange);
+
+    // A 3-pixel gap to the right of the step list, then the pages.
+    m_wizPages = new QStackedWidget(this);
+    m_wizPages->setObjectName("wizPages");
+    m_wizPages->setGeometry(152, 0, kWidth - 152, kHeight - 32);
+
+    m_StartPage = new TStartPage(m_Project, m_wizPages);
+    m_wizPages->addWidget(m_StartPage);
+    for (const TPageInfo& info : kPages) {
+        auto* page = new QWidget(m_wizPages);
+        page->setObjectName(info.name);
+        CreatePageHeading(page, info.heading);
+        m_wizPages->addWidget(page);
+    }
+    m_BuildPage = new TBuildPage(m_Project, m_wizPages);
+    m_wizPages->addWidget(m_BuildPage);
+    connect(m_wizPages, &QStackedWidget::currentChanged, this, &TMain::wizPagesPageChanged);
+    connect(m_BuildPage, &TBuildPage::busyChanged, this, &TMain::BuildBusyChanged);
+
+    auto* rule = new QFrame(this);
+    rule->setObjectName("rlBottom");
+    rule->setGeometry(0, kHeight - 32, kWidth, 2);
+    rule->setAutoFillBackground(true);
+    QPalette pal = rule->palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    rule->setPalette(pal);
+}
+
+QToolButton* TMain::CreateToolButton(const char* name, const char* glyph, const QString& hint, int x) {
+    auto* button = new QToolButton(findChild<QWidget*>("pnBottom"));
+    button->setObjectName(name);
+    button->setAutoRaise(true);
+    button->setIcon(QIcon(QString(":/glyphs/") + glyph));
+    button->setIconSize(QSize(16, 16));
+    button->setToolTip(hint);
+    button->setGeometry(x, 3, 23, 23);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void TMain::CreateBottomBar() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName("pnBottom");
+    bar->setGeometry(0, kHeight - 30, kWidth, 30);
+
+    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4);
+    m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30);
+    m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56);
+    m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82);
+    m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108);
+    connect(m_btAbout, &QToolButton::clicked, this, &TMain::btAboutClick);
+    connect(m_btNew, &QToolButton::clicked, this, &TMain::btNewClick);
+    connect(m_btLoad, &QToolButton::clicked, this, &TMain::btLoadClick);
+    connect(m_btSave, &QToolButton::clicked, this, &TMain::btSaveClick);
+    connect(m_btExit, &QToolButton::clicked, this, &TMain::btExitClick);
+
+    m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), "Finish", bar);
+    m_btWizFinish->setObjectName("btWizFinish");
+    m_btWizFinish->setGeometry(328, 2, 70, 25);
+    auto* separator = new QFrame(bar);
+    separator->setObjectName("spWizButtons");
+    separator->setGeometry(402, 2, 3, 25);
+    separator->setAutoFillBackground(true);
+    separator->setBackgroundRole(QPalette::Mid);
+    m_btWizPrev = new QPushButton("<< Previous", bar);
+    m_btWizPrev->setObjectName("btWizPrev");
+    m_btWizPrev->setGeometry(408, 2, 70, 25);
+    m_btWizNext = new QPushButton("Next >>", bar);
+    m_btWizNext->setObjectName("btWizNext");
+    m_btWizNext->setGeometry(481, 2, 70, 25);
+    connect(m_btWizFinish, &QPushButton::clicked, this, &TMain::btWizFinishClick);
+    connect(m_btWizPrev, &QPushButton::clicked, this, &TMain::btWizPrevClick);
+    connect(m_btWizNext, &QPushButton::clicked, this, &TMain::btWizNextClick);
+}
+
+// ---- start-up and closing ----
+
+void TMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_StartUpQueued) {
+        m_StartUpQueued = true;
+        QMetaObject::invokeMethod(this, &TMain::FormActivate, Qt::QueuedConnection);
+    }
+}
+
+void TMain::FormActivate() {
+    if (m_Commands->StartedUp())
+        return;
+    std::vector<std::string> args;
+    for (const QString& a : m_Arguments)
+        args.push_back(a.toStdString());
+    m_Commands->StartUp(args, QDir::currentPath().toStdString());
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+    // A running Build or Compile finishes first; the window closes (after the usual question)
+    // once it has.
+    if (m_BuildPage->Busy()) {
+        m_CloseWhenIdle = true;
+        event->ignore();
+        return;
+    }
+    if (!m_Commands->CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    SavePlacement();
+    event->accept();
+}
+
+void TMain::BuildBusyChanged(bool busy) {
+    m_btNew->setEnabled(!busy);
+    m_btLoad->setEnabled(!busy);
+    m_btSave->setEnabled(!busy);
+    if (!busy && m_CloseWhenIdle) {
+        m_CloseWhenIdle = false;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void TMain::RestorePlacement() {
+    QSettings settings;
+    const QPoint pos = settings.value("MainWindow/Position").toPoint();
+    if (settings.contains("MainWindow/Position") && QGuiApplication::screenAt(pos + QPoint(20, 20)))
+        move(pos);
+}
+
+void TMain::SavePlacement() const {
+    QSettings settings;
+    settings.setValue("MainWindow/Position", pos());
+}
+
+// ---- bottom bar ----
+
+void TMain::btAboutClick() {
+    TwzAboutForm about(this);
+    about.Notes()->setCaption(kAboutText);
+    about.exec();
+}
+
+void TMain::btNewClick() {
+    if (m_BuildPage->Busy())
+        return;
+    m_Commands->New();
+}
+
+void TMain::btLoadClick() {
+    if (m_BuildPage->Busy())
+        return;
+    m_Commands->Load();
+}
+
+void TMain::btSaveClick() {
+    if (m_BuildPage->Busy())
+        return;
+    m_Commands->Save();
+}
+
+void TMain::btExitClick() {
+    close();
+}
+
+void TMain::btWizFinishClick() {
+    m_wiz->SelectLast();
+}
+void TMain::btWizPrevClick() {
+    m_wiz->SelectPrior();
+}
+void TMain::btWizNextClick() {
+    m_wiz->SelectNext();
+}
+
+// ---- navigation ----
+
+void TMain::wizChanging(TwzWizardTree*, int, bool& allowChange) {
+    // No page is validated before it is left.
+    allowChange = true;
+}
+
+void TMain::wizChange(TwzWizardTree*) {
+    const int index = m_wiz->ItemIndex();
+    m_wizPages->setCurrentIndex(index);
+    const bool beforeLast = index < m_wiz->Items().size() - 1;
+    m_btWizFinish->setEnabled(beforeLast);
+    m_btWizNext->setEnabled(beforeLast);
+    m_btWizPrev->setEnabled(index >= 1);
+}
+
+void TMain::wizPagesPageChanged(int index) {
+    // The lines keep the outcome of the last build only while the project is unchanged since.
+    if (index == kPageCount - 1 && m_Project.Modified)
+        m_BuildPage->ResetProgressLines();
+}
+
+// ---- IDocumentUi ----
+
+int TMain::MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) {
+    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
+}
+
+void TMain::ShowPlainMessage(const std::string& text) {
+    if (g_ScriptPlain) {
+        g_PlainMessages << MessageToQString(text);
+        return;
+    }
+    QMessageBox::warning(this, kProductTitle, MessageToQString(text));
+}
+
+bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName) {
+    if (!g_ScriptedNames.isEmpty()) {
+        g_AskedDialogs.push_back({dialog->objectName(), proposed});
+        fileName = g_ScriptedNames.takeFirst();
+        return !fileName.isNull();
+    }
+    if (proposed.isEmpty()) {
+        dialog->selectFile(QString());
+    } else {
+        dialog->setDirectory(QFileInfo(proposed).absolutePath());
+        dialog->selectFile(proposed);
+    }
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return false;
+    fileName = dialog->selectedFiles().constFirst();
+    return !fileName.isEmpty();
+}
+
+bool TMain::OpenFileName(std::string& path) {
+    QString name;
+    if (!RunFileDialog(m_OpenDialog1, QString(), name))
+        return false;
+    path = QDir::toNativeSeparators(name).toStdString();
+    return true;
+}
+
+bool TMain::SaveFileName(const std::string& proposed, std::string& path) {
+    QString name;
+    if (!RunFileDialog(m_SaveDialog1, QString::fromStdString(proposed), name))
+        return false;
+    path = QDir::toNativeSeparators(name).toStdString();
+    return true;
+}
+
+std::string TMain::WindowTitle() const {
+    return windowTitle().toStdString();
+}
+
+void TMain::SetWindowTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void TMain::ShowFirstPage() {
+    m_wiz->setItemIndex(0);
+    wizChange(m_wiz);
+    for (const char* name : {"pageInstall", "FlatPageControl1"})
+        if (auto* tabs = findChild<QTabWidget*>(name))
+            tabs->setCurrentIndex(0);
+}
+
+void TMain::ResetProgressLines() {
+    m_BuildPage->ResetProgressLines();
+}
+
+void TMain::RefreshPages() {
+    m_StartPage->LoadFromProject();
+    // Pages that show Project values offer LoadFromProject() as an invokable method.
+    for (int i = 1; i < m_wizPages->count(); ++i) {
+        QWidget* page = m_wizPages->widget(i);
+        if (page->metaObject()->indexOfMethod("LoadFromProject()") >= 0)
+            QMetaObject::invokeMethod(page, "LoadFromProject", Qt::DirectConnection);
+    }
+}
+
+// ---- test seam ----
+
+void TMain::ScriptFileNames(const QStringList& names) {
+    g_ScriptedNames = names;
+}
+int TMain::ScriptedFileNamesLeft() {
+    return int(g_ScriptedNames.size());
+}
+const std::vector<TMain::TFileDialogAsked>& TMain::AskedFileDialogs() {
+    return g_AskedDialogs;
+}
+void TMain::ScriptPlainMessages(bool on) {
+    g_ScriptPlain = on;
+}
+const QStringList& TMain::PlainMessages() {
+    return g_PlainMessages;
+}
+
+void TMain::ClearScript() {
+    g_ScriptedNames.clear();
+    g_AskedDialogs.clear();
+    g_ScriptPlain = false;
+    g_PlainMessages.clear();
+}
+
+} // namespace tv

@@ -1,0 +1,126 @@
+#pragma once
+// TMain: the program's one window. A step list on the left, the eight wizard pages beside it, and a
+// bottom bar with the document buttons (about, new, load, save, exit) and the wizard buttons
+// (finish, previous, next). It owns the Project for the whole run; the document commands behind
+// the buttons live in core (TDocumentCommands) and reach the window through IDocumentUi.
+
+#include "core/DocumentCommands.h"
+#include "core/Project.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QFileDialog;
+class QStackedWidget;
+class QToolButton;
+class QPushButton;
+
+namespace tv {
+
+class TBuildPage;
+class TStartPage;
+class TwzWizardTree;
+
+class TMain final : public QWidget, private IDocumentUi {
+    Q_OBJECT
+public:
+    // arguments: the command line without the program name.
+    explicit TMain(const QStringList& arguments = {}, QWidget* parent = nullptr);
+    ~TMain() override;
+
+    TProject& Project() { return m_Project; }
+    TDocumentCommands& Commands() { return *m_Commands; }
+    TStartPage* StartPage() const { return m_StartPage; }
+    TBuildPage* BuildPage() const { return m_BuildPage; }
+    // Path of the script the last Build wrote; empty before the first Build.
+    const std::string& ScriptPath() const;
+
+    static constexpr int kPageCount = 8;
+    static constexpr int kWidth = 562;
+    static constexpr int kHeight = 359;
+
+    // ---- test seam for the open and save dialogs and the plain message box ----
+    // The next file dialogs answer with these names, one each, without a window; a null QString
+    // answers "cancel".
+    static void ScriptFileNames(const QStringList& names);
+    static int ScriptedFileNamesLeft();
+    struct TFileDialogAsked {
+        QString dialog;   // "OpenDialog1" or "SaveDialog1"
+        QString proposed; // the file name the dialog was opened with
+    };
+    static const std::vector<TFileDialogAsked>& AskedFileDialogs();
+    // On: plain messages are recorded instead of shown.
+    static void ScriptPlainMessages(bool on);
+    static const QStringList& PlainMessages();
+    static void ClearScript();
+
+public slots:
+    // Start-up with the command-line argument; runs once, when the window is first shown.
+    void FormActivate();
+
+    void btAboutClick();
+    void btNewClick();
+    void btLoadClick();
+    void btSaveClick();
+    void btExitClick();
+    void btWizFinishClick();
+    void btWizPrevClick();
+    void btWizNextClick();
+
+    void wizChanging(tv::TwzWizardTree* sender, int newItemIndex, bool& allowChange);
+    void wizChange(tv::TwzWizardTree* sender);
+    void wizPagesPageChanged(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // IDocumentUi
+    int MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) override;
+    void ShowPlainMessage(const std::string& text) override;
+    bool OpenFileName(std::string& path) override;
+    bool SaveFileName(const std::string& proposed, std::string& path) override;
+    std::string WindowTitle() const override;
+    void SetWindowTitle(const std::string& title) override;
+    void ShowFirstPage() override;
+    void ResetProgressLines() override;
+    void RefreshPages() override;
+
+    void CreatePages();
+    void CreateBottomBar();
+    QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x);
+    // Runs a file dialog, or takes the next scripted name. False when cancelled.
+    bool RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName);
+    // Build or Compile started or ended on the Build page.
+    void BuildBusyChanged(bool busy);
+    void RestorePlacement();
+    void SavePlacement() const;
+
+    TProject m_Project;
+    std::unique_ptr<TDocumentCommands> m_Commands;
+    QStringList m_Arguments;
+    bool m_StartUpQueued = false;
+    bool m_CloseWhenIdle = false;
+
+    TwzWizardTree* m_wiz = nullptr;
+    QStackedWidget* m_wizPages = nullptr;
+    TStartPage* m_StartPage = nullptr;
+    TBuildPage* m_BuildPage = nullptr;
+    QToolButton* m_btAbout = nullptr;
+    QToolButton* m_btNew = nullptr;
+    QToolButton* m_btLoad = nullptr;
+    QToolButton* m_btSave = nullptr;
+    QToolButton* m_btExit = nullptr;
+    QPushButton* m_btWizFinish = nullptr;
+    QPushButton* m_btWizPrev = nullptr;
+    QPushButton* m_btWizNext = nullptr;
+    QFileDialog* m_OpenDialog1 = nullptr;
+    QFileDialog* m_SaveDialog1 = nullptr;
+};
+
+} // namespace tv
