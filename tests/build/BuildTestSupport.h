@@ -1,0 +1,202 @@
+#pragma once
+// Shared pieces of the build tests: a fresh temporary folder per test, small file helpers, and a
+// build UI that records everything and answers questions from a script.
+
+#include "build/BuildUi.h"
+#include "core/Project.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace tvtest {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "tvbuild-XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot make a temporary folder");
+        m_path = pattern;
+    }
+    ~TempDir() {
+        std::error_code ec;
+        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const fs::path& path() const { return m_path; }
+    std::string str(const std::string& rel = {}) const {
+        return rel.empty() ? m_path.string() : (m_path / rel).string();
+    }
+
+private:
+    fs::path m_path;
+};
+
+inline void WriteText(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+inline std::string ReadText(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// The lines of a file written by the INI store (CR LF line ends, a blank line after each section).
+inline std::vector<std::string> IniLines(const fs::path& file) {
+    std::vector<std::string> lines;
+    std::string text = ReadText(file);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        if (!line.empty())
+            lines.push_back(line);
+        start = end + 2;
+    }
+    return lines;
+}
+
+// The lines of one section of such a file, without its header; empty when absent.
+inline std::vector<std::string> SectionLines(const fs::path& file, const std::string& section) {
+    std::vector<std::string> out;
+    bool in = false;
+    for (const std::string& line : IniLines(file)) {
+        if (!line.empty() && line.front() == '[') {
+            in = line == "[" + section + "]";
+            continue;
+        }
+        if (in)
+            out.push_back(line);
+    }
+    return out;
+}
+
+// Section headers of such a file, in order.
+inline std::vector<std::string> SectionNames(const fs::path& file) {
+    std::vector<std::string> out;
+    for (const std::string& line : IniLines(file))
+        if (!line.empty() && line.front() == '[')
+            out.push_back(line.substr(1, line.size() - 2));
+    return out;
+}
+
+// Files below a folder as sorted relative paths ("/"-separated), folders marked with a trailing "/".
+inline std::vector<std::string> Tree(const fs::path& root) {
+    std::vector<std::string> out;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it)
+        out.push_back(fs::relative(it->path(), root).generic_string() + (it->is_directory() ? "/" : ""));
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+class TRecordingUi final : public tv::IBuildUi {
+public:
+    struct TMessage {
+        std::string Text;
+        tv::TMsgDlgType Type;
+        unsigned Buttons;
+    };
+    std::vector<int> Answers;       // answers to the next questions, in order; then mrYes
+    std::vector<TMessage> Messages; // everything shown
+    int States[tv::kProgressLineCount] = {-1, -1, -1, -1, -1, -1}; // -1: never set
+    std::vector<std::pair<int, int>> StateLog;
+    std::vector<std::string> CopyTexts;
+    std::vector<bool> CopyShown;
+    std::uint64_t BytesDone = 0, BytesTotal = 0;
+    int FilesDone = 0, FilesTotal = 0;
+    int Breaths = 0;
+
+    int MessageDlg(const std::string& text, tv::TMsgDlgType type, unsigned buttons) override {
+        Messages.push_back({text, type, buttons});
+        if (type != tv::TMsgDlgType::mtConfirmation)
+            return tv::mrOk;
+        if (Answers.empty())
+            return tv::mrYes;
+        const int a = Answers.front();
+        Answers.erase(Answers.begin());
+        return a;
+    }
+    void SetProgressState(int line, int state) override {
+        States[line] = state;
+        StateLog.emplace_back(line, state);
+    }
+    void SetCopyText(const std::string& text) override { CopyTexts.push_back(text); }
+    void ShowCopyText(bool visible) override { CopyShown.push_back(visible); }
+    void SetProgress(std::uint64_t done, std::uint64_t total, int files, int filesTotal) override {
+        BytesDone = done;
+        BytesTotal = total;
+        FilesDone = files;
+        FilesTotal = filesTotal;
+    }
+    void ProcessMessages() override { ++Breaths; }
+
+    std::vector<std::string> ErrorTexts() const {
+        std::vector<std::string> out;
+        for (const TMessage& m : Messages)
+            if (m.Type == tv::TMsgDlgType::mtError)
+                out.push_back(tv::MarkupToPlain(m.Text));
+        return out;
+    }
+    std::vector<int> LineStates() const { return std::vector<int>(States, States + tv::kProgressLineCount); }
+};
+
+// A project saved as dir/<name>, deploying to dir/deploy, with nothing else set.
+inline tv::TProject SavedProject(const TempDir& dir, const std::string& name = "demo.tvx") {
+    tv::TProject p;
+    p.FileName = dir.str(name);
+    p.MiscDeployment = dir.str("deploy");
+    p.Modified = false;
+    return p;
+}
+
+inline tv::TFileRecord FileRow(const std::string& source, const std::string& dest) {
+    tv::TFileRecord r;
+    r.FileName = source;
+    r.FilePath = dest;
+    return r;
+}
+
+// Restores an environment variable when the test ends.
+class TEnvVar {
+public:
+    TEnvVar(const char* name, const char* value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_had = true;
+            m_old = old;
+        }
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~TEnvVar() {
+        if (m_had)
+            ::setenv(m_name.c_str(), m_old.c_str(), 1);
+        else
+            ::unsetenv(m_name.c_str());
+    }
+
+private:
+    std::string m_name, m_old;
+    bool m_had = false;
+};
+
+} // namespace tvtest
