@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -25,6 +26,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+#include <algorithm>
 #include <functional>
 
 namespace tv {
@@ -33,6 +35,8 @@ namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kMaxDiskSpaceKB = 99999;
+// How far the group's contents sit to the right of the page's own left margin.
+constexpr int kGroupInset = 8;
 
 // Refuses any text holding a character the project's code page cannot store, and says which one.
 class TAnsiValidator final : public QValidator {
@@ -154,6 +158,14 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     addFileRow(3, "Readme File", m_edAppReadme, edAppReadmeBtn, m_btAppReadmeColor);
     addFileRow(4, "License file", m_edAppLicense, edAppLicenseBtn, m_btAppLicenseColor);
     infoGrid->setColumnStretch(2, 1);
+    // The deployment folder below lines up with the group's labels and boxes.
+    const QFontMetrics fm(plain);
+    int labelWidth = fm.horizontalAdvance("Deployment folder") - kGroupInset;
+    for (int row = 0; row < infoGrid->rowCount(); ++row)
+        if (auto* label = qobject_cast<QLabel*>(infoGrid->itemAtPosition(row, 0)->widget()))
+            labelWidth = std::max(labelWidth, fm.horizontalAdvance(label->text()));
+    labelWidth += 4;
+    infoGrid->setColumnMinimumWidth(0, labelWidth);
 
     auto* groupBox = new QVBoxLayout(grAppInfo);
     groupBox->setContentsMargins(6, 2, 6, 4);
@@ -163,10 +175,12 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     auto* deployRow = new QHBoxLayout;
     deployRow->setSpacing(0);
     auto* deployLabel = MakeLabel("Deployment folder", m_edMiscDeployment);
+    deployLabel->setFixedWidth(labelWidth + kGroupInset);
     deployRow->addWidget(deployLabel);
-    deployRow->addSpacing(6);
+    deployRow->addSpacing(4);
     deployRow->addWidget(m_edMiscDeployment, 1);
     deployRow->addWidget(edMiscDeploymentBtn);
+    deployRow->addSpacing(kGroupInset);
 
     // Tabs
     m_pageInstall = new QTabWidget;
@@ -205,18 +219,19 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     targets->addWidget(m_cbTarget2k);
     targets->addStretch(1);
     installGrid->addWidget(MakeLabel("Target OS"), 0, 0);
-    installGrid->addLayout(targets, 0, 1, 1, 3);
+    installGrid->addLayout(targets, 0, 1, 1, 4);
     installGrid->addWidget(MakeLabel("Minimum Version", m_edMinOSVersion), 1, 0);
     installGrid->addWidget(m_edMinOSVersion, 1, 1);
     installGrid->addWidget(MakeLabel("Ex. 4.0.1111"), 1, 2);
-    installGrid->addWidget(m_cbMiscUninstaller, 1, 3);
+    installGrid->addWidget(m_cbMiscUninstaller, 1, 4);
     installGrid->addWidget(MakeLabel("Extra disk space", m_edExtraDiskSpace), 2, 0);
     installGrid->addWidget(m_edExtraDiskSpace, 2, 1);
     installGrid->addWidget(MakeLabel("KB"), 2, 2);
-    installGrid->addWidget(m_cbMiscReboot, 2, 3);
+    installGrid->addWidget(m_cbMiscReboot, 2, 4);
     installGrid->addWidget(MakeLabel("Use password", m_edMiscPassword), 3, 0);
     installGrid->addWidget(m_edMiscPassword, 3, 1, 1, 2);
-    installGrid->setColumnStretch(3, 1);
+    installGrid->setColumnMinimumWidth(3, 6);
+    installGrid->setColumnStretch(4, 1);
     installGrid->setRowStretch(4, 1);
 
     // Other
