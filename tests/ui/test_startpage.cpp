@@ -45,8 +45,7 @@ template <class W> void OnNextModal(std::function<void(W*)> action) {
 }
 
 // Types text key by key; unlike QTest::keyClicks it takes characters beyond Latin-1.
-void TypeText(QWidget* w, const QString& text)
-{
+void TypeText(QWidget* w, const QString& text) {
     for (const QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }

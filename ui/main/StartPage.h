@@ -34,7 +34,9 @@ public:
     TStartPage(TProject& project, QWidget* parent = nullptr);
 
     // Shows the Project's values in every control without touching Modified. Also empties the
-    // language list and brings the "Installation" tab to the front, as after New or Load.
+    // language list and brings the "Installation" tab to the front, as after New or Load. An extra
+    // disk space outside 0..99999 is brought into range in the Project as well, so that what the box
+    // shows is what gets saved.
     void LoadFromProject();
 
     // Test seam for the readme and licence browse commands: the next one uses this answer instead of
