@@ -50,7 +50,8 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent) : QWidget(parent), m_
         label->setObjectName(names[line]);
         label->setTransparent(true);
         label->setImages(images);
-        label->setCaption(QString::fromStdString(ProgressCaption(line)));
+        // "&&" in a caption stands for one ampersand; our labels draw text as it is.
+        label->setCaption(QString::fromStdString(ProgressCaption(line)).replace("&&", "&"));
         // The compile line sits apart, below the copy progress bar.
         const int top = line < lbC1 ? kFirstLineTop + line * kLineStep : kFirstLineTop + 5 * kLineStep + 30;
         label->move(kLineLeft, top);

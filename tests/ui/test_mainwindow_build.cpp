@@ -1,0 +1,272 @@
+// The Build page driven through the main window: the refusals, a build with its progress lines and
+// files, problems listed before a build that would fail and reported after it, the lines kept or
+// reset on arriving at the page, commands blocked while a build runs, and Compile with a stand-in
+// compiler.
+#include "UiTestSupport.h"
+
+#include "build/BuildUi.h"
+#include "build/CompileLauncher.h"
+#include "ui/lib/wzDialogUnit.h"
+#include "ui/main/BuildPage.h"
+#include "ui/main/MainUnit.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace tv;
+
+namespace {
+
+const QString kNotSaved = "Script has some edited fields, /#please save before continue";
+const QString kClearQuestion = "This process will clear specified folder if already exists/#Continue ?";
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestMainWindowBuild final : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_Dir;
+    std::unique_ptr<TMain> m_Main;
+
+    QString Path(const QString& name) const { return m_Dir->filePath(name); }
+    template <class T = QWidget> T* Child(const char* name) const { return m_Main->findChild<T*>(name); }
+    TBuildPage* Page() const { return m_Main->BuildPage(); }
+    // States of lbB1..lbB5 and lbC1 as six digits.
+    QString States() const {
+        QString s;
+        for (int line = 0; line < kProgressLineCount; ++line)
+            s += QString::number(Page()->ProgressState(line));
+        return s;
+    }
+    void Click(const char* name) { Child<QAbstractButton>(name)->click(); }
+
+    // A saved project with one application file, a readme and a title bitmap, shown on the
+    // Finish page.
+    void OpenSavedProject() {
+        m_Main = std::make_unique<TMain>();
+        m_Main->show();
+        QCoreApplication::processEvents();
+        QDir().mkpath(Path("src"));
+        QVERIFY(WriteFile(Path("src/app.exe"), QByteArray(300 * 1024, 'x')));
+        QVERIFY(WriteFile(Path("src/readme.txt"), "Read me"));
+        QVERIFY(WriteFile(Path("src/title.bmp"), "BM"));
+
+        TProject& p = m_Main->Project();
+        Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
+        Child<QLineEdit>("edAppReadme")->setText(Path("src/readme.txt"));
+        p.DialogTitleBMP = Path("src/title.bmp").toStdString();
+        TFileRecord& file = p.tbFiles.Append();
+        file.FileName = Path("src/app.exe").toStdString();
+        file.FilePath = "%InstallPath%";
+        QDir().mkpath(Path("proj"));
+        TMain::ScriptFileNames({Path("proj/My.tvx")});
+        Click("btSave");
+        QVERIFY(!p.Modified);
+        Click("btWizFinish");
+    }
+
+private slots:
+    void init() {
+        m_Dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_Dir->isValid());
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TMain::ClearScript();
+        TMain::ScriptPlainMessages(true);
+        qunsetenv(kCompilerEnvVar);
+    }
+    void cleanup() {
+        m_Main.reset();
+        m_Dir.reset();
+        TwzDialog::ClearScript();
+        TMain::ClearScript();
+    }
+
+    void modifiedProjectIsRefusedAndNoLeavesTheLines() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        Page()->SetProgressState(lbB1, psDone);
+        w.Project().FieldChanged();
+        TwzDialog::ScriptAnswers({mrOk});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kNotSaved});
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtInformation);
+        QCOMPARE(States(), QString("200000"));
+        QVERIFY(!QFileInfo::exists(Path("deploy")));
+
+        w.Project().Modified = false;
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts().last(), kClearQuestion);
+        QCOMPARE(States(), QString("200000"));
+        QVERIFY(!QFileInfo::exists(Path("deploy")));
+    }
+
+    void buildFillsTheDeploymentFolderAndTheLines() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kClearQuestion});
+        QCOMPARE(States(), QString("222220"));
+        QCOMPARE(QString::fromStdString(w.ScriptPath()), Path("deploy/My.TZN"));
+        QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
+        QCOMPARE(QFileInfo(Path("deploy/My/Data/app.exe")).size(), qint64(300 * 1024));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/readme.txt")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/tzns.bmp")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/TZNS.INI")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/APP.INS")));
+        QCOMPARE(Child<QProgressBar>("pbCopy")->value(), Child<QProgressBar>("pbCopy")->maximum());
+        QVERIFY(!Child<QLabel>("lbCopy")->isVisible());
+        QVERIFY(Child<QLabel>("lbCopy")->text().startsWith("Copying \""));
+        tvtest::saveShot(&w, "main_build_done");
+
+        // Back on the Finish page with nothing changed, the lines still show the build.
+        Click("btWizPrev");
+        Click("btWizFinish");
+        QCOMPARE(States(), QString("222220"));
+        // After an edit, arriving there again resets them.
+        Click("btWizPrev");
+        w.Project().FieldChanged();
+        Click("btWizNext");
+        QCOMPARE(States(), QString("000000"));
+    }
+
+    void problemsAreListedBeforeAndFailuresReportedAfter() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        TFileRecord& missing = w.Project().tbFiles.Append();
+        missing.FileName = Path("src/missing.dll").toStdString();
+        missing.FilePath = "%System%";
+
+        // Declining the list of problems builds nothing.
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("missing.dll"));
+        QVERIFY(!QFileInfo::exists(Path("deploy")));
+
+        // Going on builds the rest and names the file that could not be copied; the copy line
+        // shows the failure.
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TwzDialog::ScriptAnswers({mrYes, mrYes, mrOk});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 3);
+        QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
+        QCOMPARE(TwzDialog::AskedMessages()[2].type, TMsgDlgType::mtError);
+        QVERIFY(TwzDialog::AskedTexts()[2].contains("missing.dll"));
+        QCOMPARE(States(), QString("232220"));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Data/app.exe")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
+        tvtest::saveShot(&w, "main_build_failed");
+    }
+
+    void commandsWaitWhileABuildRuns() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        bool sawBusy = false;
+        bool newEnabled = true, loadEnabled = true, saveEnabled = true, buildEnabled = true,
+             compileEnabled = true;
+        // Runs inside the build, at its first breath.
+        QMetaObject::invokeMethod(
+            qApp,
+            [&] {
+                sawBusy = Page()->Busy();
+                newEnabled = Child<QToolButton>("btNew")->isEnabled();
+                loadEnabled = Child<QToolButton>("btLoad")->isEnabled();
+                saveEnabled = Child<QToolButton>("btSave")->isEnabled();
+                buildEnabled = Child<QPushButton>("btBuild")->isEnabled();
+                compileEnabled = Child<QPushButton>("btCompile")->isEnabled();
+                w.close();
+            },
+            Qt::QueuedConnection);
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QVERIFY(sawBusy);
+        QVERIFY(!newEnabled && !loadEnabled && !saveEnabled && !buildEnabled && !compileEnabled);
+        // The close waited for the build, which ran to its end.
+        QCOMPARE(States(), QString("222220"));
+        QVERIFY(w.isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!w.isVisible());
+        QVERIFY(Child<QToolButton>("btNew")->isEnabled());
+    }
+
+    void compileBeforeAnyBuildIsReported() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TwzDialog::ScriptAnswers({mrOk, mrOk});
+        Page()->setCompileOptions({0, 0, true});
+        Click("btCompile");
+        QVERIFY(!TwzDialog::AskedMessages().empty());
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QVERIFY(Page()->ProgressState(lbC1) != psDone);
+        QVERIFY(Child<QPushButton>("btCompile")->isEnabled());
+    }
+
+    void compileRunsTheCompilerAndOffersTheSetupProgram() {
+        // A stand-in compiler: notes the script it was given and writes the setup program.
+        const QString compiler = Path("compiler.sh");
+        QVERIFY(WriteFile(compiler, "#!/bin/sh\n"
+                                    "printf '%s\\n' \"$1\" > \"$(dirname \"$1\")/compiled-script.txt\"\n"
+                                    "printf 'setup' > \"${1%.*}.EXE\"\n"));
+        QFile::setPermissions(compiler, QFile::permissions(compiler) | QFile::ExeOwner);
+        qputenv(kCompilerEnvVar, ("\"" + compiler + "\"").toUtf8());
+
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QCOMPARE(States(), QString("222220"));
+
+        Page()->setCompileOptions({0, 0, true});
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btCompile");
+        QCOMPARE(Page()->ProgressState(lbC1), int(psDone));
+        QCOMPARE(QFile(Path("deploy/compiled-script.txt")).exists(), true);
+        QVERIFY(QFileInfo::exists(Path("deploy/My.EXE")));
+        QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtConfirmation);
+        QVERIFY(TwzDialog::AskedTexts().back().startsWith("Run \""));
+        QVERIFY(TwzDialog::AskedTexts().back().contains(Path("deploy/My.EXE")));
+        QVERIFY(!Page()->Busy());
+        qunsetenv(kCompilerEnvVar);
+    }
+};
+
+int main(int argc, char** argv) {
+    tvtest::isolateEnvironment();
+    QApplication app(argc, argv);
+    TestMainWindowBuild test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_mainwindow_build.moc"
