@@ -11,6 +11,7 @@
 #include "ui/main/MainUnit.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -233,14 +234,19 @@ private slots:
     }
 
     void compileRunsTheCompilerAndOffersTheSetupProgram() {
-        // A stand-in compiler: notes the script it was given and writes the setup program.
+#ifdef FAKE_COMPILER_PATH
+        // The stand-in compiler checks the image folder and writes <ExeName>.EXE beside the
+        // script, noting the folder it ran in.
+        qputenv(kCompilerEnvVar, QByteArray("\"") + FAKE_COMPILER_PATH + "\"");
+#else
+        // Without it, a shell stand-in that does the same.
         const QString compiler = Path("compiler.sh");
         QVERIFY(WriteFile(compiler, "#!/bin/sh\n"
-                                    "printf '%s\\n' \"$1\" > \"$(dirname \"$1\")/compiled-script.txt\"\n"
-                                    "printf 'setup' > \"${1%.*}.EXE\"\n"));
+                                    "printf 'setup of %s\\ncwd=%s\\n' \"$(basename \"${1%.*}\")\" \"$(pwd)\" "
+                                    "> \"${1%.*}.EXE\"\n"));
         QFile::setPermissions(compiler, QFile::permissions(compiler) | QFile::ExeOwner);
         qputenv(kCompilerEnvVar, ("\"" + compiler + "\"").toUtf8());
-
+#endif
         OpenSavedProject();
         if (QTest::currentTestFailed())
             return;
@@ -248,12 +254,18 @@ private slots:
         Click("btBuild");
         QCOMPARE(States(), QString("222220"));
 
+        const QString before = QDir::currentPath();
         Page()->setCompileOptions({0, 0, true});
         TwzDialog::ScriptAnswers({mrNo});
         Click("btCompile");
         QCOMPARE(Page()->ProgressState(lbC1), int(psDone));
-        QCOMPARE(QFile(Path("deploy/compiled-script.txt")).exists(), true);
-        QVERIFY(QFileInfo::exists(Path("deploy/My.EXE")));
+        QFile exe(Path("deploy/My.EXE"));
+        QVERIFY(exe.open(QIODevice::ReadOnly));
+        const QString made = QString::fromUtf8(exe.readAll());
+        QVERIFY2(made.startsWith("setup of My\n"), qPrintable(made));
+        // The compiler ran in the script's folder; ours is back where it was.
+        QVERIFY2(made.contains("cwd=" + QFileInfo(Path("deploy")).canonicalFilePath()), qPrintable(made));
+        QCOMPARE(QDir::currentPath(), before);
         QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtConfirmation);
         QVERIFY(TwzDialog::AskedTexts().back().startsWith("Run \""));
         QVERIFY(TwzDialog::AskedTexts().back().contains(Path("deploy/My.EXE")));
