@@ -136,6 +136,20 @@ private slots:
         tvtest::saveShot(&w, "main_frame");
     }
 
+    void failedRegistrationIsShownAndStartUpGoesOn() {
+        // The data home below a regular file: nothing can be written there.
+        QFile blocker(Path("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", Path("blocker/data").toUtf8());
+        TMain& w = Open();
+        qputenv("XDG_DATA_HOME", dataHome);
+        QCOMPARE(TMain::PlainMessages(), QStringList{"Can not set .TVX extension to Tamrin Installer Velox"});
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QCOMPARE(Page(), 0);
+    }
+
     void nextPreviousAndFinish() {
         Open();
         for (int i = 1; i <= 6; ++i)
