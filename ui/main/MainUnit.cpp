@@ -76,20 +76,6 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     CreatePages();
     CreateBottomBar();
 
-    m_OpenDialog1 = new QFileDialog(this);
-    m_OpenDialog1->setObjectName("OpenDialog1");
-    m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    m_OpenDialog1->setDefaultSuffix("tvx");
-    m_OpenDialog1->setNameFilters(
-        {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
-    m_SaveDialog1 = new QFileDialog(this);
-    m_SaveDialog1->setObjectName("SaveDialog1");
-    m_SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-    m_SaveDialog1->setFileMode(QFileDialog::AnyFile);
-    m_SaveDialog1->setDefaultSuffix("tvx");
-    m_SaveDialog1->setNameFilters({"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
-
     // The window as created: first page, Previous off, Next and Finish as they are.
     m_wizPages->setCurrentIndex(0);
     m_btWizPrev->setEnabled(false);
@@ -339,6 +325,32 @@ void TMain::ShowPlainMessage(const std::string& text) {
     QMessageBox::warning(this, kProductTitle, MessageToQString(text));
 }
 
+QFileDialog* TMain::OpenDialog1() {
+    // The file dialogs are made on first use: they cost more to make than the rest of the window.
+    if (!m_OpenDialog1) {
+        m_OpenDialog1 = new QFileDialog(this);
+        m_OpenDialog1->setObjectName("OpenDialog1");
+        m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+        m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+        m_OpenDialog1->setDefaultSuffix("tvx");
+        m_OpenDialog1->setNameFilters(
+            {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
+    }
+    return m_OpenDialog1;
+}
+
+QFileDialog* TMain::SaveDialog1() {
+    if (!m_SaveDialog1) {
+        m_SaveDialog1 = new QFileDialog(this);
+        m_SaveDialog1->setObjectName("SaveDialog1");
+        m_SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
+        m_SaveDialog1->setFileMode(QFileDialog::AnyFile);
+        m_SaveDialog1->setDefaultSuffix("tvx");
+        m_SaveDialog1->setNameFilters({"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
+    }
+    return m_SaveDialog1;
+}
+
 bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName) {
     if (!g_ScriptedNames.isEmpty()) {
         g_AskedDialogs.push_back({dialog->objectName(), proposed});
@@ -359,7 +371,7 @@ bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString&
 
 bool TMain::OpenFileName(std::string& path) {
     QString name;
-    if (!RunFileDialog(m_OpenDialog1, QString(), name))
+    if (!RunFileDialog(OpenDialog1(), QString(), name))
         return false;
     path = QDir::toNativeSeparators(name).toStdString();
     return true;
@@ -367,7 +379,7 @@ bool TMain::OpenFileName(std::string& path) {
 
 bool TMain::SaveFileName(const std::string& proposed, std::string& path) {
     QString name;
-    if (!RunFileDialog(m_SaveDialog1, QString::fromStdString(proposed), name))
+    if (!RunFileDialog(SaveDialog1(), QString::fromStdString(proposed), name))
         return false;
     path = QDir::toNativeSeparators(name).toStdString();
     return true;

@@ -94,6 +94,8 @@ private:
     void CreatePages();
     void CreateBottomBar();
     QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x);
+    QFileDialog* OpenDialog1();
+    QFileDialog* SaveDialog1();
     // Runs a file dialog, or takes the next scripted name. False when cancelled.
     bool RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName);
     // Build or Compile started or ended on the Build page.
