@@ -196,9 +196,14 @@ void TwzAboutForm::LayoutForm() {
     int panelWidth = std::max(m_notes->width() + 12, kPanelMinWidth);
     for (QWidget* info : {static_cast<QWidget*>(m_lbSystemInfo), static_cast<QWidget*>(m_lbMemoryInfo)})
         panelWidth = std::max(panelWidth, info->x() + info->width() + 4);
-    for (TwzLabel* link : {m_lbCompanyURL, m_lbCompanyEmail, m_lbSupport})
-        if (link->isVisibleTo(this))
-            panelWidth = std::max(panelWidth, link->x() + link->width() + 8 + kButtonWidth + 4);
+    for (TwzLabel* link : {m_lbCompanyURL, m_lbCompanyEmail, m_lbSupport}) {
+        if (!link->isVisibleTo(this))
+            continue;
+        const bool besideButton =
+            link->y() < m_btOK->y() + m_btOK->height() && link->y() + link->height() > m_btOK->y();
+        panelWidth =
+            std::max(panelWidth, link->x() + link->width() + (besideButton ? 8 + kButtonWidth : 0) + 4);
+    }
     for (QWidget* top : {static_cast<QWidget*>(m_lbProjectInfo), static_cast<QWidget*>(m_lbCopyright)})
         panelWidth = std::max(panelWidth, top->x() + top->width() - kPanelBotLeft);
 
