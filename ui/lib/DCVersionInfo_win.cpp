@@ -9,19 +9,44 @@
 
 #include <vector>
 
-#ifdef _MSC_VER
-#pragma comment(lib, "version.lib")
-#endif
-
 namespace tv {
 
 namespace {
 
+// A function of a loaded module; the detour through void (*)() keeps the cast warning-free.
+template <typename F> F Proc(HMODULE module, const char* name) {
+    return module ? reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module, name))) : nullptr;
+}
+
+// The version API lives in version.dll; loading it here keeps the build free of an extra import
+// library for every toolchain.
+struct TVersionApi {
+    using SizeFn = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
+    using InfoFn = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
+    using QueryFn = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+    SizeFn Size = nullptr;
+    InfoFn Info = nullptr;
+    QueryFn Query = nullptr;
+
+    TVersionApi() {
+        const HMODULE dll = LoadLibraryW(L"version.dll");
+        Size = Proc<SizeFn>(dll, "GetFileVersionInfoSizeW");
+        Info = Proc<InfoFn>(dll, "GetFileVersionInfoW");
+        Query = Proc<QueryFn>(dll, "VerQueryValueW");
+    }
+    bool Ok() const { return Size && Info && Query; }
+};
+
+const TVersionApi& VersionApi() {
+    static const TVersionApi api;
+    return api;
+}
+
 QString QueryString(const std::vector<char>& block, const QString& path) {
     LPVOID value = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(block.data(), reinterpret_cast<LPCWSTR>(path.utf16()), &value, &length) || !value ||
-        length == 0)
+    if (!VersionApi().Query(block.data(), reinterpret_cast<LPCWSTR>(path.utf16()), &value, &length) ||
+        !value || length == 0)
         return {};
     // length counts characters including the terminating zero.
     QString text = QString::fromWCharArray(static_cast<const wchar_t*>(value), int(length));
@@ -34,19 +59,22 @@ QString QueryString(const std::vector<char>& block, const QString& path) {
 
 TVersionData TDCVersionInfo::ReadFileVersion(const QString& fileName) {
     TVersionData data;
+    const TVersionApi& api = VersionApi();
+    if (!api.Ok())
+        return data;
     const std::wstring path = QDir::toNativeSeparators(fileName).toStdWString();
     DWORD handle = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    const DWORD size = api.Size(path.c_str(), &handle);
     if (size == 0)
         return data;
     std::vector<char> block(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
+    if (!api.Info(path.c_str(), 0, size, block.data()))
         return data;
     data.Valid = true;
 
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT fixedLength = 0;
-    if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<LPVOID*>(&fixed), &fixedLength) && fixed &&
+    if (api.Query(block.data(), L"\\", reinterpret_cast<LPVOID*>(&fixed), &fixedLength) && fixed &&
         fixedLength >= sizeof(VS_FIXEDFILEINFO)) {
         data.Major = HIWORD(fixed->dwFileVersionMS);
         data.Minor = LOWORD(fixed->dwFileVersionMS);
@@ -57,8 +85,8 @@ TVersionData TDCVersionInfo::ReadFileVersion(const QString& fileName) {
     // The first language / code page pair names the string table, e.g. "000004E4".
     WORD* translation = nullptr;
     UINT translationLength = 0;
-    if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<LPVOID*>(&translation),
-                        &translationLength) ||
+    if (!api.Query(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<LPVOID*>(&translation),
+                   &translationLength) ||
         !translation || translationLength < 2 * sizeof(WORD))
         return data;
     const QString pair = QStringLiteral("%1%2")
@@ -85,9 +113,7 @@ TOsVersion TDCVersionInfo::CurrentOsVersion() {
     OSVERSIONINFOEXW info{};
     info.dwOSVersionInfoSize = sizeof(info);
     using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOEXW*);
-    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    const auto rtlGetVersion =
-        ntdll ? reinterpret_cast<RtlGetVersionFn>(GetProcAddress(ntdll, "RtlGetVersion")) : nullptr;
+    const auto rtlGetVersion = Proc<RtlGetVersionFn>(GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion");
     if (!rtlGetVersion || rtlGetVersion(&info) != 0)
         return os;
     switch (info.dwPlatformId) {
