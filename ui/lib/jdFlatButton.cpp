@@ -59,7 +59,7 @@ void TjdFlatButton::paintEvent(QPaintEvent*) {
 
 void TjdFlatButton::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        animateClick();
+        click();
         return;
     }
     QAbstractButton::keyPressEvent(event);

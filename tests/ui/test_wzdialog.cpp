@@ -1,0 +1,365 @@
+// The message dialog: window layout, titles and icons by type, result codes of the real buttons,
+// InputQuery, and the scripted-answer seam other tests rely on.
+#include "UiTestSupport.h"
+
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/jdFlatButton.h"
+#include "ui/lib/wzDialogFormUnit.h"
+#include "ui/lib/wzDialogUnit.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+using namespace tv;
+
+namespace {
+
+// Runs f on the modal window once the event loop of exec() shows it.
+void whenModal(std::function<void(QWidget*)> f) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [f] {
+            if (QWidget* w = QApplication::activeModalWidget())
+                f(w);
+            else
+                whenModal(f);
+        },
+        Qt::QueuedConnection);
+}
+
+void clickButton(QWidget* modal, const char* name) {
+    auto* b = modal->findChild<TjdFlatButton*>(QLatin1String(name));
+    QVERIFY2(b && b->isVisible(), name);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestWzDialog : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        tvtest::isolateEnvironment();
+        InstallFontSubstitutes();
+    }
+    void init() { TwzDialog::ClearScript(); }
+
+    void buttonSpacingAndPlacement_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<unsigned>("buttons");
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<QList<int>>("lefts");
+
+        // "/ow{n}" makes a message exactly n pixels wide and 0 high.
+        QTest::newRow("yes-no in 300") << "/ow{200}" << unsigned(mbYes | mbNo) << 300 << QList<int>{60, 160};
+        QTest::newRow("tie rounds up to even") << "/ow{151}" << unsigned(mbOK) << 251 << QList<int>{86};
+        QTest::newRow("tie rounds down to even") << "/ow{149}" << unsigned(mbOK) << 249 << QList<int>{84};
+        QTest::newRow("widened for three")
+            << "/ow{100}" << unsigned(mbYes | mbNo | mbCancel) << 340 << QList<int>{45, 130, 215};
+        QTest::newRow("yes-to-all counts without a button")
+            << "/ow{200}" << unsigned(mbYes | TwzDialog::mbYesToAll | TwzDialog::mbNoToAll) << 340
+            << QList<int>{45};
+        QTest::newRow("yes-to-all alone")
+            << "/ow{200}" << unsigned(TwzDialog::mbYesToAll) << 300 << QList<int>{};
+        QTest::newRow("all nine in their order")
+            << "/ow{10}"
+            << unsigned(mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll | mbHelp)
+            << 1000 << QList<int>{60, 160, 260, 360, 460, 560, 660, 760, 860};
+    }
+    void buttonSpacingAndPlacement() {
+        QFETCH(QString, text);
+        QFETCH(unsigned, buttons);
+        QFETCH(int, windowWidth);
+        QFETCH(QList<int>, lefts);
+        TwzDialog dialog;
+        auto form = dialog.CreateMessageForm(text, TMsgDlgType::mtInformation, 0, buttons);
+        QCOMPARE(form->WindowWidth(), windowWidth);
+        QCOMPARE(form->WindowHeight(), 80);
+        QList<int> seen;
+        const unsigned order[] = {mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbHelp};
+        for (unsigned bit : order) {
+            TjdFlatButton* b = form->Button(bit);
+            QCOMPARE(b->isHidden(), !(buttons & bit));
+            if (buttons & bit) {
+                seen << b->x();
+                QCOMPARE(b->y(), form->WindowHeight() - 55);
+                QCOMPARE(b->size(), QSize(65, 23));
+                // Inside the client area.
+                QVERIFY(b->geometry().right() < form->width());
+                QVERIFY(b->geometry().bottom() < form->height());
+            }
+        }
+        QCOMPARE(seen, lefts);
+    }
+
+    void messageSizeFollowsText() {
+        TwzDialog dialog;
+        auto form = dialog.CreateMessageForm("Script is not saved yet,/#Continue ?",
+                                             TMsgDlgType::mtConfirmation, 0, mbYes | mbNo);
+        const TDCLabel* text = form->dlgText();
+        QCOMPARE(text->pos(), QPoint(50, 8));
+        QCOMPARE(text->size(), text->sizeHint());
+        QVERIFY(text->height() >= 2 * QFontMetrics(text->font()).height());
+        QCOMPARE(form->WindowHeight(), text->height() + 80);
+        QCOMPARE(form->WindowWidth(), std::max(text->width() + 100, 2 * 110 + 10));
+        QVERIFY(form->editText()->isHidden());
+        // The message ends above the buttons.
+        QVERIFY(text->geometry().bottom() < form->Button(mbYes)->y());
+    }
+
+    void titlesIconsAndSoundsByType_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("icon");
+        QTest::addColumn<int>("sound");
+        QTest::newRow("warning") << int(TMsgDlgType::mtWarning) << "Warning"
+                                 << "expWarn" << int(TSystemSound::Exclamation);
+        QTest::newRow("error") << int(TMsgDlgType::mtError) << "Error"
+                               << "expError" << int(TSystemSound::Hand);
+        QTest::newRow("information") << int(TMsgDlgType::mtInformation) << "Information"
+                                     << "expInfo" << int(TSystemSound::Asterisk);
+        QTest::newRow("confirmation") << int(TMsgDlgType::mtConfirmation) << "Confirmation"
+                                      << "expConf" << int(TSystemSound::Question);
+        QTest::newRow("custom") << int(TMsgDlgType::mtCustom) << ""
+                                << "expInfo" << int(TSystemSound::Exclamation);
+    }
+    void titlesIconsAndSoundsByType() {
+        QFETCH(int, type);
+        QFETCH(QString, title);
+        QFETCH(QString, icon);
+        QFETCH(int, sound);
+        TwzDialog dialog;
+        dialog.setCaption("never shown");
+        auto form = dialog.CreateMessageForm("Message", TMsgDlgType(type), 0, mbOK);
+        QCOMPARE(form->windowTitle(), title);
+        QCOMPARE(int(form->Sound()), sound);
+        QStringList shown;
+        for (const char* name : {"expWarn", "expError", "expInfo", "expConf"}) {
+            auto* l = form->findChild<QLabel*>(QLatin1String(name));
+            QVERIFY(l);
+            QCOMPARE(l->geometry(), QRect(8, 4, 32, 32));
+            if (!l->isHidden())
+                shown << l->objectName();
+        }
+        QCOMPARE(shown, QStringList{icon});
+        QVERIFY(!form->Icon(TMsgDlgType(type))->pixmap().isNull());
+    }
+
+    void captionsShortListIsReplaced() {
+        TwzDialog dialog;
+        dialog.setCaptions({"Frage", "", "Fehler", "Info", "Warnung", "extra"});
+        QCOMPARE(dialog.Captions().size(), 6);
+        QCOMPARE(dialog.CreateMessageForm("x", TMsgDlgType::mtError, 0, mbOK)->windowTitle(),
+                 QString("Fehler"));
+        dialog.setCaptions({"Frage", "Fehler"});
+        QCOMPARE(dialog.Captions(), (QStringList{"Persetujuan", "", "Error", "Informasi", "Peringatan"}));
+        QCOMPARE(dialog.CreateMessageForm("x", TMsgDlgType::mtWarning, 0, mbOK)->windowTitle(),
+                 QString("Peringatan"));
+    }
+
+    void resultCodesOfTheRealButtons_data() {
+        QTest::addColumn<unsigned>("buttons");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<int>("result");
+        QTest::newRow("ok") << unsigned(mbOK) << "cmdOK" << 1;
+        QTest::newRow("cancel") << unsigned(mbOK | mbCancel) << "cmdCancel" << 2;
+        QTest::newRow("abort") << unsigned(mbAbort | mbRetry | mbIgnore) << "cmdAbort" << 3;
+        QTest::newRow("retry") << unsigned(mbAbort | mbRetry | mbIgnore) << "cmdRetry" << 4;
+        QTest::newRow("ignore") << unsigned(mbAbort | mbRetry | mbIgnore) << "cmdIgnore" << 5;
+        QTest::newRow("yes") << unsigned(mbYes | mbNo) << "cmdYes" << 6;
+        QTest::newRow("no") << unsigned(mbYes | mbNo) << "cmdNo" << 7;
+        QTest::newRow("all") << unsigned(mbYes | mbAll) << "cmdAll" << 8;
+    }
+    void resultCodesOfTheRealButtons() {
+        QFETCH(unsigned, buttons);
+        QFETCH(QString, press);
+        QFETCH(int, result);
+        TwzDialog dialog;
+        whenModal([press](QWidget* w) { clickButton(w, qPrintable(press)); });
+        QCOMPARE(dialog.MessageDlg("Sure to delete selected key ?", TMsgDlgType::mtConfirmation, 0, buttons),
+                 result);
+        QVERIFY(TwzDialog::AskedMessages().empty());
+    }
+
+    void closedAnotherWayReturnsCancel() {
+        TwzDialog dialog;
+        whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), 2);
+
+        whenModal([](QWidget* w) { w->close(); });
+        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), 2);
+
+        // Help keeps the window open and reports its context; the window is then closed.
+        QSignalSpy help(&dialog, &TwzDialog::helpRequested);
+        whenModal([](QWidget* w) {
+            clickButton(w, "cmdHelp");
+            QVERIFY(w->isVisible());
+            w->close();
+        });
+        QCOMPARE(dialog.MessageDlg("Need help ?", TMsgDlgType::mtInformation, 42, mbOK | mbHelp), 2);
+        QCOMPARE(help.count(), 1);
+        QCOMPARE(help.at(0).at(0).toInt(), 42);
+    }
+
+    void enterPressesTheFocusedButton() {
+        // The first button in Tab order has the focus: No before Yes.
+        TwzDialog dialog;
+        whenModal([](QWidget* w) {
+            QWidget* focused = w->focusWidget();
+            QVERIFY(focused);
+            QCOMPARE(focused->objectName(), QString("cmdNo"));
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.MessageDlg("Sure to delete ALL keys ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo),
+                 7);
+    }
+
+    void messageDlgRestoresProperties() {
+        TwzDialog dialog;
+        dialog.setTextMsg("kept");
+        dialog.setDialogType(TMsgDlgType::mtWarning);
+        dialog.setDialogButtons(mbAbort);
+        dialog.setHelpContextID(7);
+        whenModal([](QWidget* w) { clickButton(w, "cmdOK"); });
+        QCOMPARE(dialog.MessageDlg("other", TMsgDlgType::mtError, 3, mbOK), 1);
+        whenModal([](QWidget* w) { clickButton(w, "cmdCancel"); });
+        QString value;
+        dialog.InputQuery("Create directory", "Name", value);
+        QCOMPARE(dialog.TextMsg(), QString("kept"));
+        QCOMPARE(dialog.DialogType(), TMsgDlgType::mtWarning);
+        QCOMPARE(dialog.DialogButtons(), unsigned(mbAbort));
+        QCOMPARE(dialog.HelpContextID(), 7);
+    }
+
+    void inputQueryLayoutAndAnswers() {
+        TwzDialog dialog;
+        auto form = dialog.CreateInputForm("Create directory", "Name", "New Folder");
+        QCOMPARE(form->windowTitle(), QString("Create directory"));
+        const QLineEdit* edit = form->editText();
+        QVERIFY(!edit->isHidden());
+        QCOMPARE(edit->text(), QString("New Folder"));
+        QCOMPARE(edit->x(), 50);
+        QCOMPARE(edit->y(), 8 + form->dlgText()->height() + 4);
+        QCOMPARE(edit->width(), form->WindowWidth() - 50 - 6);
+        QCOMPARE(form->WindowHeight(), form->dlgText()->height() + 80 + edit->height());
+        QVERIFY(edit->geometry().bottom() < form->Button(mbOK)->y());
+        QVERIFY(!form->Button(mbOK)->isHidden() && !form->Button(mbCancel)->isHidden());
+
+        auto typeAndPress = [](const QString& text, const char* button) {
+            whenModal([text, button](QWidget* w) {
+                auto* e = w->findChild<QLineEdit*>("editText");
+                e->clear();
+                QTest::keyClicks(e, text);
+                if (button)
+                    clickButton(w, button);
+                else
+                    QTest::keyClick(w, Qt::Key_Escape);
+            });
+        };
+        QString value = "old";
+        typeAndPress("Images", "cmdOK");
+        QCOMPARE(dialog.InputQuery("Create directory", "Name", value), 1);
+        QCOMPARE(value, QString("Images"));
+        typeAndPress("", "cmdOK");
+        QCOMPARE(dialog.InputQuery("Create directory", "Name", value), 1);
+        QCOMPARE(value, QString("Images")); // an empty entry changes nothing
+        typeAndPress("Other", "cmdCancel");
+        QCOMPARE(dialog.InputQuery("Create directory", "Name", value), 2);
+        QCOMPARE(value, QString("Images"));
+        typeAndPress("Other", nullptr);
+        QCOMPARE(dialog.InputQuery("Create directory", "Name", value), 0);
+        QCOMPARE(value, QString("Images"));
+        // Enter in the edit box is OK.
+        whenModal([](QWidget* w) {
+            auto* e = w->findChild<QLineEdit*>("editText");
+            e->setText("Docs");
+            QTest::keyClick(e, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.InputQuery("Create directory", "Name", value), 1);
+        QCOMPARE(value, QString("Docs"));
+    }
+
+    void scriptedAnswersShowNoWindow() {
+        TwzDialog::ScriptAnswers({6, 7});
+        TwzDialog::ScriptInput({"Setup"});
+        QCOMPARE(TwzDialog::ScriptedAnswersLeft(), 2);
+        QCOMPARE(wzDialog().MessageDlg("Script is not saved yet,/#Continue ?", TMsgDlgType::mtConfirmation, 0,
+                                       mbYes | mbNo),
+                 6);
+        // ANSI text from core: é is byte 0xE9.
+        QCOMPARE(
+            wzDialog().MessageDlg(std::string("Caf\xE9 ?"), TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), 7);
+        QString value = "x";
+        QCOMPARE(wzDialog().InputQuery("Create directory", "Name", value), 1);
+        QCOMPARE(value, QString("Setup"));
+        QCOMPARE(TwzDialog::AskedTexts(), (QStringList{"Script is not saved yet,/#Continue ?",
+                                                       QString::fromUtf8("Caf\u00e9 ?"), "Name"}));
+        const auto& asked = TwzDialog::AskedMessages();
+        QCOMPARE(asked[0].type, TMsgDlgType::mtConfirmation);
+        QCOMPARE(asked[0].buttons, unsigned(mbYes | mbNo));
+        QCOMPARE(asked[1].result, 7);
+        QVERIFY(asked[2].input);
+        QCOMPARE(asked[2].caption, QString("Create directory"));
+        QCOMPARE(&wzDialog(), &wzDialog());
+
+        // Without answers, refused calls return as if the window was closed.
+        TwzDialog::RefuseUnscripted(true);
+        QCOMPARE(wzDialog().MessageDlg("unanswered", TMsgDlgType::mtError, 0, mbOK), 2);
+        QCOMPARE(wzDialog().InputQuery("c", "p", value), 0);
+        QCOMPARE(value, QString("Setup"));
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(5));
+    }
+
+    void ansiInputQueryRefusesWhatAnsiCannotHold() {
+        std::string value = "Data";
+        TwzDialog::ScriptAnswers({1, 1});
+        TwzDialog::ScriptInput({QString::fromUtf8("Donn\u00e9es \u65e5")});
+        QCOMPARE(wzDialog().InputQuery(std::string("Create directory"), std::string("Name"), value), 2);
+        QCOMPARE(value, std::string("Data"));
+        const auto& asked = TwzDialog::AskedMessages();
+        QCOMPARE(asked.size(), size_t(2));
+        QCOMPARE(asked[1].type, TMsgDlgType::mtError);
+        QVERIFY(asked[1].text.contains(QString::fromUtf8("\u65e5")));
+
+        TwzDialog::ScriptInput({QString::fromUtf8("Donn\u00e9es")});
+        QCOMPARE(wzDialog().InputQuery(std::string("Create directory"), std::string("Name"), value), 1);
+        QCOMPARE(value, std::string("Donn\xE9"
+                                    "es"));
+    }
+
+    void screenshots() {
+        TwzDialog dialog;
+        struct Shot {
+            const char* name;
+            const char* text;
+            TMsgDlgType type;
+            unsigned buttons;
+        };
+        const Shot shots[] = {
+            {"msg_warning", "This process will clear specified folder if already exists/#Continue ?",
+             TMsgDlgType::mtWarning, mbYes | mbNo},
+            {"msg_error", "That KEY already exist, use edit to modify", TMsgDlgType::mtError, mbOK},
+            {"msg_information", "Script has some edited fields, /#please save before continue",
+             TMsgDlgType::mtInformation, mbOK},
+            {"msg_confirmation", "Script is not saved yet,/#Continue ?", TMsgDlgType::mtConfirmation,
+             mbYes | mbNo},
+            {"msg_custom", "/bDeployment/b0 finished./# /#Run the /c{clnavy}setup program/c{clblack} now ?",
+             TMsgDlgType::mtCustom, mbYes | mbNo | mbCancel | mbHelp},
+        };
+        for (const Shot& s : shots) {
+            auto form = dialog.CreateMessageForm(QString::fromUtf8(s.text), s.type, 0, s.buttons);
+            QVERIFY(tvtest::saveShot(form.get(), s.name));
+        }
+        auto input = dialog.CreateInputForm("Create directory", "Name", "New Folder");
+        QVERIFY(tvtest::saveShot(input.get(), "msg_inputquery"));
+    }
+};
+
+QTEST_MAIN(TestWzDialog)
+#include "test_wzdialog.moc"
