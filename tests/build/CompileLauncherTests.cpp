@@ -1,0 +1,208 @@
+#include "BuildTestSupport.h"
+
+#include "build/CompileLauncher.h"
+#include "build/DeploymentBuild.h"
+#include "build/DesktopEntry.h"
+#include "build/FileUtils.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tv;
+using namespace tvtest;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+namespace {
+
+const TCompileOptions kNoPauses = {0, 0, true};
+
+// A desktop of its own: XDG folders, HOME and the compiler override all point into a temporary
+// folder, so nothing of the machine's own associations is seen or touched.
+class XdgSandbox {
+public:
+    XdgSandbox()
+        : m_home("HOME", m_dir.str("home").c_str()), m_data("XDG_DATA_HOME", m_dir.str("data").c_str()),
+          m_config("XDG_CONFIG_HOME", m_dir.str("config").c_str()),
+          m_dataDirs("XDG_DATA_DIRS", m_dir.str("sysdata").c_str()),
+          m_configDirs("XDG_CONFIG_DIRS", m_dir.str("sysconfig").c_str()),
+          m_compiler(kCompilerEnvVar, nullptr) {
+        fs::create_directories(m_dir.path() / "home");
+        fs::create_directories(m_dir.path() / "data/applications");
+        fs::create_directories(m_dir.path() / "config");
+    }
+    const TempDir& dir() const { return m_dir; }
+
+    // Makes program the default application for .TZN scripts: MIME package, desktop entry and
+    // mimeapps.list, the way a desktop installs it.
+    void RegisterCompiler(const std::string& program) {
+        WriteText(m_dir.path() / "data/mime/packages/tamrin-script.xml",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                  "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                  "  <mime-type type=\"application/x-tamrin-script\">\n"
+                  "    <comment>Installer script</comment>\n"
+                  "    <glob pattern=\"*.tzn\"/>\n"
+                  "  </mime-type>\n"
+                  "</mime-info>\n");
+        if (::access("/usr/bin/update-mime-database", X_OK) == 0) {
+            const std::string cmd = "update-mime-database '" + m_dir.str("data/mime") + "' >/dev/null 2>&1";
+            if (std::system(cmd.c_str()) != 0) {
+                // Not needed: the launcher knows the type of its own scripts.
+            }
+        }
+        WriteText(m_dir.path() / "data/applications/tamrin-fakecompiler.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Script compiler\n"
+                  "Exec=\"" +
+                      program + "\" %f\nMimeType=" + kScriptMimeType + ";\nNoDisplay=true\n");
+        WriteText(m_dir.path() / "config/mimeapps.list", std::string("[Default Applications]\n") +
+                                                             kScriptMimeType +
+                                                             "=tamrin-fakecompiler.desktop;\n");
+    }
+
+private:
+    TempDir m_dir;
+    TEnvVar m_home, m_data, m_config, m_dataDirs, m_configDirs, m_compiler;
+};
+
+// Builds a small project in dir and returns its script path.
+std::string BuiltScript(const TempDir& dir) {
+    TProject p = SavedProject(dir);
+    WriteText(dir.path() / "app.exe", "app");
+    p.tbFiles.Append(FileRow(dir.str("app.exe"), "%InstallPath%"));
+    TRecordingUi ui;
+    std::string script;
+    EXPECT_EQ(Build(p, ui, script).Outcome, TBuildOutcome::Done);
+    return script;
+}
+
+} // namespace
+
+TEST(CompileLauncher, RegisteredCompilerMakesTheSetupProgram) {
+    XdgSandbox desk;
+    desk.RegisterCompiler(FAKE_COMPILER_PATH);
+    const std::string script = BuiltScript(desk.dir());
+    const std::string before = GetCurrentDir();
+
+    TRecordingUi ui;
+    ui.Answers = {mrNo};
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Done) << r.Message;
+    EXPECT_EQ(r.SetupExe, desk.dir().str("deploy/demo.EXE"));
+    // The compiler ran in the script's folder; ours is back where it was.
+    EXPECT_THAT(ReadText(r.SetupExe),
+                HasSubstr("cwd=" + fs::canonical(desk.dir().path() / "deploy").string()));
+    EXPECT_EQ(GetCurrentDir(), before);
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(MarkupToPlain(ui.Messages[0].Text), "Run \"" + r.SetupExe + "\" ?");
+    EXPECT_EQ(ui.Messages[0].Type, TMsgDlgType::mtConfirmation);
+    EXPECT_FALSE(r.RanSetup);
+    EXPECT_THAT(ui.StateLog, ElementsAre(std::make_pair(int(lbC1), int(psRunning)),
+                                         std::make_pair(int(lbC1), int(psDone))));
+    EXPECT_GT(ui.Breaths, 0);
+}
+
+TEST(CompileLauncher, NothingRegisteredIsReportedWithoutWaiting) {
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    const std::string before = GetCurrentDir();
+    TRecordingUi ui;
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+
+    EXPECT_EQ(r.Outcome, TCompileOutcome::NotStarted);
+    ASSERT_EQ(ui.ErrorTexts().size(), 1u);
+    EXPECT_THAT(ui.ErrorTexts()[0], HasSubstr("No compiler could be started for " + script));
+    EXPECT_EQ(ui.Messages.size(), 1u); // no offer to run a setup program that is not there
+    EXPECT_EQ(ui.States[lbC1], psFailed);
+    EXPECT_EQ(GetCurrentDir(), before);
+    EXPECT_EQ(ExecuteAndWait(script, "", "", {}), -1);
+}
+
+TEST(CompileLauncher, CompilerCommandFromTheEnvironment) {
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    {
+        TEnvVar compiler(kCompilerEnvVar, (std::string("'") + FAKE_COMPILER_PATH + "' --fail").c_str());
+        TRecordingUi ui;
+        const TCompileResult r = Compile(ui, script, kNoPauses);
+        EXPECT_EQ(r.Outcome, TCompileOutcome::NoSetupProgram);
+        ASSERT_EQ(ui.ErrorTexts().size(), 1u);
+        EXPECT_THAT(ui.ErrorTexts()[0], HasSubstr("did not make the setup program"));
+        EXPECT_EQ(ui.States[lbC1], psFailed);
+    }
+    TEnvVar compiler(kCompilerEnvVar, FAKE_COMPILER_PATH);
+    TRecordingUi ui;
+    ui.Answers = {mrYes};
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Done);
+    EXPECT_TRUE(fs::exists(desk.dir().path() / "deploy/demo.EXE"));
+    // Yes runs the setup program; nothing opens it in this sandbox, which is said.
+    EXPECT_TRUE(r.RanSetup);
+    ASSERT_EQ(ui.ErrorTexts().size(), 1u);
+    EXPECT_THAT(ui.ErrorTexts()[0], HasSubstr("No program could be started for " + r.SetupExe));
+    EXPECT_EQ(ui.States[lbC1], psDone);
+}
+
+TEST(CompileLauncher, CompileBeforeAnyBuildLaunchesNothing) {
+    XdgSandbox desk;
+    TEnvVar compiler(kCompilerEnvVar, FAKE_COMPILER_PATH);
+    const std::string before = GetCurrentDir();
+    TRecordingUi ui;
+    const TCompileResult r = Compile(ui, "", kNoPauses);
+    EXPECT_EQ(r.Outcome, TCompileOutcome::FolderError);
+    EXPECT_EQ(ui.ErrorTexts().size(), 1u);
+    EXPECT_EQ(ui.States[lbC1], psFailed);
+    EXPECT_EQ(GetCurrentDir(), before);
+
+    TRecordingUi ui2;
+    EXPECT_EQ(Compile(ui2, desk.dir().str("nowhere/demo.TZN"), kNoPauses).Outcome,
+              TCompileOutcome::FolderError);
+}
+
+TEST(CompileLauncher, ExecuteAndWaitGivesTheExitCodeAndStopsOnAQuitRequest) {
+    XdgSandbox desk;
+    WriteText(desk.dir().path() / "s.tzn", "x");
+    TEnvVar compiler(kCompilerEnvVar, "exit 7 #");
+    EXPECT_EQ(ExecuteAndWait(desk.dir().str("s.tzn"), "", "", {}), 7);
+
+    // A program that waits for us: the wait ends on the first quit request, then we let it go.
+    const std::string fifo = desk.dir().str("go");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    TEnvVar waiting(kCompilerEnvVar, ("read line < '" + fifo + "' #").c_str());
+    int calls = 0;
+    const TLaunchResult r = ShellOpenAndWait(desk.dir().str("s.tzn"), "", "", [&] { return ++calls < 3; });
+    EXPECT_EQ(r.Status, TLaunchStatus::Interrupted);
+    EXPECT_EQ(calls, 3);
+    std::ofstream(fifo) << "go\n";
+}
+
+TEST(DesktopEntry, ExecLinesBecomeArguments) {
+    EXPECT_THAT(DesktopExecArguments("tzc %f", "/d/a b.TZN"), ElementsAre("tzc", "/d/a b.TZN"));
+    EXPECT_THAT(DesktopExecArguments("\"/opt/my tools/tzc\" --quiet %U", "/s.tzn"),
+                ElementsAre("/opt/my tools/tzc", "--quiet", "/s.tzn"));
+    EXPECT_THAT(DesktopExecArguments("tzc --title=%c %i -o=%f 100%%", "/s.tzn"),
+                ElementsAre("tzc", "--title=", "-o=/s.tzn", "100%"));
+    EXPECT_THAT(DesktopExecArguments("tzc", "/s.tzn"), ElementsAre("tzc", "/s.tzn"));
+    EXPECT_THAT(DesktopExecArguments("\"a \\\"q\\\" \\$x\" %F", "/s"), ElementsAre("a \"q\" $x", "/s"));
+    EXPECT_THAT(DesktopExecArguments("", "/s"), IsEmpty());
+}
+
+TEST(DesktopEntry, DefaultsComeFromTheListsInOrder) {
+    XdgSandbox desk;
+    const fs::path apps = desk.dir().path() / "data/applications";
+    WriteText(apps / "vendor/tool.desktop", "[Desktop Entry]\nExec=tool\\s1 %f\n");
+    WriteText(apps / "other.desktop", "[Desktop Entry]\nExec=other %f\n");
+    EXPECT_EQ(FindDesktopFile("vendor-tool.desktop"), (apps / "vendor/tool.desktop").string());
+    EXPECT_EQ(FindDesktopFile("missing.desktop"), "");
+    EXPECT_EQ(ReadDesktopExec((apps / "vendor/tool.desktop").string()), "tool 1 %f");
+
+    EXPECT_EQ(DefaultDesktopIdFromLists("application/x-t"), "");
+    WriteText(apps / "mimeinfo.cache", "[MIME Cache]\napplication/x-t=other.desktop;\n");
+    EXPECT_EQ(DefaultDesktopIdFromLists("application/x-t"), "other.desktop");
+    // A listed default whose entry is gone is passed over.
+    WriteText(desk.dir().path() / "config/mimeapps.list",
+              "[Added Associations]\napplication/x-t=vendor-tool.desktop\n"
+              "[Default Applications]\napplication/x-t=gone.desktop;vendor-tool.desktop;\n");
+    EXPECT_EQ(DefaultDesktopIdFromLists("application/x-t"), "vendor-tool.desktop");
+}

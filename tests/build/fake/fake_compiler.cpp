@@ -1,0 +1,69 @@
+// Test double for the installer engine's compiler, used only by the build tests: it is registered
+// as the program that opens .TZN scripts in a sandboxed desktop. It reads the script's [Config],
+// checks that the image folder and its Presetup files are there, and writes <ExeName>.EXE beside
+// the script, recording the folder it ran in. "--fail" makes it end without writing anything.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    bool fail = false;
+    std::string script;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--fail")
+            fail = true;
+        else
+            script = arg;
+    }
+    if (script.empty()) {
+        std::cerr << "fake compiler: no script given\n";
+        return 2;
+    }
+    std::ifstream in(script, std::ios::binary);
+    if (!in) {
+        std::cerr << "fake compiler: cannot read " << script << "\n";
+        return 2;
+    }
+    std::string line, section, imagePath, exeName;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line.front() == '[') {
+            section = line;
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (section != "[Config]" || eq == std::string::npos)
+            continue;
+        if (line.compare(0, eq, "ImagePath") == 0)
+            imagePath = line.substr(eq + 1);
+        else if (line.compare(0, eq, "ExeName") == 0)
+            exeName = line.substr(eq + 1);
+    }
+    if (fail)
+        return 1;
+    const fs::path folder = fs::absolute(script).parent_path();
+    const fs::path image = folder / imagePath;
+    for (const char* needed : {"Presetup\\TZNS.INI", "Presetup\\APP.INS"}) {
+        std::string host = needed;
+        for (char& c : host)
+            if (c == '\\')
+                c = '/';
+        if (imagePath.empty() || !fs::is_regular_file(image / host)) {
+            std::cerr << "fake compiler: " << needed << " missing in " << image << "\n";
+            return 3;
+        }
+    }
+    if (exeName.empty() || !fs::is_directory(image / "Data")) {
+        std::cerr << "fake compiler: incomplete script " << script << "\n";
+        return 3;
+    }
+    std::ofstream out(folder / (exeName + ".EXE"), std::ios::binary);
+    out << "setup of " << exeName << "\ncwd=" << fs::current_path().string() << "\n";
+    std::cout << "fake compiler: made " << exeName << ".EXE\n";
+    return out ? 0 : 4;
+}
