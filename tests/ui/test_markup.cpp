@@ -269,6 +269,14 @@ private slots:
         }
         // Without a list a digit-led reference names a resource.
         QVERIFY(layout("/im{0}", nullptr).images.empty());
+        // Bitmap resources of the program, named with or without extension, in any case.
+        for (const char* ref : {"/im{mkBullet}", "/im{MKBULLET.png}", "/im{:/images/mkBullet.png}"}) {
+            l = layout(QString(ref) + "A", &images);
+            QCOMPARE(l.images.size(), size_t(1));
+            QCOMPARE(l.runs[0].rect.left(), 8);
+            QCOMPARE(qAlpha(l.images[0].image.pixel(0, 7)), 0); // white lower-left keyed out
+            QCOMPARE(l.images[0].image.pixelColor(3, 3), QColor(0, 0, 128));
+        }
 
         // The effect variants are recognised.
         l = layout("/in{0}/is{0}/ih{0}/ip{0}", &images);

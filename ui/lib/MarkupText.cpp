@@ -1,6 +1,7 @@
 #include "ui/lib/MarkupText.h"
 
-#include <QFile>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
@@ -374,21 +375,22 @@ QPalette paletteOf(QPainter* painter) {
     return QGuiApplication::palette();
 }
 
+// Resource names are matched without regard to case, with or without their extension.
 QImage loadResource(const QString& name) {
     if (name.isEmpty())
         return {};
-    QStringList candidates;
     if (name.startsWith(QLatin1String(":/")))
-        candidates << name;
-    for (const QString& base : {name, name.toLower()})
-        for (const char* ext : {"", ".png", ".bmp", ".PNG", ".BMP"})
-            candidates << QStringLiteral(":/images/") + base + QLatin1String(ext);
-    for (const QString& path : candidates)
-        if (QFile::exists(path)) {
-            QImage img(path);
+        return QImage(name);
+    const QDir dir(QStringLiteral(":/images"));
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString& entry : entries) {
+        const QString base = QFileInfo(entry).completeBaseName();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0 || base.compare(name, Qt::CaseInsensitive) == 0) {
+            QImage img(dir.filePath(entry));
             if (!img.isNull())
                 return img;
         }
+    }
     return {};
 }
 
@@ -557,6 +559,8 @@ void PaintMarkupLayout(QPainter* painter, const TMarkupLayout& layout) {
 
 QPoint DrawMarkupText(QPainter* painter, const QString& text, const QRect& r, bool measureOnly,
                       const QList<QPixmap>* images, bool endEllipsis) {
+    if (!painter)
+        return MeasureMarkupText(text, QGuiApplication::font(), images);
     TMarkupContext c;
     c.font = painter->font();
     c.color = painter->pen().color();

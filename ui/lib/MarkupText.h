@@ -97,7 +97,8 @@ std::optional<QColor> MarkupColor(const QString& text, const QPalette& palette);
 std::optional<QColor> SystemColor(int index, const QPalette& palette);
 
 // The image a reference names: a digit-led reference with an image list is an index into it,
-// anything else a bitmap resource of the program (":/images/<name>", with or without .png/.bmp).
+// anything else a bitmap resource of the program (a file under ":/images", named with or without
+// its extension, in any letter case; a reference starting with ":/" is a resource path).
 // A null image when nothing could be loaded.
 QImage MarkupImage(const QString& ref, const QList<QPixmap>* images);
 
