@@ -83,6 +83,9 @@ TDeploymentPaths DeploymentPaths(const TProject& p) {
     TDeploymentPaths d;
     d.ProjectName = p.IsUntitled() ? std::string() : ProjectNameOf(p.FileName);
     d.Deploy = ExcludeTrailingPathDelimiter(ResolveProjectPath(p, p.MiscDeployment));
+    // Compile changes the current folder; the script's path must not depend on it.
+    if (!d.Deploy.empty() && !IsAbsolutePath(d.Deploy))
+        d.Deploy = JoinPath(GetCurrentDir(), d.Deploy);
     d.ImageRoot = JoinPath(d.Deploy, d.ProjectName);
     d.Presetup = JoinPath(d.ImageRoot, "Presetup");
     d.Data = JoinPath(d.ImageRoot, "Data");

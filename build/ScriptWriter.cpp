@@ -1,6 +1,7 @@
 #include "build/ScriptWriter.h"
 
 #include "build/FileUtils.h"
+#include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 
 namespace tv {
@@ -10,10 +11,6 @@ const char* const kInstallFileName = "APP.INS";
 
 namespace {
 
-const char* const kGenerator = "Tamrin Installer Velox v1.0";
-const char* const kHomepage = "https://tamvelox.example.org/";
-const char* const kEngineVersion = "Tamrin Installer v1.6";
-const char* const kEngineHomepage = "https://tamrin-installer.example.org/";
 
 const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCOME",  "DLG_README",
                                       "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
@@ -64,10 +61,10 @@ std::string ProjectNameOf(const std::string& projectFileName) {
 }
 
 void WriteInfoBlock(TkvIniFile& ini) {
-    ini.WriteString("Info", "Generator", kGenerator);
-    ini.WriteString("Info", "Homepage", kHomepage);
-    ini.WriteString("Info", "TZN Version", kEngineVersion);
-    ini.WriteString("Info", "TZN Homepage", kEngineHomepage);
+    ini.WriteString("Info", "Generator", kInfoGenerator);
+    ini.WriteString("Info", "Homepage", kInfoHomepage);
+    ini.WriteString("Info", "TZN Version", kInfoTznNeeded);
+    ini.WriteString("Info", "TZN Homepage", kInfoTznHomepage);
 }
 
 std::string DialogSequence(const TProject& p) {

@@ -1,3 +1,4 @@
+#include "cli/BuildCommands.h"
 #include "cli/CliCommands.h"
 
 namespace tv {
@@ -9,6 +10,9 @@ const std::vector<TCliCommand>& CliCommandTable() {
           "Load IN.tvx and save it as OUT.tvx (an existing OUT is kept as .BAK)"},
          &RunSave},
         {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx"}, &RunNew},
+        {{"build", {"FILE.tvx"}, "Build the deployment folder of FILE.tvx"}, &RunBuild},
+        {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet"}, &RunCheck},
+        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script"}, &RunCompile},
     };
     return table;
 }

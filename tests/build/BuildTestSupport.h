@@ -3,6 +3,7 @@
 // build UI that records everything and answers questions from a script.
 
 #include "build/BuildUi.h"
+#include "build/CompileLauncher.h"
 #include "core/Project.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -197,6 +199,53 @@ public:
 private:
     std::string m_name, m_old;
     bool m_had = false;
+};
+
+// A desktop of its own: XDG folders, HOME and the compiler override all point into a temporary
+// folder, so nothing of the machine's own associations is seen or touched.
+class XdgSandbox {
+public:
+    XdgSandbox()
+        : m_home("HOME", m_dir.str("home").c_str()), m_data("XDG_DATA_HOME", m_dir.str("data").c_str()),
+          m_config("XDG_CONFIG_HOME", m_dir.str("config").c_str()),
+          m_dataDirs("XDG_DATA_DIRS", m_dir.str("sysdata").c_str()),
+          m_configDirs("XDG_CONFIG_DIRS", m_dir.str("sysconfig").c_str()),
+          m_compiler(tv::kCompilerEnvVar, nullptr) {
+        fs::create_directories(m_dir.path() / "home");
+        fs::create_directories(m_dir.path() / "data/applications");
+        fs::create_directories(m_dir.path() / "config");
+    }
+    const TempDir& dir() const { return m_dir; }
+
+    // Makes program the default application for .TZN scripts: MIME package, desktop entry and
+    // mimeapps.list, the way a desktop installs it.
+    void RegisterCompiler(const std::string& program) {
+        WriteText(m_dir.path() / "data/mime/packages/tamrin-script.xml",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                  "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                  "  <mime-type type=\"application/x-tamrin-script\">\n"
+                  "    <comment>Installer script</comment>\n"
+                  "    <glob pattern=\"*.tzn\"/>\n"
+                  "  </mime-type>\n"
+                  "</mime-info>\n");
+        if (::access("/usr/bin/update-mime-database", X_OK) == 0) {
+            const std::string cmd = "update-mime-database '" + m_dir.str("data/mime") + "' >/dev/null 2>&1";
+            if (std::system(cmd.c_str()) != 0) {
+                // Not needed: the launcher knows the type of its own scripts.
+            }
+        }
+        WriteText(m_dir.path() / "data/applications/tamrin-fakecompiler.desktop",
+                  "[Desktop Entry]\nType=Application\nName=Script compiler\n"
+                  "Exec=\"" +
+                      program + "\" %f\nMimeType=" + tv::kScriptMimeType + ";\nNoDisplay=true\n");
+        WriteText(m_dir.path() / "config/mimeapps.list", std::string("[Default Applications]\n") +
+                                                             tv::kScriptMimeType +
+                                                             "=tamrin-fakecompiler.desktop;\n");
+    }
+
+private:
+    TempDir m_dir;
+    TEnvVar m_home, m_data, m_config, m_dataDirs, m_configDirs, m_compiler;
 };
 
 } // namespace tvtest

@@ -19,9 +19,9 @@ TContentsRecord Contents(std::string key, std::vector<std::string> lines) {
 
 const std::vector<std::string> kInfo = {
     "Generator=Tamrin Installer Velox v1.0",
-    "Homepage=https://tamvelox.example.org/",
+    "Homepage=https://tamvelox.example.org",
     "TZN Version=Tamrin Installer v1.6",
-    "TZN Homepage=https://tamrin-installer.example.org/",
+    "TZN Homepage=https://tamrin-installer.example.org",
 };
 
 } // namespace

@@ -1,0 +1,188 @@
+#include "cli/BuildCommands.h"
+
+#include "build/CompileLauncher.h"
+#include "build/DeploymentBuild.h"
+#include "build/FileUtils.h"
+#include "cli/CliCommands.h"
+#include "core/ProjectFile.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace tv {
+
+namespace {
+
+std::string Size(std::uint64_t bytes) {
+    std::ostringstream s;
+    s.setf(std::ios::fixed);
+    s.precision(1);
+    if (bytes >= (1u << 30))
+        s << bytes / double(1u << 30) << " GiB";
+    else if (bytes >= (1u << 20))
+        s << bytes / double(1u << 20) << " MiB";
+    else if (bytes >= 1024)
+        s << bytes / 1024.0 << " KiB";
+    else
+        s << bytes << " B";
+    return s.str();
+}
+
+// The console's side of a build: questions are answered Yes (the command was the confirmation),
+// messages and stage lines go to err; on a terminal a one-line bar shows files and bytes.
+class TConsoleBuildUi final : public IBuildUi {
+public:
+    TConsoleBuildUi(std::ostream& err, bool terminal) : m_err(err), m_terminal(terminal) {}
+    ~TConsoleBuildUi() override { EndBar(); }
+
+    int MessageDlg(const std::string& text, TMsgDlgType type, unsigned) override {
+        if (type == TMsgDlgType::mtConfirmation)
+            return mrYes;
+        EndBar();
+        std::string plain = MarkupToPlain(text);
+        for (std::size_t p = plain.find('\n'); p != std::string::npos; p = plain.find('\n', p + 1))
+            plain.insert(p + 1, "  ");
+        m_err << "tamvelox-cli: " << plain << "\n";
+        return mrOk;
+    }
+    void SetProgressState(int line, int state) override {
+        if (state == psRunning) {
+            EndBar();
+            m_err << ProgressText(line) << "...\n";
+        } else if (state == psFailed) {
+            EndBar();
+            m_err << ProgressText(line) << ": failed\n";
+        }
+    }
+    void ResetProgressLines() override {}
+    void SetCopyText(const std::string& text) override { m_copy = MarkupToPlain(text); }
+    void SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
+                     int filesTotal) override {
+        if (!m_terminal || filesTotal == 0)
+            return;
+        const int width = 24;
+        const int filled =
+            bytesTotal ? static_cast<int>(width * bytesDone / bytesTotal) : width * filesDone / filesTotal;
+        const int percent =
+            bytesTotal ? static_cast<int>(100 * bytesDone / bytesTotal) : 100 * filesDone / filesTotal;
+        if (percent == m_lastPercent && filesDone == m_lastFiles)
+            return;
+        m_lastPercent = percent;
+        m_lastFiles = filesDone;
+        std::string line = "\r[" + std::string(filled, '#') + std::string(width - filled, '.') + "] " +
+                           std::to_string(filesDone) + "/" + std::to_string(filesTotal) + " files, " +
+                           Size(bytesDone) + " of " + Size(bytesTotal) + "  " + m_copy;
+        if (line.size() > 100)
+            line.resize(100);
+        m_err << line << "\x1b[K" << std::flush;
+        m_barShown = true;
+    }
+    void ProcessMessages() override {}
+
+private:
+    void EndBar() {
+        if (m_barShown)
+            m_err << "\n";
+        m_barShown = false;
+    }
+
+    std::ostream& m_err;
+    bool m_terminal;
+    bool m_barShown = false;
+    std::string m_copy;
+    int m_lastPercent = -1, m_lastFiles = -1;
+};
+
+// A path as the user reads it: without "dir/../" detours.
+std::string Shown(const std::string& path) {
+    return std::filesystem::path(path).lexically_normal().string();
+}
+
+bool IsTerminal(const std::ostream& err) {
+#ifdef _WIN32
+    return &err == &std::cerr && _isatty(_fileno(stderr));
+#else
+    return &err == &std::cerr && ::isatty(STDERR_FILENO);
+#endif
+}
+
+// Loads the command's project; returns false (having said why) when it cannot be read.
+bool LoadForBuild(const CliOptions& options, TProject& project, std::ostream& err) {
+    std::error_code ec;
+    const std::filesystem::path path = std::filesystem::absolute(options.Files.at(0), ec);
+    if (ec || !std::filesystem::is_regular_file(path, ec)) {
+        err << "tamvelox-cli: " << options.Files.at(0) << ": no such project file\n";
+        return false;
+    }
+    try {
+        LoadProject(project, path.lexically_normal().string());
+    } catch (const std::exception& e) {
+        err << "tamvelox-cli: " << e.what() << "\n";
+        return false;
+    }
+    project.Modified = false;
+    return true;
+}
+
+int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& script, std::ostream& err) {
+    const TBuildResult r = Build(project, ui, script);
+    if (r.Outcome != TBuildOutcome::Done)
+        return kExitFailed;
+    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << r.FilesCopied << " files, "
+        << Size(r.BytesCopied) << ")\n";
+    return kExitOk;
+}
+
+} // namespace
+
+int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    TProject project;
+    if (!LoadForBuild(options, project, err))
+        return kExitBadInput;
+    TConsoleBuildUi ui(err, IsTerminal(err));
+    std::string script;
+    const int code = BuildLoaded(project, ui, script, err);
+    if (code == kExitOk)
+        out << Shown(DeploymentPaths(project).Deploy) << "\n";
+    return code;
+}
+
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    TProject project;
+    if (!LoadForBuild(options, project, err))
+        return kExitBadInput;
+    const std::vector<std::string> problems = Check(project);
+    for (const std::string& p : problems)
+        out << p << "\n";
+    if (problems.empty())
+        err << "No problems found.\n";
+    return problems.empty() ? kExitOk : kExitFailed;
+}
+
+int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    TProject project;
+    if (!LoadForBuild(options, project, err))
+        return kExitBadInput;
+    TConsoleBuildUi ui(err, IsTerminal(err));
+    std::string script;
+    if (const int code = BuildLoaded(project, ui, script, err); code != kExitOk)
+        return code;
+    TCompileOptions compile;
+    compile.StartDelayMs = compile.EndDelayMs = 0;
+    compile.OfferToRun = false;
+    const TCompileResult r = Compile(ui, script, compile);
+    if (r.Outcome != TCompileOutcome::Done)
+        return kExitFailed;
+    err << "The compiler made " << r.SetupExe << "\n";
+    out << r.SetupExe << "\n";
+    return kExitOk;
+}
+
+} // namespace tv

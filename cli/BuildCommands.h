@@ -1,0 +1,17 @@
+#pragma once
+// The build, check and compile commands of tamvelox-cli.
+
+#include "cli/CliOptions.h"
+
+#include <iosfwd>
+
+namespace tv {
+
+// build FILE.tvx: the whole build without questions; progress on err, the deployment folder on out.
+int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err);
+// check FILE.tvx: every problem a build would meet, one per line on out.
+int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
+// compile FILE.tvx: build, then the engine's compiler; the setup program's path on out.
+int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+} // namespace tv
