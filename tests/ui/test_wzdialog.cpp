@@ -215,9 +215,22 @@ private slots:
             QVERIFY(focused);
             QCOMPARE(focused->objectName(), QString("cmdNo"));
             QTest::keyClick(focused, Qt::Key_Return);
+            if (w->isVisible())
+                w->close();
         });
         QCOMPARE(dialog.MessageDlg("Sure to delete ALL keys ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo),
                  7);
+        // The underlined letters are shortcuts.
+        whenModal([](QWidget* w) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTest::keyClick(w->focusWidget(), Qt::Key_Y, Qt::AltModifier);
+            // A shortcut presses the button and releases it shortly after.
+            if (!w->findChild<TjdFlatButton*>("cmdYes")->isDown())
+                w->close(); // the shortcut did nothing: fail instead of waiting
+        });
+        QCOMPARE(dialog.MessageDlg("Sure to delete ALL keys ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo),
+                 6);
     }
 
     void messageDlgRestoresProperties() {
