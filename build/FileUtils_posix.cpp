@@ -46,6 +46,9 @@ private:
     int m_fd;
 };
 
+// In-kernel copies take bigger steps: fewer calls, and still a breath every mebibyte.
+constexpr std::uint64_t kRangeChunk = 8 * kCopyChunk;
+
 bool WriteAll(int fd, const char* data, std::size_t size) {
     while (size > 0) {
         const ssize_t n = ::write(fd, data, size);
@@ -236,7 +239,8 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     bool useRange = true;
     std::vector<char> buffer;
     while (done < size) {
-        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kCopyChunk, size - done));
+        const std::uint64_t chunk = useRange ? kRangeChunk : kCopyChunk;
+        const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(chunk, size - done));
         ssize_t n = -1;
         if (useRange) {
             n = ::copy_file_range(in.get(), nullptr, out.get(), nullptr, want, 0);

@@ -2,6 +2,7 @@
 
 #include "build/FileUtils.h"
 
+#include <numeric>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,7 +72,7 @@ TEST(FileHelpers, ExistenceAndFolderCreation) {
 
 TEST(FileHelpers, CopyKeepsContentTimeAndModeAcrossChunks) {
     TempDir dir;
-    std::string data(3 * kCopyChunk + 123, '\0');
+    std::string data(20 * kCopyChunk + 123, '\0');
     for (std::size_t i = 0; i < data.size(); ++i)
         data[i] = static_cast<char>(i * 7 + i / 1000);
     WriteText(dir.path() / "src.bin", data);
@@ -93,8 +94,8 @@ TEST(FileHelpers, CopyKeepsContentTimeAndModeAcrossChunks) {
     EXPECT_EQ(fs::last_write_time(dir.path() / "dst.bin"), stamp);
     EXPECT_EQ(fs::status(dir.path() / "dst.bin").permissions() & fs::perms::all,
               fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
-    EXPECT_EQ(chunks.size(), 4u);
-    EXPECT_EQ(chunks.front(), kCopyChunk);
+    ASSERT_FALSE(chunks.empty());
+    EXPECT_EQ(std::accumulate(chunks.begin(), chunks.end(), std::uint64_t(0)), data.size());
     EXPECT_EQ(lastDone, data.size());
 
     // Replacing: a longer old file is cut, a read-only one is replaced.

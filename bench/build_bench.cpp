@@ -1,0 +1,148 @@
+// Build speed against a plain copy: a generated project of 1000 files, 1 GiB in all, is built into
+// a deployment folder, and the same source files are copied with `cp -r` in the same run. Each is
+// timed three times (alternating, so both see the same cache state) and the best times are compared.
+//
+//   bench_build_bench [folder]   (default: a fresh folder under the system's temporary folder)
+#include "build/DeploymentBuild.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kFiles = 1000;
+constexpr std::uint64_t kTotalBytes = 1ull << 30;
+
+class TQuietUi final : public tv::IBuildUi {
+public:
+    int MessageDlg(const std::string& text, tv::TMsgDlgType type, unsigned) override {
+        if (type != tv::TMsgDlgType::mtConfirmation)
+            std::cerr << tv::MarkupToPlain(text) << "\n";
+        return tv::mrYes;
+    }
+    void SetProgressState(int, int) override {}
+    void SetCopyText(const std::string&) override {}
+    void SetProgress(std::uint64_t, std::uint64_t, int, int) override {}
+    void ProcessMessages() override {}
+};
+
+// Sizes that vary from a few KiB to about 2 MiB and add up to kTotalBytes.
+std::vector<std::uint64_t> FileSizes() {
+    std::mt19937_64 rng(42);
+    std::vector<double> weights(kFiles);
+    double sum = 0;
+    for (double& w : weights) {
+        w = 0.01 + std::uniform_real_distribution<double>(0, 2)(rng);
+        sum += w;
+    }
+    std::vector<std::uint64_t> sizes;
+    std::uint64_t given = 0;
+    for (int i = 0; i < kFiles; ++i) {
+        const std::uint64_t s = i + 1 == kFiles
+                                    ? kTotalBytes - given
+                                    : static_cast<std::uint64_t>(weights[i] / sum * double(kTotalBytes));
+        sizes.push_back(s);
+        given += s;
+    }
+    return sizes;
+}
+
+void Generate(const fs::path& src, tv::TProject& project) {
+    std::vector<char> block(1 << 20);
+    std::mt19937_64 rng(7);
+    for (std::size_t i = 0; i < block.size(); i += 8) {
+        const std::uint64_t v = rng();
+        std::memcpy(&block[i], &v, 8);
+    }
+    const std::vector<std::uint64_t> sizes = FileSizes();
+    for (int i = 0; i < kFiles; ++i) {
+        const std::string sub = "dir" + std::to_string(i % 10);
+        const fs::path file = src / sub / ("file" + std::to_string(i) + ".bin");
+        fs::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary);
+        std::uint64_t left = sizes[i];
+        std::size_t offset = static_cast<std::size_t>(i * 4099) % block.size(); // files differ
+        while (left > 0) {
+            const std::size_t n =
+                static_cast<std::size_t>(std::min<std::uint64_t>(left, block.size() - offset));
+            out.write(block.data() + offset, static_cast<std::streamsize>(n));
+            left -= n;
+            offset = 0;
+        }
+        tv::TFileRecord rec;
+        rec.FileName = file.string();
+        rec.FilePath = "%InstallPath%\\" + sub;
+        project.tbFiles.Append(rec);
+    }
+}
+
+double Seconds(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    fs::path root;
+    if (argc > 1) {
+        root = argv[1];
+        fs::create_directories(root);
+    } else {
+        std::string pattern = (fs::temp_directory_path() / "tvbench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) {
+            std::cerr << "cannot make a temporary folder\n";
+            return 1;
+        }
+        root = pattern;
+    }
+    const fs::path src = root / "src", deploy = root / "deploy", copy = root / "copy";
+
+    tv::TProject project;
+    project.FileName = (root / "bench.tvx").string();
+    project.MiscDeployment = deploy.string();
+    std::cout << "Generating " << kFiles << " files, " << (kTotalBytes >> 20) << " MiB in " << src << "\n";
+    Generate(src, project);
+
+    TQuietUi ui;
+    double bestBuild = 1e9, bestCopy = 1e9;
+    bool ok = true;
+    for (int round = 0; round < 3; ++round) {
+        // Both start from nothing: the build's clearing of an old image is not what is compared.
+        fs::remove_all(copy);
+        fs::remove_all(deploy);
+        const std::string cmd = "cp -r '" + src.string() + "' '" + copy.string() + "'";
+        const double c = Seconds([&] { ok = ok && std::system(cmd.c_str()) == 0; });
+        std::string script;
+        tv::TBuildResult r;
+        const double b = Seconds([&] { r = tv::Build(project, ui, script); });
+        ok = ok && r.Outcome == tv::TBuildOutcome::Done && r.FilesCopied == kFiles;
+        std::cout << "round " << round + 1 << ": cp -r " << c << " s, build " << b << " s (" << r.FilesCopied
+                  << " files, " << (r.BytesCopied >> 20) << " MiB)\n";
+        bestBuild = std::min(bestBuild, b);
+        bestCopy = std::min(bestCopy, c);
+    }
+    std::cout << "best: cp -r " << bestCopy << " s, build " << bestBuild << " s, ratio "
+              << bestBuild / bestCopy << " (target <= 1.2)\n";
+    if (argc <= 1)
+        fs::remove_all(root);
+    else {
+        fs::remove_all(copy);
+        fs::remove_all(deploy);
+    }
+    if (!ok)
+        std::cerr << "a copy or the build failed\n";
+    return ok ? 0 : 1;
+}
