@@ -4,8 +4,11 @@
 #include "build/FileUtils.h"
 
 #include <cstdlib>
-#include <shellapi.h>
+#include <cstring>
+
 #include <windows.h>
+// shellapi.h needs windows.h before it
+#include <shellapi.h>
 
 namespace tv {
 
