@@ -125,6 +125,10 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
             if (IsPathInside(resolved, paths.ImageRoot))
                 refusals.push_back(Quoted(resolved) + " lies inside the image folder " +
                                    Quoted(paths.ImageRoot) + ", which the build clears.");
+            else if (IsPathInside(resolved, paths.ScriptPath) || IsPathInside(resolved, paths.SetupExe))
+                refusals.push_back(Quoted(resolved) +
+                                   " is the installer script or setup program, which the " +
+                                   "build deletes.");
         }
     }
 

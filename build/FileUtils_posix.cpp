@@ -207,6 +207,9 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     if (S_ISDIR(st.st_mode))
         return fail("it is a folder");
     const std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
+    struct stat old;
+    if (::stat(dest.c_str(), &old) == 0 && old.st_dev == st.st_dev && old.st_ino == st.st_ino)
+        return fail("source and destination are the same file"); // opening it to write would cut it
 
     // A link in the destination's place is replaced, never written through.
     if (IsSymLink(dest))

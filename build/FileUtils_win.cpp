@@ -184,6 +184,16 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     if (!GetFileInformationByHandle(in.get(), &info))
         return fail(ErrorText(GetLastError()));
     const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    {
+        // Opening the source itself to write would cut it.
+        THandle probe(CreateFileA(dest.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
+        BY_HANDLE_FILE_INFORMATION other;
+        if (probe.valid() && GetFileInformationByHandle(probe.get(), &other) &&
+            other.dwVolumeSerialNumber == info.dwVolumeSerialNumber &&
+            other.nFileIndexHigh == info.nFileIndexHigh && other.nFileIndexLow == info.nFileIndexLow)
+            return fail("source and destination are the same file");
+    }
 
     if (!append) {
         const DWORD old = Attributes(dest);

@@ -11,7 +11,6 @@ const char* const kInstallFileName = "APP.INS";
 
 namespace {
 
-
 const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCOME",  "DLG_README",
                                       "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
                                       "DLG_NOTFINISH", "DLG_REBOOT",  "DLG_PASSWORD", "DLG_GROUP"};

@@ -227,6 +227,11 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
     self.MiscDeployment = "../..";
     refusedWith(self, "demo.tvx\" lies inside the image folder");
 
+    TProject oldSetup = SavedProject(dir);
+    WriteText(dir.path() / "deploy/demo.EXE", "the last setup");
+    oldSetup.tbFiles.Append(FileRow(dir.str("deploy/demo.EXE"), "%InstallPath%"));
+    refusedWith(oldSetup, "which the build deletes");
+
     TProject tooMany = SavedProject(dir);
     for (int i = 0; i <= kMaxTableRows; ++i)
         tooMany.lvRunAfter.push_back({"x.exe", {"", "", "", "00"}});

@@ -131,7 +131,9 @@ TEST(FileHelpers, CopyAppendsAndUndoesAFailedCopy) {
     EXPECT_FALSE(CopyFile(dir.str("missing"), dir.str("d.txt"), {}, false, &why));
     EXPECT_FALSE(why.empty());
     EXPECT_FALSE(fs::exists(dir.path() / "d.txt"));
-    EXPECT_FALSE(CopyFile(dir.str(), dir.str("e.txt"))); // a folder is no source
+    EXPECT_FALSE(CopyFile(dir.str(), dir.str("e.txt")));          // a folder is no source
+    EXPECT_FALSE(CopyFile(dir.str("b.txt"), dir.str("./b.txt"))); // onto itself: refused, not cut
+    EXPECT_EQ(ReadText(dir.path() / "b.txt"), "tail");
     EXPECT_FALSE(CopyFile(dir.str("b.txt"), dir.str("no/such/folder/b.txt")));
 }
 
