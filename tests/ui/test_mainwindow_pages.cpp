@@ -13,6 +13,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,10 +63,11 @@ private slots:
         const QString demoDir = QString(TAMVELOX_SOURCE_DIR) + "/examples/demo";
         if (!QFile::exists(demoDir + "/demo.tvx"))
             QSKIP("the demo project is not there");
-        // A copy, so that nothing the window does can touch the source tree.
+        // A copy two levels down, so that the demo's deployment folder (../../out/demo-deploy)
+        // lands in the temporary folder too and nothing touches the source tree.
         QTemporaryDir dir;
-        QVERIFY(CopyTree(demoDir, dir.path()));
-        const QString demo = dir.filePath("demo.tvx");
+        QVERIFY(CopyTree(demoDir, dir.filePath("work/demo")));
+        const QString demo = dir.filePath("work/demo/demo.tvx");
 
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
@@ -90,6 +92,13 @@ private slots:
             QVERIFY(heading->isVisible());
             QVERIFY(heading->width() >= heading->sizeHint().width());
             QVERIFY(heading->geometry().right() < pages->width());
+            if (i == TMain::kPageCount - 1) {
+                // The last page after building the demo.
+                TwzDialog::ScriptAnswers({mrYes});
+                w.findChild<QPushButton*>("btBuild")->click();
+                QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+                QVERIFY(QFile::exists(dir.filePath("out/demo-deploy/demo.TZN")));
+            }
             QVERIFY(tvtest::saveShot(&w, kPages[i].shot));
         }
     }
