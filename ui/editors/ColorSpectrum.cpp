@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/lib/MarkupText.h"
+
 namespace tv {
 
 namespace {
@@ -70,40 +72,8 @@ TColor SpectrumColorAt(int x, int y, int width, int height, int band) {
 }
 
 QColor ToQColor(TColor color) {
-    if ((color & 0xFF000000u) == 0x80000000u) {
-        // The system colours the project files may hold, by their index.
-        const QPalette pal = QApplication::palette();
-        switch (color & 0xFFu) {
-        case 1:  // desktop
-        case 12: // application workspace
-            return pal.color(QPalette::Dark);
-        case 2:  // active caption
-        case 13: // highlight
-            return pal.color(QPalette::Highlight);
-        case 5: // window
-            return pal.color(QPalette::Base);
-        case 6:  // window frame
-        case 16: // button shadow
-            return pal.color(QPalette::Mid);
-        case 7:  // menu text
-        case 8:  // window text
-        case 18: // button text
-            return pal.color(QPalette::WindowText);
-        case 9:  // caption text
-        case 14: // highlight text
-            return pal.color(QPalette::HighlightedText);
-        case 17: // grey text
-            return pal.color(QPalette::Disabled, QPalette::Text);
-        case 20: // button highlight
-            return pal.color(QPalette::Light);
-        case 23: // tooltip text
-            return pal.color(QPalette::ToolTipText);
-        case 24: // tooltip background
-            return pal.color(QPalette::ToolTipBase);
-        default: // button face, menu, scroll bar and the rest
-            return pal.color(QPalette::Button);
-        }
-    }
+    if ((color & 0xFF000000u) == 0x80000000u)
+        return SystemColor(int(color & 0xFFu), QApplication::palette()).value_or(QColor(Qt::black));
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 

@@ -69,6 +69,7 @@ private:
     QPushButton* m_Cancel = nullptr;
     QPushButton* m_Create = nullptr;
     QString m_CurrentPath;
+    bool m_PendingScroll = false;
 };
 
 // Runs the folder picker; on OK path holds the chosen folder (in the form of FolderResultPath)
