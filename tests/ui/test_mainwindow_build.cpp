@@ -23,6 +23,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 using namespace tv;
@@ -127,8 +128,23 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         TMain& w = *m_Main;
+        // Looks at the page at every breath of the build until a file is being copied.
+        QString copying, statesWhileCopying;
+        std::function<void()> watch = [&] {
+            auto* lbCopy = Child<QLabel>("lbCopy");
+            if (lbCopy->isVisible() && !lbCopy->text().isEmpty()) {
+                copying = lbCopy->text();
+                statesWhileCopying = States();
+                tvtest::saveShot(&w, "main_build_copying");
+            } else if (Page()->Busy()) {
+                QMetaObject::invokeMethod(qApp, watch, Qt::QueuedConnection);
+            }
+        };
+        QMetaObject::invokeMethod(qApp, watch, Qt::QueuedConnection);
         TwzDialog::ScriptAnswers({mrYes});
         Click("btBuild");
+        QCOMPARE(copying, QString("Copying \"app.exe\"...\""));
+        QCOMPARE(statesWhileCopying, QString("210000"));
         QCOMPARE(TwzDialog::AskedTexts(), QStringList{kClearQuestion});
         QCOMPARE(States(), QString("222220"));
         QCOMPARE(QString::fromStdString(w.ScriptPath()), Path("deploy/My.TZN"));
