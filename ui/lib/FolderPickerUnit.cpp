@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -87,6 +88,8 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
     for (int c = 1; c < m_Model->columnCount(); ++c)
         m_Tree->hideColumn(c);
     m_Tree->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_Tree->setSortingEnabled(true);
+    m_Tree->sortByColumn(0, Qt::AscendingOrder);
     m_Tree->setMinimumSize(300, 300);
     layout->addWidget(m_Tree, 1);
 
@@ -119,6 +122,15 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
     connect(m_Tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFolderPicker::TreeSelectionChanged);
     connect(m_Model, &QFileSystemModel::directoryLoaded, this, &TFolderPicker::DirectoryLoaded);
+    // Sorting a freshly read folder moves rows too.
+    connect(m_Model, &QFileSystemModel::layoutChanged, this, [this] {
+        if (m_PendingScroll && m_Tree->currentIndex().isValid())
+            m_Tree->scrollTo(m_Tree->currentIndex());
+    });
+    // Once the user looks around, the view stays where they put it.
+    connect(m_Tree, &QTreeView::pressed, this, [this] { m_PendingScroll = false; });
+    connect(m_Tree->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { m_PendingScroll = false; });
 
     TreeSelectionChanged();
     SelectPath(initialPath);
@@ -157,16 +169,19 @@ void TFolderPicker::TreeSelectionChanged() {
         m_Create->setEnabled(m_OK->isEnabled());
 }
 
-// Rows arrive while folders are read; keep the selection in sight until its folder is read.
+// Folders are read in the background; when one on the way to the selection arrives, rows appear
+// above it, so bring the selection back into sight.
 void TFolderPicker::DirectoryLoaded(const QString& dir) {
     if (!m_PendingScroll)
         return;
     const QModelIndex current = m_Tree->currentIndex();
     if (!current.isValid())
         return;
-    m_Tree->scrollTo(current);
-    if (QDir::cleanPath(dir) == QDir::cleanPath(m_Model->filePath(current.parent())))
-        m_PendingScroll = false;
+    const QString loaded = QDir::cleanPath(dir);
+    const QString selected = QDir::cleanPath(m_Model->filePath(current));
+    const QString prefix = loaded.endsWith('/') ? loaded : loaded + '/';
+    if (selected == loaded || selected.startsWith(prefix))
+        m_Tree->scrollTo(current);
 }
 
 void TFolderPicker::btCreateClick() {
