@@ -102,7 +102,10 @@ void TBuildPage::SetProgressState(int line, int state) {
         caption[4] = QChar('0' + state);
     label->setCaption(caption);
     label->repaint();
-    ProcessMessages();
+    // During a build or compile the rest of the window gets its turn too; outside them (New, Load,
+    // arriving at the page) the repaint is enough and no other command can slip in.
+    if (m_Busy)
+        ProcessMessages();
 }
 
 void TBuildPage::ResetProgressLines() {
