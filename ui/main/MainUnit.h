@@ -3,6 +3,9 @@
 // bottom bar with the document buttons (about, new, load, save, exit) and the wizard buttons
 // (finish, previous, next). It owns the Project for the whole run; the document commands behind
 // the buttons live in core (TDocumentCommands) and reach the window through IDocumentUi.
+//
+// A page that shows Project values declares `Q_INVOKABLE void LoadFromProject()`; New and Load
+// call it on every page after the Project changed under them.
 
 #include "core/DocumentCommands.h"
 #include "core/Project.h"
