@@ -1,0 +1,534 @@
+#include "core/ProjectFile.h"
+#include "core/kvIniFile.h"
+#include "tests/core/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace tv;
+using tvtest::ReadBytes;
+using tvtest::TempDir;
+using tvtest::WriteBytes;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every setting away from its defaults, every table and list filled with rows rows.
+TProject FullProject(int rows, int bitmaps) {
+    TProject p;
+    p.FileName = "/somewhere/full.tvx";
+    p.MiscDeployment = "/srv/deploy";
+    p.AppName = "Full \xE9 App 2.0";
+    p.AppInstFolder = "CommonFiles";
+    p.AppInstFolderName = "\\Vendor\\Full";
+    p.AppGroupFolder = "IIS-WWWRoot";
+    p.AppGroupFolderName = "\\Group";
+    p.AppReadme = "docs/readme.txt";
+    p.AppReadmeBG = 0x00123456;
+    p.AppLicense = "docs/license.txt";
+    p.AppLicenseBG = 0x00ABCDEF;
+    p.Target9x = false;
+    p.TargetOSMinVersion = "4.0.1381";
+    p.TargetExtraDiskSpace = 12345;
+    p.MiscUninstaller = false;
+    p.MiscReboot = true;
+    p.MiscPassword = "secret";
+    p.TargetCheckWindow = "FullWnd";
+    p.TargetCheckMutex = "FullMutex";
+    p.TargetRemoveOldReferences = false;
+    p.MiscLanguageAuto = false;
+    p.MainShow = true;
+    p.MainTitle = false;
+    p.MainTitleFont = "Arial, 12, $000000FF, BI";
+    p.MainTitleShadow = false;
+    p.MainTitleShadowColor = 0x00010203;
+    p.MainGradientTop = 0x00040506;
+    p.MainGradientBot = 0x00070809;
+    p.MainBGBitmap = "back.bmp";
+    p.MainBGAppTitle = false;
+    p.DialogFont = "Verdana, 9";
+    p.DialogTitle = false;
+    p.DialogTitleFont = "Courier New, 14, $00FF00FF, U";
+    p.DialogTitleFontShadow = false;
+    p.DialogTitleFontShadowColor = 0x000A0B0C;
+    p.DialogTitleBMP = "title.bmp";
+    p.DlgWelcome = p.DlgGroup = false;
+    p.DialogFinal = false;
+    p.DialogPosX = 0;
+    p.DialogPosY = 1;
+    for (int i = 0; i < bitmaps; ++i)
+        p.lvStaticBMP.push_back(
+            {"bmp" + std::to_string(i) + ".bmp", {"10,20,TopLeft", i % 2 ? "$00FF00FF" : ""}});
+    for (int i = 0; i < rows; ++i) {
+        const std::string n = std::to_string(i);
+        TFileRecord f;
+        f.FileName = "/src/app/file" + n + ".dll";
+        f.FilePath = "\\Bin\\" + n;
+        f.NoLog = i % 2 == 0;
+        f.SharedFile = i % 3 == 0;
+        f.RegisterFont = i % 5 == 0;
+        p.tbFiles.Append(f);
+        p.tbShortcuts.Append(
+            {"Group " + n, "Shortcut " + n, "%InstallPath%\\app" + n + ".exe", "-a " + n, "%InstallPath%"});
+        p.tbRegAdd.Append(
+            {"HKLM\\Software\\Full\\Add" + n, {"Name=Value " + n + ",STRING", "Other=1,DWORD"}});
+        p.tbRegDel.Append({"HKCU\\Software\\Full\\Del" + n, {"Old" + n}});
+        p.tbINI.Append({"Windows|full" + n + ".ini|Section", {"key=value " + n}});
+        for (TRowList* list : {&p.lvRunBefore, &p.lvRunAfter, &p.lvRunBeforeUn, &p.lvRunAfterUn})
+            list->push_back({"run" + n + ".exe", {"/arg " + n, "%InstallPath%", "Message " + n, "WAIT"}});
+    }
+    return p;
+}
+
+void ExpectSameRows(const TRowList& a, const TRowList& b, const char* what) {
+    ASSERT_EQ(a.size(), b.size()) << what;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        EXPECT_EQ(a[i].Caption, b[i].Caption) << what << " " << i;
+        for (int c = 1; c <= 4; ++c)
+            EXPECT_EQ(a[i].Column(c), b[i].Column(c)) << what << " " << i << " column " << c;
+    }
+}
+
+void ExpectSameContents(const TRecordTable<TContentsRecord>& a, const TRecordTable<TContentsRecord>& b) {
+    ASSERT_EQ(a.Count(), b.Count());
+    for (int i = 0; i < a.Count(); ++i) {
+        EXPECT_EQ(a.Records[i].Key, b.Records[i].Key);
+        EXPECT_EQ(a.Records[i].Contents, b.Records[i].Contents);
+    }
+}
+
+void ExpectSameProject(const TProject& a, const TProject& b) {
+    EXPECT_EQ(a.MiscDeployment, b.MiscDeployment);
+    EXPECT_EQ(a.AppName, b.AppName);
+    EXPECT_EQ(a.AppInstFolder, b.AppInstFolder);
+    EXPECT_EQ(a.AppInstFolderName, b.AppInstFolderName);
+    EXPECT_EQ(a.AppGroupFolder, b.AppGroupFolder);
+    EXPECT_EQ(a.AppGroupFolderName, b.AppGroupFolderName);
+    EXPECT_EQ(a.AppReadme, b.AppReadme);
+    EXPECT_EQ(a.AppReadmeBG, b.AppReadmeBG);
+    EXPECT_EQ(a.AppLicense, b.AppLicense);
+    EXPECT_EQ(a.AppLicenseBG, b.AppLicenseBG);
+    EXPECT_EQ(a.TargetOSText(), b.TargetOSText());
+    EXPECT_EQ(a.TargetOSMinVersion, b.TargetOSMinVersion);
+    EXPECT_EQ(a.TargetExtraDiskSpace, b.TargetExtraDiskSpace);
+    EXPECT_EQ(a.MiscUninstaller, b.MiscUninstaller);
+    EXPECT_EQ(a.MiscReboot, b.MiscReboot);
+    EXPECT_EQ(a.MiscPassword, b.MiscPassword);
+    EXPECT_EQ(a.TargetCheckWindow, b.TargetCheckWindow);
+    EXPECT_EQ(a.TargetCheckMutex, b.TargetCheckMutex);
+    EXPECT_EQ(a.TargetRemoveOldReferences, b.TargetRemoveOldReferences);
+    EXPECT_EQ(a.MiscLanguageAuto, b.MiscLanguageAuto);
+    EXPECT_EQ(a.MainShow, b.MainShow);
+    EXPECT_EQ(a.MainTitle, b.MainTitle);
+    EXPECT_EQ(a.MainTitleFont, b.MainTitleFont);
+    EXPECT_EQ(a.MainTitleShadow, b.MainTitleShadow);
+    EXPECT_EQ(a.MainTitleShadowColor, b.MainTitleShadowColor);
+    EXPECT_EQ(a.MainGradientTop, b.MainGradientTop);
+    EXPECT_EQ(a.MainGradientBot, b.MainGradientBot);
+    EXPECT_EQ(a.MainBGBitmap, b.MainBGBitmap);
+    EXPECT_EQ(a.MainBGAppTitle, b.MainBGAppTitle);
+    EXPECT_EQ(a.DialogFont, b.DialogFont);
+    EXPECT_EQ(a.DialogTitle, b.DialogTitle);
+    EXPECT_EQ(a.DialogTitleFont, b.DialogTitleFont);
+    EXPECT_EQ(a.DialogTitleFontShadow, b.DialogTitleFontShadow);
+    EXPECT_EQ(a.DialogTitleFontShadowColor, b.DialogTitleFontShadowColor);
+    EXPECT_EQ(a.DialogTitleBMP, b.DialogTitleBMP);
+    EXPECT_EQ(a.DialogsText(), b.DialogsText());
+    EXPECT_EQ(a.DialogFinal, b.DialogFinal);
+    EXPECT_EQ(a.DialogPosX, b.DialogPosX);
+    EXPECT_EQ(a.DialogPosY, b.DialogPosY);
+    ASSERT_EQ(a.tbFiles.Count(), b.tbFiles.Count());
+    for (int i = 0; i < a.tbFiles.Count(); ++i) {
+        EXPECT_EQ(a.tbFiles.Records[i].FileName, b.tbFiles.Records[i].FileName);
+        EXPECT_EQ(a.tbFiles.Records[i].FilePath, b.tbFiles.Records[i].FilePath);
+        EXPECT_EQ(a.tbFiles.Records[i].FlagsText(), b.tbFiles.Records[i].FlagsText());
+    }
+    ASSERT_EQ(a.tbShortcuts.Count(), b.tbShortcuts.Count());
+    for (int i = 0; i < a.tbShortcuts.Count(); ++i) {
+        const auto &x = a.tbShortcuts.Records[i], &y = b.tbShortcuts.Records[i];
+        EXPECT_EQ(x.ProgramGroup, y.ProgramGroup);
+        EXPECT_EQ(x.Shortcuts, y.Shortcuts);
+        EXPECT_EQ(x.Target, y.Target);
+        EXPECT_EQ(x.Arguments, y.Arguments);
+        EXPECT_EQ(x.WorkDirectory, y.WorkDirectory);
+    }
+    ExpectSameContents(a.tbRegAdd, b.tbRegAdd);
+    ExpectSameContents(a.tbRegDel, b.tbRegDel);
+    ExpectSameContents(a.tbINI, b.tbINI);
+    ExpectSameRows(a.lvStaticBMP, b.lvStaticBMP, "static bitmaps");
+    ExpectSameRows(a.lvRunBefore, b.lvRunBefore, "run before");
+    ExpectSameRows(a.lvRunAfter, b.lvRunAfter, "run after");
+    ExpectSameRows(a.lvRunBeforeUn, b.lvRunBeforeUn, "run before uninstall");
+    ExpectSameRows(a.lvRunAfterUn, b.lvRunAfterUn, "run after uninstall");
+}
+
+} // namespace
+
+TEST(ProjectFile, EverySettingTableAndListSurvivesSaveAndLoad) {
+    TempDir dir;
+    const auto path = dir.File("full.tvx");
+    TProject saved = FullProject(kMaxTableRows, kMaxStaticBitmaps);
+    saved.tbFiles.Records[3].FileName = std::string(300, 'n') + ".dll"; // longer than the field: kept whole
+    saved.Modified = true;
+    SaveProject(saved, path);
+    EXPECT_FALSE(saved.Modified);
+
+    TProject loaded;
+    loaded.DialogFinal = true;
+    LoadProject(loaded, path);
+    EXPECT_EQ(loaded.FileName, path);
+    EXPECT_FALSE(loaded.Modified);
+    ExpectSameProject(saved, loaded);
+    EXPECT_EQ(loaded.tbFiles.Current, 0);
+
+    // Saving what was loaded writes the same bytes again.
+    const std::string first = ReadBytes(path);
+    const auto again = dir.File("again.tvx");
+    SaveProject(loaded, again);
+    EXPECT_EQ(ReadBytes(again), first);
+}
+
+TEST(ProjectFile, SectionsKeysAndRowsAreWrittenInOrder) {
+    TempDir dir;
+    TProject p;
+    NewProject(p, "/opt/tv/data/");
+    p.MiscDeployment = "c:\\out";
+    p.AppName = "App";
+    p.AppInstFolderName = "\\App";
+    p.Target2k = false;
+    p.DlgLicense = false;
+    TFileRecord f1;
+    f1.FileName = "a.exe";
+    f1.FilePath = "\\Bin";
+    f1.NoLog = true;
+    p.tbFiles.Append(f1);
+    TFileRecord f2;
+    f2.FileName = "b.dll";
+    f2.FilePath = "\\";
+    p.tbFiles.Append(f2);
+    p.tbShortcuts.Append({"Grp", "App", "%InstallPath%\\a.exe", "", "%InstallPath%"});
+    p.tbRegDel.Append({"HKCU\\X", {"one", "two\r\nthree\r\n"}});
+    p.tbINI.Append({"Windows|w.ini|Sec", {"k=v"}});
+    p.lvStaticBMP.push_back({"s.bmp", {"1,2,TopLeft", "$00FFFFFF"}});
+    p.lvRunAfterUn.push_back({"clean.exe", {"", "", "", ""}});
+    const auto path = dir.File("order.tvx");
+    SaveProject(p, path);
+    EXPECT_EQ(ReadBytes(path),
+              "[Info]\r\n"
+              "Generator=Tamrin Installer Velox v1.0\r\n"
+              "Copyright=Copyright (c) 2000 Tamvelox developers\r\n"
+              "Homepage=https://tamvelox.example.org\r\n"
+              "TZN Needed=Tamrin Installer v1.6\r\n"
+              "TZN Copyright=The Tamrin Installer author\r\n"
+              "TZN Homepage=https://tamrin-installer.example.org\r\n\r\n"
+              "[Start]\r\n"
+              "Misc.Deployment=c:\\out\r\nApp.Name=App\r\nApp.Install=%ProgramFiles%\\App\r\n"
+              "App.Group=%ProgramsMenu%\r\nApp.Readme=\r\nApp.ReadmeBG=$00FFFFFF\r\n"
+              "App.License=\r\nApp.LicenseBG=$00FFFFFF\r\nTarget.OS=9x,nt4\r\n"
+              "Target.OSMinVersion=\r\nTarget.ExtraDiskSpace=0\r\nMisc.Uninstaller=1\r\n"
+              "Misc.Reboot=1\r\nMisc.Password=\r\nTarget.CheckWindow=\r\nTarget.CheckMutex=\r\n"
+              "Target.RemoveOldReferences=1\r\nMisc.LanguageAuto=1\r\n\r\n"
+              "[Main_Window]\r\n"
+              "Show=1\r\nTitle=1\r\nTitle.Font=Times New Roman, 20, $000000, B\r\n"
+              "Title.Shadow=1\r\nTitle.ShadowColor=$00808080\r\nBG.GradientTop=$00FF0000\r\n"
+              "BG.GradientBot=$00000000\r\nBG.Bitmap=\r\nBG.AppTitle=1\r\nBitmap=1\r\n"
+              "Bitmap.01=s.bmp,1,2,TopLeft,$00FFFFFF\r\n\r\n"
+              "[Dialog]\r\n"
+              "Font=Tahoma, 8\r\nTitle=1\r\nTitle.Font=Times New Roman, 20, $000000, B\r\n"
+              "Title.FontShadow=1\r\nTitle.FontShadowColor=$00808080\r\n"
+              "Title.BMP=/opt/tv/data/tzns256.bmp\r\n"
+              "Dialogs=DLG_README,DLG_WELCOME,DLG_DIR,DLG_GROUP,DLG_START\r\n"
+              "DialogFinal=1\r\nDialogPosX=2\r\nDialogPosY=2\r\n\r\n"
+              "[Files]\r\nFiles=2\r\nFile000=a.exe|\\Bin|NO_LOG\r\nFile001=b.dll|\\|\r\n\r\n"
+              "[Shortcuts]\r\nShortcuts=1\r\n"
+              "Shortcut000=Grp|App|%InstallPath%\\a.exe||%InstallPath%\r\n\r\n"
+              "[Registry.Add]\r\nRegistries=0\r\n\r\n"
+              "[Registry.Del]\r\nRegistries=1\r\nRegDel000=HKCU\\X\r\n\r\n"
+              "[Registry.Del.HKCU\\X]\r\nItems=3\r\nItem000=one\r\nItem001=two\r\n"
+              "Item002=three\r\n\r\n"
+              "[INIChanges]\r\nChanges=1\r\nChanges000=Windows|w.ini|Sec\r\n\r\n"
+              "[INIChanges.Windows|w.ini|Sec]\r\nItems=1\r\nItem000=k=v\r\n\r\n"
+              "[Run.Before]\r\nRunBefore=0\r\n\r\n"
+              "[Run.After]\r\nRunAfter=0\r\n\r\n"
+              "[Run.BeforeUn]\r\nRunBeforeUn=0\r\n\r\n"
+              "[Run.AfterUn]\r\nRunAfterUn=1\r\nRunAfterUn000=clean.exe||||\r\n\r\n");
+}
+
+TEST(ProjectFile, MissingKeysTakeTheirDefaults) {
+    TempDir dir;
+    // A missing file: all defaults, titled with the path, not Modified.
+    TProject p = FullProject(2, 2);
+    p.Modified = true;
+    p.DialogFinal = false;
+    const auto missing = dir.File("missing.tvx");
+    LoadProject(p, missing);
+    EXPECT_EQ(p.FileName, missing);
+    EXPECT_FALSE(p.Modified);
+    EXPECT_EQ(p.MiscDeployment, "c:\\deploy");
+    EXPECT_EQ(p.AppName, "My Application v1.0");
+    EXPECT_EQ(p.AppInstFolder, "ProgramFiles");
+    EXPECT_EQ(p.AppInstFolderName, "\\My Application Folder");
+    EXPECT_EQ(p.AppGroupFolder, "ProgramsMenu");
+    EXPECT_EQ(p.AppGroupFolderName, "\\My Application");
+    EXPECT_EQ(p.AppReadme, "Readme.txt");
+    EXPECT_EQ(p.AppLicense, "License.txt");
+    EXPECT_EQ(p.AppReadmeBG, 0x00FFFFFFu);
+    EXPECT_EQ(p.TargetOSText(), "9x,nt4");
+    EXPECT_EQ(p.TargetExtraDiskSpace, 0);
+    EXPECT_TRUE(p.MiscUninstaller);
+    EXPECT_FALSE(p.MiscReboot);
+    EXPECT_TRUE(p.TargetRemoveOldReferences);
+    EXPECT_TRUE(p.MiscLanguageAuto);
+    EXPECT_FALSE(p.MainShow);
+    EXPECT_TRUE(p.MainTitle);
+    EXPECT_EQ(p.MainTitleFont, "Times New Roman, 20, $000000, B");
+    EXPECT_EQ(p.MainTitleShadowColor, 0x00808080u);
+    EXPECT_EQ(p.MainGradientTop, 0x00FF0000u);
+    EXPECT_EQ(p.MainGradientBot, 0u);
+    EXPECT_EQ(p.MainBGBitmap, "bricks.bmp");
+    EXPECT_EQ(p.DialogFont, "Tahoma, 8");
+    EXPECT_EQ(p.DialogTitleBMP, "");
+    EXPECT_EQ(p.DialogsText(), "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START");
+    EXPECT_FALSE(p.DialogFinal) << "a missing DialogFinal keeps the current value";
+    EXPECT_EQ(p.DialogPosX, 2);
+    EXPECT_EQ(p.DialogPosY, 2);
+    EXPECT_TRUE(p.tbFiles.Empty());
+    EXPECT_TRUE(p.tbRegAdd.Empty());
+    EXPECT_TRUE(p.lvStaticBMP.empty());
+    EXPECT_TRUE(p.lvRunBefore.empty());
+}
+
+TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
+    TempDir dir;
+    const auto path = dir.File("hand.tvx");
+    WriteBytes(path, "[Start]\r\n"
+                     "App.Install=%programfiles%\\Here\r\n"
+                     "App.Group=%NoSuchFolder%\\There\r\n"
+                     "Target.OS=9X,NT4\r\n"
+                     "App.ReadmeBG=grey\r\n"
+                     "App.LicenseBG=0xFF\r\n"
+                     "[Main_Window]\r\n"
+                     "Bitmap=3\r\n"
+                     "Bitmap.01=a.bmp,1,2,BottomRight,$00FF0000\r\n"
+                     "Bitmap.03=c.bmp,5,6,TopLeft,\r\n"
+                     "[Dialog]\r\n"
+                     "Dialogs=\r\n"
+                     "DialogPosX=7\r\n"
+                     "DialogPosY=0x1\r\n"
+                     "[Files]\r\nFiles=3\r\nFile000=a.exe|\\|NO_LOG+SHARED_FILE\r\nFile002=c.exe|\\C|\r\n"
+                     "[Registry.Add]\r\nRegistries=2\r\nRegAdd000=HKLM\\A\r\n"
+                     "[Registry.Add.HKLM\\A]\r\nItems=2\r\nItem001=second\r\n"
+                     "[Run.Before]\r\nRunBefore=2\r\nRunBefore000=a|b|c|d|e|f\r\n");
+    TProject p;
+    LoadProject(p, path);
+    EXPECT_EQ(p.AppInstFolder, "ProgramFiles");
+    EXPECT_EQ(p.AppInstFolderName, "\\Here");
+    EXPECT_EQ(p.AppGroupFolder, "ProgramFiles") << "an unknown variable selects the first entry";
+    EXPECT_EQ(p.AppGroupFolderName, "\\There");
+    EXPECT_TRUE(p.Target9x && p.TargetNT);
+    EXPECT_FALSE(p.Target2k);
+    EXPECT_EQ(p.AppReadmeBG, 0u) << "a present colour that is no number reads as black";
+    EXPECT_EQ(p.AppLicenseBG, 0xFFu);
+    ASSERT_EQ(p.lvStaticBMP.size(), 3u);
+    EXPECT_EQ(p.lvStaticBMP[0].Caption, "a.bmp");
+    EXPECT_EQ(p.lvStaticBMP[0].Column(1), "1,2,BottomRight");
+    EXPECT_EQ(p.lvStaticBMP[0].Column(2), "$00FF0000");
+    EXPECT_EQ(p.lvStaticBMP[1].Caption, "");
+    EXPECT_EQ(p.lvStaticBMP[1].Column(1), "");
+    EXPECT_EQ(p.lvStaticBMP[2].Column(2), "");
+    EXPECT_EQ(p.DialogsText(), "") << "present but empty clears all six";
+    EXPECT_EQ(p.DialogPosX, 2) << "out of range: the default position";
+    EXPECT_EQ(p.DialogPosY, 1);
+    ASSERT_EQ(p.tbFiles.Count(), 2) << "the missing File001 is skipped";
+    EXPECT_EQ(p.tbFiles.Records[0].FlagsText(), "NO_LOG+SHARED_FILE");
+    EXPECT_EQ(p.tbFiles.Records[1].FileName, "c.exe");
+    ASSERT_EQ(p.tbRegAdd.Count(), 2);
+    EXPECT_EQ(p.tbRegAdd.Records[0].Contents, (std::vector<std::string>{"", "second"}));
+    EXPECT_EQ(p.tbRegAdd.Records[1].Key, "");
+    ASSERT_EQ(p.lvRunBefore.size(), 2u) << "run lists keep empty rows";
+    EXPECT_EQ(p.lvRunBefore[0].Column(4), "e|f");
+    EXPECT_EQ(p.lvRunBefore[1].Caption, "");
+
+    WriteBytes(path,
+               "[Start]\r\nTarget.OS=2000\r\n[Main_Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n");
+    LoadProject(p, path);
+    EXPECT_EQ(p.TargetOSText(), "");
+    EXPECT_EQ(p.lvStaticBMP.size(), 99u) << "rows past the numbering are never read";
+    EXPECT_EQ(p.tbFiles.Count(), 0);
+}
+
+TEST(ProjectFile, SaveKeepsTheOldFileAsBackupWithItsTimeAndMode) {
+    TempDir dir;
+    const auto path = dir.File("Setup.tvx");
+    const auto bak = dir.File("Setup.BAK");
+    EXPECT_EQ(BackupFileName(path), bak);
+    EXPECT_EQ(BackupFileName("/a.b/noext"), "/a.b/noext.BAK");
+    WriteBytes(bak, "an older backup");
+    WriteBytes(path, "previous content");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const auto oldTime = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    fs::last_write_time(path, oldTime);
+
+    TProject p = FullProject(1, 1);
+    SaveProject(p, path);
+    EXPECT_EQ(ReadBytes(bak), "previous content");
+    EXPECT_EQ(fs::last_write_time(bak), oldTime);
+    EXPECT_EQ(fs::status(bak).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    TProject loaded;
+    LoadProject(loaded, path);
+    EXPECT_EQ(loaded.AppName, p.AppName);
+}
+
+TEST(ProjectFile, FailuresAreReportedAndKeepModified) {
+    TempDir dir;
+    TProject p = FullProject(2, 1);
+
+    // The file cannot be written: a path below a regular file.
+    WriteBytes(dir.File("plain"), "x");
+    p.Modified = true;
+    try {
+        SaveProject(p, dir.File("plain/p.tvx"));
+        FAIL() << "no error";
+    } catch (const EProjectFileError& e) {
+        EXPECT_NE(std::string(e.what()).find(dir.File("plain/p.tvx")), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(p.Modified);
+
+    // The backup cannot be made (a folder holds its name): the old file stays, nothing is written.
+    const auto path = dir.File("keep.tvx");
+    WriteBytes(path, "old");
+    fs::create_directories(dir.File("keep.BAK/inside"));
+    EXPECT_THROW(SaveProject(p, path), EProjectFileError);
+    EXPECT_EQ(ReadBytes(path), "old");
+    EXPECT_TRUE(p.Modified);
+
+    // A folder where the project file should be.
+    fs::create_directory(dir.File("folder.tvx"));
+    EXPECT_ANY_THROW(SaveProject(p, dir.File("folder.tvx")));
+    EXPECT_TRUE(fs::is_directory(dir.File("folder.tvx")));
+}
+
+TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
+    TempDir dir;
+    const auto path = dir.File("p.tvx");
+    WriteBytes(path, "old");
+    auto refused = [&](TProject p, const std::string& expectedInMessage) {
+        p.Modified = true;
+        EXPECT_FALSE(CheckProjectLimits(p).empty());
+        try {
+            SaveProject(p, path);
+            ADD_FAILURE() << "saved although " << expectedInMessage;
+        } catch (const EProjectFileError& e) {
+            EXPECT_NE(std::string(e.what()).find(expectedInMessage), std::string::npos) << e.what();
+        }
+        EXPECT_TRUE(p.Modified);
+        EXPECT_EQ(ReadBytes(path), "old");
+        EXPECT_FALSE(fs::exists(dir.File("p.BAK")));
+    };
+    const TProject base = FullProject(3, 2);
+    EXPECT_TRUE(CheckProjectLimits(base).empty());
+    EXPECT_TRUE(CheckProjectLimits(FullProject(kMaxTableRows, kMaxStaticBitmaps)).empty());
+
+    TProject tooMany = base;
+    tooMany.tbFiles.Records.resize(kMaxTableRows + 1);
+    refused(tooMany, "1001 rows");
+    TProject tooManyRuns = base;
+    tooManyRuns.lvRunAfterUn.resize(kMaxTableRows + 1);
+    refused(tooManyRuns, "run-after-uninstall");
+    TProject tooManyBitmaps = base;
+    tooManyBitmaps.lvStaticBMP.resize(kMaxStaticBitmaps + 1);
+    refused(tooManyBitmaps, "100 rows");
+    TProject pipe = base;
+    pipe.tbFiles.Records[1].FilePath = "\\a|b";
+    refused(pipe, "\\a|b");
+    TProject pipeRun = base;
+    pipeRun.lvRunBefore[0].SubItems[0] = "x|y";
+    refused(pipeRun, "x|y");
+    TProject comma = base;
+    comma.lvStaticBMP[1].Caption = "a,b.bmp";
+    refused(comma, "a,b.bmp");
+    TProject lineBreak = base;
+    lineBreak.AppName = "two\nlines";
+    refused(lineBreak, "App.Name");
+    TProject keyBreak = base;
+    keyBreak.tbRegAdd.Records[0].Key = "HKLM\\A\r\nB";
+    refused(keyBreak, "line break");
+    TProject longContents = base;
+    longContents.tbINI.Records[0].Contents.assign(kMaxTableRows + 1, "k=v");
+    refused(longContents, "1001 rows");
+}
+
+TEST(ProjectFile, FilesThatAreNoProjectsOrCannotBeOpenedLeaveTheProjectAlone) {
+    TempDir dir;
+    const TProject before = FullProject(2, 2);
+    const auto notProject = dir.File("notes.tvx");
+    WriteBytes(notProject, "[Info]\r\nGenerator=x\r\n[Other]\r\na=1\r\n");
+    TProject p = before;
+    p.Modified = true;
+    EXPECT_THROW(LoadProject(p, notProject), EProjectFileError);
+    EXPECT_EQ(p.FileName, before.FileName);
+    EXPECT_TRUE(p.Modified);
+    ExpectSameProject(before, p);
+
+    WriteBytes(notProject, "");
+    EXPECT_THROW(LoadProject(p, notProject), EProjectFileError);
+
+    // One of the three sections is enough.
+    WriteBytes(notProject, "[dialog]\r\nFont=Arial, 9\r\n");
+    LoadProject(p, notProject);
+    EXPECT_EQ(p.DialogFont, "Arial, 9");
+
+    // A file another store holds for writing cannot be opened.
+    const auto locked = dir.File("locked.tvx");
+    WriteBytes(locked, "[Start]\r\nApp.Name=Locked\r\n");
+    TkvIniFile holder(locked, false);
+    TProject q = before;
+    try {
+        LoadProject(q, locked);
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + locked);
+    }
+    ExpectSameProject(before, q);
+}
+
+TEST(ProjectFile, NewProjectValues) {
+    TProject p = FullProject(3, 3);
+    p.FileName = "/x/y.tvx";
+    p.Modified = false;
+    p.MainTitle = false;
+    p.DialogPosX = 0;
+    p.DialogPosY = 1;
+    NewProject(p, "/usr/share/tamvelox");
+    EXPECT_TRUE(p.IsUntitled());
+    EXPECT_EQ(p.FileName, "*UNTITLED");
+    EXPECT_TRUE(p.Modified);
+    EXPECT_FALSE(p.MainTitle);
+    EXPECT_EQ(p.DialogPosX, 0);
+    EXPECT_EQ(p.DialogPosY, 1);
+    EXPECT_EQ(p.DialogTitleBMP, "/usr/share/tamvelox/tzns256.bmp");
+    EXPECT_EQ(p.AppInstFolder, "ProgramFiles");
+    EXPECT_EQ(p.AppGroupFolder, "ProgramsMenu");
+    EXPECT_EQ(p.AppName, "");
+    EXPECT_EQ(p.MiscDeployment, "");
+    EXPECT_EQ(p.TargetOSText(), "9x,nt4,2k");
+    EXPECT_TRUE(p.MiscReboot);
+    EXPECT_TRUE(p.MainShow);
+    EXPECT_EQ(p.MainBGBitmap, "");
+    EXPECT_EQ(p.DialogFont, "Tahoma, 8");
+    EXPECT_TRUE(p.DialogFinal);
+    EXPECT_EQ(p.DialogsText(), "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START");
+    EXPECT_TRUE(p.tbFiles.Empty() && p.tbShortcuts.Empty() && p.tbRegAdd.Empty() && p.tbRegDel.Empty() &&
+                p.tbINI.Empty());
+    EXPECT_TRUE(p.lvStaticBMP.empty() && p.lvRunBefore.empty() && p.lvRunAfter.empty() &&
+                p.lvRunBeforeUn.empty() && p.lvRunAfterUn.empty());
+
+    // A new project saved and loaded again is the same project (empty sub-paths stay empty).
+    TempDir dir;
+    SaveProject(p, dir.File("new.tvx"));
+    TProject loaded;
+    LoadProject(loaded, dir.File("new.tvx"));
+    ExpectSameProject(p, loaded);
+}
