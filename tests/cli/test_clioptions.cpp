@@ -1,0 +1,63 @@
+#include "cli/CliOptions.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+using tv::CliOptions;
+using tv::ParseCommandLine;
+
+namespace {
+
+CliOptions Parse(std::initializer_list<const char*> args) {
+    std::vector<const char*> argv{"tamvelox-cli"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+}
+
+} // namespace
+
+TEST(CliOptions, CommandsTakeTheirFiles) {
+    const auto save = Parse({"save", "in.tvx", "out dir/out.tvx"});
+    EXPECT_TRUE(save.Ok()) << save.Error;
+    EXPECT_EQ(save.Command, "save");
+    EXPECT_EQ(save.Files, (std::vector<std::string>{"in.tvx", "out dir/out.tvx"}));
+
+    const auto created = Parse({"new", "fresh.tvx"});
+    EXPECT_TRUE(created.Ok()) << created.Error;
+    EXPECT_EQ(created.Command, "new");
+    EXPECT_EQ(created.Files, (std::vector<std::string>{"fresh.tvx"}));
+}
+
+TEST(CliOptions, HelpAndVersion) {
+    const auto help = Parse({"--help"});
+    EXPECT_TRUE(help.Ok());
+    EXPECT_TRUE(help.Help);
+    EXPECT_TRUE(help.Command.empty());
+    EXPECT_TRUE(Parse({"-h"}).Help);
+    const auto version = Parse({"--version"});
+    EXPECT_TRUE(version.Ok());
+    EXPECT_TRUE(version.Version);
+
+    const std::string usage = tv::CliUsageText();
+    for (const auto& c : tv::CliCommandSyntax())
+        EXPECT_NE(usage.find(c.Name), std::string::npos) << c.Name;
+}
+
+TEST(CliOptions, BadCommandLinesAreErrors) {
+    for (const auto& args : std::vector<std::vector<const char*>>{
+             {},                                         // nothing
+             {"save", "only-one.tvx"},                   // missing OUT
+             {"new"},                                    // missing OUT
+             {"new", "a.tvx", "b.tvx"},                  // one too many
+             {"frobnicate", "a.tvx"},                    // unknown command
+             {"--colour"},                               // unknown option
+             {"save", "a.tvx", "b.tvx", "new", "c.tvx"}, // two commands
+         }) {
+        std::vector<const char*> argv{"tamvelox-cli"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        const auto o = ParseCommandLine(static_cast<int>(argv.size()), argv.data());
+        EXPECT_FALSE(o.Ok()) << "accepted: " << (args.empty() ? "(nothing)" : args[0]) << " ..."
+                             << args.size();
+    }
+}
