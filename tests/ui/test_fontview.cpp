@@ -120,6 +120,10 @@ private slots:
         list->scrollToItem(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         QCOMPARE(view.GetFontSpec(), QString("Liberation Sans,14,$00008000,I"));
+        // ... also when that row is still selected from before.
+        QVERIFY(view.SetFontSpec("Arial,14,$00008000,I"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        QCOMPARE(view.Spec().Face, std::string("Liberation Sans"));
     }
 
     void stylesColoursAndSpectrum() {

@@ -60,6 +60,8 @@ TFontView::TFontView(QWidget* parent) : TPickerWindow(parent, "Font Selection", 
     m_Fonts->setMinimumHeight(150);
     row->addWidget(m_Fonts);
     connect(m_Fonts, &QTreeWidget::itemSelectionChanged, this, &TFontView::lbFontsClick);
+    // A click on the row that is already selected takes its face too.
+    connect(m_Fonts, &QTreeWidget::itemClicked, this, &TFontView::lbFontsClick);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(8);
