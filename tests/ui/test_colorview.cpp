@@ -1,5 +1,5 @@
+#include <QAbstractButton>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QtTest>
 
 #include "UiTestSupport.h"
@@ -108,14 +108,17 @@ private slots:
     void buttonsGiveTheModalResults() {
         TColorView view;
         view.show();
-        QTest::mouseClick(view.findChild<QPushButton*>("doOK"), Qt::LeftButton);
+        QTest::mouseClick(view.findChild<QAbstractButton*>("doOK"), Qt::LeftButton);
         QCOMPARE(view.result(), 1);
         view.show();
-        QTest::mouseClick(view.findChild<QPushButton*>("doCancel"), Qt::LeftButton);
+        QTest::mouseClick(view.findChild<QAbstractButton*>("doCancel"), Qt::LeftButton);
         QCOMPARE(view.result(), 2);
         view.show();
         QTest::keyClick(&view, Qt::Key_Escape);
         QCOMPARE(view.result(), 2);
+        view.show();
+        QTest::keyClick(&view, Qt::Key_Return);
+        QCOMPARE(view.result(), 1);
     }
 
     void screenshot() {

@@ -1,11 +1,13 @@
 #include "ui/editors/PickerWindow.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include "ui/lib/jdFlatButton.h"
 
 namespace tv {
 
@@ -32,17 +34,28 @@ TPickerWindow::TPickerWindow(QWidget* parent, const QString& title, const QStrin
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_OK = new QPushButton("OK", this);
+    m_OK = new TjdFlatButton("OK", this);
     m_OK->setObjectName("doOK");
-    m_OK->setDefault(true);
-    m_Cancel = new QPushButton("Cancel", this);
+    m_Cancel = new TjdFlatButton("Cancel", this);
     m_Cancel->setObjectName("doCancel");
+    for (TjdFlatButton* b : {m_OK, m_Cancel})
+        b->setMinimumSize(75, 25);
     buttons->addWidget(m_OK);
     buttons->addWidget(m_Cancel);
     outer->addLayout(buttons);
 
-    connect(m_OK, &QPushButton::clicked, this, &TPickerWindow::accept);
-    connect(m_Cancel, &QPushButton::clicked, this, &TPickerWindow::reject);
+    connect(m_OK, &TjdFlatButton::clicked, this, &TPickerWindow::accept);
+    connect(m_Cancel, &TjdFlatButton::clicked, this, &TPickerWindow::reject);
+}
+
+void TPickerWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter confirms wherever the focus is (the flat buttons are no default buttons).
+    if (event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TPickerWindow::paintEvent(QPaintEvent*) {

@@ -5,10 +5,11 @@
 
 #include <QDialog>
 
-class QPushButton;
 class QTabWidget;
 
 namespace tv {
+
+class TjdFlatButton;
 
 class TPickerWindow : public QDialog {
     Q_OBJECT
@@ -23,6 +24,7 @@ protected:
     // The tab's page: subclasses put their controls here.
     QWidget* Page() const { return m_Page; }
 
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -31,8 +33,8 @@ protected:
 private:
     QTabWidget* m_Tabs = nullptr;
     QWidget* m_Page = nullptr;
-    QPushButton* m_OK = nullptr;
-    QPushButton* m_Cancel = nullptr;
+    TjdFlatButton* m_OK = nullptr;
+    TjdFlatButton* m_Cancel = nullptr;
     QPoint m_DragOffset;
     bool m_Dragging = false;
 };
