@@ -63,6 +63,24 @@ std::vector<TCopyJob> CopyJobs(const TProject& p, const TDeploymentPaths& paths)
     return jobs;
 }
 
+// Normalises many paths, resolving each folder only once: a project's files mostly share a few.
+class TPathResolver final {
+public:
+    std::string operator()(const std::string& path) {
+        const std::string name = ExtractFileName(path);
+        if (name.empty() || name == "." || name == ".." || IsSymLink(path))
+            return NormalizedPath(path);
+        const std::string folder = ExtractFilePath(path);
+        auto it = m_Folders.find(folder);
+        if (it == m_Folders.end())
+            it = m_Folders.emplace(folder, NormalizedPath(folder.empty() ? "." : folder)).first;
+        return JoinPath(it->second, name);
+    }
+
+private:
+    std::map<std::string, std::string> m_Folders;
+};
+
 std::string FoldedName(std::string s) {
     // The engine installs on a system whose file names ignore letter case.
     std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
@@ -112,6 +130,9 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
     if (refusals.empty()) {
         // Clearing the image folder must not take the project's own files with it.
         const TDeploymentPaths paths = DeploymentPaths(p);
+        TPathResolver normalize;
+        const std::string imageRoot = NormalizedPath(paths.ImageRoot);
+        const std::string script = NormalizedPath(paths.ScriptPath), setup = NormalizedPath(paths.SetupExe);
         std::vector<std::string> own = {p.FileName, p.AppReadme, p.AppLicense, p.DialogTitleBMP,
                                         p.MainBGBitmap};
         for (const TFileRecord& rec : p.tbFiles.Records)
@@ -122,10 +143,11 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
             if (IsBlank(file))
                 continue;
             const std::string resolved = ResolveProjectPath(p, file);
-            if (IsPathInside(resolved, paths.ImageRoot))
+            const std::string normal = normalize(resolved);
+            if (IsNormalizedPathInside(normal, imageRoot))
                 refusals.push_back(Quoted(resolved) + " lies inside the image folder " +
                                    Quoted(paths.ImageRoot) + ", which the build clears.");
-            else if (IsPathInside(resolved, paths.ScriptPath) || IsPathInside(resolved, paths.SetupExe))
+            else if (IsNormalizedPathInside(normal, script) || IsNormalizedPathInside(normal, setup))
                 refusals.push_back(Quoted(resolved) +
                                    " is the installer script or setup program, which the " +
                                    "build deletes.");

@@ -134,8 +134,10 @@ std::string NormalizedPath(const std::string& path) {
 }
 
 bool IsPathInside(const std::string& path, const std::string& folder) {
-    const std::string p = NormalizedPath(path);
-    const std::string f = NormalizedPath(folder);
+    return IsNormalizedPathInside(NormalizedPath(path), NormalizedPath(folder));
+}
+
+bool IsNormalizedPathInside(const std::string& p, const std::string& f) {
     if (p.size() < f.size())
         return false;
 #ifdef _WIN32

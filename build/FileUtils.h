@@ -48,6 +48,8 @@ std::string EngineSubPathToHost(const std::string& subPath);
 std::string NormalizedPath(const std::string& path);
 // Whether path is folder itself or lies below it (both normalised first).
 bool IsPathInside(const std::string& path, const std::string& folder);
+// The same for two paths that are normalised already.
+bool IsNormalizedPathInside(const std::string& path, const std::string& folder);
 
 // ---- files and folders
 bool DirectoryExists(const std::string& path);
