@@ -222,6 +222,12 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
     inside.tbFiles.Append(FileRow(dir.str("deploy/demo/Data/marker"), "%InstallPath%"));
     refusedWith(inside, "lies inside the image folder");
 
+    // The same file reached through a link from outside.
+    fs::create_directory_symlink(dir.path() / "deploy/demo/Data", dir.path() / "alias");
+    TProject linked = SavedProject(dir);
+    linked.AppReadme = "alias/marker";
+    refusedWith(linked, "lies inside the image folder");
+
     // The project file itself below the image folder (deployment folder "..").
     TProject self = SavedProject(dir, "deploy/demo/Data/demo.tvx");
     self.MiscDeployment = "../..";
