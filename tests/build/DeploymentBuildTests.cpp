@@ -326,3 +326,15 @@ TEST(DeploymentBuild, CheckFindsProblemsWithoutTouchingTheDisk) {
     fine.tbFiles.Append(FileRow(dir.str("a/x.dll"), "%InstallPath%")); // the same file twice is no clash
     EXPECT_THAT(Check(fine), IsEmpty());
 }
+
+TEST(BuildUiTexts, CaptionsCarryTheStateAndMessagesKeepPathsLiteral) {
+    EXPECT_EQ(ProgressCaption(lbB2), "/im{0}/oh{4} Copying presetup && data files");
+    EXPECT_EQ(ProgressCaption(lbB2, psFailed), "/im{3}/oh{4} Copying presetup && data files");
+    EXPECT_EQ(ProgressCaption(lbC1, psDone).substr(0, 6), "/im{2}");
+    EXPECT_EQ(ProgressText(lbB2), "Copying presetup & data files");
+    EXPECT_EQ(CopyingText("app.exe"), "Copying \"app.exe\"...\"");
+    // "/b" in a path is no bold token and "/#" inside it no line break.
+    const std::string path = "/home/build/a/#1";
+    EXPECT_EQ(MarkupToPlain("Can not delete " + MarkupLiteral(path) + "/#next"),
+              "Can not delete " + path + "\nnext");
+}
