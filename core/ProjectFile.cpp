@@ -380,23 +380,24 @@ void WriteProjectFile(const TProject& p, TkvIniFile& ini) {
 
 // ---- Limits
 
+// Collects the problems; the description of a value is only composed when it has a problem.
 class TLimitCheck {
 public:
     std::vector<std::string> Problems;
 
-    void Count(const std::string& what, std::size_t n, std::size_t limit) {
+    template <class F> void Count(F what, std::size_t n, std::size_t limit) {
         if (n > limit)
-            Problems.push_back(what + " has " + std::to_string(n) + " rows; at most " +
+            Problems.push_back(what() + " has " + std::to_string(n) + " rows; at most " +
                                std::to_string(limit) + " can be stored");
     }
-    void NoLineBreak(const std::string& what, const std::string& value) {
+    template <class F> void NoLineBreak(F what, const std::string& value) {
         if (value.find_first_of("\r\n") != std::string::npos)
-            Problems.push_back(what + " contains a line break: \"" + Shown(value) + "\"");
+            Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
     }
-    void NoChar(const std::string& what, const std::string& value, char c) {
+    template <class F> void NoChar(F what, const std::string& value, char c) {
         NoLineBreak(what, value);
         if (value.find(c) != std::string::npos)
-            Problems.push_back(what + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
+            Problems.push_back(what() + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
     }
 
 private:
@@ -417,6 +418,17 @@ private:
 
 std::string Nth(const char* what, std::size_t i) {
     return std::string(what) + " " + std::to_string(i + 1);
+}
+
+std::size_t ContentsLineCount(const std::vector<std::string>& contents) {
+    std::size_t n = 0;
+    for (const auto& text : contents) {
+        if (text.find_first_of("\r\n") == std::string::npos)
+            ++n;
+        else
+            n += ContentsLines({text}).size();
+    }
+    return n;
 }
 
 } // namespace
@@ -441,43 +453,46 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
         {"Dialog/Title.BMP", &p.DialogTitleBMP},
     };
     for (const auto& [name, value] : settings)
-        c.NoLineBreak(name, *value);
+        c.NoLineBreak([n = name] { return std::string(n); }, *value);
 
-    c.Count("The static bitmap list", p.lvStaticBMP.size(), kMaxStaticBitmaps);
+    c.Count([] { return std::string("The static bitmap list"); }, p.lvStaticBMP.size(), kMaxStaticBitmaps);
     for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i) {
         const TListRow& row = p.lvStaticBMP[i];
-        c.NoChar("The path of static bitmap " + std::to_string(i + 1), row.Caption, ',');
-        c.NoLineBreak("The placement of static bitmap " + std::to_string(i + 1), row.Column(1));
-        c.NoLineBreak("The transparent colour of static bitmap " + std::to_string(i + 1), row.Column(2));
+        c.NoChar([&] { return "The path of " + Nth("static bitmap", i); }, row.Caption, ',');
+        c.NoLineBreak([&] { return "The placement of " + Nth("static bitmap", i); }, row.Column(1));
+        c.NoLineBreak([&] { return "The transparent colour of " + Nth("static bitmap", i); }, row.Column(2));
     }
 
-    c.Count("The file list", p.tbFiles.Records.size(), kMaxTableRows);
+    c.Count([] { return std::string("The file list"); }, p.tbFiles.Records.size(), kMaxTableRows);
     for (std::size_t i = 0; i < p.tbFiles.Records.size(); ++i) {
         const auto& r = p.tbFiles.Records[i];
-        c.NoChar("The source of " + Nth("file", i), r.FileName, '|');
-        c.NoChar("The target folder of " + Nth("file", i), r.FilePath, '|');
+        c.NoChar([&] { return "The source of " + Nth("file", i); }, r.FileName, '|');
+        c.NoChar([&] { return "The target folder of " + Nth("file", i); }, r.FilePath, '|');
     }
 
-    c.Count("The shortcut list", p.tbShortcuts.Records.size(), kMaxTableRows);
+    c.Count([] { return std::string("The shortcut list"); }, p.tbShortcuts.Records.size(), kMaxTableRows);
     for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
         const auto& r = p.tbShortcuts.Records[i];
-        const std::string n = " of " + Nth("shortcut", i);
-        c.NoChar("The program group" + n, r.ProgramGroup, '|');
-        c.NoChar("The name" + n, r.Shortcuts, '|');
-        c.NoChar("The target" + n, r.Target, '|');
-        c.NoChar("The arguments" + n, r.Arguments, '|');
-        c.NoChar("The work directory" + n, r.WorkDirectory, '|');
+        const std::pair<const char*, const std::string*> fields[] = {
+            {"The program group of ", &r.ProgramGroup},
+            {"The name of ", &r.Shortcuts},
+            {"The target of ", &r.Target},
+            {"The arguments of ", &r.Arguments},
+            {"The work directory of ", &r.WorkDirectory}};
+        for (const auto& [field, value] : fields)
+            c.NoChar([&, f = field] { return f + Nth("shortcut", i); }, *value, '|');
     }
 
     const std::pair<const char*, const TRecordTable<TContentsRecord>*> tables[] = {
         {"registry addition", &p.tbRegAdd}, {"registry deletion", &p.tbRegDel}, {"INI change", &p.tbINI}};
     for (const auto& [name, table] : tables) {
-        c.Count(std::string("The ") + name + " list", table->Records.size(), kMaxTableRows);
+        const std::string tableName = name;
+        c.Count([&] { return "The " + tableName + " list"; }, table->Records.size(), kMaxTableRows);
         for (std::size_t i = 0; i < table->Records.size(); ++i) {
             const auto& r = table->Records[i];
-            c.NoLineBreak(std::string("The key of ") + Nth(name, i), r.Key);
-            c.Count(std::string("The contents of ") + name + " \"" + r.Key + "\"",
-                    ContentsLines(r.Contents).size(), kMaxTableRows);
+            c.NoLineBreak([&] { return "The key of " + tableName + " " + std::to_string(i + 1); }, r.Key);
+            c.Count([&] { return "The contents of " + tableName + " \"" + r.Key + "\""; },
+                    ContentsLineCount(r.Contents), kMaxTableRows);
         }
     }
 
@@ -487,12 +502,16 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
                                                                 {"run-after-uninstall", &p.lvRunAfterUn}};
     const char* const columns[] = {"application", "argument", "working directory", "message", "flag"};
     for (const auto& [name, list] : runLists) {
-        c.Count(std::string("The ") + name + " list", list->size(), kMaxTableRows);
+        const std::string listName = name;
+        c.Count([&] { return "The " + listName + " list"; }, list->size(), kMaxTableRows);
         for (std::size_t i = 0; i < list->size(); ++i)
             for (int col = 0; col < 5; ++col)
-                c.NoChar(std::string("The ") + columns[col] + " of " + name + " entry " +
-                             std::to_string(i + 1),
-                         (*list)[i].Column(col), '|');
+                c.NoChar(
+                    [&] {
+                        return std::string("The ") + columns[col] + " of " + listName + " entry " +
+                               std::to_string(i + 1);
+                    },
+                    (*list)[i].Column(col), '|');
     }
     return c.Problems;
 }

@@ -28,6 +28,16 @@ const std::array<unsigned char, 256>& FoldTable() {
     return table;
 }
 
+bool SameTextView(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    const auto& t = FoldTable();
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])])
+            return false;
+    return true;
+}
+
 bool IsBlankOrTab(char c) {
     return c == ' ' || c == '\t';
 }
@@ -106,36 +116,55 @@ std::string FoldCase(const std::string& s) {
     return FoldView(s);
 }
 
-bool SameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
+std::size_t TCaseInsensitiveHash::operator()(const std::string& s) const {
     const auto& t = FoldTable();
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])])
-            return false;
-    return true;
+    std::size_t h = 1469598103934665603ull; // FNV-1a over the folded bytes
+    for (char c : s) {
+        h ^= t[static_cast<unsigned char>(c)];
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+bool TryStrToInt(const std::string& text, std::int32_t& value) {
+    if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        return ParseInteger("$" + text.substr(2, 255), value);
+    return ParseInteger(text, value);
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    return SameTextView(a, b);
 }
 
 // ---- TIniSection
+
+// Short sections are searched directly; a key index pays off only for long ones.
+constexpr std::size_t kKeyIndexMinLines = 16;
 
 void TIniSection::BuildKeyIndex() const {
     m_KeyIndex.clear();
     m_KeyIndex.reserve(Lines.size());
     for (int i = 0; i < static_cast<int>(Lines.size()); ++i)
-        m_KeyIndex.emplace(FoldView(KeyOf(Lines[static_cast<std::size_t>(i)])), i);
+        m_KeyIndex.emplace(std::string(KeyOf(Lines[static_cast<std::size_t>(i)])), i);
     m_KeyIndexValid = true;
 }
 
 int TIniSection::IndexOfKey(const std::string& key) const {
+    if (!m_KeyIndexValid && Lines.size() < kKeyIndexMinLines) {
+        for (std::size_t i = 0; i < Lines.size(); ++i)
+            if (SameTextView(KeyOf(Lines[i]), key))
+                return static_cast<int>(i);
+        return -1;
+    }
     if (!m_KeyIndexValid)
         BuildKeyIndex();
-    const auto it = m_KeyIndex.find(FoldView(key));
+    const auto it = m_KeyIndex.find(key);
     return it == m_KeyIndex.end() ? -1 : it->second;
 }
 
 void TIniSection::AppendLine(std::string line) {
     if (m_KeyIndexValid)
-        m_KeyIndex.emplace(FoldView(KeyOf(line)), static_cast<int>(Lines.size()));
+        m_KeyIndex.emplace(std::string(KeyOf(line)), static_cast<int>(Lines.size()));
     Lines.push_back(std::move(line));
 }
 
@@ -148,23 +177,36 @@ void TIniSection::DeleteLine(int index) {
 
 void TSectionList::BuildNameIndex() const {
     m_NameIndex.clear();
+    m_HasDuplicates = false;
     for (int i = 0; i < Count(); ++i)
-        m_NameIndex[FoldView(m_Items[static_cast<std::size_t>(i)].Name)].push_back(i);
+        if (!m_NameIndex.emplace(m_Items[static_cast<std::size_t>(i)].Name, i).second)
+            m_HasDuplicates = true;
     m_NameIndexValid = true;
 }
 
 int TSectionList::IndexFrom(const std::string& name, int start) const {
-    if (m_Items.empty())
+    const int count = Count();
+    if (count == 0)
         return -1;
+    if (start < 0 || start >= count)
+        start = 0;
+    // Runs of lookups of one section, or of the sections in file order, hit at once.
+    if (SameText(m_Items[static_cast<std::size_t>(start)].Name, name))
+        return start;
+    if (start + 1 < count && SameText(m_Items[static_cast<std::size_t>(start) + 1].Name, name))
+        return start + 1;
     if (!m_NameIndexValid)
         BuildNameIndex();
-    const auto it = m_NameIndex.find(FoldView(name));
-    if (it == m_NameIndex.end())
+    if (m_HasDuplicates) {
+        for (int k = 0; k < count; ++k) {
+            const int i = (start + k) % count;
+            if (SameText(m_Items[static_cast<std::size_t>(i)].Name, name))
+                return i;
+        }
         return -1;
-    // Positions are ascending: the first one at or after start, else the first one (wrap-around).
-    const auto& positions = it->second;
-    const auto hit = std::lower_bound(positions.begin(), positions.end(), start);
-    return hit != positions.end() ? *hit : positions.front();
+    }
+    const auto it = m_NameIndex.find(name);
+    return it == m_NameIndex.end() ? -1 : it->second;
 }
 
 int TSectionList::IndexOf(const std::string& name) {
@@ -178,8 +220,8 @@ int TSectionList::Add(const std::string& name) {
     const int i = Count();
     m_Items.emplace_back();
     m_Items.back().Name = name;
-    if (m_NameIndexValid)
-        m_NameIndex[FoldView(name)].push_back(i);
+    if (m_NameIndexValid && !m_NameIndex.emplace(name, i).second)
+        m_HasDuplicates = true;
     return i;
 }
 
@@ -271,10 +313,13 @@ void TkvIniFile::ParseText(const std::string& bytes) {
         const std::size_t next = end == std::string::npos ? size : end + 1;
         if (end == std::string::npos)
             end = size;
-        line.clear();
-        for (std::size_t i = pos; i < end; ++i)
-            if (bytes[i] != '\n')
-                line += bytes[i];
+        // Usually the only line feed is the one after the previous carriage return.
+        std::size_t from = pos;
+        while (from < end && bytes[from] == '\n')
+            ++from;
+        line.assign(bytes, from, end - from);
+        if (line.find('\n') != std::string::npos)
+            line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
         pos = next;
 
         if (line.size() == 1 && line[0] == '\x1A')

@@ -28,6 +28,14 @@ bool SameText(const std::string& a, const std::string& b);
 // text is no number.
 bool TryStrToInt(const std::string& text, std::int32_t& value);
 
+// Hash and equality of names that ignore case, for the lookup tables.
+struct TCaseInsensitiveHash {
+    std::size_t operator()(const std::string& s) const;
+};
+struct TCaseInsensitiveEqual {
+    bool operator()(const std::string& a, const std::string& b) const { return SameText(a, b); }
+};
+
 struct TIniSection {
     std::string Name;
     std::vector<std::string> Lines; // each normally key "=" value
@@ -43,7 +51,8 @@ struct TIniSection {
     }
 
 private:
-    mutable std::unordered_map<std::string, int> m_KeyIndex; // folded key -> first line
+    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual>
+        m_KeyIndex; // key -> first line
     mutable bool m_KeyIndexValid = false;
     void BuildKeyIndex() const;
 };
@@ -68,8 +77,10 @@ public:
 
 private:
     std::vector<TIniSection> m_Items;
-    mutable std::unordered_map<std::string, std::vector<int>> m_NameIndex; // folded name -> positions
+    // Name -> first position. With duplicate names (only while loading) searches scan instead.
+    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual> m_NameIndex;
     mutable bool m_NameIndexValid = false;
+    mutable bool m_HasDuplicates = false;
     void BuildNameIndex() const;
 };
 
