@@ -543,6 +543,9 @@ bool BackupProjectFile(const std::string& path, std::string* error) {
     const auto mtime = fs::last_write_time(file, ec);
     if (ec)
         return fail(ec.message());
+    // An earlier backup is replaced, also when it was marked read-only.
+    if (fs::is_regular_file(fs::symlink_status(backup, ec)))
+        fs::permissions(backup, fs::perms::owner_write, fs::perm_options::add, ec);
     if (!fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec) || ec)
         return fail(ec ? ec.message() : std::string("copy failed"));
     fs::last_write_time(backup, mtime, ec);

@@ -150,6 +150,22 @@ TEST(KvIniFileRead, CaseInsensitiveLookupFirstKeyWins) {
     EXPECT_EQ(ini.Sections()[0].Lines, (std::vector<std::string>{"KEY=new", "key=two"}));
 }
 
+TEST(KvIniFileRead, LongSectionsFindTheFirstKeyAfterEdits) {
+    TkvIniFile ini("", false);
+    std::string text = "[Big]\r\n";
+    for (int i = 0; i < 40; ++i)
+        text += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\r\n";
+    text += "KEY7=late duplicate\r\n";
+    ini.ParseText(text);
+    EXPECT_EQ(ini.ReadString("big", "key7", ""), "7");
+    ini.DeleteKey("Big", "Key7");
+    EXPECT_EQ(ini.ReadString("Big", "Key7", ""), "late duplicate");
+    EXPECT_EQ(ini.ReadString("Big", "Key39", ""), "39");
+    ini.WriteString("Big", "Added", "x");
+    EXPECT_EQ(ini.ReadString("Big", "added", ""), "x");
+    EXPECT_EQ(ini.Sections()[0].Lines.back(), "Added=x");
+}
+
 TEST(KvIniFileRead, NumbersAndBooleans) {
     TkvIniFile ini("", false);
     ini.ParseText("[N]\r\nhex0x=0x1F\r\nhexd=$1f\r\nneg=-12\r\nempty=\r\nword=yes\r\ntwo=2\r\nzero0x=0x0\r\n"
