@@ -78,15 +78,25 @@ bool IsScript(const std::string& file) {
     return name.size() > 4 && name.compare(name.size() - 4, 4, ".tzn") == 0;
 }
 
-// The MIME types to try for a file, most specific first.
-std::vector<std::string> MimeTypesOf(const std::string& file) {
-    std::vector<std::string> types;
-    if (IsScript(file))
-        types.push_back(kScriptMimeType);
+// The MIME type the desktop detects for a file; empty when it cannot tell.
+std::string DetectedMimeType(const std::string& file) {
     const std::string detected = Capture({"xdg-mime", "query", "filetype", file});
-    if (!detected.empty() && detected.find('/') != std::string::npos && detected != kScriptMimeType)
-        types.push_back(detected.substr(0, detected.find(';')));
-    return types;
+    if (detected.find('/') == std::string::npos)
+        return {};
+    return detected.substr(0, detected.find(';'));
+}
+
+// The command line of the default application for a MIME type; empty when there is none.
+std::vector<std::string> DefaultCommandFor(const std::string& mime, const std::string& file) {
+    if (mime.empty())
+        return {};
+    std::string id = Capture({"xdg-mime", "query", "default", mime});
+    if (id.empty() || FindDesktopFile(id).empty())
+        id = DefaultDesktopIdFromLists(mime);
+    if (id.empty())
+        return {};
+    const std::string desktop = FindDesktopFile(id);
+    return DesktopExecArguments(ReadDesktopExec(desktop), file, desktop);
 }
 
 // Words of a parameter text, grouped by double quotes.
@@ -109,16 +119,15 @@ std::vector<std::string> OpenCommand(const std::string& file, const std::string&
         argv.insert(argv.end(), params.begin(), params.end());
         return argv;
     }
-    for (const std::string& mime : MimeTypesOf(file)) {
-        std::string id = Capture({"xdg-mime", "query", "default", mime});
-        if (id.empty() || FindDesktopFile(id).empty())
-            id = DefaultDesktopIdFromLists(mime);
-        if (id.empty())
-            continue;
-        const std::string desktop = FindDesktopFile(id);
-        std::vector<std::string> argv = DesktopExecArguments(ReadDesktopExec(desktop), file, desktop);
-        if (argv.empty())
-            continue;
+    // Our scripts' own type first (the desktop may not know it, or take them for plain text).
+    std::vector<std::string> argv =
+        IsScript(file) ? DefaultCommandFor(kScriptMimeType, file) : std::vector<std::string>();
+    if (argv.empty()) {
+        const std::string detected = DetectedMimeType(file);
+        if (detected != kScriptMimeType)
+            argv = DefaultCommandFor(detected, file);
+    }
+    if (!argv.empty()) {
         argv.insert(argv.end(), params.begin(), params.end());
         return argv;
     }
