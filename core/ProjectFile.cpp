@@ -53,6 +53,14 @@ const TContentsSection kContentsSections[] = {
     {"INIChanges", "Changes", "Changes", "INIChanges.", &TProject::tbINI},
 };
 
+// First carriage return or line feed at or after pos (find_first_of is slow for this).
+std::size_t FindLineBreak(const std::string& s, std::size_t pos = 0) {
+    for (std::size_t i = pos; i < s.size(); ++i)
+        if (s[i] == '\r' || s[i] == '\n')
+            return i;
+    return std::string::npos;
+}
+
 std::string Row(int n) {
     return ZeroPad(n, 3);
 }
@@ -69,13 +77,13 @@ std::vector<std::string> ContentsLines(const std::vector<std::string>& contents)
     std::vector<std::string> lines;
     lines.reserve(contents.size());
     for (const auto& text : contents) {
-        if (text.find_first_of("\r\n") == std::string::npos) {
+        if (FindLineBreak(text) == std::string::npos) {
             lines.push_back(text);
             continue;
         }
         std::size_t pos = 0;
         while (pos < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", pos);
+            std::size_t end = FindLineBreak(text, pos);
             if (end == std::string::npos) {
                 lines.push_back(text.substr(pos));
                 break;
@@ -391,7 +399,7 @@ public:
                                std::to_string(limit) + " can be stored");
     }
     template <class F> void NoLineBreak(F what, const std::string& value) {
-        if (value.find_first_of("\r\n") != std::string::npos)
+        if (FindLineBreak(value) != std::string::npos)
             Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
     }
     template <class F> void NoChar(F what, const std::string& value, char c) {
@@ -423,7 +431,7 @@ std::string Nth(const char* what, std::size_t i) {
 std::size_t ContentsLineCount(const std::vector<std::string>& contents) {
     std::size_t n = 0;
     for (const auto& text : contents) {
-        if (text.find_first_of("\r\n") == std::string::npos)
+        if (FindLineBreak(text) == std::string::npos)
             ++n;
         else
             n += ContentsLines({text}).size();

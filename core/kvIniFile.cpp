@@ -209,6 +209,12 @@ int TSectionList::IndexFrom(const std::string& name, int start) const {
     return it == m_NameIndex.end() ? -1 : it->second;
 }
 
+bool TSectionList::HasDuplicateNames() const {
+    if (!m_NameIndexValid)
+        BuildNameIndex();
+    return m_HasDuplicates;
+}
+
 int TSectionList::IndexOf(const std::string& name) {
     const int i = IndexFrom(name, LastIndex);
     if (i >= 0)
@@ -371,7 +377,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
 }
 
 void TkvIniFile::ResolveDuplicates() {
-    if (m_Sections.Count() < 2)
+    if (m_Sections.Count() < 2 || !m_Sections.HasDuplicateNames())
         return;
     std::vector<std::pair<std::string, int>> order;
     order.reserve(static_cast<std::size_t>(m_Sections.Count()));

@@ -73,6 +73,8 @@ public:
     int IndexFrom(const std::string& name, int start) const;
     int Add(const std::string& name);
     void Delete(int index);
+    // Two names equal without regard to case?
+    bool HasDuplicateNames() const;
     void Clear();
 
 private:
