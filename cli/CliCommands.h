@@ -32,7 +32,7 @@ int RunNew(const CliOptions& options, std::ostream& out, std::ostream& err);
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);
 
 // Folder of the program's data files (the title bitmap): $TAMVELOX_DATA_DIR when set, else the
-// installed data folder.
+// folder the window would use.
 std::string CliProgramDataDir();
 
 } // namespace tv

@@ -2,6 +2,7 @@
 #include "cli/CliCommands.h"
 
 #include "TamveloxVersion.h"
+#include "core/DocumentCommands.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 
@@ -14,7 +15,10 @@ namespace tv {
 std::string CliProgramDataDir() {
     if (const char* dir = std::getenv("TAMVELOX_DATA_DIR"); dir && *dir)
         return dir;
-    return TAMVELOX_DATA_DIR;
+    // The same search as the window's: installed data, the source tree's resources, the program's folder.
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ProgramDataDir(ec ? std::string() : exe.parent_path().string());
 }
 
 int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {

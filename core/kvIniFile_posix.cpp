@@ -32,7 +32,8 @@ std::intptr_t LockOrClose(int fd) {
 TPathKind PathKind(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
-        return TPathKind::Missing;
+        // Only a name that is really absent makes an empty store; anything else must fail to open.
+        return errno == ENOENT || errno == ENOTDIR ? TPathKind::Missing : TPathKind::File;
     return S_ISDIR(st.st_mode) ? TPathKind::Folder : TPathKind::File;
 }
 
