@@ -6,6 +6,11 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
+#endif
+
 using namespace tv;
 using tvtest::ReadBytes;
 using tvtest::TempDir;
@@ -409,6 +414,36 @@ TEST(ProjectFile, FailuresAreReportedAndKeepModified) {
     EXPECT_ANY_THROW(SaveProject(p, dir.File("folder.tvx")));
     EXPECT_TRUE(fs::is_directory(dir.File("folder.tvx")));
 }
+
+#ifndef _WIN32
+TEST(ProjectFile, AWriteCutShortIsAnErrorAndTheBackupKeepsThePreviousContent) {
+    TempDir dir;
+    const auto path = dir.File("Setup.tvx");
+    WriteBytes(path, "[Start]\r\nApp.Name=Previous\r\n");
+    TProject p = FullProject(50, 5);
+    p.Modified = true;
+
+    // A file size limit lets the small backup through and cuts the project file short.
+    rlimit old{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit limited = old;
+    limited.rlim_cur = 2048;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    std::string error;
+    try {
+        SaveProject(p, path);
+    } catch (const EProjectFileError& e) {
+        error = e.what();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_NE(error.find(path), std::string::npos) << "no error naming the file: " << error;
+    EXPECT_TRUE(p.Modified);
+    EXPECT_EQ(ReadBytes(dir.File("Setup.BAK")), "[Start]\r\nApp.Name=Previous\r\n");
+}
+#endif
 
 TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
     TempDir dir;
