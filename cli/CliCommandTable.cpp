@@ -12,7 +12,8 @@ const std::vector<TCliCommand>& CliCommandTable() {
         {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx"}, &RunNew},
         {{"build", {"FILE.tvx"}, "Build the deployment folder of FILE.tvx"}, &RunBuild},
         {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet"}, &RunCheck},
-        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script"}, &RunCompile},
+        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script"},
+         &RunCompile},
     };
     return table;
 }
