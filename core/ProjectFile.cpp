@@ -122,7 +122,7 @@ void ReadFolderPair(const std::string& text, std::string& variable, std::string&
         const auto slash = text.find('\\');
         const std::string head = text.substr(0, slash);
         name = head.size() >= 2 ? head.substr(1, head.size() - 2) : std::string();
-        subPath = slash == std::string::npos ? std::string() : "\\" + text.substr(slash + 1);
+        subPath = "\\" + (slash == std::string::npos ? std::string() : text.substr(slash + 1));
     }
     variable = kFolderVariables.front();
     for (const auto& v : kFolderVariables)
