@@ -355,10 +355,14 @@ TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     EXPECT_EQ(p.lvRunBefore[0].Column(4), "e|f");
     EXPECT_EQ(p.lvRunBefore[1].Caption, "");
 
-    WriteBytes(path,
-               "[Start]\r\nTarget.OS=2000\r\n[Main_Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n");
+    WriteBytes(path, "[Start]\r\nApp.Install=%windows%NoSlash\r\nApp.Group=C:\r\nTarget.OS=2000\r\n[Main_"
+                     "Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n");
     LoadProject(p, path);
     EXPECT_EQ(p.TargetOSText(), "");
+    EXPECT_EQ(p.AppInstFolder, "Windows");
+    EXPECT_EQ(p.AppInstFolderName, "NoSlash") << "the text after the variable is kept as written";
+    EXPECT_EQ(p.AppGroupFolder, "ProgramFiles");
+    EXPECT_EQ(p.AppGroupFolderName, "\\");
     EXPECT_EQ(p.lvStaticBMP.size(), 99u) << "rows past the numbering are never read";
     EXPECT_EQ(p.tbFiles.Count(), 0);
 }
