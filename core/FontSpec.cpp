@@ -22,38 +22,38 @@ TFontSpecFields SplitFontSpec(const std::string& text) {
     return f;
 }
 
-void ApplyStyleLetters(const std::string& styles, TFontSpec& spec) {
-    spec.Bold = styles.find('B') != std::string::npos;
-    spec.Italic = styles.find('I') != std::string::npos;
-    spec.Underline = styles.find('U') != std::string::npos;
+void ApplyStyleLetters(const std::string& styles, TFontSpec& font) {
+    font.Bold = styles.find('B') != std::string::npos;
+    font.Italic = styles.find('I') != std::string::npos;
+    font.Underline = styles.find('U') != std::string::npos;
 }
 
 TFontSpecRead ReadFontSpec(const std::string& text, const TFontSpec& base) {
     TFontSpecRead r;
-    r.Spec = base;
+    r.Font = base;
     const TFontSpecFields f = SplitFontSpec(text);
     r.FieldCount = f.Count;
-    r.Spec.Face = f.Face;
+    r.Font.Face = f.Face;
     std::int32_t size = 0;
     if (!TryStrToInt(f.Size, size)) {
         r.SizeValid = false;
         r.Error = InvalidIntegerMessage(f.Size);
         return r;
     }
-    r.Spec.Size = size;
+    r.Font.Size = size;
     std::int32_t color = 0;
-    r.Spec.Color = TryStrToInt(f.Color, color) ? static_cast<TColor>(color) : 0;
-    ApplyStyleLetters(f.Styles, r.Spec);
+    r.Font.Color = TryStrToInt(f.Color, color) ? static_cast<TColor>(color) : 0;
+    ApplyStyleLetters(f.Styles, r.Font);
     return r;
 }
 
-std::string FormatFontSpec(const TFontSpec& spec) {
-    std::string text = spec.Face + "," + std::to_string(spec.Size) + "," + ColorToText(spec.Color) + ",";
-    if (spec.Bold)
+std::string FormatFontSpec(const TFontSpec& font) {
+    std::string text = font.Face + "," + std::to_string(font.Size) + "," + ColorToText(font.Color) + ",";
+    if (font.Bold)
         text += 'B';
-    if (spec.Italic)
+    if (font.Italic)
         text += 'I';
-    if (spec.Underline)
+    if (font.Underline)
         text += 'U';
     return text;
 }

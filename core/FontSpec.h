@@ -36,14 +36,14 @@ struct TFontSpecFields {
 TFontSpecFields SplitFontSpec(const std::string& text);
 
 // Style flags from a styles field: upper-case B, I and U anywhere; everything else is ignored.
-void ApplyStyleLetters(const std::string& styles, TFontSpec& spec);
+void ApplyStyleLetters(const std::string& styles, TFontSpec& font);
 
 // The result of reading a specification. The face is always taken; when the size field is not an
 // integer, SizeValid is false, Error holds the message and size, colour and styles are left as
 // they were in the given base (the reader stops there). A colour field that is not an integer
 // means black.
 struct TFontSpecRead {
-    TFontSpec Spec;
+    TFontSpec Font;
     bool SizeValid = true;
     std::string Error;
     int FieldCount = 0;
@@ -52,7 +52,7 @@ TFontSpecRead ReadFontSpec(const std::string& text, const TFontSpec& base = TFon
 
 // The written form: face, size in decimal, "$" + eight upper-case hex digits, style letters in the
 // order B, I, U; no blanks. A regular font ends with the third comma.
-std::string FormatFontSpec(const TFontSpec& spec);
+std::string FormatFontSpec(const TFontSpec& font);
 
 // The dialog font: face "," size in decimal, no blank ("Tahoma,8").
 std::string FormatDialogFont(const std::string& face, int size);

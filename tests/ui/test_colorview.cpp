@@ -4,7 +4,7 @@
 
 #include "UiTestSupport.h"
 #include "ui/editors/ColorShape.h"
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 #include "ui/editors/ColorViewUnit.h"
 
 using namespace tv;

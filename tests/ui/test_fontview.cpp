@@ -94,7 +94,7 @@ private slots:
         QString error;
         QVERIFY(!view.SetFontSpec("Arial,big,$0,B", &error));
         QCOMPARE(error, QString("'big' is not a valid integer value"));
-        QCOMPARE(view.Spec().Size, 9);
+        QCOMPARE(view.Font().Size, 9);
     }
 
     void fontListShowsEachFaceInItself() {
@@ -123,7 +123,7 @@ private slots:
         // ... also when that row is still selected from before.
         QVERIFY(view.SetFontSpec("Arial,14,$00008000,I"));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
-        QCOMPARE(view.Spec().Face, std::string("Liberation Sans"));
+        QCOMPARE(view.Font().Face, std::string("Liberation Sans"));
     }
 
     void stylesColoursAndSpectrum() {
@@ -156,7 +156,7 @@ private slots:
         TFontView view;
         auto* size = view.findChild<QComboBox*>("cbFontSize");
         size->setCurrentIndex(size->findText("36"));
-        QCOMPARE(view.Spec().Size, 36);
+        QCOMPARE(view.Font().Size, 36);
         size->setEditText("15");
         QCOMPARE(view.SampleFont().pointSize(), 15);
         QVERIFY(TwzDialog::AskedTexts().isEmpty());
@@ -164,7 +164,7 @@ private slots:
         // Text that is no integer is reported; the sample keeps its size.
         TwzDialog::ScriptAnswers({mrOk});
         size->setEditText("15x");
-        QCOMPARE(view.Spec().Size, 15);
+        QCOMPARE(view.Font().Size, 15);
         QCOMPARE(TwzDialog::AskedTexts(), QStringList("'15x' is not a valid integer value"));
         QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtError);
     }

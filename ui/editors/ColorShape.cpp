@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 
 namespace tv {
 

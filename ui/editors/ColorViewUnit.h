@@ -3,7 +3,7 @@
 // selected colour.
 
 #include "core/Project.h"
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 #include "ui/editors/PickerWindow.h"
 
 namespace tv {

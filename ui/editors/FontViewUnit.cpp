@@ -135,12 +135,12 @@ TFontView::TFontView(QWidget* parent) : TPickerWindow(parent, "Font Selection", 
     resize(std::max(555, sizeHint().width()), std::max(219, sizeHint().height()));
 }
 
-bool TFontView::SetFontSpec(const QString& spec, QString* error) {
-    const TFontSpecFields fields = SplitFontSpec(ToStd(spec));
+bool TFontView::SetFontSpec(const QString& font, QString* error) {
+    const TFontSpecFields fields = SplitFontSpec(ToStd(font));
     if (fields.Count < 3 || fields.Count > 4)
         return true;
-    const TFontSpecRead r = ReadFontSpec(ToStd(spec), m_Spec);
-    m_Spec = r.Spec;
+    const TFontSpecRead r = ReadFontSpec(ToStd(font), m_Spec);
+    m_Spec = r.Font;
     ApplySample();
     if (!r.SizeValid) {
         if (error)

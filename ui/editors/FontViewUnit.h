@@ -5,7 +5,7 @@
 #include <QFont>
 
 #include "core/FontSpec.h"
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 #include "ui/editors/PickerWindow.h"
 
 class QComboBox;
@@ -24,11 +24,11 @@ public:
     // Takes a specification of three or four fields; other field counts leave the sample as it
     // is. False, with the message in *error, when the size is not an integer: the caller reports
     // it and does not show the window.
-    bool SetFontSpec(const QString& spec, QString* error = nullptr);
+    bool SetFontSpec(const QString& font, QString* error = nullptr);
     QString GetFontSpec() const;
 
     // The sample's font and colour as built so far.
-    const TFontSpec& Spec() const { return m_Spec; }
+    const TFontSpec& Font() const { return m_Spec; }
     QFont SampleFont() const;
     TColor SampleColor() const { return m_Spec.Color; }
 

@@ -1,6 +1,6 @@
 #include "ui/main/ColorButton.h"
 
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 
 #include <QPainter>
 #include <QStyleOptionToolButton>

@@ -1,4 +1,4 @@
-#include "ui/editors/ColorSpectrum.h"
+#include "ui/editors/ColorStrip.h"
 
 #include <QApplication>
 #include <QMouseEvent>
