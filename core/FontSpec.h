@@ -27,7 +27,7 @@ struct TFontSpec {
 // The message for a text that is not an integer: "'<text>' is not a valid integer value".
 std::string InvalidIntegerMessage(const std::string& text);
 
-// The four fields of a specification, split at the first three commas. Missing fields are empty;
+// The four fields of a font description, split at the first three commas. Missing fields are empty;
 // Styles is everything after the third comma (it may hold commas itself).
 struct TFontSpecFields {
     std::string Face, Size, Color, Styles;
@@ -38,7 +38,7 @@ TFontSpecFields SplitFontSpec(const std::string& text);
 // Style flags from a styles field: upper-case B, I and U anywhere; everything else is ignored.
 void ApplyStyleLetters(const std::string& styles, TFontSpec& font);
 
-// The result of reading a specification. The face is always taken; when the size field is not an
+// The result of reading a font description. The face is always taken; when the size field is not an
 // integer, SizeValid is false, Error holds the message and size, colour and styles are left as
 // they were in the given base (the reader stops there). A colour field that is not an integer
 // means black.

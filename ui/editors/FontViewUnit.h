@@ -21,7 +21,7 @@ class TFontView final : public TPickerWindow {
 public:
     explicit TFontView(QWidget* parent = nullptr);
 
-    // Takes a specification of three or four fields; other field counts leave the sample as it
+    // Takes a font description of three or four fields; other field counts leave the sample as it
     // is. False, with the message in *error, when the size is not an integer: the caller reports
     // it and does not show the window.
     bool SetFontSpec(const QString& font, QString* error = nullptr);
