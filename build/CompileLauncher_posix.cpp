@@ -3,6 +3,7 @@
 
 #include "build/DesktopEntry.h"
 #include "build/FileUtils.h"
+#include "core/kvIniFile.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,18 +20,23 @@ namespace tv {
 
 namespace {
 
-std::string Lower(std::string s) {
-    for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return s;
-}
-
 std::string Trimmed(const std::string& s) {
     const std::size_t a = s.find_first_not_of(" \t\r\n");
     if (a == std::string::npos)
         return {};
     return s.substr(a, s.find_last_not_of(" \t\r\n") - a + 1);
+}
+
+// Starts argv (looked up on PATH) with the given file actions, which it then releases; the result
+// of posix_spawnp.
+int Spawn(const std::vector<std::string>& argv, posix_spawn_file_actions_t& actions, pid_t& pid) {
+    std::vector<char*> args;
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return rc;
 }
 
 // Runs a helper program and returns what it printed (trimmed); empty when it could not run or failed.
@@ -42,13 +48,8 @@ std::string Capture(const std::vector<std::string>& argv) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
     pid_t pid = -1;
-    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const int rc = Spawn(argv, actions, pid);
     ::close(fds[1]);
     std::string out;
     if (rc == 0) {
@@ -74,7 +75,7 @@ std::string Capture(const std::vector<std::string>& argv) {
 }
 
 bool IsScript(const std::string& file) {
-    const std::string name = Lower(ExtractFileName(file));
+    const std::string name = FoldCase(ExtractFileName(file));
     return name.size() > 4 && name.compare(name.size() - 4, 4, ".tzn") == 0;
 }
 
@@ -160,13 +161,8 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
     posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
     if (!folder.empty())
         posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
     pid_t pid = -1;
-    const int rc = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
+    const int rc = Spawn(argv, actions, pid);
     if (rc != 0) {
         result.Error = "cannot start " + argv[0] + ": " + std::strerror(rc);
         return result;

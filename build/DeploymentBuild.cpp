@@ -6,7 +6,6 @@
 #include "core/kvIniFile.h"
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 
 namespace tv {
@@ -16,10 +15,6 @@ const char* const kMsgClearFolder = "This process will clear specified folder if
 const char* const kMsgCannotDelete = "Can not delete ";
 
 namespace {
-
-bool IsEmptyText(const std::string& s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
 
 // The sub-path of a destination after its folder variable: "%InstallPath%\Help\x" gives "Help\x".
 std::string DestinationSubPath(const std::string& filePath) {
@@ -81,12 +76,6 @@ private:
     std::map<std::string, std::string> m_Folders;
 };
 
-std::string FoldedName(std::string s) {
-    // The engine installs on a system whose file names ignore letter case.
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
-
 } // namespace
 
 std::string ProjectBaseFolder(const TProject& p) {
@@ -114,7 +103,7 @@ TDeploymentPaths DeploymentPaths(const TProject& p) {
 
 std::vector<std::string> BuildRefusals(const TProject& p) {
     std::vector<std::string> refusals;
-    if (IsEmptyText(p.MiscDeployment))
+    if (IsBlank(p.MiscDeployment))
         refusals.push_back("The deployment folder is not set.");
     if (p.IsUntitled())
         refusals.push_back("The project has not been saved to a file yet.");
@@ -176,13 +165,14 @@ std::vector<std::string> Check(const TProject& p) {
         missing("Static bitmap", row.Caption);
 
     // Two different sources that end up under one name: the later copy replaces the earlier one,
-    // and the setup installs the same file twice.
+    // and the setup installs the same file twice. Names are folded, as the engine's system ignores
+    // letter case in file names.
     std::map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
-        placed[FoldedName(JoinPath(paths.Presetup, reserved))] = "the build itself";
+        placed[FoldCase(JoinPath(paths.Presetup, reserved))] = "the build itself";
     for (const TCopyJob& job : CopyJobs(p, paths)) {
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
-        const auto [it, added] = placed.emplace(FoldedName(dest), job.Source);
+        const auto [it, added] = placed.emplace(FoldCase(dest), job.Source);
         if (!added && NormalizedPath(it->second) != NormalizedPath(job.Source))
             problems.push_back(Quoted(job.Source) + " and " + Quoted(it->second) + " are both written to " +
                                Quoted(dest) + "; only one of them can be there.");

@@ -22,11 +22,6 @@ void Put(TkvIniFile& ini, const std::string& section, const std::string& key, co
         ini.WriteString(section, key, value);
 }
 
-// Writes a store's content now, so a failure can be told; destruction then has nothing left to do.
-bool Finish(TkvIniFile& ini) {
-    return ini.UpdateFile();
-}
-
 void WriteRunList(TkvIniFile& ini, const TRowList& rows, const std::string& section,
                   const std::string& prefix) {
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -34,9 +29,10 @@ void WriteRunList(TkvIniFile& ini, const TRowList& rows, const std::string& sect
 }
 
 // Change lines "name=rest" of a registry or INI record into their section; an empty line or one
-// starting with "=" has no name and is left out.
-void WriteContents(TkvIniFile& ini, const std::string& section, const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) {
+// starting with "=" has no name and is left out. A line break inside an element starts a new line,
+// as in the project file, so it never ends up inside a value.
+void WriteContents(TkvIniFile& ini, const std::string& section, const std::vector<std::string>& contents) {
+    for (const std::string& line : ContentsLines(contents)) {
         const std::size_t eq = line.find('=');
         const std::string name = eq == std::string::npos ? line : line.substr(0, eq);
         const std::string rest = eq == std::string::npos ? line : line.substr(eq + 1);
@@ -107,7 +103,8 @@ bool WriteScriptFile(const TProject& p, const std::string& scriptPath) {
     ini.WriteString("Config", "ImagePath", name);
     ini.WriteString("Config", "ExeName", name);
     ini.WriteString("Config", "Password", p.MiscPassword);
-    return Finish(ini);
+    // Written now rather than on destruction, so that a failure can be told.
+    return ini.UpdateFile();
 }
 
 bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
@@ -166,7 +163,7 @@ bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
     ini.WriteString("Variables", "ProgramName", p.AppName);
     ini.WriteString("Variables", "ProgramGroup", group);
     ini.WriteString("Variables", "AppFolder", "%" + p.AppGroupFolder + "%\\%ProgramGroup%");
-    return Finish(ini);
+    return ini.UpdateFile();
 }
 
 bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
@@ -207,7 +204,7 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
     WriteRunList(ini, p.lvRunAfter, "RunApp", "RunAfter");
     WriteRunList(ini, p.lvRunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
     WriteRunList(ini, p.lvRunAfterUn, "Uninstall.RunApp", "RunAfterUn");
-    return Finish(ini);
+    return ini.UpdateFile();
 }
 
 } // namespace tv

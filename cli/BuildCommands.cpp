@@ -4,7 +4,6 @@
 #include "build/DeploymentBuild.h"
 #include "build/FileUtils.h"
 #include "cli/CliCommands.h"
-#include "core/ProjectFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -113,24 +112,6 @@ bool IsTerminal(const std::ostream& err) {
 #endif
 }
 
-// Loads the command's project; returns false (having said why) when it cannot be read.
-bool LoadForBuild(const CliOptions& options, TProject& project, std::ostream& err) {
-    std::error_code ec;
-    const std::filesystem::path path = std::filesystem::absolute(options.Files.at(0), ec);
-    if (ec || !std::filesystem::is_regular_file(path, ec)) {
-        err << "tamvelox-cli: " << options.Files.at(0) << ": no such project file\n";
-        return false;
-    }
-    try {
-        LoadProject(project, path.lexically_normal().string());
-    } catch (const std::exception& e) {
-        err << "tamvelox-cli: " << e.what() << "\n";
-        return false;
-    }
-    project.Modified = false;
-    return true;
-}
-
 int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& script, std::ostream& err) {
     const TBuildResult r = Build(project, ui, script);
     if (r.Outcome != TBuildOutcome::Done)
@@ -144,7 +125,7 @@ int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& scrip
 
 int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err) {
     TProject project;
-    if (!LoadForBuild(options, project, err))
+    if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
     TConsoleBuildUi ui(err, IsTerminal(err));
     std::string script;
@@ -156,7 +137,7 @@ int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
     TProject project;
-    if (!LoadForBuild(options, project, err))
+    if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
     const std::vector<std::string> problems = Check(project);
     for (const std::string& p : problems)
@@ -168,7 +149,7 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
 int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) {
     TProject project;
-    if (!LoadForBuild(options, project, err))
+    if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
     TConsoleBuildUi ui(err, IsTerminal(err));
     std::string script;

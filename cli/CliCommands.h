@@ -3,6 +3,7 @@
 // returns the exit code: 0 done, 1 failed or refused, 2 bad arguments or unreadable project.
 
 #include "cli/CliOptions.h"
+#include "core/Project.h"
 
 #include <iosfwd>
 #include <string>
@@ -27,6 +28,10 @@ const std::vector<TCliCommand>& CliCommandTable();
 int RunSave(const CliOptions& options, std::ostream& out, std::ostream& err);
 // new OUT.tvx: save a new project.
 int RunNew(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+// Loads a command's project file into project under its full path; false, having told err why,
+// when it is missing or cannot be read as a project (the command then exits with kExitBadInput).
+bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err);
 
 // Parses the command line and runs the command; the whole of main().
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err);

@@ -21,23 +21,27 @@ std::string CliProgramDataDir() {
     return ProgramDataDir(ec ? std::string() : exe.parent_path().string());
 }
 
-int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
-    const std::string& in = options.Files.at(0);
-    const std::string& out = options.Files.at(1);
+bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(in, ec)) {
-        err << "tamvelox-cli: " << in << ": no such project file\n";
-        return kExitBadInput;
+    const std::filesystem::path path = std::filesystem::absolute(file, ec);
+    if (ec || !std::filesystem::is_regular_file(path, ec)) {
+        err << "tamvelox-cli: " << file << ": no such project file\n";
+        return false;
     }
-    TProject project;
     try {
-        LoadProject(project, in);
+        LoadProject(project, path.lexically_normal().string());
     } catch (const std::exception& e) {
         err << "tamvelox-cli: " << e.what() << "\n";
-        return kExitBadInput;
+        return false;
     }
+    return true;
+}
+
+namespace {
+
+int SaveCommandProject(TProject& project, const std::string& file, std::ostream& err) {
     try {
-        SaveProject(project, out);
+        SaveProject(project, file);
     } catch (const std::exception& e) {
         err << "tamvelox-cli: " << e.what() << "\n";
         return kExitFailed;
@@ -45,17 +49,19 @@ int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
     return kExitOk;
 }
 
+} // namespace
+
+int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
+    TProject project;
+    if (!LoadCommandProject(options.Files.at(0), project, err))
+        return kExitBadInput;
+    return SaveCommandProject(project, options.Files.at(1), err);
+}
+
 int RunNew(const CliOptions& options, std::ostream&, std::ostream& err) {
-    const std::string& out = options.Files.at(0);
     TProject project;
     NewProject(project, CliProgramDataDir());
-    try {
-        SaveProject(project, out);
-    } catch (const std::exception& e) {
-        err << "tamvelox-cli: " << e.what() << "\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+    return SaveCommandProject(project, options.Files.at(0), err);
 }
 
 int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {

@@ -71,32 +71,6 @@ int RowCount(std::int32_t count, int limit) {
     return std::clamp<std::int32_t>(count, 0, limit);
 }
 
-// Contents as stored lines: an element holding line breaks is several lines; a final break adds no
-// empty line.
-std::vector<std::string> ContentsLines(const std::vector<std::string>& contents) {
-    std::vector<std::string> lines;
-    lines.reserve(contents.size());
-    for (const auto& text : contents) {
-        if (FindLineBreak(text) == std::string::npos) {
-            lines.push_back(text);
-            continue;
-        }
-        std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t end = FindLineBreak(text, pos);
-            if (end == std::string::npos) {
-                lines.push_back(text.substr(pos));
-                break;
-            }
-            lines.push_back(text.substr(pos, end - pos));
-            pos = end + 1;
-            if (text[end] == '\r' && pos < text.size() && text[pos] == '\n')
-                ++pos;
-        }
-    }
-    return lines;
-}
-
 std::string JoinRow(std::initializer_list<const std::string*> fields) {
     std::string row;
     bool first = true;
@@ -137,13 +111,6 @@ TColor ReadColor(TkvIniFile& ini, const char* section, const char* key, TColor d
     return TextToColor(ini.ReadString(section, key, ColorToText(def)), 0);
 }
 
-std::string Lower(std::string s) {
-    for (auto& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c + 32);
-    return s;
-}
-
 int ReadPosition(TkvIniFile& ini, const char* key) {
     const std::int32_t v = ini.ReadInteger("Dialog", key, 2);
     return v >= 0 && v <= 2 ? v : 2; // out of range: the default position
@@ -161,7 +128,7 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
     p.AppReadmeBG = ReadColor(ini, "Start", "App.ReadmeBG", 0x00FFFFFF);
     p.AppLicense = ini.ReadString("Start", "App.License", "License.txt");
     p.AppLicenseBG = ReadColor(ini, "Start", "App.LicenseBG", 0x00FFFFFF);
-    const std::string os = Lower(ini.ReadString("Start", "Target.OS", "9x,nt"));
+    const std::string os = FoldCase(ini.ReadString("Start", "Target.OS", "9x,nt"));
     p.Target9x = os.find("9x") != std::string::npos;
     p.TargetNT = os.find("nt") != std::string::npos;
     p.Target2k = os.find("2k") != std::string::npos;
@@ -440,6 +407,30 @@ std::size_t ContentsLineCount(const std::vector<std::string>& contents) {
 }
 
 } // namespace
+
+std::vector<std::string> ContentsLines(const std::vector<std::string>& contents) {
+    std::vector<std::string> lines;
+    lines.reserve(contents.size());
+    for (const auto& text : contents) {
+        if (FindLineBreak(text) == std::string::npos) {
+            lines.push_back(text);
+            continue;
+        }
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t end = FindLineBreak(text, pos);
+            if (end == std::string::npos) {
+                lines.push_back(text.substr(pos));
+                break;
+            }
+            lines.push_back(text.substr(pos, end - pos));
+            pos = end + 1;
+            if (text[end] == '\r' && pos < text.size() && text[pos] == '\n')
+                ++pos;
+        }
+    }
+    return lines;
+}
 
 std::vector<std::string> CheckProjectLimits(const TProject& p) {
     TLimitCheck c;

@@ -54,6 +54,10 @@ std::string BackupFileName(const std::string& path);
 // the file is left alone, false is returned and *error (if given) says why. A missing file is fine.
 bool BackupProjectFile(const std::string& path, std::string* error);
 
+// The lines of a record's contents as files store them: an element holding line breaks (CR LF, CR
+// or LF) is several lines, and a final break adds no empty line.
+std::vector<std::string> ContentsLines(const std::vector<std::string>& contents);
+
 // What would keep the project from being stored faithfully: too many rows for the row numbering,
 // "|" in a value of a "|"-joined row, "," in a static bitmap path, a line break outside the
 // contents lines. One text per problem naming the value; empty when the project fits.

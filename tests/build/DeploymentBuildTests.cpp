@@ -206,6 +206,8 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
     TProject blank = SavedProject(dir);
     blank.MiscDeployment = "  ";
     refusedWith(blank, "deployment folder is not set");
+    blank.MiscDeployment = " - "; // the "not set" mark that saving refuses too
+    refusedWith(blank, "deployment folder is not set");
 
     TProject untitled = SavedProject(dir);
     untitled.FileName = "*UNTITLED";

@@ -208,6 +208,18 @@ TEST(ScriptWriter, InstallFileGroupsFilesShortcutsAndChanges) {
                 ElementsAre("RunAfterUn000=\"%InstallPath%\\clean.exe\",\"\",\"\",,\"\","));
 }
 
+TEST(ScriptWriter, ContentsElementsHoldingLineBreaksAreWrittenAsSeparateLines) {
+    TempDir dir;
+    TProject p = SavedProject(dir);
+    p.tbRegAdd.Append(Contents("HKCU\\Software\\X", {"A=1\r\nB=2\r\n", "C=3\nD=4", "E=5\rF=6"}));
+    p.tbINI.Append(Contents("Windows|\\my.ini|Options", {"Start=1\n\n=orphan\nEnd=2"}));
+    ASSERT_TRUE(WriteInstallFile(p, dir.str()));
+    const fs::path file = dir.path() / "APP.INS";
+    EXPECT_THAT(SectionLines(file, "RegAdd.HKCU\\Software\\X"),
+                ElementsAre("A=1", "B=2", "C=3", "D=4", "E=5", "F=6"));
+    EXPECT_THAT(SectionLines(file, "INI.Windows|\\my.ini|Options"), ElementsAre("Start=1", "End=2"));
+}
+
 TEST(ScriptWriter, InstallFileOfAnEmptyProjectHoldsOnlyTheInfoBlock) {
     TempDir dir;
     TProject p = SavedProject(dir);
