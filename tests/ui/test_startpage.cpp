@@ -316,6 +316,26 @@ private slots:
         QCOMPARE(QDir::cleanPath(QString::fromStdString(fx.project.MiscDeployment)), QDir::cleanPath(target));
     }
 
+    void relativeDeploymentFolderOpensBesideTheProject() {
+        // The build reads a relative deployment folder from the project file's folder; the picker
+        // must open there too, not below the folder the program was started in.
+        Fixture fx;
+        QTemporaryDir tmp;
+        const QString beside = QDir(tmp.path()).filePath("deploy-beside-project");
+        QVERIFY(QDir().mkpath(beside) && QDir().mkpath(QDir(tmp.path()).filePath("proj")));
+        fx.project.FileName = QDir(tmp.path()).filePath("proj/My.tvx").toStdString();
+        fx.get<QLineEdit>("edMiscDeployment")->setText("../deploy-beside-project");
+        QString opened;
+        OnNextModal<TFolderPicker>([&](TFolderPicker* picker) {
+            opened = QDir::cleanPath(QDir::fromNativeSeparators(picker->CurrentPath()));
+            picker->CancelButton()->click();
+        });
+        QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
+        QCOMPARE(opened, QDir::cleanPath(beside));
+        // Cancelling keeps the text as typed.
+        QCOMPARE(fx.project.MiscDeployment, std::string("../deploy-beside-project"));
+    }
+
     void refusesCharactersOutsideTheCodePage() {
         Fixture fx;
         TwzDialog::RefuseUnscripted(true);

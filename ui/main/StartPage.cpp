@@ -1,5 +1,6 @@
 #include "ui/main/StartPage.h"
 
+#include "build/DeploymentBuild.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/editors/ColorViewUnit.h"
@@ -437,7 +438,7 @@ void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
         dialog.setNameFilters({"Text Files (*.txt)", "Rich Text Files (*.rtf)", "All Files (*)"});
         dialog.setDefaultSuffix("txt");
         if (!edit->text().isEmpty())
-            dialog.selectFile(edit->text());
+            dialog.selectFile(ProjectRelative(edit->text()));
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
             chosen = dialog.selectedFiles().constFirst();
     }
@@ -474,8 +475,17 @@ void TStartPage::btAppLicenseColorClick() {
     PickColor(m_btAppLicenseColor, &TProject::AppLicenseBG);
 }
 
+// A relative path in a field is relative to the project file's folder, as the build reads it, not to
+// wherever the program was started from.
+QString TStartPage::ProjectRelative(const QString& text) const {
+    const auto ansi = Utf8ToAnsi(text.toStdString());
+    if (!ansi || text.trimmed().isEmpty())
+        return text;
+    return QString::fromStdString(ResolveProjectPath(m_project, *ansi));
+}
+
 void TStartPage::edMiscDeploymentBtnClick() {
-    QString path = m_edMiscDeployment->text();
+    QString path = ProjectRelative(m_edMiscDeployment->text());
     if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path))
         SetChosenText(m_edMiscDeployment, path);
 }

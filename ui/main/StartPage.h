@@ -58,6 +58,7 @@ public slots:
 
 private:
     void StoreText(QLineEdit* edit, std::string TProject::*field, bool setsModified);
+    QString ProjectRelative(const QString& text) const;
     void StoreCheck(bool TProject::*field, bool checked, bool setsModified);
     // Puts a text chosen in a dialog into the edit, unless the code page cannot hold it.
     void SetChosenText(QLineEdit* edit, const QString& text);
