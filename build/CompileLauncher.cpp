@@ -50,41 +50,43 @@ TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompi
         return fail(TCompileOutcome::FolderError,
                     "There is no installer script to compile yet:/#build the project first.");
     if (!SetCurrentDir(scriptFolder))
-        return fail(TCompileOutcome::FolderError,
-                    "Cannot open the folder " + MarkupLiteral(scriptFolder) + " of the installer script.");
+        return fail(TCompileOutcome::FolderError, "Cannot open the folder " +
+                                                      MarkupLiteral(HostPathShown(scriptFolder)) +
+                                                      " of the installer script.");
 
     Delay(options.StartDelayMs, pause);
     const TLaunchResult launch = ShellOpenAndWait(scriptPath, "", "", breathe);
 
     if (!SetCurrentDir(saved))
         return fail(TCompileOutcome::FolderError,
-                    "Cannot return to the folder " + MarkupLiteral(saved) + ".");
+                    "Cannot return to the folder " + MarkupLiteral(HostPathShown(saved)) + ".");
     if (launch.Status == TLaunchStatus::Interrupted) {
         result.Outcome = TCompileOutcome::Interrupted;
         return result;
     }
     if (launch.Status == TLaunchStatus::NotStarted)
         return fail(TCompileOutcome::NotStarted, "No compiler could be started for " +
-                                                     MarkupLiteral(scriptPath) + ":/#" +
+                                                     MarkupLiteral(HostPathShown(scriptPath)) + ":/#" +
                                                      MarkupLiteral(launch.Error));
     // Without a process to wait for, the compiler may still be busy: its product cannot be judged.
     if (launch.Status == TLaunchStatus::Exited && !FileExists(result.SetupExe))
-        return fail(TCompileOutcome::NoSetupProgram,
-                    "The compiler did not make the setup program " + MarkupLiteral(result.SetupExe) + ".");
+        return fail(TCompileOutcome::NoSetupProgram, "The compiler did not make the setup program " +
+                                                         MarkupLiteral(HostPathShown(result.SetupExe)) + ".");
 
     ui.SetProgressState(lbC1, psDone);
     Delay(options.EndDelayMs, pause);
     if (!options.OfferToRun)
         return result;
-    const std::string question = "Run \"" + MarkupLiteral(result.SetupExe) + "\" ?";
+    const std::string question = "Run \"" + MarkupLiteral(HostPathShown(result.SetupExe)) + "\" ?";
     if (ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
         return result;
     result.RanSetup = true;
     const TLaunchResult setup = ShellOpenAndWait(result.SetupExe, "", "", breathe);
     if (setup.Status == TLaunchStatus::NotStarted) {
-        result.Message = "No program could be started for " + result.SetupExe + ": " + setup.Error;
-        ui.MessageDlg("No program could be started for " + MarkupLiteral(result.SetupExe) + ":/#" +
-                          MarkupLiteral(setup.Error),
+        result.Message =
+            "No program could be started for " + HostPathShown(result.SetupExe) + ": " + setup.Error;
+        ui.MessageDlg("No program could be started for " + MarkupLiteral(HostPathShown(result.SetupExe)) +
+                          ":/#" + MarkupLiteral(setup.Error),
                       TMsgDlgType::mtError, mbOK);
     }
     return result;

@@ -62,7 +62,7 @@ enum class TCompileOutcome {
 struct TCompileResult {
     TCompileOutcome Outcome = TCompileOutcome::Done;
     std::string SetupExe;  // the setup program the compiler makes beside the script
-    std::string Message;   // what was reported (plain text), empty when all went well
+    std::string Message;   // what was reported (plain ANSI text), empty when all went well
     bool RanSetup = false; // the user chose to run the setup program
 };
 

@@ -24,37 +24,45 @@ std::string DestinationSubPath(const std::string& filePath) {
 }
 
 std::string DataFolderOf(const TDeploymentPaths& paths, const std::string& filePath) {
-    const std::string sub = EngineSubPathToHost(DestinationSubPath(filePath));
+    const std::string sub = EngineSubPathToHost(AnsiToHost(DestinationSubPath(filePath)));
     return sub.empty() ? paths.Data : JoinPath(paths.Data, sub);
 }
 
-std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
+// A project value in a message.
+std::string Quoted(const std::string& value) {
+    return "\"" + value + "\"";
+}
+
+// A host path in a message.
+std::string QuotedPath(const std::string& path) {
+    return Quoted(HostPathShown(path));
 }
 
 // One file the build copies, in build order.
 struct TCopyJob {
     std::string Source;     // resolved host path
     std::string DestFolder; // host folder, made when missing
-    std::string DestName;
+    std::string DestName;   // host name
+    std::string Label;      // the name as the project writes it, for the copy label
     enum TKind { File, StaticBitmap, Text, TitleBitmap } Kind = File;
 };
 
 std::vector<TCopyJob> CopyJobs(const TProject& p, const TDeploymentPaths& paths) {
     std::vector<TCopyJob> jobs;
+    auto add = [&](const std::string& source, const std::string& folder, const std::string& name,
+                   TCopyJob::TKind kind) {
+        jobs.push_back({ResolveProjectPath(p, source), folder, AnsiToHost(name), name, kind});
+    };
     for (const TFileRecord& rec : p.tbFiles.Records)
-        jobs.push_back({ResolveProjectPath(p, rec.FileName), DataFolderOf(paths, rec.FilePath),
-                        ExtractFileName(rec.FileName), TCopyJob::File});
+        add(rec.FileName, DataFolderOf(paths, rec.FilePath), ExtractFileName(rec.FileName), TCopyJob::File);
     for (const TListRow& row : p.lvStaticBMP)
-        jobs.push_back({ResolveProjectPath(p, row.Caption), paths.Presetup, ExtractFileName(row.Caption),
-                        TCopyJob::StaticBitmap});
+        add(row.Caption, paths.Presetup, ExtractFileName(row.Caption), TCopyJob::StaticBitmap);
     if (!IsBlank(p.AppReadme))
-        jobs.push_back({ResolveProjectPath(p, p.AppReadme), paths.Presetup, "readme.txt", TCopyJob::Text});
+        add(p.AppReadme, paths.Presetup, "readme.txt", TCopyJob::Text);
     if (!IsBlank(p.AppLicense))
-        jobs.push_back({ResolveProjectPath(p, p.AppLicense), paths.Presetup, "license.txt", TCopyJob::Text});
+        add(p.AppLicense, paths.Presetup, "license.txt", TCopyJob::Text);
     if (!IsBlank(p.DialogTitleBMP))
-        jobs.push_back(
-            {ResolveProjectPath(p, p.DialogTitleBMP), paths.Presetup, "tzns.bmp", TCopyJob::TitleBitmap});
+        add(p.DialogTitleBMP, paths.Presetup, "tzns.bmp", TCopyJob::TitleBitmap);
     return jobs;
 }
 
@@ -83,7 +91,7 @@ std::string ProjectBaseFolder(const TProject& p) {
 }
 
 std::string ResolveProjectPath(const TProject& p, const std::string& path) {
-    return ResolvePath(ProjectBaseFolder(p), path);
+    return ResolvePath(ProjectBaseFolder(p), AnsiToHost(path));
 }
 
 TDeploymentPaths DeploymentPaths(const TProject& p) {
@@ -108,8 +116,11 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
     if (p.IsUntitled())
         refusals.push_back("The project has not been saved to a file yet.");
     else if (ProjectNameOf(p.FileName).empty())
-        refusals.push_back("The project file name " + Quoted(ExtractFileName(p.FileName)) +
+        refusals.push_back("The project file name " + QuotedPath(ExtractFileName(p.FileName)) +
                            " gives no project name (it starts with \".\").");
+    else if (!HostToAnsi(ProjectNameOf(p.FileName)))
+        refusals.push_back("The project file name " + QuotedPath(ExtractFileName(p.FileName)) +
+                           " holds characters the installer script cannot name.");
 
     for (const TFileRecord& rec : p.tbFiles.Records)
         if (HasParentComponent(DestinationSubPath(rec.FilePath)))
@@ -122,22 +133,23 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
         TPathResolver normalize;
         const std::string imageRoot = NormalizedPath(paths.ImageRoot);
         const std::string script = NormalizedPath(paths.ScriptPath), setup = NormalizedPath(paths.SetupExe);
-        std::vector<std::string> own = {p.FileName, p.AppReadme, p.AppLicense, p.DialogTitleBMP,
-                                        p.MainBGBitmap};
+        std::vector<std::string> own = {p.FileName}; // resolved host paths
+        for (const std::string* value : {&p.AppReadme, &p.AppLicense, &p.DialogTitleBMP, &p.MainBGBitmap})
+            if (!IsBlank(*value))
+                own.push_back(ResolveProjectPath(p, *value));
         for (const TFileRecord& rec : p.tbFiles.Records)
-            own.push_back(rec.FileName);
+            if (!IsBlank(rec.FileName))
+                own.push_back(ResolveProjectPath(p, rec.FileName));
         for (const TListRow& row : p.lvStaticBMP)
-            own.push_back(row.Caption);
-        for (const std::string& file : own) {
-            if (IsBlank(file))
-                continue;
-            const std::string resolved = ResolveProjectPath(p, file);
+            if (!IsBlank(row.Caption))
+                own.push_back(ResolveProjectPath(p, row.Caption));
+        for (const std::string& resolved : own) {
             const std::string normal = normalize(resolved);
             if (IsNormalizedPathInside(normal, imageRoot))
-                refusals.push_back(Quoted(resolved) + " lies inside the image folder " +
-                                   Quoted(paths.ImageRoot) + ", which the build clears.");
+                refusals.push_back(QuotedPath(resolved) + " lies inside the image folder " +
+                                   QuotedPath(paths.ImageRoot) + ", which the build clears.");
             else if (IsNormalizedPathInside(normal, script) || IsNormalizedPathInside(normal, setup))
-                refusals.push_back(Quoted(resolved) +
+                refusals.push_back(QuotedPath(resolved) +
                                    " is the installer script or setup program, which the " +
                                    "build deletes.");
         }
@@ -154,7 +166,7 @@ std::vector<std::string> Check(const TProject& p) {
 
     auto missing = [&](const std::string& what, const std::string& path) {
         if (!IsBlank(path) && !FileExists(ResolveProjectPath(p, path)))
-            problems.push_back(what + " " + Quoted(ResolveProjectPath(p, path)) + " does not exist.");
+            problems.push_back(what + " " + QuotedPath(ResolveProjectPath(p, path)) + " does not exist.");
     };
     for (const TFileRecord& rec : p.tbFiles.Records)
         missing("Source file", rec.FileName);
@@ -165,17 +177,18 @@ std::vector<std::string> Check(const TProject& p) {
         missing("Static bitmap", row.Caption);
 
     // Two different sources that end up under one name: the later copy replaces the earlier one,
-    // and the setup installs the same file twice. Names are folded, as the engine's system ignores
-    // letter case in file names.
+    // and the setup installs the same file twice. Names are folded in the code page, as the
+    // engine's system ignores letter case in file names.
     std::map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
         placed[FoldCase(JoinPath(paths.Presetup, reserved))] = "the build itself";
     for (const TCopyJob& job : CopyJobs(p, paths)) {
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
-        const auto [it, added] = placed.emplace(FoldCase(dest), job.Source);
+        const auto [it, added] = placed.emplace(FoldCase(HostPathShown(dest)), job.Source);
         if (!added && NormalizedPath(it->second) != NormalizedPath(job.Source))
-            problems.push_back(Quoted(job.Source) + " and " + Quoted(it->second) + " are both written to " +
-                               Quoted(dest) + "; only one of them can be there.");
+            problems.push_back(QuotedPath(job.Source) + " and " + QuotedPath(it->second) +
+                               " are both written to " + QuotedPath(dest) +
+                               "; only one of them can be there.");
     }
     return problems;
 }
@@ -218,26 +231,26 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
     auto stateOf = [&](int stage) { return stageFailed[stage] ? psFailed : psDone; };
 
     if (!ForceDirectories(paths.Deploy))
-        failed(0, "Could not create the folder " + Quoted(paths.Deploy) + ".");
+        failed(0, "Could not create the folder " + QuotedPath(paths.Deploy) + ".");
     if (IsSymLink(paths.ImageRoot)) {
         if (!ForceDeleteFile(paths.ImageRoot))
-            failed(0, "Could not remove the link " + Quoted(paths.ImageRoot) + ".");
+            failed(0, "Could not remove the link " + QuotedPath(paths.ImageRoot) + ".");
     } else {
         std::vector<std::string> leftovers;
         DeleteDirectory(paths.ImageRoot, true, &leftovers);
         for (const std::string& left : leftovers)
-            failed(0, "Could not remove the old " + Quoted(left) + ".");
+            failed(0, "Could not remove the old " + QuotedPath(left) + ".");
     }
     for (const std::string& folder : {paths.ImageRoot, paths.Presetup, paths.Data})
         if (!ForceDirectories(folder))
-            failed(0, "Could not create the folder " + Quoted(folder) + ".");
+            failed(0, "Could not create the folder " + QuotedPath(folder) + ".");
 
     scriptPath = paths.ScriptPath;
     for (const std::string& old : {paths.ScriptPath, paths.SetupExe}) {
         if ((FileExists(old) || IsSymLink(old)) && !ForceDeleteFile(old)) {
             stageFailed[0] = true;
-            result.Problems.push_back(kMsgCannotDelete + old);
-            ui.MessageDlg(kMsgCannotDelete + MarkupLiteral(old), TMsgDlgType::mtError, mbOK);
+            result.Problems.push_back(kMsgCannotDelete + HostPathShown(old));
+            ui.MessageDlg(kMsgCannotDelete + MarkupLiteral(HostPathShown(old)), TMsgDlgType::mtError, mbOK);
         }
     }
 
@@ -262,13 +275,13 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
     };
     for (const TCopyJob& job : jobs) {
         if (job.Kind == TCopyJob::File)
-            ui.SetCopyText(CopyingText(job.DestName));
+            ui.SetCopyText(CopyingText(job.Label));
         else if (job.Kind == TCopyJob::TitleBitmap)
             ui.ShowCopyText(false); // the label keeps the last file name
         ui.ProcessMessages();
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
         if (!ForceDirectories(job.DestFolder)) {
-            failed(1, "Could not create the folder " + Quoted(job.DestFolder) + ".");
+            failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
             continue;
         }
         std::string why;
@@ -277,7 +290,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
             bytesBefore += FileSize(dest);
             result.BytesCopied = bytesBefore;
         } else {
-            failed(1, "Could not copy " + Quoted(job.Source) + " to " + Quoted(dest) + ": " + why + ".");
+            failed(1,
+                   "Could not copy " + QuotedPath(job.Source) + " to " + QuotedPath(dest) + ": " + why + ".");
         }
         ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied, filesTotal);
     }
@@ -289,7 +303,7 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
         ui.SetProgressState(lbB1 + stage, psRunning);
         try {
             if (!writer())
-                failed(stage, "Could not write " + Quoted(file) + ".");
+                failed(stage, "Could not write " + QuotedPath(file) + ".");
         } catch (const std::exception& e) {
             failed(stage, e.what());
         }

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,16 @@ std::string NormalizedPath(const std::string& path);
 bool IsPathInside(const std::string& path, const std::string& folder);
 // The same for two paths that are normalised already.
 bool IsNormalizedPathInside(const std::string& path, const std::string& folder);
+
+// ---- project text and host text
+// Project values are ANSI byte strings; the host names its files in UTF-8 on POSIX systems and in
+// the ANSI code page on Windows. A project value that names a host file goes through AnsiToHost.
+std::string AnsiToHost(const std::string& ansi);
+// A host text (a path, a file name) in ANSI, for the engine's files; nullopt when the code page
+// cannot hold one of its characters.
+std::optional<std::string> HostToAnsi(const std::string& host);
+// A host path for a message (messages are ANSI markup); what the code page cannot hold stays as is.
+std::string HostPathShown(const std::string& host);
 
 // ---- files and folders
 bool DirectoryExists(const std::string& path);

@@ -97,7 +97,9 @@ std::string StaticBitmapValue(const TListRow& row) {
 }
 
 bool WriteScriptFile(const TProject& p, const std::string& scriptPath) {
-    const std::string name = ProjectNameOf(p.FileName);
+    // The image folder and the setup program are named after the project file, a host name.
+    const std::string host = ProjectNameOf(p.FileName);
+    const std::string name = HostToAnsi(host).value_or(host);
     TkvIniFile ini(scriptPath, false);
     WriteInfoBlock(ini);
     ini.WriteString("Config", "ImagePath", name);

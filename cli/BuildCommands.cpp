@@ -35,7 +35,8 @@ std::string Size(std::uint64_t bytes) {
 }
 
 // The console's side of a build: questions are answered Yes (the command was the confirmation),
-// messages and stage lines go to err; on a terminal a one-line bar shows files and bytes.
+// messages (ANSI, shown in the host's encoding) and stage lines go to err; on a terminal a one-line
+// bar shows files and bytes.
 class TConsoleBuildUi final : public IBuildUi {
 public:
     TConsoleBuildUi(std::ostream& err, bool terminal) : m_err(err), m_terminal(terminal) {}
@@ -45,7 +46,7 @@ public:
         if (type == TMsgDlgType::mtConfirmation)
             return mrYes;
         EndBar();
-        std::string plain = MarkupToPlain(text);
+        std::string plain = AnsiToHost(MarkupToPlain(text));
         for (std::size_t p = plain.find('\n'); p != std::string::npos; p = plain.find('\n', p + 1))
             plain.insert(p + 1, "  ");
         m_err << "tamvelox-cli: " << plain << "\n";
@@ -61,7 +62,7 @@ public:
         }
     }
     void ResetProgressLines() override {}
-    void SetCopyText(const std::string& text) override { m_copy = MarkupToPlain(text); }
+    void SetCopyText(const std::string& text) override { m_copy = AnsiToHost(MarkupToPlain(text)); }
     void SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
                      int filesTotal) override {
         if (!m_terminal || filesTotal == 0)
@@ -141,7 +142,7 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitBadInput;
     const std::vector<std::string> problems = Check(project);
     for (const std::string& p : problems)
-        out << p << "\n";
+        out << AnsiToHost(p) << "\n";
     if (problems.empty())
         err << "No problems found.\n";
     return problems.empty() ? kExitOk : kExitFailed;

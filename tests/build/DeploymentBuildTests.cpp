@@ -125,6 +125,41 @@ TEST(DeploymentBuild, CopiesFilesSupportFilesAndReportsProgress) {
     EXPECT_FALSE(fs::exists(img / "Presetup/readme.txt"));
 }
 
+TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
+    TempDir dir;
+    // Project values are ANSI ("\xE9" is e acute); the files on disk carry UTF-8 names.
+    TProject p = SavedProject(dir, "proj\xC3\xA9t.tvx");
+    p.MiscDeployment = "d\xE9ploiement";
+    WriteText(dir.path() / "caf\xC3\xA9/th\xC3\xA9.exe", "tea");
+    WriteText(dir.path() / "lisez-moi \xC3\xA9.txt", "readme");
+    p.tbFiles.Append(FileRow("caf\xE9/th\xE9.exe", "%InstallPath%\\Caf\xE9"));
+    p.AppReadme = "lisez-moi \xE9.txt";
+    EXPECT_THAT(Check(p), IsEmpty());
+
+    TRecordingUi ui;
+    std::string script;
+    const TBuildResult r = RunBuild(p, ui, script);
+    ASSERT_EQ(r.Outcome, TBuildOutcome::Done) << ::testing::PrintToString(r.Problems);
+    const fs::path img = dir.path() / "d\xC3\xA9ploiement" / "proj\xC3\xA9t";
+    EXPECT_EQ(ReadText(img / "Data/Caf\xC3\xA9/th\xC3\xA9.exe"), "tea");
+    EXPECT_EQ(ReadText(img / "Presetup/readme.txt"), "readme");
+    EXPECT_EQ(script, dir.str("d\xC3\xA9ploiement/proj\xC3\xA9t.TZN"));
+    // The engine's files and the copy label hold the same names in the code page.
+    EXPECT_THAT(SectionLines(script, "Config"),
+                ElementsAre("ImagePath=proj\xE9t", "ExeName=proj\xE9t", "Password="));
+    EXPECT_THAT(SectionLines(img / "Presetup/APP.INS", "Files_InstallPath"),
+                ElementsAre("Caf\xE9\\th\xE9.exe=Caf\xE9\\th\xE9.exe"));
+    EXPECT_THAT(ui.CopyTexts, Contains("Copying \"th\xE9.exe\"...\""));
+
+    // Messages are ANSI markup as well.
+    p.lvStaticBMP.push_back({"\xE9t\xE9.bmp", {"0,0,0", ""}});
+    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("\xE9t\xE9.bmp\" does not exist")));
+
+    // A project file name the code page cannot hold cannot be the image folder's name in the script.
+    const TProject cyrillic = SavedProject(dir, "\xD0\xBF.tvx");
+    EXPECT_THAT(BuildRefusals(cyrillic), ElementsAre(HasSubstr("cannot name")));
+}
+
 TEST(DeploymentBuild, SecondBuildRemovesStaleFilesButKeepsDotFiles) {
     TempDir dir;
     TProject p = SavedProject(dir);
