@@ -1,7 +1,5 @@
 #include "build/FileUtils.h"
 
-#include "core/TextCodec.h"
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -33,22 +31,6 @@ bool HasParentComponent(const std::string& subPath) {
         start = end + 1;
     }
     return false;
-}
-
-std::string AnsiToHost(const std::string& ansi) {
-#ifdef _WIN32
-    return ansi;
-#else
-    return AnsiToUtf8(ansi);
-#endif
-}
-
-std::optional<std::string> HostToAnsi(const std::string& host) {
-#ifdef _WIN32
-    return host;
-#else
-    return Utf8ToAnsi(host);
-#endif
 }
 
 std::string HostPathShown(const std::string& host) {

@@ -7,9 +7,10 @@
 //  - host paths (sources, readme, bitmaps, deployment folder, project file): native. On Linux the
 //    name part of a host path is the text after the last "/" or "\", and folders are joined with "/".
 
+#include "core/TextCodec.h"
 #include <cstdint>
+
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,13 +53,7 @@ bool IsPathInside(const std::string& path, const std::string& folder);
 // The same for two paths that are normalised already.
 bool IsNormalizedPathInside(const std::string& path, const std::string& folder);
 
-// ---- project text and host text
-// Project values are ANSI byte strings; the host names its files in UTF-8 on POSIX systems and in
-// the ANSI code page on Windows. A project value that names a host file goes through AnsiToHost.
-std::string AnsiToHost(const std::string& ansi);
-// A host text (a path, a file name) in ANSI, for the engine's files; nullopt when the code page
-// cannot hold one of its characters.
-std::optional<std::string> HostToAnsi(const std::string& host);
+// ---- project text and host text (AnsiToHost and HostToAnsi: core/TextCodec.h)
 // A host path for a message (messages are ANSI markup); what the code page cannot hold stays as is.
 std::string HostPathShown(const std::string& host);
 

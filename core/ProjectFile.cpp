@@ -1,5 +1,6 @@
 #include "core/ProjectFile.h"
 
+#include "core/TextCodec.h"
 #include "core/kvIniFile.h"
 
 #include <algorithm>
@@ -630,7 +631,8 @@ void NewProject(TProject& p, const std::string& programDataDir) {
     p.DialogTitleFont = kDefaultTitleFont;
     p.DialogTitleFontShadow = true;
     p.DialogTitleFontShadowColor = 0x00808080;
-    std::string folder = programDataDir;
+    // The data folder is a host path; the project holds code-page text.
+    std::string folder = HostToAnsi(programDataDir).value_or(programDataDir);
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
         folder += '/';
     p.DialogTitleBMP = folder + kTitleBitmapName;

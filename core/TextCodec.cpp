@@ -115,4 +115,20 @@ std::string FirstUnencodable(std::string_view utf8) {
     return {};
 }
 
+std::string AnsiToHost(const std::string& ansi) {
+#ifdef _WIN32
+    return ansi;
+#else
+    return AnsiToUtf8(ansi);
+#endif
+}
+
+std::optional<std::string> HostToAnsi(const std::string& host) {
+#ifdef _WIN32
+    return host;
+#else
+    return Utf8ToAnsi(host);
+#endif
+}
+
 } // namespace tv

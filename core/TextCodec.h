@@ -21,4 +21,11 @@ std::string AnsiToUtf8(std::string_view ansi);
 // messages that say which character was refused.
 std::string FirstUnencodable(std::string_view utf8);
 
+// Project values are ANSI; the host names its files in UTF-8 on POSIX systems and in the ANSI code
+// page on Windows. A project value that names a host file goes through AnsiToHost; a host text (a
+// path, a file name) that goes into the project or the engine's files goes through HostToAnsi,
+// which gives nullopt when the code page cannot hold one of its characters.
+std::string AnsiToHost(const std::string& ansi);
+std::optional<std::string> HostToAnsi(const std::string& host);
+
 } // namespace tv

@@ -570,4 +570,8 @@ TEST(ProjectFile, NewProjectValues) {
     TProject loaded;
     LoadProject(loaded, dir.File("new.tvx"));
     ExpectSameProject(p, loaded);
+
+    // The data folder is a host (UTF-8) path; the project keeps the code page's bytes.
+    NewProject(p, "/opt/caf\xC3\xA9");
+    EXPECT_EQ(p.DialogTitleBMP, "/opt/caf\xE9/tzns256.bmp");
 }
