@@ -339,6 +339,37 @@ private slots:
         QVERIFY(TwzDialog::AskedTexts().isEmpty());
     }
 
+    void documentCommandsFromTheKeyboard() {
+        // The toolbar takes no focus: its commands must still be reachable while typing.
+        TMain& w = Open();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* edit = Child<QLineEdit>("edMiscDeployment");
+        edit->setFocus();
+        QTest::keyClicks(edit, Path("deploy"));
+
+        TMain::ScriptFileNames({QString()});
+        QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(TMain::AskedFileDialogs().size(), size_t(1));
+        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("OpenDialog1"));
+
+        const QString file = Path("keys.tvx");
+        TMain::ScriptFileNames({file});
+        QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("SaveDialog1"));
+        QCOMPARE(w.windowTitle(), Title(file));
+        QVERIFY(!w.Project().Modified);
+
+        QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+
+        // Quitting asks first, like the Exit button.
+        TwzDialog::ScriptAnswers({mrNo});
+        QTest::keyClick(Child<QLineEdit>("edAppName"), Qt::Key_Q, Qt::ControlModifier);
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kCloseQuestion});
+        QVERIFY(w.isVisible());
+    }
+
     void startUpArguments() {
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_Dir.path());

@@ -17,10 +17,12 @@
 #include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
@@ -167,6 +169,12 @@ void TMain::CreateBottomBar() {
     m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56);
     m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82);
     m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108);
+    // The toolbar takes no focus, so its document commands also answer the usual keys. The handlers
+    // themselves ignore New, Load and Save while a build runs.
+    new QShortcut(QKeySequence::New, this, this, &TMain::btNewClick);
+    new QShortcut(QKeySequence::Open, this, this, &TMain::btLoadClick);
+    new QShortcut(QKeySequence::Save, this, this, &TMain::btSaveClick);
+    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &TMain::btExitClick);
     connect(m_btAbout, &QToolButton::clicked, this, &TMain::btAboutClick);
     connect(m_btNew, &QToolButton::clicked, this, &TMain::btNewClick);
     connect(m_btLoad, &QToolButton::clicked, this, &TMain::btLoadClick);
