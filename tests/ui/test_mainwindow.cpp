@@ -360,8 +360,11 @@ private slots:
         QCOMPARE(w.windowTitle(), Title(file));
         QVERIFY(!w.Project().Modified);
 
+        // New discards edits without a question, so no key does it by accident.
+        TypeAppName("Kept");
         QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        QCOMPARE(w.windowTitle(), Title(file));
+        QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Kept"));
 
         // Quitting asks first, like the Exit button.
         TwzDialog::ScriptAnswers({mrNo});

@@ -170,8 +170,8 @@ void TMain::CreateBottomBar() {
     m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82);
     m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108);
     // The toolbar takes no focus, so its document commands also answer the usual keys. The handlers
-    // themselves ignore New, Load and Save while a build runs.
-    new QShortcut(QKeySequence::New, this, this, &TMain::btNewClick);
+    // themselves ignore Load and Save while a build runs. New has no key: it discards unsaved work
+    // without a question, which one stray key press must not do.
     new QShortcut(QKeySequence::Open, this, this, &TMain::btLoadClick);
     new QShortcut(QKeySequence::Save, this, this, &TMain::btSaveClick);
     new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &TMain::btExitClick);
