@@ -18,13 +18,13 @@ int ExecuteAndWait(const std::string& file, const std::string& parameters, const
 
 void Delay(int ms, const std::function<void()>& breathe) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    do {
+    for (;;) {
         if (breathe)
             breathe();
         if (std::chrono::steady_clock::now() >= until)
-            break;
+            return;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    } while (std::chrono::steady_clock::now() < until);
+    }
 }
 
 TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompileOptions& options) {
