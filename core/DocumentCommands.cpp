@@ -132,9 +132,7 @@ void TDocumentCommands::New() {
     m_Ui.ShowFirstPage();
     m_Ui.ResetProgressLines();
     Retitle();
-    NewProject(m_Project, m_ProgramDataDir);
-    m_Project.FileName = "*UNTITLED";
-    m_Project.Modified = true;
+    NewProject(m_Project, m_ProgramDataDir); // untitled and Modified
     m_Ui.RefreshPages();
 }
 
@@ -168,8 +166,6 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
-    m_Project.FileName = path;
-    m_Project.Modified = false;
     m_Ui.RefreshPages();
     return true;
 }
