@@ -2,10 +2,14 @@
 #include "build/CompileLauncher.h"
 
 #include "build/FileUtils.h"
+#include "build/WinError.h"
 
 #include <cstdlib>
 #include <cstring>
 
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 // shellapi.h needs windows.h before it
 #include <shellapi.h>
@@ -19,17 +23,32 @@ bool IsScript(const std::string& file) {
     return name.size() > 4 && _stricmp(name.c_str() + name.size() - 4, ".tzn") == 0;
 }
 
-std::string LastErrorText(DWORD code) {
-    char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result = text ? text : "error " + std::to_string(code);
-    if (text)
-        LocalFree(text);
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == '.'))
-        result.pop_back();
-    return result;
+// The reason a failed ShellExecuteEx gives. The shell does not always set the last error; hInstApp
+// then holds one of its own SE_ERR_* codes.
+DWORD ShellErrorCode(const SHELLEXECUTEINFOA& info) {
+    const DWORD last = GetLastError();
+    if (last != ERROR_SUCCESS)
+        return last;
+    switch (reinterpret_cast<INT_PTR>(info.hInstApp)) {
+    case SE_ERR_FNF:
+        return ERROR_FILE_NOT_FOUND;
+    case SE_ERR_PNF:
+        return ERROR_PATH_NOT_FOUND;
+    case SE_ERR_ACCESSDENIED:
+        return ERROR_ACCESS_DENIED;
+    case SE_ERR_OOM:
+        return ERROR_NOT_ENOUGH_MEMORY;
+    case SE_ERR_SHARE:
+        return ERROR_SHARING_VIOLATION;
+    case SE_ERR_DLLNOTFOUND:
+        return ERROR_DLL_NOT_FOUND;
+    case SE_ERR_DDETIMEOUT:
+    case SE_ERR_DDEFAIL:
+    case SE_ERR_DDEBUSY:
+        return ERROR_DDE_FAIL;
+    default: // SE_ERR_NOASSOC, SE_ERR_ASSOCINCOMPLETE, or nothing said at all
+        return ERROR_NO_ASSOCIATION;
+    }
 }
 
 // Waits for a process while the window's messages keep flowing.
@@ -78,7 +97,7 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         PROCESS_INFORMATION pi = {};
         if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
                             folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
-            result.Error = LastErrorText(GetLastError());
+            result.Error = WinErrorText(GetLastError());
             return result;
         }
         CloseHandle(pi.hThread);
@@ -91,11 +110,11 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
     info.hwnd = GetDesktopWindow();
     info.lpVerb = nullptr;
     info.lpFile = file.c_str();
-    info.lpParameters = parameters.c_str();
-    info.lpDirectory = folder.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = folder.empty() ? nullptr : folder.c_str(); // none: the current folder
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExA(&info)) {
-        result.Error = LastErrorText(GetLastError());
+        result.Error = WinErrorText(ShellErrorCode(info));
         return result;
     }
     if (!info.hProcess) {

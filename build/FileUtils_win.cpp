@@ -1,16 +1,20 @@
 // File and folder operations on Windows (ANSI paths, as the project stores them).
 #include "build/FileUtils.h"
 
+#include "build/WinError.h"
+
 #include <algorithm>
 #include <vector>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #undef CopyFile // ours is tv::CopyFile, not the Windows macro
 
 namespace tv {
 
-namespace {
-
-std::string ErrorText(DWORD code) {
+std::string WinErrorText(unsigned long code) {
     char* text = nullptr;
     FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                        FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -22,6 +26,8 @@ std::string ErrorText(DWORD code) {
         result.pop_back();
     return result;
 }
+
+namespace {
 
 class THandle final {
 public:
@@ -179,10 +185,10 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     THandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in.valid())
-        return fail(ErrorText(GetLastError()));
+        return fail(WinErrorText(GetLastError()));
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(in.get(), &info))
-        return fail(ErrorText(GetLastError()));
+        return fail(WinErrorText(GetLastError()));
     const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     {
         // Opening the source itself to write would cut it.
@@ -204,10 +210,10 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     THandle out(CreateFileA(dest.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                             append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out.valid())
-        return fail(ErrorText(GetLastError()));
+        return fail(WinErrorText(GetLastError()));
     LARGE_INTEGER start = {};
     if (append && !SetFilePointerEx(out.get(), LARGE_INTEGER{}, &start, FILE_END))
-        return fail(ErrorText(GetLastError()));
+        return fail(WinErrorText(GetLastError()));
     auto abandon = [&](const std::string& why) {
         if (append) {
             SetFilePointerEx(out.get(), start, nullptr, FILE_BEGIN);
@@ -225,12 +231,12 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
         const DWORD want = static_cast<DWORD>(std::min<std::uint64_t>(kCopyChunk, size - done));
         DWORD got = 0;
         if (!ReadFile(in.get(), buffer.data(), want, &got, nullptr))
-            return abandon(ErrorText(GetLastError()));
+            return abandon(WinErrorText(GetLastError()));
         if (got == 0)
             return abandon("the file got shorter while it was copied");
         DWORD written = 0;
         if (!WriteFile(out.get(), buffer.data(), got, &written, nullptr))
-            return abandon(ErrorText(GetLastError()));
+            return abandon(WinErrorText(GetLastError()));
         if (written != got)
             return abandon("the disk is full");
         done += got;
@@ -239,7 +245,7 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     }
     SetFileTime(out.get(), nullptr, nullptr, &info.ftLastWriteTime);
     if (!out.close())
-        return abandon(ErrorText(GetLastError()));
+        return abandon(WinErrorText(GetLastError()));
     SetFileAttributesA(dest.c_str(), info.dwFileAttributes & ~FILE_ATTRIBUTE_DIRECTORY);
     return true;
 }

@@ -10,15 +10,40 @@
 #include <filesystem>
 #include <ostream>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
 namespace tv {
+
+namespace {
+
+// The folder of the running program (UTF-8, as ProgramDataDir reads it); empty when it cannot be told.
+std::string ProgramFolder() {
+#ifdef _WIN32
+    wchar_t buf[MAX_PATH];
+    const DWORD n = ::GetModuleFileNameW(nullptr, buf, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return {};
+    return std::filesystem::path(std::wstring(buf, n)).parent_path().u8string();
+#else
+    std::error_code ec;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : exe.parent_path().string();
+#endif
+}
+
+} // namespace
 
 std::string CliProgramDataDir() {
     if (const char* dir = std::getenv("TAMVELOX_DATA_DIR"); dir && *dir)
         return dir;
     // The same search as the window's: installed data, the source tree's resources, the program's folder.
-    std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ProgramDataDir(ec ? std::string() : exe.parent_path().string());
+    return ProgramDataDir(ProgramFolder());
 }
 
 bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err) {
