@@ -181,7 +181,7 @@ std::vector<std::string> Check(const TProject& p) {
     // engine's system ignores letter case in file names.
     std::map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
-        placed[FoldCase(JoinPath(paths.Presetup, reserved))] = "the build itself";
+        placed[FoldCase(HostPathShown(JoinPath(paths.Presetup, reserved)))] = "the build itself";
     for (const TCopyJob& job : CopyJobs(p, paths)) {
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
         const auto [it, added] = placed.emplace(FoldCase(HostPathShown(dest)), job.Source);

@@ -154,6 +154,10 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
     // Messages are ANSI markup as well.
     p.lvStaticBMP.push_back({"\xE9t\xE9.bmp", {"0,0,0", ""}});
     EXPECT_THAT(Check(p), ElementsAre(HasSubstr("\xE9t\xE9.bmp\" does not exist")));
+    // A support file that would take the place of one the build writes is found in such a folder too.
+    WriteText(dir.path() / "art/tzns.ini", "x");
+    p.lvStaticBMP = {{"art/tzns.ini", {"0,0,0", ""}}};
+    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("are both written to")));
 
     // A project file name the code page cannot hold cannot be the image folder's name in the script.
     const TProject cyrillic = SavedProject(dir, "\xD0\xBF.tvx");
