@@ -3,6 +3,7 @@
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzLabelUnit.h"
+#include "ui/lib/wzPanelLook.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -17,8 +18,6 @@ namespace tv {
 
 namespace {
 
-const QColor kPanelColor(239, 233, 224);
-const QColor kStripColor(211, 211, 211);
 const QColor kLineColor(162, 154, 130);
 const QColor kNotesColor(102, 94, 85);
 const QColor kInfoColor(77, 77, 57);
@@ -35,16 +34,6 @@ constexpr int kButtonHeight = 23;
 TwzAboutForm::TUrlOpener& DefaultOpener() {
     static TwzAboutForm::TUrlOpener opener;
     return opener;
-}
-
-QWidget* FilledWidget(QWidget* parent, const QColor& color, const QString& name) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(name);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    return w;
 }
 
 QFrame* Line(QWidget* parent, const QString& name) {
@@ -115,8 +104,8 @@ TwzAboutForm::TwzAboutForm(const TDCVersionInfo& info, QWidget* parent)
 }
 
 void TwzAboutForm::CreateControls() {
-    m_panelClient = FilledWidget(this, kPanelColor, QStringLiteral("panelClient"));
-    m_strip = FilledWidget(m_panelClient, kStripColor, QStringLiteral("panelStrip"));
+    m_panelClient = FilledWidget(this, kwzPanelColor, QStringLiteral("panelClient"));
+    m_strip = FilledWidget(m_panelClient, kwzStripColor, QStringLiteral("panelStrip"));
 
     m_appIcon = new QLabel(m_panelClient);
     m_appIcon->setObjectName(QStringLiteral("AppIcon"));

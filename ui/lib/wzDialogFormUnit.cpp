@@ -4,6 +4,7 @@
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogUnit.h"
+#include "ui/lib/wzPanelLook.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,8 +16,6 @@ namespace tv {
 
 namespace {
 
-const QColor kPanelColor(239, 233, 224);
-const QColor kStripColor(211, 211, 211);
 constexpr int kStripWidth = 25;
 constexpr int kIconSize = 32;
 constexpr int kButtonWidth = 65;
@@ -25,16 +24,6 @@ constexpr int kTextLeft = 50;
 constexpr int kTextTop = 8;
 constexpr unsigned kAllMembers = mbYes | mbNo | mbOK | mbCancel | mbAbort | mbRetry | mbIgnore | mbAll |
                                  TwzDialog::mbNoToAll | TwzDialog::mbYesToAll | mbHelp;
-
-QWidget* colouredBox(QWidget* parent, const char* name, const QColor& color) {
-    auto* w = new QWidget(parent);
-    w->setObjectName(QLatin1String(name));
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, color);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
-    return w;
-}
 
 QLabel* iconLabel(QWidget* parent, const char* name, TMsgDlgType type) {
     auto* l = new QLabel(parent);
@@ -135,8 +124,8 @@ TwzDialogForm::TwzDialogForm(QWidget* parent)
     setFont(QFont(QStringLiteral("Tahoma"), 8));
     setModal(true);
 
-    m_panel = colouredBox(this, "Panel", kPanelColor);
-    m_strip = colouredBox(m_panel, "Strip", kStripColor);
+    m_panel = FilledWidget(this, kwzPanelColor, QStringLiteral("Panel"));
+    m_strip = FilledWidget(m_panel, kwzStripColor, QStringLiteral("Strip"));
 
     m_expWarn = iconLabel(m_panel, "expWarn", TMsgDlgType::mtWarning);
     m_expError = iconLabel(m_panel, "expError", TMsgDlgType::mtError);
