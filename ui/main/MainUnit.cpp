@@ -333,30 +333,28 @@ void TMain::ShowPlainMessage(const std::string& text) {
     QMessageBox::warning(this, kProductTitle, MessageToQString(text));
 }
 
-QFileDialog* TMain::OpenDialog1() {
-    // The file dialogs are made on first use: they cost more to make than the rest of the window.
-    if (!m_OpenDialog1) {
-        m_OpenDialog1 = new QFileDialog(this);
-        m_OpenDialog1->setObjectName("OpenDialog1");
-        m_OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-        m_OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-        m_OpenDialog1->setDefaultSuffix("tvx");
-        m_OpenDialog1->setNameFilters(
-            {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
+// The file dialogs are made on first use: they cost more to make than the rest of the window.
+QFileDialog* TMain::FileDialog(QFileDialog*& dialog, const char* name, bool save,
+                               const QStringList& filters) {
+    if (!dialog) {
+        dialog = new QFileDialog(this);
+        dialog->setObjectName(name);
+        dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog->setDefaultSuffix("tvx");
+        dialog->setNameFilters(filters);
     }
-    return m_OpenDialog1;
+    return dialog;
+}
+
+QFileDialog* TMain::OpenDialog1() {
+    return FileDialog(m_OpenDialog1, "OpenDialog1", false,
+                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
 }
 
 QFileDialog* TMain::SaveDialog1() {
-    if (!m_SaveDialog1) {
-        m_SaveDialog1 = new QFileDialog(this);
-        m_SaveDialog1->setObjectName("SaveDialog1");
-        m_SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
-        m_SaveDialog1->setFileMode(QFileDialog::AnyFile);
-        m_SaveDialog1->setDefaultSuffix("tvx");
-        m_SaveDialog1->setNameFilters({"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
-    }
-    return m_SaveDialog1;
+    return FileDialog(m_SaveDialog1, "SaveDialog1", true,
+                      {"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
 }
 
 bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName) {

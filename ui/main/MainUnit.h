@@ -97,6 +97,7 @@ private:
     void CreatePages();
     void CreateBottomBar();
     QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x);
+    QFileDialog* FileDialog(QFileDialog*& dialog, const char* name, bool save, const QStringList& filters);
     QFileDialog* OpenDialog1();
     QFileDialog* SaveDialog1();
     // Runs a file dialog, or takes the next scripted name. False when cancelled.
