@@ -4,12 +4,15 @@
 #include "TamveloxVersion.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("Tamvelox");
     QApplication::setApplicationName("tamvelox");
     QApplication::setApplicationVersion(TAMVELOX_VERSION);
+    // The window manager's icon, and the one the about box and custom messages show.
+    QApplication::setWindowIcon(QIcon(":/images/wzAboutIcon.png"));
 
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
