@@ -294,6 +294,28 @@ private slots:
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);
     }
 
+    void failedSaveIsReportedAndKeepsTheProjectModified() {
+        TMain& w = Open();
+        TypeAppName("Not Written");
+        Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
+        // A regular file where the project's folder should be: nothing can be written there.
+        QFile blocker(Path("not-a-folder"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        TwzDialog::ScriptAnswers({mrOk});
+        TMain::ScriptFileNames({Path("not-a-folder/project.tvx")});
+        Click("btSave");
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("project.tvx"));
+        QVERIFY(w.Project().Modified);
+        QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        // Closing still asks, so the unsaved edit is not lost silently.
+        TwzDialog::ScriptAnswers({mrNo});
+        QVERIFY(!w.close());
+        QCOMPARE(TwzDialog::AskedTexts().last(), kCloseQuestion);
+    }
+
     void savedFileEqualsTheConsoleToolsSave() {
         TMain& w = Open();
         TypeAppName("Same Bytes \u00e9");
