@@ -336,6 +336,20 @@ private slots:
         QCOMPARE(fx.project.MiscDeployment, std::string("../deploy-beside-project"));
     }
 
+    void tabRunsDownTheInstallationColumnFirst() {
+        Fixture fx;
+        QApplication::setActiveWindow(&fx.host);
+        QVERIFY(QTest::qWaitForWindowActive(&fx.host));
+        fx.get("cbTarget2k")->setFocus();
+        QStringList order;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"edMinOSVersion", "edExtraDiskSpace", "edMiscPassword",
+                                     "cbMiscUninstaller", "cbMiscReboot"}));
+    }
+
     void refusesCharactersOutsideTheCodePage() {
         Fixture fx;
         TwzDialog::RefuseUnscripted(true);

@@ -234,6 +234,12 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     installGrid->setColumnMinimumWidth(3, 6);
     installGrid->setColumnStretch(4, 1);
     installGrid->setRowStretch(4, 1);
+    // Tab runs down the column of boxes first, then the two check boxes beside them.
+    QWidget::setTabOrder(m_cbTarget2k, m_edMinOSVersion);
+    QWidget::setTabOrder(m_edMinOSVersion, m_edExtraDiskSpace);
+    QWidget::setTabOrder(m_edExtraDiskSpace, m_edMiscPassword);
+    QWidget::setTabOrder(m_edMiscPassword, m_cbMiscUninstaller);
+    QWidget::setTabOrder(m_cbMiscUninstaller, m_cbMiscReboot);
 
     // Other
     auto* tabOther = new QWidget;
