@@ -236,6 +236,20 @@ private slots:
         QVERIFY(Child<QToolButton>("btNew")->isEnabled());
     }
 
+    void longFileNamesFitTheCopyLine() {
+        TProject project;
+        TBuildPage page(project);
+        page.resize(410, 327);
+        auto* lbCopy = page.findChild<QLabel*>("lbCopy");
+        const std::string text = "Copying \"" + std::string(120, 'n') + ".dll\"...\"";
+        page.SetCopyText(text);
+        // Both ends stay: what is being done and the file's extension.
+        QVERIFY(lbCopy->text().startsWith("Copying \"nnn"));
+        QVERIFY(lbCopy->text().endsWith("nnn.dll\"...\""));
+        QVERIFY(lbCopy->fontMetrics().horizontalAdvance(lbCopy->text()) <= lbCopy->width());
+        QCOMPARE(lbCopy->toolTip(), QString::fromStdString(text));
+    }
+
     void compileBeforeAnyBuildIsReported() {
         OpenSavedProject();
         if (QTest::currentTestFailed())

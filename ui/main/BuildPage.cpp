@@ -115,7 +115,11 @@ void TBuildPage::ResetProgressLines() {
 }
 
 void TBuildPage::SetCopyText(const std::string& text) {
-    m_lbCopy->setText(MessageToQString(text));
+    // A long file name loses its middle rather than its end, so the line still reads as a copy of
+    // that file; the whole text stays in the hint.
+    const QString full = MessageToQString(text);
+    m_lbCopy->setToolTip(full);
+    m_lbCopy->setText(m_lbCopy->fontMetrics().elidedText(full, Qt::ElideMiddle, m_lbCopy->width()));
 }
 
 void TBuildPage::ShowCopyText(bool visible) {
