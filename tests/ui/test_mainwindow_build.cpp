@@ -203,6 +203,26 @@ private slots:
         tvtest::saveShot(&w, "main_build_failed");
     }
 
+    void aLongListOfProblemsIsShortened() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        for (int i = 0; i < 40; ++i) {
+            TFileRecord& missing = m_Main->Project().tbFiles.Append();
+            missing.FileName = Path(QString("src/missing%1.dll").arg(i)).toStdString();
+            missing.FilePath = "%System%";
+        }
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        const QString text = TwzDialog::AskedTexts()[0];
+        QVERIFY(text.contains("missing0.dll"));
+        QVERIFY(!text.contains("missing39.dll"));
+        QVERIFY(text.contains("/#... and 25 more/#"));
+        QVERIFY(text.endsWith("Build anyway ?"));
+        QVERIFY(!QFileInfo::exists(Path("deploy")));
+    }
+
     void commandsWaitWhileABuildRuns() {
         OpenSavedProject();
         if (QTest::currentTestFailed())

@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ constexpr int kPageWidth = 410;
 constexpr int kLineLeft = 24;
 constexpr int kFirstLineTop = 78;
 constexpr int kLineStep = 22;
+constexpr std::size_t kMaxListedProblems = 15;
 
 QList<QPixmap> ProgressImages() {
     return {QPixmap(":/glyphs/progress_idle.xpm"), QPixmap(":/glyphs/progress_running.xpm"),
@@ -156,9 +158,14 @@ void TBuildPage::btBuildClick() {
     if (!m_Project.Modified && BuildRefusals(m_Project).empty()) {
         const std::vector<std::string> problems = Check(m_Project);
         if (!problems.empty()) {
+            // A project whose sources moved may miss hundreds of files: list the first ones only, so
+            // the question and its buttons stay on the screen.
             std::string text = "The build will meet these problems:";
-            for (const std::string& problem : problems)
-                text += "/#" + MarkupLiteral(problem);
+            const std::size_t listed = std::min(problems.size(), kMaxListedProblems);
+            for (std::size_t i = 0; i < listed; ++i)
+                text += "/#" + MarkupLiteral(problems[i]);
+            if (problems.size() > listed)
+                text += "/#... and " + std::to_string(problems.size() - listed) + " more";
             text += "/#Build anyway ?";
             if (MessageDlg(text, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
                 return;
