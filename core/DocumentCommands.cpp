@@ -87,7 +87,23 @@ std::string ProgramDataDir(const std::string& exeDir) {
 }
 
 TDocumentCommands::TDocumentCommands(TProject& project, IDocumentUi& ui, std::string programDataDir)
-    : m_Project(project), m_Ui(ui), m_ProgramDataDir(std::move(programDataDir)) {}
+    : m_Project(project), m_Ui(ui), m_ProgramDataDir(std::move(programDataDir)) {
+    MarkSaved();
+}
+
+void TDocumentCommands::MarkSaved() {
+    m_SavedText = ProjectFileText(m_Project);
+}
+
+bool TDocumentCommands::HasUnsavedWork() const {
+    return ProjectFileText(m_Project) != m_SavedText;
+}
+
+bool TDocumentCommands::ConfirmDiscard() {
+    if (!HasUnsavedWork())
+        return true;
+    return m_Ui.MessageDlg(kMsgCloseUnsaved, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
+}
 
 bool TDocumentCommands::Create(const TRegisterFileType& registerFileType) {
     m_Project.FileName = "*UNTITLED";
@@ -96,6 +112,7 @@ bool TDocumentCommands::Create(const TRegisterFileType& registerFileType) {
     m_Project.tbINI.Clear();
     m_Project.tbFiles.Clear();
     m_Project.tbShortcuts.Clear();
+    MarkSaved();
 
     std::string error;
     const bool registered = registerFileType ? registerFileType(&error) : true;
@@ -133,12 +150,13 @@ void TDocumentCommands::New() {
     m_Ui.ResetProgressLines();
     Retitle();
     NewProject(m_Project, m_ProgramDataDir); // untitled and Modified
+    MarkSaved();
     m_Ui.RefreshPages();
 }
 
 void TDocumentCommands::Load() {
     std::string path;
-    if (!m_Ui.OpenFileName(path))
+    if (!m_Ui.OpenFileName(path) || !ConfirmDiscard())
         return;
     New();
     if (UpperFileExt(path) == ".TVX")
@@ -166,6 +184,7 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
+    MarkSaved();
     m_Ui.RefreshPages();
     return true;
 }
@@ -195,12 +214,13 @@ bool TDocumentCommands::Save() {
         return false;
     }
     m_Project.Modified = false;
+    MarkSaved();
     Retitle();
     return true;
 }
 
 bool TDocumentCommands::CloseQuery() {
-    if (!m_Project.Modified)
+    if (!m_Project.Modified && !HasUnsavedWork())
         return true;
     return m_Ui.MessageDlg(kMsgCloseUnsaved, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes;
 }

@@ -101,18 +101,26 @@ public:
     void ImportEngineScript(const std::string& path);
     // Asks for a file name and saves. True when the project was written.
     bool Save();
-    // May the window close? Asks when there are unsaved changes.
+    // May the window close? Asks when the project is Modified or holds edits that were never saved.
     bool CloseQuery();
+    // Before New or Load replace the project: asks "Script is not saved yet,/#Continue ?" when the
+    // project holds anything that was not saved; true when it may be replaced.
+    bool ConfirmDiscard();
+    // The project differs from what was last created, loaded or saved. Some settings do not set
+    // Modified when edited; this still sees them, so no edit is lost without a question.
+    bool HasUnsavedWork() const;
 
     const std::string& ProgramDataFolder() const { return m_ProgramDataDir; }
 
 private:
     void Retitle();
+    void MarkSaved();
 
     TProject& m_Project;
     IDocumentUi& m_Ui;
     std::string m_ProgramDataDir;
     bool m_StartedUp = false;
+    std::string m_SavedText; // ProjectFileText at the last create, new, load or save
 };
 
 } // namespace tv

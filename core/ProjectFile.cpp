@@ -576,6 +576,17 @@ void SaveProject(TProject& project, const std::string& path) {
     project.Modified = false;
 }
 
+std::string ProjectFileText(const TProject& project) {
+    TkvIniFile ini(std::string(), false); // no file name: nothing is read or written
+    WriteProjectFile(project, ini);
+    std::vector<std::string> lines;
+    ini.GetStrings(lines);
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
 void LoadProject(TProject& project, const std::string& path) {
     TProject loaded = project;
     {

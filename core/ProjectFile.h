@@ -41,6 +41,10 @@ void SaveProject(TProject& project, const std::string& path);
 // [Main_Window] and [Dialog]; in both cases project is left exactly as it was.
 void LoadProject(TProject& project, const std::string& path);
 
+// The text SaveProject would write for project (CR LF lines), without touching the disk. Two
+// projects with the same text store the same thing.
+std::string ProjectFileText(const TProject& project);
+
 // The values of a new project. Main_Window/Title, DialogPosX and DialogPosY keep their values; the
 // title bitmap is programDataDir followed by the bundled title bitmap's name. Leaves the project
 // untitled and Modified.

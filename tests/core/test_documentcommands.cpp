@@ -271,7 +271,11 @@ TEST_F(DocumentCommandsTest, LoadOfAProjectAndOfAnEngineScript) {
     m_Project.tbShortcuts.Append();
 
     m_Ui.openNames.push_back(file);
+    m_Ui.answers = {mrYes}; // the unsaved shortcut may go
     cmd.Load();
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].text, "Script is not saved yet,/#Continue ?");
+    m_Ui.messages.clear();
     EXPECT_EQ(m_Project.FileName, file);
     EXPECT_FALSE(m_Project.Modified);
     EXPECT_EQ(m_Project.AppName, "Loaded App");
@@ -397,4 +401,41 @@ TEST_F(DocumentCommandsTest, CloseAsksOnlyWhenModifiedAndNoKeepsTheProject) {
 
     m_Ui.answers = {mrYes};
     EXPECT_TRUE(cmd.CloseQuery());
+}
+
+TEST_F(DocumentCommandsTest, EditsThatLeaveModifiedClearAreStillNotLostWithoutAQuestion) {
+    const std::string file = WriteProject("kept.tvx");
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    ASSERT_TRUE(cmd.LoadFile(file));
+    EXPECT_FALSE(cmd.HasUnsavedWork());
+    EXPECT_TRUE(cmd.CloseQuery());
+    EXPECT_TRUE(cmd.ConfirmDiscard());
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    // These settings never set Modified, yet closing, New and Load must not drop them silently.
+    m_Project.TargetCheckWindow = "Main Window";
+    ASSERT_FALSE(m_Project.Modified);
+    m_Ui.answers = {mrNo, mrNo};
+    EXPECT_FALSE(cmd.CloseQuery());
+    EXPECT_FALSE(cmd.ConfirmDiscard());
+    m_Ui.openNames.push_back(file);
+    m_Ui.answers = {mrNo};
+    cmd.Load();
+    EXPECT_EQ(m_Project.TargetCheckWindow, "Main Window");
+    EXPECT_EQ(m_Ui.messages.size(), 3u);
+
+    // Saved, the same project closes without a question again.
+    m_Project.MiscDeployment = "/deploy";
+    m_Ui.saveNames.push_back(Path("saved.tvx"));
+    m_Ui.messages.clear();
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_FALSE(cmd.HasUnsavedWork());
+    EXPECT_TRUE(cmd.CloseQuery());
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    // A new project counts as unchanged until it is edited, though it is Modified.
+    cmd.New();
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_TRUE(cmd.ConfirmDiscard());
+    EXPECT_TRUE(m_Ui.messages.empty());
 }

@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(Buttons(), QString("-NF"));
     }
 
-    void newDiscardsChangesWithoutAsking() {
+    void newAsksBeforeDiscardingChanges() {
         TMain& w = Open();
         TypeAppName("Changed");
         QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Changed"));
@@ -202,8 +202,19 @@ private slots:
         Click("btWizFinish");
         w.BuildPage()->SetProgressState(lbB3, psDone);
 
+        // No keeps every edit where it was.
+        TwzDialog::ScriptAnswers({mrNo});
         Click("btNew");
-        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{"Script is not saved yet,/#Continue ?"});
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Changed"));
+        QCOMPARE(w.Project().tbFiles.Count(), 1);
+        QCOMPARE(Page(), 7);
+
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btNew");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
         QVERIFY(w.Project().Modified);
         QVERIFY(w.Project().tbFiles.Empty());
@@ -211,6 +222,12 @@ private slots:
         QCOMPARE(Page(), 0);
         QCOMPARE(Buttons(), QString("-NF"));
         QCOMPARE(w.BuildPage()->ProgressState(lbB3), int(psIdle));
+
+        // A project with nothing to lose is replaced without a question.
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        Click("btNew");
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
     }
 
     void loadAProjectAnEngineScriptOrNothing() {
@@ -225,7 +242,11 @@ private slots:
 
         Click("btWizNext");
         TMain::ScriptFileNames({file});
+        TwzDialog::ScriptAnswers({mrYes}); // "Kept" was typed and never saved
         Click("btLoad");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{"Script is not saved yet,/#Continue ?"});
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
         QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("OpenDialog1"));
         QCOMPARE(w.windowTitle(), Title(file));
         QVERIFY(!w.Project().Modified);

@@ -266,7 +266,7 @@ void TMain::btAboutClick() {
 }
 
 void TMain::btNewClick() {
-    if (m_BuildPage->Busy())
+    if (m_BuildPage->Busy() || !m_Commands->ConfirmDiscard())
         return;
     m_Commands->New();
 }
