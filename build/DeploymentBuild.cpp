@@ -317,9 +317,14 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
     if (std::find(std::begin(stageFailed), std::end(stageFailed), true) != std::end(stageFailed)) {
         result.Outcome = TBuildOutcome::Failed;
         if (!reported.empty()) {
+            // A screenful at most: a failed copy of a large tree would otherwise grow the message
+            // past the screen and hide its OK button.
+            constexpr std::size_t kMaxListed = 15;
             std::string text = "The build is not complete:";
-            for (const std::string& r : reported)
-                text += "/#" + MarkupLiteral(r);
+            for (std::size_t i = 0; i < reported.size() && i < kMaxListed; ++i)
+                text += "/#" + MarkupLiteral(reported[i]);
+            if (reported.size() > kMaxListed)
+                text += "/#... and " + std::to_string(reported.size() - kMaxListed) + " more";
             ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
         }
     }

@@ -319,6 +319,23 @@ TEST(DeploymentBuild, RunsToTheEndAndReportsWhatFailed) {
     EXPECT_EQ(ui.LineStates(), (std::vector<int>{psDone, psFailed, psDone, psDone, psFailed, psIdle}));
 }
 
+TEST(DeploymentBuild, TheClosingMessageStaysAScreenfulWhenManyFilesFail) {
+    TempDir dir;
+    TProject p = SavedProject(dir);
+    for (int i = 0; i < 40; ++i)
+        p.tbFiles.Append(FileRow(dir.str("src/gone" + std::to_string(i) + ".exe"), "%InstallPath%"));
+    TRecordingUi ui;
+    std::string script;
+    const TBuildResult r = RunBuild(p, ui, script);
+
+    EXPECT_EQ(r.Problems.size(), 40u); // the result keeps every failure
+    const auto errors = ui.ErrorTexts();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_THAT(errors[0], HasSubstr("gone14.exe"));
+    EXPECT_THAT(errors[0], Not(HasSubstr("gone15.exe")));
+    EXPECT_THAT(errors[0], HasSubstr("... and 25 more"));
+}
+
 TEST(DeploymentBuild, ClearingRemovesLinksNotTheirTargets) {
     TempDir dir;
     TProject p = SavedProject(dir);
