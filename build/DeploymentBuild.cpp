@@ -319,12 +319,11 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
         if (!reported.empty()) {
             // A screenful at most: a failed copy of a large tree would otherwise grow the message
             // past the screen and hide its OK button.
-            constexpr std::size_t kMaxListed = 15;
             std::string text = "The build is not complete:";
-            for (std::size_t i = 0; i < reported.size() && i < kMaxListed; ++i)
+            for (std::size_t i = 0; i < reported.size() && i < kMaxListedFailures; ++i)
                 text += "/#" + MarkupLiteral(reported[i]);
-            if (reported.size() > kMaxListed)
-                text += "/#... and " + std::to_string(reported.size() - kMaxListed) + " more";
+            if (reported.size() > kMaxListedFailures)
+                text += "/#... and " + std::to_string(reported.size() - kMaxListedFailures) + " more";
             ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
         }
     }

@@ -6,6 +6,7 @@
 #include "build/BuildUi.h"
 #include "core/Project.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -57,6 +58,9 @@ struct TBuildResult {
     int FilesCopied = 0;
     std::uint64_t BytesCopied = 0;
 };
+
+// How many failures the closing message of a build names; the rest are counted.
+constexpr std::size_t kMaxListedFailures = 15;
 
 // The Build command. Asks to confirm through ui (anything but No goes on), then builds to the end,
 // reporting failures in one error message at the end; the failing stage's line shows psFailed.

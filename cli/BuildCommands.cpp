@@ -115,6 +115,10 @@ bool IsTerminal(const std::ostream& err) {
 
 int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& script, std::ostream& err) {
     const TBuildResult r = Build(project, ui, script);
+    // The closing message names only the first failures; a console has room for all of them.
+    if (r.Outcome == TBuildOutcome::Failed)
+        for (std::size_t i = kMaxListedFailures; i < r.Problems.size(); ++i)
+            err << "  " << AnsiToHost(r.Problems[i]) << "\n";
     if (r.Outcome != TBuildOutcome::Done)
         return kExitFailed;
     err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << r.FilesCopied << " files, "
