@@ -1,5 +1,7 @@
 #include "build/FileUtils.h"
 
+#include "core/HostPath.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -127,13 +129,14 @@ std::string EngineSubPathToHost(const std::string& subPath) {
 
 std::string NormalizedPath(const std::string& path) {
     std::error_code ec;
-    fs::path p = fs::absolute(fs::path(path), ec);
+    const fs::path host = HostPath(path);
+    fs::path p = fs::absolute(host, ec);
     if (ec)
-        p = fs::path(path);
+        p = host;
     fs::path canonical = fs::weakly_canonical(p, ec);
     if (ec)
         canonical = p.lexically_normal();
-    std::string result = canonical.string();
+    std::string result = PathToHost(canonical);
     return ExcludeTrailingPathDelimiter(result);
 }
 

@@ -4,6 +4,7 @@
 #include "build/DeploymentBuild.h"
 #include "build/FileUtils.h"
 #include "cli/CliCommands.h"
+#include "core/HostPath.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -102,7 +103,7 @@ private:
 
 // A path as the user reads it: without "dir/../" detours.
 std::string Shown(const std::string& path) {
-    return std::filesystem::path(path).lexically_normal().string();
+    return PathToHost(HostPath(path).lexically_normal());
 }
 
 bool IsTerminal(const std::ostream& err) {

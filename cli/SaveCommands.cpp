@@ -3,6 +3,7 @@
 
 #include "TamveloxVersion.h"
 #include "core/DocumentCommands.h"
+#include "core/HostPath.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 
@@ -22,18 +23,18 @@ namespace tv {
 
 namespace {
 
-// The folder of the running program (UTF-8, as ProgramDataDir reads it); empty when it cannot be told.
+// The folder of the running program (host text, as ProgramDataDir reads it); empty when it cannot be told.
 std::string ProgramFolder() {
 #ifdef _WIN32
     wchar_t buf[MAX_PATH];
     const DWORD n = ::GetModuleFileNameW(nullptr, buf, MAX_PATH);
     if (n == 0 || n >= MAX_PATH)
         return {};
-    return std::filesystem::path(std::wstring(buf, n)).parent_path().u8string();
+    return PathToHost(std::filesystem::path(std::wstring(buf, n)).parent_path());
 #else
     std::error_code ec;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : exe.parent_path().string();
+    return ec ? std::string() : PathToHost(exe.parent_path());
 #endif
 }
 
@@ -48,13 +49,13 @@ std::string CliProgramDataDir() {
 
 bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err) {
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::absolute(file, ec);
+    const std::filesystem::path path = std::filesystem::absolute(HostPath(file), ec);
     if (ec || !std::filesystem::is_regular_file(path, ec)) {
         err << "tamvelox-cli: " << file << ": no such project file\n";
         return false;
     }
     try {
-        LoadProject(project, path.lexically_normal().string());
+        LoadProject(project, PathToHost(path.lexically_normal()));
     } catch (const std::exception& e) {
         err << "tamvelox-cli: " << e.what() << "\n";
         return false;

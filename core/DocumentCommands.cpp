@@ -1,5 +1,6 @@
 #include "core/DocumentCommands.h"
 
+#include "core/HostPath.h"
 #include "core/ProjectFile.h"
 
 #include "TamveloxVersion.h"
@@ -42,10 +43,10 @@ std::string UpperFileExt(const std::string& path) {
 }
 
 std::string ExpandFileName(const std::string& path, const std::string& currentDir) {
-    fs::path p = fs::u8path(path);
+    fs::path p = HostPath(path);
     if (!p.is_absolute())
-        p = fs::u8path(currentDir) / p;
-    return p.lexically_normal().u8string();
+        p = HostPath(currentDir) / p;
+    return PathToHost(p.lexically_normal());
 }
 
 TStartupCommand ParseStartupArguments(const std::vector<std::string>& args, const std::string& currentDir) {
@@ -74,7 +75,7 @@ std::string RetitledCaption(const std::string& currentCaption, const std::string
 std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
     for (const std::string& dir : candidates) {
         std::error_code ec;
-        if (!dir.empty() && fs::is_directory(fs::u8path(dir), ec))
+        if (!dir.empty() && fs::is_directory(HostPath(dir), ec))
             return dir;
     }
     return {};

@@ -1,5 +1,6 @@
 #include "core/ProjectFile.h"
 
+#include "core/HostPath.h"
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
 
@@ -526,14 +527,15 @@ std::string BackupFileName(const std::string& path) {
 
 bool BackupProjectFile(const std::string& path, std::string* error) {
     std::error_code ec;
-    const fs::path file(path);
+    const fs::path file = HostPath(path);
     const auto status = fs::symlink_status(file, ec);
     if (ec || !fs::exists(status))
         return true;
-    const fs::path backup(BackupFileName(path));
+    const std::string backupName = BackupFileName(path);
+    const fs::path backup = HostPath(backupName);
     auto fail = [&](const std::string& why) {
         if (error)
-            *error = "Cannot make the backup " + backup.string() + " of " + path + ": " + why;
+            *error = "Cannot make the backup " + backupName + " of " + path + ": " + why;
         return false;
     };
     if (fs::equivalent(file, backup, ec))

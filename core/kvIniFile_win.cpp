@@ -2,6 +2,8 @@
 // holds its file; readers of other programs are let in.
 #include "core/kvIniFile.h"
 
+#include "core/HostPath.h"
+
 #include <filesystem>
 
 #define WIN32_LEAN_AND_MEAN
@@ -88,7 +90,7 @@ void Close(std::intptr_t handle) {
 
 void CreateParentFolders(const std::string& path) {
     std::error_code ec;
-    const auto parent = std::filesystem::path(path).parent_path();
+    const auto parent = HostPath(path).parent_path();
     if (!parent.empty())
         std::filesystem::create_directories(parent, ec);
 }
