@@ -58,11 +58,17 @@ private:
     fs::path m_Path;
 };
 
-void BM_LoadAndSaveFullProject(benchmark::State& state) {
-    TempFolder dir;
+// A full project saved in dir; returns its path.
+std::string SavedFullProject(const TempFolder& dir) {
     const auto path = dir.File("full.tvx");
     tv::TProject seed = FullProject();
     tv::SaveProject(seed, path);
+    return path;
+}
+
+void BM_LoadAndSaveFullProject(benchmark::State& state) {
+    TempFolder dir;
+    const auto path = SavedFullProject(dir);
     for (auto _ : state) {
         tv::TProject p;
         tv::LoadProject(p, path);
@@ -75,9 +81,7 @@ BENCHMARK(BM_LoadAndSaveFullProject)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFullProject(benchmark::State& state) {
     TempFolder dir;
-    const auto path = dir.File("full.tvx");
-    tv::TProject seed = FullProject();
-    tv::SaveProject(seed, path);
+    const auto path = SavedFullProject(dir);
     for (auto _ : state) {
         tv::TProject p;
         tv::LoadProject(p, path);
