@@ -24,7 +24,7 @@ nogui: deps
 test-gui: gui
 	cd $(GUI_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# The configuration without Qt proves that core/, build/ and cli/ need no GUI library.
+# The configuration without Qt proves that core/, deploy/ and cli/ need no GUI library.
 test-nogui: nogui
 	cd $(NOGUI_DIR) && ctest --output-on-failure -j$(JOBS)
 

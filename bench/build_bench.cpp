@@ -4,7 +4,7 @@
 // compared.
 //
 //   bench_build_bench [folder]   (default: a fresh folder under the system's temporary folder)
-#include "build/DeploymentBuild.h"
+#include "deploy/DeploymentBuild.h"
 
 #include <algorithm>
 #include <chrono>

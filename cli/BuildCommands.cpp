@@ -1,8 +1,8 @@
 #include "cli/BuildCommands.h"
 
-#include "build/CompileLauncher.h"
-#include "build/DeploymentBuild.h"
-#include "build/FileUtils.h"
+#include "deploy/CompileLauncher.h"
+#include "deploy/DeploymentBuild.h"
+#include "deploy/FileUtils.h"
 #include "cli/CliCommands.h"
 #include "core/HostPath.h"
 

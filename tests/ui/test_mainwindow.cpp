@@ -8,7 +8,7 @@
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzWizardTree.h"
-#include "ui/main/BuildPage.h"
+#include "ui/pages/BuildPage.h"
 #include "ui/main/MainUnit.h"
 
 #include <QApplication>

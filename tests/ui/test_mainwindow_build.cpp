@@ -4,10 +4,10 @@
 // compiler.
 #include "UiTestSupport.h"
 
-#include "build/BuildUi.h"
-#include "build/CompileLauncher.h"
+#include "deploy/BuildUi.h"
+#include "deploy/CompileLauncher.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/main/BuildPage.h"
+#include "ui/pages/BuildPage.h"
 #include "ui/main/MainUnit.h"
 
 #include <QApplication>

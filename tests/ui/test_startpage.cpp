@@ -10,7 +10,7 @@
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/ColorButton.h"
-#include "ui/main/StartPage.h"
+#include "ui/pages/StartPage.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,10 +6,10 @@
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzWizardTree.h"
-#include "ui/main/BuildPage.h"
+#include "ui/pages/BuildPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/PageHeading.h"
-#include "ui/main/StartPage.h"
+#include "ui/pages/StartPage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

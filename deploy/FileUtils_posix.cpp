@@ -1,5 +1,5 @@
 // File and folder operations on POSIX systems.
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include <algorithm>
 #include <cerrno>

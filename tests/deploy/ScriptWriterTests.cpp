@@ -1,6 +1,6 @@
 #include "BuildTestSupport.h"
 
-#include "build/ScriptWriter.h"
+#include "deploy/ScriptWriter.h"
 
 using namespace tv;
 using namespace tvtest;

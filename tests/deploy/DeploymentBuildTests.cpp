@@ -1,7 +1,7 @@
 #include "BuildTestSupport.h"
 
-#include "build/DeploymentBuild.h"
-#include "build/ScriptWriter.h"
+#include "deploy/DeploymentBuild.h"
+#include "deploy/ScriptWriter.h"
 
 #include <sys/stat.h>
 

@@ -1,8 +1,8 @@
 // Opening a file through the Windows shell and waiting for the started process.
-#include "build/CompileLauncher.h"
+#include "deploy/CompileLauncher.h"
 
-#include "build/FileUtils.h"
-#include "build/WinError.h"
+#include "deploy/FileUtils.h"
+#include "deploy/WinError.h"
 
 #include <cstdlib>
 #include <cstring>

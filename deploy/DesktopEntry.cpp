@@ -1,6 +1,6 @@
-#include "build/DesktopEntry.h"
+#include "deploy/DesktopEntry.h"
 
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include <cstdlib>
 #include <fstream>

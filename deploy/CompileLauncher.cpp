@@ -1,6 +1,6 @@
-#include "build/CompileLauncher.h"
+#include "deploy/CompileLauncher.h"
 
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include <chrono>
 #include <thread>

@@ -2,8 +2,8 @@
 // Shared pieces of the build tests: a fresh temporary folder per test, small file helpers, and a
 // build UI that records everything and answers questions from a script.
 
-#include "build/BuildUi.h"
-#include "build/CompileLauncher.h"
+#include "deploy/BuildUi.h"
+#include "deploy/CompileLauncher.h"
 #include "core/Project.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 // Opening a file with the desktop's program and waiting for it, on Linux and other POSIX desktops.
-#include "build/CompileLauncher.h"
+#include "deploy/CompileLauncher.h"
 
-#include "build/DesktopEntry.h"
-#include "build/FileUtils.h"
+#include "deploy/DesktopEntry.h"
+#include "deploy/FileUtils.h"
 #include "core/kvIniFile.h"
 
 #include <cerrno>

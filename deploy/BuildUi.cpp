@@ -1,4 +1,4 @@
-#include "build/BuildUi.h"
+#include "deploy/BuildUi.h"
 
 #include <array>
 

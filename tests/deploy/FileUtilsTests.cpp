@@ -1,6 +1,6 @@
 #include "BuildTestSupport.h"
 
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include <numeric>
 #include <sys/stat.h>

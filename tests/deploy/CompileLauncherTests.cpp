@@ -1,9 +1,9 @@
 #include "BuildTestSupport.h"
 
-#include "build/CompileLauncher.h"
-#include "build/DeploymentBuild.h"
-#include "build/DesktopEntry.h"
-#include "build/FileUtils.h"
+#include "deploy/CompileLauncher.h"
+#include "deploy/DeploymentBuild.h"
+#include "deploy/DesktopEntry.h"
+#include "deploy/FileUtils.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

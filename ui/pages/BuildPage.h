@@ -3,8 +3,8 @@
 // (lbB1..lbB5 for the build stages, lbC1 for the compiler), the name of the file being copied and
 // a bar of the bytes copied. The page is the window side of the build (IBuildUi).
 
-#include "build/BuildUi.h"
-#include "build/CompileLauncher.h"
+#include "deploy/BuildUi.h"
+#include "deploy/CompileLauncher.h"
 #include "core/Project.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "build/ScriptWriter.h"
+#include "deploy/ScriptWriter.h"
 
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 

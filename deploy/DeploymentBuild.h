@@ -3,7 +3,7 @@
 // Presetup and Data, the copied files, the three engine files). Check: every problem a build would
 // meet, found without touching the disk.
 
-#include "build/BuildUi.h"
+#include "deploy/BuildUi.h"
 #include "core/Project.h"
 
 #include <cstddef>

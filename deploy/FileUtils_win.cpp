@@ -1,7 +1,7 @@
 // File and folder operations on Windows (ANSI paths, as the project stores them).
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
-#include "build/WinError.h"
+#include "deploy/WinError.h"
 
 #include <algorithm>
 #include <vector>

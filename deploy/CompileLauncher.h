@@ -3,7 +3,7 @@
 // the desktop opens .TZN scripts with), waits for it while the window keeps breathing, and offers
 // to run the setup program it made.
 
-#include "build/BuildUi.h"
+#include "deploy/BuildUi.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include "core/HostPath.h"
 

@@ -1,7 +1,7 @@
-#include "ui/main/BuildPage.h"
+#include "ui/pages/BuildPage.h"
 
-#include "build/CompileLauncher.h"
-#include "build/DeploymentBuild.h"
+#include "deploy/CompileLauncher.h"
+#include "deploy/DeploymentBuild.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MessageText.h"

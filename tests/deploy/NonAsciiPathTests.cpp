@@ -1,6 +1,6 @@
 // Host paths with non-ASCII names through the path helpers and the console tool.
 #include "BuildTestSupport.h"
-#include "build/FileUtils.h"
+#include "deploy/FileUtils.h"
 
 #include <sys/wait.h>
 

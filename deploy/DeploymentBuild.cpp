@@ -1,7 +1,7 @@
-#include "build/DeploymentBuild.h"
+#include "deploy/DeploymentBuild.h"
 
-#include "build/FileUtils.h"
-#include "build/ScriptWriter.h"
+#include "deploy/FileUtils.h"
+#include "deploy/ScriptWriter.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 

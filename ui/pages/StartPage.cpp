@@ -1,6 +1,6 @@
-#include "ui/main/StartPage.h"
+#include "ui/pages/StartPage.h"
 
-#include "build/DeploymentBuild.h"
+#include "deploy/DeploymentBuild.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/editors/ColorViewUnit.h"
