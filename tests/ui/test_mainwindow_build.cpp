@@ -6,6 +6,7 @@
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/BuildPage.h"
 #include "ui/main/MainUnit.h"
@@ -78,7 +79,7 @@ private:
         file.FileName = Path("src/app.exe").toStdString();
         file.FilePath = "%InstallPath%";
         QDir().mkpath(Path("proj"));
-        TMain::ScriptFileNames({Path("proj/My.tvx")});
+        TNameSeam::ScriptNames({Path("proj/My.tvx")});
         Click("btSave");
         QVERIFY(!p.Modified);
         Click("btWizFinish");
@@ -88,17 +89,13 @@ private slots:
     void init() {
         m_Dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_Dir->isValid());
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-        TMain::ClearScript();
-        TMain::ScriptPlainMessages(true);
+        tvtest::resetSeams();
         qunsetenv(kCompilerEnvVar);
     }
     void cleanup() {
         m_Main.reset();
         m_Dir.reset();
-        TwzDialog::ClearScript();
-        TMain::ClearScript();
+        tvtest::resetSeams(false);
     }
 
     void modifiedProjectIsRefusedAndNoLeavesTheLines() {

@@ -583,4 +583,62 @@ QPoint MeasureMarkupText(const QString& text, const QFont& font, const QList<QPi
     return LayoutMarkupText(text, QRect(0, 0, 0, 0), c, false).extent;
 }
 
+QString MarkupLiteral(const QString& text) {
+    return QStringLiteral("/{") + text + QStringLiteral("/}");
+}
+
+QString MarkupPlainText(const QString& markup) {
+    QString plain;
+    const int n = int(markup.size());
+    // Skips "{...}" at i when there is one; returns the index after it.
+    const auto skipArgument = [&](int i) {
+        if (i >= n || markup[i] != '{')
+            return i;
+        const int close = int(markup.indexOf('}', i));
+        return close < 0 ? n : close + 1;
+    };
+    bool markupOn = true;
+    for (int i = 0; i < n;) {
+        const QChar c = markup[i];
+        const QChar next = i + 1 < n ? markup[i + 1] : QChar();
+        if (c == '/' && next == '{') {
+            markupOn = false;
+            i += 2;
+        } else if (c == '/' && next == '}') {
+            markupOn = true;
+            i += 2;
+        } else if (c == '\r') {
+            plain += '\n';
+            i += (next == '\n') ? 2 : 1;
+        } else if (c != '/' || !markupOn || i + 1 >= n) {
+            plain += c;
+            ++i;
+        } else if (next == '#') {
+            plain += '\n';
+            i += 2;
+        } else if (next == 'b' || next == 'u' || next == 's' || next == 'i') {
+            const QChar third = i + 2 < n ? markup[i + 2] : QChar();
+            if (third == '0') {
+                i += 3;
+            } else if (next == 's' && third == '{') {
+                i = skipArgument(i + 2);
+            } else if (next == 'i' && QStringLiteral("mnpsh").contains(third) && i + 3 < n &&
+                       markup[i + 3] == '{') {
+                i = skipArgument(i + 3);
+            } else {
+                i += 2;
+            }
+        } else if (next == 'c' || next == 'f' || next == 'l') {
+            i = skipArgument(i + 2);
+        } else if (next == 'o' && i + 2 < n && QStringLiteral("wWhH").contains(markup[i + 2])) {
+            i = skipArgument(i + 3);
+        } else {
+            plain += c;
+            plain += next;
+            i += 2;
+        }
+    }
+    return plain;
+}
+
 } // namespace tv

@@ -107,4 +107,11 @@ QImage MarkupImage(const QString& ref, const QList<QPixmap>* images);
 // pixel is already transparent keeps its own alpha).
 QImage MarkupImageEffect(const QImage& image, QChar kind);
 
+// Text that shows exactly as written (a host path, whose slashes would otherwise read as tokens).
+QString MarkupLiteral(const QString& text);
+
+// What a markup text says, for screen readers and tests: the characters it draws, "/#" and line
+// feeds as new lines; style, colour, offset and image tokens leave nothing.
+QString MarkupPlainText(const QString& markup);
+
 } // namespace tv

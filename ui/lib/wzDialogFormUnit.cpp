@@ -179,6 +179,37 @@ void TwzDialogForm::buttonClicked(int result) {
     done(QDialog::Accepted);
 }
 
+int TwzDialogForm::EscapeResult() const {
+    if (m_withEdit)
+        return mrNone;
+    if (!m_cmdNo->isHidden())
+        return mrNo;
+    if (!m_cmdCancel->isHidden())
+        return mrCancel;
+    // The only button that closes the window (Help does not).
+    int only = mrNone;
+    int count = 0;
+    for (const auto& [button, result] : {std::pair{m_cmdOK, int(mrOk)}, std::pair{m_cmdYes, int(mrYes)},
+                                         std::pair{m_cmdAbort, int(mrAbort)}, std::pair{m_cmdRetry, int(mrRetry)},
+                                         std::pair{m_cmdIgnore, int(mrIgnore)}, std::pair{m_cmdAll, int(mrAll)}}) {
+        if (!button->isHidden()) {
+            only = result;
+            ++count;
+        }
+    }
+    return count == 1 ? only : int(mrNone);
+}
+
+void TwzDialogForm::reject() {
+    if (m_withEdit) {
+        QDialog::reject();
+        return;
+    }
+    // With several buttons and neither No nor Cancel, only a button answers.
+    if (const int result = EscapeResult())
+        buttonClicked(result);
+}
+
 QLabel* TwzDialogForm::Icon(TMsgDlgType type) const {
     switch (type) {
     case TMsgDlgType::mtWarning:
@@ -227,6 +258,7 @@ void TwzDialogForm::LayoutMessage(const QString& text, TMsgDlgType type, unsigne
     m_dlgText->setCaption(text);
     m_dlgText->resize(m_dlgText->sizeHint());
     m_helpContext = helpContext;
+    m_withEdit = withEdit;
     setWindowTitle(caption);
 
     int height = m_dlgText->height() + 80 + (withEdit ? m_editText->height() : 0);
