@@ -439,6 +439,18 @@ private slots:
         QCOMPARE(txt.windowTitle(), Title("*UNTITLED"));
         QVERIFY(txt.Project().Modified);
 
+        // A file that is no project is reported, and the window starts a new project instead of
+        // staying half made.
+        QFile other(Path("notes.tvx"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("[Something]\r\nKey=1\r\n");
+        other.close();
+        TMain& refused = Open({"notes.tvx"});
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QCOMPARE(refused.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(refused.Project().Modified);
+
         // An engine script leaves the window as it was made: no project loaded or started.
         TMain& tzn = Open({"engine.tzn"});
         QCOMPARE(tzn.windowTitle(), QString("Tamrin Installer Velox"));

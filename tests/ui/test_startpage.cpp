@@ -248,6 +248,9 @@ private slots:
 
         OnNextModal<TColorView>([](TColorView* picker) {
             QCOMPARE(picker->SelectedColor(), TColor(0x00FFFFFF)); // starts from the button's colour
+            // The program's window font, not the toolkit's default.
+            QCOMPARE(picker->font().family(), QString("Tahoma"));
+            QCOMPARE(picker->font().pointSize(), 8);
             picker->SetSelectedColor(0x00123456);
             picker->done(mrOk);
         });

@@ -266,7 +266,8 @@ private slots:
         QCOMPARE(edit->text(), QString("New Folder"));
         QCOMPARE(edit->x(), 50);
         QCOMPARE(edit->y(), 8 + form->dlgText()->height() + 4);
-        QCOMPARE(edit->width(), form->WindowWidth() - 50 - 6);
+        // A right margin inside the window's client area.
+        QCOMPARE(edit->geometry().right() + 1, form->width() - 6);
         QCOMPARE(form->WindowHeight(), form->dlgText()->height() + 80 + edit->height());
         QVERIFY(edit->geometry().bottom() < form->Button(mbOK)->y());
         QVERIFY(!form->Button(mbOK)->isHidden() && !form->Button(mbCancel)->isHidden());

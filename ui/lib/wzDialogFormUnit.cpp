@@ -121,7 +121,7 @@ TwzDialogForm::TwzDialogForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("wzDialogForm"));
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFont(DialogFont());
     setModal(true);
 
     m_panel = FilledWidget(this, kwzPanelColor, QStringLiteral("Panel"));
@@ -322,8 +322,9 @@ void TwzDialogForm::LayoutMessage(const QString& text, TMsgDlgType type, unsigne
 
     m_editText->setVisible(withEdit);
     if (withEdit) {
-        m_editText->setGeometry(kTextLeft, kTextTop + m_dlgText->height() + 4, width - kTextLeft - 6,
-                                m_editText->height());
+        // Six pixels from the client area's right edge, as from its left edge to the message.
+        m_editText->setGeometry(kTextLeft, kTextTop + m_dlgText->height() + 4,
+                                width - 2 * kFrame - kTextLeft - 6, m_editText->height());
         firstFocus = m_editText;
     }
 

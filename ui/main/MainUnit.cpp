@@ -51,9 +51,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kWidth, kHeight);
     InstallFontSubstitutes();
-    QFont windowFont("Tahoma");
-    windowFont.setPointSize(8);
-    setFont(windowFont);
+    setFont(DialogFont());
     setWindowTitle(kProductTitle);
 
     CreatePages();
