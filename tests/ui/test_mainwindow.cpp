@@ -424,6 +424,58 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
+    void toolbarAndWizardButtonsFromTheKeyboard() {
+        TMain& w = Open();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        // Tab reaches every toolbar button.
+        Child<QLineEdit>("edAppName")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 80 && reached.size() < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QString name = QApplication::focusWidget()->objectName();
+            if (QStringList({"btAbout", "btNew", "btLoad", "btSave", "btExit"}).contains(name) &&
+                !reached.contains(name))
+                reached << name;
+        }
+        QCOMPARE(reached.size(), 5);
+
+        // Enter presses the focused button, a wizard button or a toolbar button.
+        Child<QWidget>("btWizNext")->setFocus();
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_Return);
+        QCOMPARE(Page(), 1);
+        bool aboutOpened = false;
+        tvtest::OnNextModal<TwzAboutForm>([&aboutOpened](TwzAboutForm* about) {
+            aboutOpened = true;
+            about->accept();
+        });
+        Child<QWidget>("btAbout")->setFocus();
+        QTest::keyClick(Child<QWidget>("btAbout"), Qt::Key_Enter);
+        QVERIFY(aboutOpened);
+
+        // About has its key too.
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        aboutOpened = false;
+        tvtest::OnNextModal<TwzAboutForm>([&aboutOpened](TwzAboutForm* about) {
+            aboutOpened = true;
+            about->accept();
+        });
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_F1);
+        QVERIFY(aboutOpened);
+
+        // The wizard buttons keep their captions, with a letter to press.
+        QCOMPARE(Child<QPushButton>("btWizFinish")->text(), QString("&Finish"));
+        QCOMPARE(Child<QPushButton>("btWizPrev")->text(), QString("<< &Previous"));
+        QCOMPARE(Child<QPushButton>("btWizNext")->text(), QString("&Next >>"));
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_P, Qt::AltModifier);
+        // A mnemonic presses the button and releases it shortly after.
+        QVERIFY(Child<QPushButton>("btWizPrev")->isDown());
+    }
+
     void startUpArguments() {
         const QString previous = QDir::currentPath();
         QDir::setCurrent(m_Dir.path());
