@@ -108,9 +108,12 @@ void TTitleFont::ApplyShadow() {
 }
 
 void TTitleFont::Pick(QWidget* window, TFieldBinder& binder, QLineEdit* edit) {
+    // A text whose size is wrong is refused here as well, whatever its number of fields.
+    const auto ansi = Utf8ToAnsi(edit->text().toStdString());
+    const TFontSpecRead read = ReadFontSpec(ansi ? *ansi : std::string());
+    QString error = QString::fromStdString(read.Error);
     TFontView picker(window);
-    QString error;
-    if (!picker.SetFontSpec(edit->text(), &error)) {
+    if (!read.SizeValid || !picker.SetFontSpec(edit->text(), &error)) {
         wzDialog().MessageDlg(error, TMsgDlgType::mtError, 0, mbOK);
         return;
     }

@@ -222,12 +222,13 @@ void TDialogPage::edDialogFontBtnClick() {
     QFontDialog dialog(start, window());
     dialog.setObjectName("FontDialog1");
     dialog.setOption(QFontDialog::DontUseNativeDialog);
+    const QString shownFace = dialog.currentFont().family();
     if (dialog.exec() != QDialog::Accepted)
         return;
     const QFont chosen = dialog.selectedFont();
     // A face this system lacks shows as its stand-in; keeping the stand-in is not a choice the author made.
     QString face = chosen.family();
-    if (!startFace.isEmpty() && face == QFontInfo(start).family())
+    if (!startFace.isEmpty() && (face == shownFace || face == QFontInfo(start).family()))
         face = startFace;
     Binder().SetChosenText(m_edDialogFont, QString("%1,%2").arg(face).arg(chosen.pointSize()));
 }
