@@ -353,7 +353,7 @@ private slots:
         const QString file = WriteBitmap(Path("proj/logo.bmp"), 40, 20, Qt::yellow, Qt::white);
         auto* list = fx.get<QTableView>("lvStaticBMP");
         QCOMPARE(list->model()->headerData(0, Qt::Horizontal).toString(), QString("Bitmap"));
-        QCOMPARE(list->columnWidth(0), 230);
+        QCOMPARE(list->columnWidth(2), 70);
 
         // Removing with nothing selected still counts as a change.
         fx.project.Modified = false;
@@ -428,7 +428,9 @@ private slots:
 
     void dialogPreviewStandsWhereTheSetupPutsIt() {
         Fixture<TDialogPage> fx;
-        fx.project.DialogTitleBMP = ":/tzns256.bmp";
+        QFile::remove(Path("title.bmp"));
+        QVERIFY(QFile::copy(":/tzns256.bmp", Path("title.bmp")));
+        fx.project.DialogTitleBMP = Path("title.bmp").toStdString();
         fx.project.AppName = "My Application";
         fx.get<QComboBox>("cbDlgH")->setCurrentIndex(0);
         fx.get<QComboBox>("cbDlgV")->setCurrentIndex(1);

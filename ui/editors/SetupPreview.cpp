@@ -2,7 +2,9 @@
 
 #include "ui/lib/FontSubstitutes.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 namespace tv {
 
@@ -11,6 +13,9 @@ TSetupPreview::TSetupPreview(QWidget* parent)
     setObjectName("SetupPreview");
     setWindowTitle("Tamrin Installer Velox - Preview");
     setFont(DialogFont());
+    // The restored size is the whole screen too, for window systems that do not maximise.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
     setToolTip("Escape or a click closes the preview");
 }

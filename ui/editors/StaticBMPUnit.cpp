@@ -16,7 +16,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 
 namespace tv {
 
@@ -86,6 +88,9 @@ TStaticBMP::TStaticBMP(QWidget* parent)
     setObjectName("StaticBMP");
     setWindowTitle("Tamrin Installer Velox - Static Bitmap");
     setFont(DialogFont());
+    // The restored size is the whole screen too, for window systems that do not maximise.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
 
     m_lbTitle = new TwzLabel(this);
@@ -153,7 +158,7 @@ void TStaticBMP::SetScreen(const TSetupScreen& screen) {
     setPalette(pal);
     // The hint stays readable on a dark or a light background.
     QPalette hint = m_lbHint->palette();
-    hint.setColor(QPalette::WindowText, pal.color(QPalette::Window).lightness() < 128 ? Qt::white : Qt::black);
+    hint.setColor(QPalette::WindowText, qGray(pal.color(QPalette::Window).rgb()) < 128 ? Qt::white : Qt::black);
     m_lbHint->setPalette(hint);
     update();
 }

@@ -197,9 +197,11 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     m_lvStaticBMP->verticalHeader()->setDefaultSectionSize(18);
     m_lvStaticBMP->horizontalHeader()->setHighlightSections(false);
     m_lvStaticBMP->horizontalHeader()->setFixedHeight(18);
-    m_lvStaticBMP->setColumnWidth(0, 230);
+    // The path takes what the page leaves beside the two fixed columns, so nothing needs scrolling.
+    m_lvStaticBMP->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_lvStaticBMP->setColumnWidth(1, 70);
-    m_lvStaticBMP->horizontalHeader()->setStretchLastSection(true);
+    m_lvStaticBMP->setColumnWidth(2, 70);
+    m_lvStaticBMP->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lvStaticBMP->setTextElideMode(Qt::ElideLeft); // the file name is the end of the path
     auto* add = MakeListButton("jdFlatButton12", "Add", "Add Key");
     auto* edit = MakeListButton("jdFlatButton13", "Edit", "Edit key");
