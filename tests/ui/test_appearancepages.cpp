@@ -428,8 +428,7 @@ private slots:
 
     void dialogPreviewStandsWhereTheSetupPutsIt() {
         Fixture<TDialogPage> fx;
-        QFile::remove(Path("title.bmp"));
-        QVERIFY(QFile::copy(":/tzns256.bmp", Path("title.bmp")));
+        QVERIFY(!WriteBitmap(Path("title.bmp"), 120, 280, QColor(0, 128, 128), Qt::white).isEmpty());
         fx.project.DialogTitleBMP = Path("title.bmp").toStdString();
         fx.project.AppName = "My Application";
         fx.get<QComboBox>("cbDlgH")->setCurrentIndex(0);

@@ -212,7 +212,7 @@ private slots:
         QFETCH(int, origin);
         QFETCH(bool, right);
         QFETCH(bool, bottom);
-        const QString file = WriteBitmap(Path("p.bmp"), 40, 30, Qt::blue, Qt::blue);
+        const QString file = WriteBitmap(Path("p.bmp"), 40, 30, Qt::yellow, Qt::yellow);
         TStaticBMP editor;
         editor.SetFileName(file);
         editor.SetPlacement(10, 20, origin);
