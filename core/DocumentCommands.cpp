@@ -81,9 +81,21 @@ std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
     return {};
 }
 
+std::string InstalledDataDir(const std::string& exeDir) {
+    if (exeDir.empty())
+        return {};
+    // "<prefix>/bin/" and "<prefix>/bin" both have the prefix as the parent of their last folder.
+    fs::path bin = HostPath(exeDir).lexically_normal();
+    if (!bin.has_filename())
+        bin = bin.parent_path();
+    return PathToHost(bin.parent_path() / "share" / "tamvelox");
+}
+
 std::string ProgramDataDir(const std::string& exeDir) {
-    const std::string found =
-        FirstExistingFolder({TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    // Beside the program first, so that a tree installed under another prefix than the configured
+    // one (a package, a test install) still finds its own data.
+    const std::string found = FirstExistingFolder(
+        {InstalledDataDir(exeDir), TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
     return found.empty() ? exeDir : found;
 }
 

@@ -72,8 +72,11 @@ std::string RetitledCaption(const std::string& currentCaption, const std::string
 
 // The first of candidates that is an existing folder; empty when none is.
 std::string FirstExistingFolder(const std::vector<std::string>& candidates);
-// The folder of the program's data (the dialog title bitmap tzns256.bmp): the installed data
-// folder when it exists, else the source tree's resources folder, else the executable's folder.
+// <prefix>/share/tamvelox for a program in <prefix>/bin; empty for an empty exeDir.
+std::string InstalledDataDir(const std::string& exeDir);
+// The folder of the program's data (the dialog title bitmap tzns256.bmp): the data folder of the
+// prefix the program runs from, else the configured installed data folder, else the source tree's
+// resources folder, else the executable's folder; the first that exists.
 std::string ProgramDataDir(const std::string& exeDir);
 
 class TDocumentCommands final {

@@ -87,6 +87,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
         ProgramDataDir(QCoreApplication::applicationDirPath().toStdString()));
     TFileTypeInfo fileType;
     fileType.ExecutablePath = QCoreApplication::applicationFilePath().toStdString();
+#ifndef _WIN32
+    fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
+#endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
     m_StartPage->LoadFromProject();
 
