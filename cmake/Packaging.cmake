@@ -21,7 +21,8 @@ endif()
 # The programs look for their data in <prefix>/share/tamvelox, beside their own bin/ folder.
 install(FILES ${TAMVELOX_RES}/tzns256.bmp DESTINATION ${CMAKE_INSTALL_DATADIR}/tamvelox)
 
-if(UNIX)
+if(UNIX AND TARGET tamvelox)
+    # The desktop's view of the wizard: menu entry, icon, file type, software centre.
     set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
     install(FILES ${TAMVELOX_RES}/desktop/tamvelox.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${TAMVELOX_RES}/desktop/${TAMVELOX_APP_ID}.metainfo.xml
@@ -31,6 +32,9 @@ if(UNIX)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox.svg DESTINATION ${icons}/scalable/apps)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox-48.png DESTINATION ${icons}/48x48/apps RENAME tamvelox.png)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox-256.png DESTINATION ${icons}/256x256/apps RENAME tamvelox.png)
+endif()
+
+if(UNIX)
 
     # Manual pages: scdoc turns the sources into roff, gzip -n keeps the result reproducible.
     find_program(SCDOC_EXECUTABLE scdoc)
@@ -39,7 +43,11 @@ if(UNIX)
     set(docs_dir ${CMAKE_BINARY_DIR}/doc)
     set(generated)
     if(SCDOC_EXECUTABLE AND GZIP_EXECUTABLE)
-        foreach(page tamvelox tamvelox-cli)
+        set(pages tamvelox-cli)
+        if(TARGET tamvelox)
+            list(APPEND pages tamvelox)
+        endif()
+        foreach(page ${pages})
             set(src ${TAMVELOX_RES}/man/${page}.1.scd)
             add_custom_command(
                 OUTPUT ${man_dir}/${page}.1 ${man_dir}/${page}.1.gz
