@@ -167,15 +167,19 @@ void TDocumentCommands::New() {
     m_Ui.RefreshPages();
 }
 
-void TDocumentCommands::Load() {
+bool TDocumentCommands::Load() {
     std::string path;
-    if (!m_Ui.OpenFileName(path) || !ConfirmDiscard())
-        return;
+    return m_Ui.OpenFileName(path) && Open(path);
+}
+
+bool TDocumentCommands::Open(const std::string& path) {
+    if (!ConfirmDiscard())
+        return false;
     New();
     if (UpperFileExt(path) == ".TVX")
-        LoadFile(path);
-    else
-        ImportEngineScript(path);
+        return LoadFile(path);
+    ImportEngineScript(path);
+    return false;
 }
 
 bool TDocumentCommands::LoadFile(const std::string& path) {

@@ -95,8 +95,11 @@ public:
 
     // A new project, without asking even when the current one has changes.
     void New();
-    // Asks for a file; New, then loads it (a .TVX) or hands it to ImportEngineScript.
-    void Load();
+    // Asks for a file, then Open(it). True when a project file was loaded.
+    bool Load();
+    // Asks before unsaved work is dropped; New, then loads path (a .TVX) or hands it to
+    // ImportEngineScript. True when a project file was loaded.
+    bool Open(const std::string& path);
     // Loads a project file into the Project under path. On failure the error is shown and the
     // document is left as it was before (Project, file name and title). True on success.
     bool LoadFile(const std::string& path);
