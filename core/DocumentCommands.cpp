@@ -94,8 +94,8 @@ std::string InstalledDataDir(const std::string& exeDir) {
 std::string ProgramDataDir(const std::string& exeDir) {
     // Beside the program first, so that a tree installed under another prefix than the configured
     // one (a package, a test install) still finds its own data.
-    const std::string found = FirstExistingFolder(
-        {InstalledDataDir(exeDir), TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    const std::string found = FirstExistingFolder({InstalledDataDir(exeDir), TAMVELOX_DATA_DIR,
+                                                   std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
     return found.empty() ? exeDir : found;
 }
 

@@ -12,7 +12,7 @@ struct TFileTypeInfo {
     std::string TypeDescription = "Tamrin Installer Velox script";
     std::string FileDescription = "Tamrin Installer Velox";
     int IconIndex = 0;
-    std::string ExecutablePath; // the program that opens the files (full path, UTF-8)
+    std::string ExecutablePath;    // the program that opens the files (full path, UTF-8)
     std::string Icon = "tamvelox"; // an icon theme name, or the full path of an image
 };
 

@@ -191,7 +191,8 @@ std::string DesktopEntryText(const TFileTypeInfo& info) {
       << "Type=Application\n"
       << "Name=" << EntryValue(info.FileDescription) << "\n"
       << "Comment=" << EntryValue(info.TypeDescription) << "\n"
-      << "Exec=" << ExecArgument(info.ExecutablePath) << " %f\n"
+      << "Exec=" << ExecArgument(info.ExecutablePath)
+      << " %f\n"
       // Without the program (uninstalled, or a build tree removed) the desktop hides the entry.
       << "TryExec=" << EntryValue(info.ExecutablePath) << "\n"
       << "Icon=" << EntryValue(info.Icon) << "\n"
@@ -206,7 +207,8 @@ std::string DesktopIcon(const std::string& exeDir) {
     std::error_code ec;
     const std::string prefixData = InstalledDataDir(exeDir);
     if (!prefixData.empty() &&
-        fs::exists(fs::u8path(prefixData).parent_path() / "icons/hicolor/scalable/apps" / (name + ".svg"), ec))
+        fs::exists(fs::u8path(prefixData).parent_path() / "icons/hicolor/scalable/apps" / (name + ".svg"),
+                   ec))
         return name;
     const fs::path source = fs::u8path(TAMVELOX_SOURCE_DIR) / "resources/icons" / (name + ".svg");
     if (fs::exists(source, ec))

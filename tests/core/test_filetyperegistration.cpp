@@ -94,9 +94,9 @@ TEST_F(FileTypeRegistrationTest, WrittenFilesPassTheDesktopValidators) {
     }
     if (std::system("command -v xmllint >/dev/null 2>&1") == 0) {
         ranOne = true;
-        EXPECT_EQ(std::system(("xmllint --noout --nonet --schema '" + schema + "' '" + xml + "' >'" + log +
-                               "' 2>&1")
-                                  .c_str()),
+        EXPECT_EQ(std::system(
+                      ("xmllint --noout --nonet --schema '" + schema + "' '" + xml + "' >'" + log + "' 2>&1")
+                          .c_str()),
                   0)
             << ReadAll(log);
     }

@@ -57,8 +57,9 @@ void TRecentProjects::Add(const QString& path) {
     if (path.isEmpty())
         return;
     QStringList files = Files();
-    files.erase(std::remove_if(files.begin(), files.end(), [&](const QString& f) { return SameFile(f, path); }),
-                files.end());
+    files.erase(
+        std::remove_if(files.begin(), files.end(), [&](const QString& f) { return SameFile(f, path); }),
+        files.end());
     files.prepend(path);
     while (files.size() > kMaxCount)
         files.removeLast();
