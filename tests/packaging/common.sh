@@ -11,6 +11,8 @@ export LC_ALL=C.UTF-8
 unset TAMVELOX_DATA_DIR
 
 failures=0
+# A command that fails outside a check still says where.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 fail() {
     echo "FAIL: $*" >&2
     failures=$((failures + 1))
@@ -48,7 +50,7 @@ expected_files() {
     local list=$1 gui=$2 prefix=$3
     grep -v '^#' "$list" | grep -v '^$' | while read -r first rest; do
         if [ "$first" = gui ]; then
-            [ "$gui" = 1 ] && echo "$prefix$rest"
+            if [ "$gui" = 1 ]; then echo "$prefix$rest"; fi
         else
             echo "$prefix$first"
         fi
