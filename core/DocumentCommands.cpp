@@ -81,9 +81,21 @@ std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
     return {};
 }
 
+std::string InstalledDataDir(const std::string& exeDir) {
+    if (exeDir.empty())
+        return {};
+    // "<prefix>/bin/" and "<prefix>/bin" both have the prefix as the parent of their last folder.
+    fs::path bin = HostPath(exeDir).lexically_normal();
+    if (!bin.has_filename())
+        bin = bin.parent_path();
+    return PathToHost(bin.parent_path() / "share" / "tamvelox");
+}
+
 std::string ProgramDataDir(const std::string& exeDir) {
-    const std::string found =
-        FirstExistingFolder({TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    // Beside the program first, so that a tree installed under another prefix than the configured
+    // one (a package, a test install) still finds its own data.
+    const std::string found = FirstExistingFolder({InstalledDataDir(exeDir), TAMVELOX_DATA_DIR,
+                                                   std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
     return found.empty() ? exeDir : found;
 }
 
@@ -155,15 +167,19 @@ void TDocumentCommands::New() {
     m_Ui.RefreshPages();
 }
 
-void TDocumentCommands::Load() {
+bool TDocumentCommands::Load() {
     std::string path;
-    if (!m_Ui.OpenFileName(path) || !ConfirmDiscard())
-        return;
+    return m_Ui.OpenFileName(path) && Open(path);
+}
+
+bool TDocumentCommands::Open(const std::string& path) {
+    if (!ConfirmDiscard())
+        return false;
     New();
     if (UpperFileExt(path) == ".TVX")
-        LoadFile(path);
-    else
-        ImportEngineScript(path);
+        return LoadFile(path);
+    ImportEngineScript(path);
+    return false;
 }
 
 bool TDocumentCommands::LoadFile(const std::string& path) {

@@ -151,6 +151,20 @@ TEST_F(DocumentCommandsTest, ProgramDataFolderIsTheFirstExistingCandidate) {
     EXPECT_EQ(FirstExistingFolder({Path("missing")}), "");
 }
 
+TEST_F(DocumentCommandsTest, AProgramInAPrefixUsesThatPrefixsDataFolder) {
+    EXPECT_EQ(InstalledDataDir("/opt/tv/bin"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir("/opt/tv/bin/"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir("/opt/tv/./bin"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir(""), "");
+
+    // A tree installed elsewhere than the configured prefix finds its own data before any other.
+    const std::string prefix = Path("prefix");
+    std::filesystem::create_directories(prefix + "/bin");
+    EXPECT_NE(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
+    std::filesystem::create_directories(prefix + "/share/tamvelox");
+    EXPECT_EQ(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
+}
+
 TEST_F(DocumentCommandsTest, CreateReportsAFailedRegistrationAndGoesOn) {
     m_Project.FileName = "/somewhere.tvx";
     m_Project.tbFiles.Append();

@@ -9,6 +9,7 @@
 #include "ui/pages/BuildPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/PageHeading.h"
+#include "ui/main/RecentProjects.h"
 #include "ui/pages/StartPage.h"
 
 #include <QCloseEvent>
@@ -77,6 +78,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
 
     CreatePages();
     CreateBottomBar();
+    m_Recent = new TRecentProjects(this);
+    m_Recent->AttachTo(m_btLoad);
+    connect(m_Recent, &TRecentProjects::openRequested, this, &TMain::LoadRecent);
 
     // The window as created: first page, Previous off, Next and Finish as they are.
     m_wizPages->setCurrentIndex(0);
@@ -87,6 +91,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
         ProgramDataDir(QCoreApplication::applicationDirPath().toStdString()));
     TFileTypeInfo fileType;
     fileType.ExecutablePath = QCoreApplication::applicationFilePath().toStdString();
+#ifndef _WIN32
+    fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
+#endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
     m_StartPage->LoadFromProject();
 
@@ -217,6 +224,7 @@ void TMain::FormActivate() {
     for (const QString& a : m_Arguments)
         args.push_back(a.toStdString());
     m_Commands->StartUp(args, QDir::currentPath().toStdString());
+    NoteRecent();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -274,13 +282,27 @@ void TMain::btNewClick() {
 void TMain::btLoadClick() {
     if (m_BuildPage->Busy())
         return;
-    m_Commands->Load();
+    if (m_Commands->Load())
+        NoteRecent();
+}
+
+void TMain::LoadRecent(const QString& path) {
+    if (m_BuildPage->Busy())
+        return;
+    if (m_Commands->Open(path.toStdString()))
+        NoteRecent();
+}
+
+void TMain::NoteRecent() {
+    if (!m_Project.IsUntitled())
+        m_Recent->Add(QString::fromStdString(m_Project.FileName));
 }
 
 void TMain::btSaveClick() {
     if (m_BuildPage->Busy())
         return;
-    m_Commands->Save();
+    if (m_Commands->Save())
+        NoteRecent();
 }
 
 void TMain::btExitClick() {
