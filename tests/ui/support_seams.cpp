@@ -73,7 +73,8 @@ void fillFullSizeProject(tv::TProject& p) {
         p.tbRegDel.Append({"HKCU\\Software\\Full\\Old" + n, {"Obsolete" + n}});
         p.tbINI.Append({"Windows|full" + n + ".ini|Settings", {"key=value " + n}});
         for (TRowList* list : {&p.lvRunBefore, &p.lvRunAfter, &p.lvRunBeforeUn, &p.lvRunAfterUn})
-            list->push_back({"%InstallPath%\\tool" + n + ".exe", {"/quiet", "%InstallPath%", "Tool " + n, "11"}});
+            list->push_back(
+                {"%InstallPath%\\tool" + n + ".exe", {"/quiet", "%InstallPath%", "Tool " + n, "11"}});
     }
 }
 
