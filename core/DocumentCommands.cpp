@@ -144,7 +144,9 @@ void TDocumentCommands::StartUp(const std::vector<std::string>& args, const std:
         New();
         break;
     case TStartupAction::Load:
-        LoadFile(cmd.Path);
+        // A file that cannot be loaded leaves no half-made window behind: start a new project.
+        if (!LoadFile(cmd.Path))
+            New();
         break;
     case TStartupAction::ImportEngineScript:
         ImportEngineScript(cmd.Path);

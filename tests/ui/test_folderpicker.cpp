@@ -10,6 +10,7 @@
 #include "UiTestSupport.h"
 #include "core/MsgDlg.h"
 #include "ui/lib/FolderPickerUnit.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 
 using namespace tv;
@@ -18,15 +19,6 @@ namespace {
 
 QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// Runs f on the modal folder picker as soon as it is shown.
-template <class F> void WhenPickerShown(F f) {
-    QTimer::singleShot(0, [f] {
-        auto* picker = qobject_cast<TFolderPicker*>(QApplication::activeModalWidget());
-        QVERIFY(picker);
-        f(picker);
-    });
 }
 
 } // namespace
@@ -43,10 +35,7 @@ private slots:
         m_Data = m_Root.path() + "/Data";
         QVERIFY(QDir().mkpath(m_Data + "/Work"));
     }
-    void init() {
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-    }
+    void init() { tvtest::resetSeams(); }
 
     void resultPathForm() {
         QCOMPARE(FolderResultPath("C:\\"), QString("C:\\"));
@@ -85,16 +74,17 @@ private slots:
 
     void createSelectsTheNewFolder() {
         TFolderPicker picker(nullptr, "Folder", QString(), true, m_Data);
-        TwzDialog::ScriptInput({"a"});
+        TNameSeam::ScriptNames({"a"});
         QTest::mouseClick(picker.CreateButton(), Qt::LeftButton);
         QVERIFY(QFileInfo(m_Data + "/a").isDir());
         QCOMPARE(picker.CurrentPath(), Native(m_Data + "/a"));
-        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
-        QCOMPARE(TwzDialog::AskedMessages()[0].caption, QString("Create directory"));
-        QCOMPARE(TwzDialog::AskedMessages()[0].text, QString("Name"));
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked()[0].dialog, QString("InputQuery"));
+        QCOMPARE(TNameSeam::Asked()[0].title, QString("Create directory"));
+        QCOMPARE(TNameSeam::Asked()[0].prompt, QString("Name"));
 
         // Missing parents are made along the way.
-        TwzDialog::ScriptInput({"b/c/d"});
+        TNameSeam::ScriptNames({"b/c/d"});
         picker.btCreateClick();
         QVERIFY(QFileInfo(m_Data + "/a/b/c/d").isDir());
         QCOMPARE(picker.ResultPath(), Native(m_Data + "/a/b/c/d"));
@@ -102,8 +92,7 @@ private slots:
 
     void cancelledOrFailedCreate() {
         TFolderPicker picker(nullptr, "Folder", QString(), true, m_Data + "/Work");
-        TwzDialog::ScriptInput({"never"});
-        TwzDialog::ScriptAnswers({mrCancel});
+        TNameSeam::ScriptNames({QString()}); // cancelled
         picker.btCreateClick();
         QVERIFY(!QFileInfo::exists(m_Data + "/Work/never"));
         QCOMPARE(picker.CurrentPath(), Native(m_Data + "/Work"));
@@ -114,25 +103,26 @@ private slots:
         file.close();
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
-        TwzDialog::ScriptInput({"plain/sub"});
+        TNameSeam::ScriptNames({"plain/sub"});
         picker.btCreateClick();
         QCOMPARE(picker.CurrentPath(), Native(m_Data + "/Work"));
         const auto& asked = TwzDialog::AskedMessages();
-        QCOMPARE(asked.size(), size_t(2));
-        QCOMPARE(asked[1].type, TMsgDlgType::mtError);
-        QVERIFY(asked[1].text.startsWith("Cannot create folder"));
-        QVERIFY(asked[1].text.contains("plain"));
+        QCOMPARE(asked.size(), size_t(1));
+        QCOMPARE(asked[0].type, TMsgDlgType::mtError);
+        QVERIFY(asked[0].text.startsWith("Cannot create folder"));
+        QVERIFY(asked[0].text.contains("plain"));
     }
 
     void browseConfirmAndCancel() {
+        TNameSeam::RefuseUnscripted(false); // the picker's own window is under test
         QString path = m_Data + "/";
-        WhenPickerShown([](TFolderPicker* picker) { QTest::mouseClick(picker->OkButton(), Qt::LeftButton); });
+        tvtest::OnNextModal<TFolderPicker>([](TFolderPicker* picker) { QTest::mouseClick(picker->OkButton(), Qt::LeftButton); });
         QVERIFY(BrowseForFolder(nullptr, "Deployment folder", path));
         QCOMPARE(path, Native(m_Data));
 
         // Creating and then cancelling hands back nothing and leaves the path as it was.
-        WhenPickerShown([](TFolderPicker* picker) {
-            TwzDialog::ScriptInput({"made"});
+        tvtest::OnNextModal<TFolderPicker>([](TFolderPicker* picker) {
+            TNameSeam::ScriptNames({"made"});
             picker->btCreateClick();
             QTest::mouseClick(picker->CancelButton(), Qt::LeftButton);
         });
@@ -140,7 +130,7 @@ private slots:
         QCOMPARE(path, Native(m_Data));
         QVERIFY(QFileInfo(m_Data + "/made").isDir());
 
-        WhenPickerShown([this](TFolderPicker* picker) {
+        tvtest::OnNextModal<TFolderPicker>([this](TFolderPicker* picker) {
             picker->SelectPath(m_Data + "/made");
             QTest::keyClick(picker, Qt::Key_Enter);
         });

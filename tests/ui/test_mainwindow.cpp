@@ -6,6 +6,7 @@
 #include "core/ProjectFile.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzAboutFormUnit.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/pages/BuildPage.h"
@@ -38,6 +39,15 @@ QString Title(const QString& name) {
     return QString("Tamrin Installer Velox - ") + name;
 }
 
+// The plain message boxes the window showed.
+QStringList PlainMessages() {
+    QStringList texts;
+    for (const TwzDialog::TAsked& asked : TwzDialog::AskedMessages())
+        if (asked.plain)
+            texts << asked.text;
+    return texts;
+}
+
 QByteArray ReadFile(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -57,10 +67,7 @@ private:
     // A window as the program makes it, started up with arguments.
     TMain& Open(const QStringList& arguments = {}) {
         m_Main.reset();
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-        TMain::ClearScript();
-        TMain::ScriptPlainMessages(true);
+        tvtest::resetSeams();
         m_Main = std::make_unique<TMain>(arguments);
         m_Main->show();
         QCoreApplication::processEvents(); // the queued start-up
@@ -105,8 +112,7 @@ private slots:
     }
     void cleanup() {
         m_Main.reset();
-        TwzDialog::ClearScript();
-        TMain::ClearScript();
+        tvtest::resetSeams(false);
     }
 
     void frameAndStartState() {
@@ -132,7 +138,7 @@ private slots:
         QCOMPARE(Page(), 0);
         QCOMPARE(Buttons(), QString("-NF"));
         QVERIFY(TwzDialog::AskedTexts().isEmpty());
-        QVERIFY(TMain::PlainMessages().isEmpty()); // the file type was registered
+        QVERIFY(PlainMessages().isEmpty()); // the file type was registered
         tvtest::saveShot(&w, "main_frame");
     }
 
@@ -145,7 +151,7 @@ private slots:
         qputenv("XDG_DATA_HOME", Path("blocker/data").toUtf8());
         TMain& w = Open();
         qputenv("XDG_DATA_HOME", dataHome);
-        QCOMPARE(TMain::PlainMessages(), QStringList{"Can not set .TVX extension to Tamrin Installer Velox"});
+        QCOMPARE(PlainMessages(), QStringList{"Can not set .TVX extension to Tamrin Installer Velox"});
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
         QCOMPARE(Page(), 0);
     }
@@ -234,20 +240,20 @@ private slots:
         TMain& w = Open();
         const QString file = WriteProject("loaded.tvx", "Loaded App");
 
-        TMain::ScriptFileNames({QString()}); // cancelled
+        TNameSeam::ScriptNames({QString()}); // cancelled
         TypeAppName("Kept");
         Click("btLoad");
         QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Kept"));
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
 
         Click("btWizNext");
-        TMain::ScriptFileNames({file});
+        TNameSeam::ScriptNames({file});
         TwzDialog::ScriptAnswers({mrYes}); // "Kept" was typed and never saved
         Click("btLoad");
         QCOMPARE(TwzDialog::AskedTexts(), QStringList{"Script is not saved yet,/#Continue ?"});
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
-        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("OpenDialog1"));
+        QCOMPARE(TNameSeam::Asked().back().dialog, QString("OpenDialog1"));
         QCOMPARE(w.windowTitle(), Title(file));
         QVERIFY(!w.Project().Modified);
         QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Loaded App"));
@@ -255,7 +261,7 @@ private slots:
         QCOMPARE(Buttons(), QString("-NF"));
 
         // An engine script leaves a new, empty, modified project.
-        TMain::ScriptFileNames({Path("engine.tzn")});
+        TNameSeam::ScriptNames({Path("engine.tzn")});
         Click("btLoad");
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
         QVERIFY(w.Project().Modified);
@@ -270,7 +276,7 @@ private slots:
         f.write("[Something]\r\nKey=1\r\n");
         f.close();
         TwzDialog::ScriptAnswers({mrOk});
-        TMain::ScriptFileNames({Path("other.tvx")});
+        TNameSeam::ScriptNames({Path("other.tvx")});
         Click("btLoad");
         QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
         QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
@@ -286,20 +292,20 @@ private slots:
         TwzDialog::ScriptAnswers({mrOk});
         Click("btSave");
         QCOMPARE(TwzDialog::AskedTexts(), QStringList{kBlankMessage});
-        QVERIFY(TMain::AskedFileDialogs().empty());
+        QVERIFY(TNameSeam::Asked().empty());
         QVERIFY(w.Project().Modified);
 
         auto* deployment = Child<QLineEdit>("edMiscDeployment");
         deployment->setText(Path("deploy"));
         const QString file = Path("Saved.tvx");
-        TMain::ScriptFileNames({QString(), file});
+        TNameSeam::ScriptNames({QString(), file});
         Click("btSave"); // cancelled
         QVERIFY(w.Project().Modified);
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
         Click("btSave");
-        QCOMPARE(TMain::AskedFileDialogs().size(), size_t(2));
-        QCOMPARE(TMain::AskedFileDialogs()[1].dialog, QString("SaveDialog1"));
-        QCOMPARE(TMain::AskedFileDialogs()[1].proposed, QString()); // never saved: no name proposed
+        QCOMPARE(TNameSeam::Asked().size(), size_t(2));
+        QCOMPARE(TNameSeam::Asked()[1].dialog, QString("SaveDialog1"));
+        QCOMPARE(TNameSeam::Asked()[1].proposed, QString()); // never saved: no name proposed
         QVERIFY(!w.Project().Modified);
         QCOMPARE(w.windowTitle(), Title(file));
         const QByteArray first = ReadFile(file);
@@ -307,9 +313,9 @@ private slots:
 
         // A second save proposes the file and keeps the old content as the backup.
         TypeAppName(" 2");
-        TMain::ScriptFileNames({file});
+        TNameSeam::ScriptNames({file});
         Click("btSave");
-        QCOMPARE(TMain::AskedFileDialogs()[2].proposed, file);
+        QCOMPARE(TNameSeam::Asked()[2].proposed, file);
         QCOMPARE(ReadFile(Path("Saved.BAK")), first);
         QVERIFY(ReadFile(file).contains("Saved App 2"));
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);
@@ -324,7 +330,7 @@ private slots:
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         TwzDialog::ScriptAnswers({mrOk});
-        TMain::ScriptFileNames({Path("not-a-folder/project.tvx")});
+        TNameSeam::ScriptNames({Path("not-a-folder/project.tvx")});
         Click("btSave");
         QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
         QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
@@ -344,7 +350,7 @@ private slots:
         w.Project().tbFiles.Append().FileName = Path("src/app.exe").toStdString();
         w.Project().lvRunAfter.push_back({"%InstallPath%\\app.exe", {"-x", "", "Run it", "NOWAIT"}});
         const QString fromWindow = Path("window.tvx");
-        TMain::ScriptFileNames({fromWindow});
+        TNameSeam::ScriptNames({fromWindow});
         Click("btSave");
         QVERIFY(!w.Project().Modified);
 
@@ -383,7 +389,7 @@ private slots:
     }
 
     void documentCommandsFromTheKeyboard() {
-        // The toolbar takes no focus: its commands must still be reachable while typing.
+        // The document commands are reachable by key while typing.
         TMain& w = Open();
         QApplication::setActiveWindow(&w);
         QVERIFY(QTest::qWaitForWindowActive(&w));
@@ -391,29 +397,83 @@ private slots:
         edit->setFocus();
         QTest::keyClicks(edit, Path("deploy"));
 
-        TMain::ScriptFileNames({QString()});
+        TNameSeam::ScriptNames({QString()});
         QTest::keyClick(edit, Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(TMain::AskedFileDialogs().size(), size_t(1));
-        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("OpenDialog1"));
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked().back().dialog, QString("OpenDialog1"));
 
         const QString file = Path("keys.tvx");
-        TMain::ScriptFileNames({file});
+        TNameSeam::ScriptNames({file});
         QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(TMain::AskedFileDialogs().back().dialog, QString("SaveDialog1"));
+        QCOMPARE(TNameSeam::Asked().back().dialog, QString("SaveDialog1"));
         QCOMPARE(w.windowTitle(), Title(file));
         QVERIFY(!w.Project().Modified);
 
-        // New discards edits without a question, so no key does it by accident.
+        // New asks before it discards unsaved work, like its button.
         TypeAppName("Kept");
+        TwzDialog::ScriptAnswers({mrNo});
         QTest::keyClick(edit, Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kCloseQuestion});
         QCOMPARE(w.windowTitle(), Title(file));
         QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Kept"));
 
         // Quitting asks first, like the Exit button.
         TwzDialog::ScriptAnswers({mrNo});
         QTest::keyClick(Child<QLineEdit>("edAppName"), Qt::Key_Q, Qt::ControlModifier);
-        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kCloseQuestion});
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList({kCloseQuestion, kCloseQuestion}));
         QVERIFY(w.isVisible());
+    }
+
+    void toolbarAndWizardButtonsFromTheKeyboard() {
+        TMain& w = Open();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+
+        // Tab reaches every toolbar button.
+        Child<QLineEdit>("edAppName")->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 80 && reached.size() < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const QString name = QApplication::focusWidget()->objectName();
+            if (QStringList({"btAbout", "btNew", "btLoad", "btSave", "btExit"}).contains(name) &&
+                !reached.contains(name))
+                reached << name;
+        }
+        QCOMPARE(reached.size(), 5);
+
+        // Enter presses the focused button, a wizard button or a toolbar button.
+        Child<QWidget>("btWizNext")->setFocus();
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_Return);
+        QCOMPARE(Page(), 1);
+        bool aboutOpened = false;
+        tvtest::OnNextModal<TwzAboutForm>([&aboutOpened](TwzAboutForm* about) {
+            aboutOpened = true;
+            about->accept();
+        });
+        Child<QWidget>("btAbout")->setFocus();
+        QTest::keyClick(Child<QWidget>("btAbout"), Qt::Key_Enter);
+        QVERIFY(aboutOpened);
+
+        // About has its key too.
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        aboutOpened = false;
+        tvtest::OnNextModal<TwzAboutForm>([&aboutOpened](TwzAboutForm* about) {
+            aboutOpened = true;
+            about->accept();
+        });
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_F1);
+        QVERIFY(aboutOpened);
+
+        // The wizard buttons keep their captions, with a letter to press.
+        QCOMPARE(Child<QPushButton>("btWizFinish")->text(), QString("&Finish"));
+        QCOMPARE(Child<QPushButton>("btWizPrev")->text(), QString("<< &Previous"));
+        QCOMPARE(Child<QPushButton>("btWizNext")->text(), QString("&Next >>"));
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(Child<QWidget>("btWizNext"), Qt::Key_P, Qt::AltModifier);
+        // A mnemonic presses the button and releases it shortly after.
+        QVERIFY(Child<QPushButton>("btWizPrev")->isDown());
     }
 
     void startUpArguments() {
@@ -430,6 +490,18 @@ private slots:
         TMain& txt = Open({"notes.txt"});
         QCOMPARE(txt.windowTitle(), Title("*UNTITLED"));
         QVERIFY(txt.Project().Modified);
+
+        // A file that is no project is reported, and the window starts a new project instead of
+        // staying half made.
+        QFile other(Path("notes.tvx"));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("[Something]\r\nKey=1\r\n");
+        other.close();
+        TMain& refused = Open({"notes.tvx"});
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QCOMPARE(refused.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(refused.Project().Modified);
 
         // An engine script leaves the window as it was made: no project loaded or started.
         TMain& tzn = Open({"engine.tzn"});

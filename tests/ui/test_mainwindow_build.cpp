@@ -6,6 +6,9 @@
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
+#include "ui/lib/NameSeam.h"
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/BuildPage.h"
 #include "ui/main/MainUnit.h"
@@ -78,7 +81,7 @@ private:
         file.FileName = Path("src/app.exe").toStdString();
         file.FilePath = "%InstallPath%";
         QDir().mkpath(Path("proj"));
-        TMain::ScriptFileNames({Path("proj/My.tvx")});
+        TNameSeam::ScriptNames({Path("proj/My.tvx")});
         Click("btSave");
         QVERIFY(!p.Modified);
         Click("btWizFinish");
@@ -88,17 +91,13 @@ private slots:
     void init() {
         m_Dir = std::make_unique<QTemporaryDir>();
         QVERIFY(m_Dir->isValid());
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-        TMain::ClearScript();
-        TMain::ScriptPlainMessages(true);
+        tvtest::resetSeams();
         qunsetenv(kCompilerEnvVar);
     }
     void cleanup() {
         m_Main.reset();
         m_Dir.reset();
-        TwzDialog::ClearScript();
-        TMain::ClearScript();
+        tvtest::resetSeams(false);
     }
 
     void modifiedProjectIsRefusedAndNoLeavesTheLines() {
@@ -121,6 +120,30 @@ private slots:
         QCOMPARE(TwzDialog::AskedTexts().last(), kClearQuestion);
         QCOMPARE(States(), QString("200000"));
         QVERIFY(!QFileInfo::exists(Path("deploy")));
+    }
+
+    void escapeOnTheClearQuestionDeletesNothing() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QCOMPARE(States(), QString("222220"));
+        QVERIFY(WriteFile(Path("deploy/My/Data/kept.txt"), "kept"));
+
+        // Nobody scripted: the real question opens, and the author presses Escape.
+        tvtest::resetSeams(false);
+        QString asked;
+        tvtest::OnNextModal<TwzDialogForm>([&asked](TwzDialogForm* form) {
+            asked = form->dlgText()->Caption();
+            QTest::keyClick(form, Qt::Key_Escape);
+        });
+        Click("btBuild");
+        QCOMPARE(asked, kClearQuestion);
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Data/kept.txt")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My/Data/app.exe")));
+        QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
+        QVERIFY(!Page()->Busy());
     }
 
     void buildFillsTheDeploymentFolderAndTheLines() {

@@ -2,6 +2,7 @@
 // heading whole, and `make screenshots` keeps a picture of each.
 #include "UiTestSupport.h"
 
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/main/MainUnit.h"
@@ -69,10 +70,7 @@ private slots:
         QVERIFY(CopyTree(demoDir, dir.filePath("work/demo")));
         const QString demo = dir.filePath("work/demo/demo.tvx");
 
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-        TMain::ClearScript();
-        TMain::ScriptPlainMessages(true);
+        tvtest::resetSeams();
         TMain w({demo});
         w.show();
         QCoreApplication::processEvents();

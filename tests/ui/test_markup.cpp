@@ -6,6 +6,7 @@
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/MarkupText.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
@@ -457,6 +458,26 @@ private slots:
         QCOMPARE(shot.pixelColor(8, 8), QColor(Qt::blue));
         QCOMPARE(shot.pixelColor(0, 0), label.palette().color(QPalette::Window));
         QVERIFY(tvtest::saveShot(&label, "markup_progress_line"));
+    }
+
+    void labelsSayTheirPlainTextToScreenReaders() {
+        QCOMPARE(MarkupPlainText("/bBold/b0 and /c{clnavy}navy/c{clblack}/#/ow{44}next /s{10}line"),
+                 QString("Bold and navy\nnext line"));
+        QCOMPARE(MarkupPlainText("/im{0}/oh{4} Creating Deployment Folder"), QString(" Creating Deployment Folder"));
+        QCOMPARE(MarkupPlainText("/{/home/me/build/x/} /bb /x/"), QString("/home/me/build/x b /x/"));
+        QCOMPARE(MarkupPlainText("/ii/inot an image"), QString("inot an image"));
+        QCOMPARE(MarkupPlainText(MarkupLiteral("C:\\a/#b")), QString("C:\\a/#b"));
+
+        TDCLabel label;
+        label.setCaption("Script is not saved yet,/#/bContinue/b0 ?");
+        QCOMPARE(label.accessibleName(), QString("Script is not saved yet,\nContinue ?"));
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&label);
+        QVERIFY(accessible);
+        QCOMPARE(accessible->role(), QAccessible::StaticText);
+        QCOMPARE(accessible->text(QAccessible::Name), label.accessibleName());
+        QCOMPARE(accessible->text(QAccessible::Value), label.accessibleName());
+        label.setCaption("Done");
+        QCOMPARE(accessible->text(QAccessible::Name), QString("Done"));
     }
 
     void samplerScreenshot() {

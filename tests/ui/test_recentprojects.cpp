@@ -4,6 +4,7 @@
 #include "UiTestSupport.h"
 
 #include "core/ProjectFile.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MainUnit.h"
 #include "ui/main/RecentProjects.h"
@@ -62,10 +63,7 @@ private:
     }
     TMain& Open(const QStringList& arguments = {}) {
         m_Main.reset();
-        TwzDialog::ClearScript();
-        TwzDialog::RefuseUnscripted(true);
-        TMain::ClearScript();
-        TMain::ScriptPlainMessages(true);
+        tvtest::resetSeams(true);
         m_Main = std::make_unique<TMain>(arguments);
         m_Main->show();
         QCoreApplication::processEvents(); // the queued start-up
@@ -83,8 +81,7 @@ private slots:
     void init() { QSettings().clear(); }
     void cleanup() {
         m_Main.reset();
-        TwzDialog::ClearScript();
-        TMain::ClearScript();
+        tvtest::resetSeams(false);
     }
 
     void listKeepsTheEightNewestAcrossRuns() {
@@ -144,17 +141,17 @@ private slots:
         const QString started = WriteProject("started.tvx");
         const QString loaded = WriteProject("loaded.tvx");
         TMain& w = Open({started});
-        QCOMPARE(Child<QToolButton>("btLoad")->popupMode(), QToolButton::MenuButtonPopup);
+        QCOMPARE(Child<QToolButton>("btLoad")->popupMode(), QToolButton::DelayedPopup);
         QVERIFY(LoadMenu());
         QCOMPARE(TRecentProjects().Files(), QStringList{started}); // the start-up argument
 
-        TMain::ScriptFileNames({loaded});
+        TNameSeam::ScriptNames({loaded});
         Child<QToolButton>("btLoad")->click();
         QCOMPARE(w.windowTitle(), Title(loaded));
 
         Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
         const QString saved = Path("saved.tvx");
-        TMain::ScriptFileNames({saved});
+        TNameSeam::ScriptNames({saved});
         Child<QToolButton>("btSave")->click();
         QCOMPARE(w.windowTitle(), Title(saved));
         QCOMPARE(TRecentProjects().Files(), QStringList({saved, loaded, started}));
@@ -165,7 +162,7 @@ private slots:
         QVERIFY(tvtest::saveShot(menu, "menu_recentprojects"));
 
         // A load that was cancelled, or refused, notes nothing.
-        TMain::ScriptFileNames({QString()});
+        TNameSeam::ScriptNames({QString()});
         Child<QToolButton>("btLoad")->click();
         QCOMPARE(TRecentProjects().Files().size(), 3);
     }

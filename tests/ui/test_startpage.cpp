@@ -8,6 +8,7 @@
 #include "ui/editors/ColorViewUnit.h"
 #include "ui/lib/FolderPickerUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/ColorButton.h"
 #include "ui/pages/StartPage.h"
@@ -32,17 +33,9 @@
 #include <memory>
 
 using namespace tv;
+using tvtest::OnNextModal;
 
 namespace {
-
-// Runs action on the modal window that the next command opens.
-template <class W> void OnNextModal(std::function<void(W*)> action) {
-    QTimer::singleShot(0, qApp, [action] {
-        auto* w = qobject_cast<W*>(QApplication::activeModalWidget());
-        QVERIFY2(w, "the expected modal window did not open");
-        action(w);
-    });
-}
 
 // Types text key by key; unlike QTest::keyClicks it takes characters beyond Latin-1.
 void TypeText(QWidget* w, const QString& text) {
@@ -84,7 +77,7 @@ private slots:
         tvtest::isolateEnvironment();
         InstallFontSubstitutes();
     }
-    void init() { TwzDialog::ClearScript(); }
+    void init() { tvtest::resetSeams(false); }
 
     void editsSetModifiedOrNot_data() {
         QTest::addColumn<QString>("name");
@@ -194,9 +187,10 @@ private slots:
         QCOMPARE(fx.get<QTabWidget>("pageInstall")->currentIndex(), 0);
         QCOMPARE(fx.get<QListWidget>("lbLanguages")->count(), 0);
 
-        // What the box can show is what gets saved.
+        // The box shows what it can; showing writes nothing back, so the Project keeps the stored
+        // value (saved as the console tool saves it) until the box is edited.
         QCOMPARE(fx.get<QSpinBox>("edExtraDiskSpace")->value(), 99999);
-        QCOMPARE(p.TargetExtraDiskSpace, 99999);
+        QCOMPARE(p.TargetExtraDiskSpace, 150000);
 
         // An unknown variable is kept until the author picks one.
         QCOMPARE(fx.get<QComboBox>("edAppGroupFolder")->currentIndex(), -1);
@@ -254,6 +248,9 @@ private slots:
 
         OnNextModal<TColorView>([](TColorView* picker) {
             QCOMPARE(picker->SelectedColor(), TColor(0x00FFFFFF)); // starts from the button's colour
+            // The program's window font, not the toolkit's default.
+            QCOMPARE(picker->font().family(), QString("Tahoma"));
+            QCOMPARE(picker->font().pointSize(), 8);
             picker->SetSelectedColor(0x00123456);
             picker->done(mrOk);
         });
@@ -281,15 +278,16 @@ private slots:
         Fixture fx;
         auto* readme = fx.get<QLineEdit>("edAppReadme");
         const QString chosen = QDir::toNativeSeparators("/data/My Application/Readme.txt");
-        fx.page->SetNextFileName(chosen);
+        TNameSeam::ScriptNames({chosen});
         QTest::mouseClick(fx.get<QToolButton>("edAppReadmeBtn"), Qt::LeftButton);
+        QCOMPARE(TNameSeam::Asked().back().title, QString("Select \"Readme\" file"));
         QCOMPARE(readme->text(), chosen);
         QCOMPARE(QString::fromStdString(fx.project.AppReadme), chosen);
         QVERIFY(fx.project.Modified);
 
         // Cancel leaves everything alone.
         fx.project.Modified = false;
-        fx.page->SetNextFileName(QString());
+        TNameSeam::ScriptNames({QString()});
         QTest::mouseClick(fx.get<QToolButton>("edAppLicenseBtn"), Qt::LeftButton);
         QCOMPARE(fx.get<QLineEdit>("edAppLicense")->text(), QString());
         QVERIFY(!fx.project.Modified);
@@ -325,13 +323,13 @@ private slots:
         QVERIFY(QDir().mkpath(beside) && QDir().mkpath(QDir(tmp.path()).filePath("proj")));
         fx.project.FileName = QDir(tmp.path()).filePath("proj/My.tvx").toStdString();
         fx.get<QLineEdit>("edMiscDeployment")->setText("../deploy-beside-project");
-        QString opened;
-        OnNextModal<TFolderPicker>([&](TFolderPicker* picker) {
-            opened = QDir::cleanPath(QDir::fromNativeSeparators(picker->CurrentPath()));
-            picker->CancelButton()->click();
-        });
+        TNameSeam::ScriptNames({QString()});
         QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
-        QCOMPARE(opened, QDir::cleanPath(beside));
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked()[0].dialog, QString("FolderPicker"));
+        QCOMPARE(TNameSeam::Asked()[0].title, QString("Deployment folder"));
+        QCOMPARE(QDir::cleanPath(QDir::fromNativeSeparators(TNameSeam::Asked()[0].proposed)),
+                 QDir::cleanPath(beside));
         // Cancelling keeps the text as typed.
         QCOMPARE(fx.project.MiscDeployment, std::string("../deploy-beside-project"));
     }
@@ -374,7 +372,7 @@ private slots:
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
         fx.project.Modified = false;
-        fx.page->SetNextFileName(QString::fromUtf8("/data/\u0416/readme.txt"));
+        TNameSeam::ScriptNames({QString::fromUtf8("/data/\u0416/readme.txt")});
         QTest::mouseClick(fx.get<QToolButton>("edAppReadmeBtn"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents();
         QCOMPARE(fx.get<QLineEdit>("edAppReadme")->text(), QString());

@@ -4,11 +4,16 @@
 
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/MarkupText.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -22,15 +27,7 @@ namespace {
 
 // Runs f on the modal window once the event loop of exec() shows it.
 void whenModal(std::function<void(QWidget*)> f) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [f] {
-            if (QWidget* w = QApplication::activeModalWidget())
-                f(w);
-            else
-                whenModal(f);
-        },
-        Qt::QueuedConnection);
+    tvtest::OnNextModal<QWidget>(f);
 }
 
 void clickButton(QWidget* modal, const char* name) {
@@ -48,7 +45,7 @@ private slots:
         tvtest::isolateEnvironment();
         InstallFontSubstitutes();
     }
-    void init() { TwzDialog::ClearScript(); }
+    void init() { tvtest::resetSeams(false); }
 
     void buttonSpacingAndPlacement_data() {
         QTest::addColumn<QString>("text");
@@ -187,22 +184,36 @@ private slots:
         QVERIFY(TwzDialog::AskedMessages().empty());
     }
 
-    void closedAnotherWayReturnsCancel() {
+    void escapeAndClosingNeverGoAhead() {
+        // No where No is offered, else Cancel, else the only button.
         TwzDialog dialog;
         whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
-        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), 2);
-
+        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), int(mrNo));
         whenModal([](QWidget* w) { w->close(); });
-        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo), 2);
+        QCOMPARE(dialog.MessageDlg("Sure ?", TMsgDlgType::mtConfirmation, 0, mbYes | mbNo | mbCancel), int(mrNo));
+        whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialog.MessageDlg("Go ?", TMsgDlgType::mtWarning, 0, mbOK | mbCancel), int(mrCancel));
+        whenModal([](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); });
+        QCOMPARE(dialog.MessageDlg("Done.", TMsgDlgType::mtInformation, 0, mbOK), int(mrOk));
 
-        // Help keeps the window open and reports its context; the window is then closed.
+        // Several buttons and none of them a way out: Escape and closing leave the question open.
+        whenModal([](QWidget* w) {
+            QTest::keyClick(w, Qt::Key_Escape);
+            w->close();
+            QVERIFY(w->isVisible());
+            clickButton(w, "cmdAbort");
+        });
+        QCOMPARE(dialog.MessageDlg("Failed.", TMsgDlgType::mtError, 0, mbAbort | mbRetry | mbIgnore), int(mrAbort));
+
+        // Help keeps the window open and reports its context; closing it then answers OK, the only
+        // button that closes.
         QSignalSpy help(&dialog, &TwzDialog::helpRequested);
         whenModal([](QWidget* w) {
             clickButton(w, "cmdHelp");
             QVERIFY(w->isVisible());
             w->close();
         });
-        QCOMPARE(dialog.MessageDlg("Need help ?", TMsgDlgType::mtInformation, 42, mbOK | mbHelp), 2);
+        QCOMPARE(dialog.MessageDlg("Need help ?", TMsgDlgType::mtInformation, 42, mbOK | mbHelp), int(mrOk));
         QCOMPARE(help.count(), 1);
         QCOMPARE(help.at(0).at(0).toInt(), 42);
     }
@@ -259,7 +270,8 @@ private slots:
         QCOMPARE(edit->text(), QString("New Folder"));
         QCOMPARE(edit->x(), 50);
         QCOMPARE(edit->y(), 8 + form->dlgText()->height() + 4);
-        QCOMPARE(edit->width(), form->WindowWidth() - 50 - 6);
+        // A right margin inside the window's client area.
+        QCOMPARE(edit->geometry().right() + 1, form->width() - 6);
         QCOMPARE(form->WindowHeight(), form->dlgText()->height() + 80 + edit->height());
         QVERIFY(edit->geometry().bottom() < form->Button(mbOK)->y());
         QVERIFY(!form->Button(mbOK)->isHidden() && !form->Button(mbCancel)->isHidden());
@@ -300,7 +312,7 @@ private slots:
 
     void scriptedAnswersShowNoWindow() {
         TwzDialog::ScriptAnswers({6, 7});
-        TwzDialog::ScriptInput({"Setup"});
+        TNameSeam::ScriptNames({"Setup"});
         QCOMPARE(TwzDialog::ScriptedAnswersLeft(), 2);
         QCOMPARE(wzDialog().MessageDlg("Script is not saved yet,/#Continue ?", TMsgDlgType::mtConfirmation, 0,
                                        mbYes | mbNo),
@@ -312,13 +324,15 @@ private slots:
         QCOMPARE(wzDialog().InputQuery("Create directory", "Name", value), 1);
         QCOMPARE(value, QString("Setup"));
         QCOMPARE(TwzDialog::AskedTexts(), (QStringList{"Script is not saved yet,/#Continue ?",
-                                                       QString::fromUtf8("Caf\u00e9 ?"), "Name"}));
+                                                       QString::fromUtf8("Caf\u00e9 ?")}));
         const auto& asked = TwzDialog::AskedMessages();
         QCOMPARE(asked[0].type, TMsgDlgType::mtConfirmation);
         QCOMPARE(asked[0].buttons, unsigned(mbYes | mbNo));
         QCOMPARE(asked[1].result, 7);
-        QVERIFY(asked[2].input);
-        QCOMPARE(asked[2].caption, QString("Create directory"));
+        // The name comes from the name seam, which keeps the question.
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked()[0].title, QString("Create directory"));
+        QCOMPARE(TNameSeam::Asked()[0].proposed, QString("x"));
         QCOMPARE(&wzDialog(), &wzDialog());
 
         // Without answers, refused calls return as if the window was closed.
@@ -326,24 +340,67 @@ private slots:
         QCOMPARE(wzDialog().MessageDlg("unanswered", TMsgDlgType::mtError, 0, mbOK), 2);
         QCOMPARE(wzDialog().InputQuery("c", "p", value), 0);
         QCOMPARE(value, QString("Setup"));
-        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(5));
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(4));
+        QVERIFY(TwzDialog::AskedMessages()[3].input);
     }
 
     void ansiInputQueryRefusesWhatAnsiCannotHold() {
         std::string value = "Data";
-        TwzDialog::ScriptAnswers({1, 1});
-        TwzDialog::ScriptInput({QString::fromUtf8("Donn\u00e9es \u65e5")});
+        TwzDialog::ScriptAnswers({1});
+        TNameSeam::ScriptNames({QString::fromUtf8("Donn\u00e9es \u65e5")});
         QCOMPARE(wzDialog().InputQuery(std::string("Create directory"), std::string("Name"), value), 2);
         QCOMPARE(value, std::string("Data"));
         const auto& asked = TwzDialog::AskedMessages();
-        QCOMPARE(asked.size(), size_t(2));
-        QCOMPARE(asked[1].type, TMsgDlgType::mtError);
-        QVERIFY(asked[1].text.contains(QString::fromUtf8("\u65e5")));
+        QCOMPARE(asked.size(), size_t(1));
+        QCOMPARE(asked[0].type, TMsgDlgType::mtError);
+        QVERIFY(asked[0].text.contains(QString::fromUtf8("\u65e5")));
 
-        TwzDialog::ScriptInput({QString::fromUtf8("Donn\u00e9es")});
+        TNameSeam::ScriptNames({QString::fromUtf8("Donn\u00e9es")});
         QCOMPARE(wzDialog().InputQuery(std::string("Create directory"), std::string("Name"), value), 1);
         QCOMPARE(value, std::string("Donn\xE9"
                                     "es"));
+    }
+
+    void messagesFitTheScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        TwzDialog dialog;
+        // A failed build's report: fifteen paths far wider than the screen.
+        QString deep = "/home/author";
+        while (deep.size() < 3 * area.width() / 5)
+            deep += "/a-rather-long-folder-name";
+        QString text = "Some files could not be copied:";
+        QStringList paths;
+        for (int i = 0; i < 15; ++i) {
+            paths << deep + QString("/module%1.dll").arg(i);
+            text += "/#" + MarkupLiteral(paths.last());
+        }
+        auto form = dialog.CreateMessageForm(text, TMsgDlgType::mtError, 0, mbOK);
+        QVERIFY(form->WindowWidth() <= area.width());
+        QVERIFY(form->WindowHeight() <= area.height());
+        // Broken at separators, nothing lost.
+        const QString shown = MarkupPlainText(form->dlgText()->Caption());
+        QVERIFY(shown.count('\n') > 15);
+        QCOMPARE(QString(shown).remove('\n'), QString("Some files could not be copied:" + paths.join("")));
+        for (const QString& line : shown.split('\n'))
+            QVERIFY2(line.endsWith('/') || line.endsWith(':') || line.endsWith(".dll"), qPrintable(line));
+        QVERIFY(tvtest::saveShot(form.get(), "msg_wide"));
+
+        // A message taller than the screen scrolls.
+        QString tall = "Line 0";
+        for (int i = 1; i < 200; ++i)
+            tall += QString("/#Line %1").arg(i);
+        auto tallForm = dialog.CreateMessageForm(tall, TMsgDlgType::mtWarning, 0, mbYes | mbNo);
+        QVERIFY(tallForm->WindowHeight() <= area.height());
+        auto* scroll = tallForm->findChild<QScrollArea*>("sbText");
+        QVERIFY(scroll && !scroll->isHidden());
+        QCOMPARE(scroll->widget(), static_cast<QWidget*>(tallForm->dlgText()));
+        QVERIFY(tallForm->dlgText()->height() > scroll->height());
+        QVERIFY(scroll->geometry().bottom() < tallForm->Button(mbYes)->y());
+
+        // A small one stays as it was.
+        auto small = dialog.CreateMessageForm("Done.", TMsgDlgType::mtInformation, 0, mbOK);
+        QVERIFY(small->findChild<QScrollArea*>("sbText")->isHidden());
+        QCOMPARE(small->dlgText()->Caption(), QString("Done."));
     }
 
     void screenshots() {

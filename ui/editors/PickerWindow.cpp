@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/jdFlatButton.h"
 
 namespace tv {
@@ -19,6 +20,8 @@ TPickerWindow::TPickerWindow(QWidget* parent, const QString& title, const QStrin
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setWindowTitle(title);
     setModal(true);
+    // A window does not take its owner's font: give it the one every window of the program has.
+    setFont(DialogFont());
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(6, kStripHeight + 4, 6, 6);

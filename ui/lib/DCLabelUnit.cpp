@@ -2,17 +2,46 @@
 
 #include "ui/lib/MarkupText.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 
 namespace tv {
 
-TDCLabel::TDCLabel(QWidget* parent) : QWidget(parent) {}
+namespace {
+
+// Screen readers see a markup label as static text saying what it draws.
+class TDCLabelAccessible final : public QAccessibleWidget {
+public:
+    explicit TDCLabelAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name || t == QAccessible::Value)
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* DCLabelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("tv::TDCLabel") && object && object->isWidgetType())
+        return new TDCLabelAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TDCLabel::TDCLabel(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(DCLabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void TDCLabel::setCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
+    setAccessibleName(MarkupPlainText(caption));
     adjustToCaption();
     update();
 }

@@ -1,5 +1,8 @@
 #include "ui/lib/FolderPickerUnit.h"
 
+#include "ui/lib/MarkupText.h"
+#include "ui/lib/NameSeam.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -27,13 +30,6 @@ bool IsRoot(const QString& path) {
     if (path.size() == 1)
         return IsSeparator(path[0]);
     return path.size() == 3 && path[0].isLetter() && path[1] == ':' && IsSeparator(path[2]);
-}
-
-// Messages are markup, where a slash starts a token: keep a path's slashes plain.
-QString PlainPath(const QString& path) {
-    QString text = path;
-    text.replace('/', QStringLiteral("/\u200B"));
-    return text;
 }
 
 } // namespace
@@ -197,7 +193,7 @@ void TFolderPicker::btCreateClick() {
     path += name;
     if (!ForceDirectories(path)) {
         wzDialog().MessageDlg(
-            QString("Cannot create folder %1").arg(PlainPath(QDir::toNativeSeparators(path))),
+            QString("Cannot create folder %1").arg(MarkupLiteral(QDir::toNativeSeparators(path))),
             TMsgDlgType::mtError, 0, mbOK);
         return;
     }
@@ -207,6 +203,12 @@ void TFolderPicker::btCreateClick() {
 
 bool BrowseForFolder(QWidget* parent, const QString& caption, const QString& prompt, bool showCreateButton,
                      QString& path) {
+    if (const auto scripted = TNameSeam::Take({QStringLiteral("FolderPicker"), caption, prompt, path})) {
+        if (scripted->isEmpty())
+            return false;
+        path = FolderResultPath(*scripted);
+        return true;
+    }
     TFolderPicker picker(parent, caption, prompt, showCreateButton, path);
     if (picker.exec() != QDialog::Accepted || picker.CurrentPath().isEmpty())
         return false;

@@ -43,4 +43,9 @@ void InstallFontSubstitutes() {
     substitute(families, {"Courier New", "Courier"}, mono);
 }
 
+QFont DialogFont() {
+    InstallFontSubstitutes();
+    return QFont(QStringLiteral("Tahoma"), 8);
+}
+
 } // namespace tv

@@ -107,4 +107,16 @@ QImage MarkupImage(const QString& ref, const QList<QPixmap>* images);
 // pixel is already transparent keeps its own alpha).
 QImage MarkupImageEffect(const QImage& image, QChar kind);
 
+// Text that shows exactly as written (a host path, whose slashes would otherwise read as tokens).
+QString MarkupLiteral(const QString& text);
+
+// What a markup text says, for screen readers and tests: the characters it draws, "/#" and line
+// feeds as new lines; style, colour, offset and image tokens leave nothing.
+QString MarkupPlainText(const QString& markup);
+
+// The text with line breaks ("/#") added so that no line is wider than maxWidth in font, where a
+// line can be broken: after a "\\" or a "/" of a path shown literally, or after a blank. Lines that
+// fit, and tokens with their arguments, are left as they are.
+QString WrapMarkupText(const QString& text, const QFont& font, int maxWidth);
+
 } // namespace tv

@@ -1,6 +1,7 @@
 #include "ui/lib/wzAboutFormUnit.h"
 
 #include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzLabelUnit.h"
 #include "ui/lib/wzPanelLook.h"
@@ -71,7 +72,7 @@ TwzAboutForm::TwzAboutForm(const TDCVersionInfo& info, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("wzAboutForm"));
     setWindowTitle(QStringLiteral("About"));
-    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    setFont(DialogFont());
 
     m_supportAddress.clear();
     m_linksActive = true;

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace tv {
 
@@ -35,6 +36,13 @@ public:
 
     // The result code of the button that was pressed; 0 while none was.
     int ResultCode() const { return m_resultCode; }
+    // What Escape or closing the window answers: No where No is offered, else Cancel, else the only
+    // button; 0 when none of these applies (then Escape does nothing). An input query's Escape
+    // closes it without a button (0).
+    int EscapeResult() const;
+
+    // Escape, and closing the window another way, never go ahead: they answer EscapeResult().
+    void reject() override;
     int HelpContext() const { return m_helpContext; }
     // The sound the dialog type asks for (played by TwzDialog when the window is shown).
     TSystemSound Sound() const { return m_sound; }
@@ -63,6 +71,7 @@ private:
     QLabel* m_expInfo = nullptr;
     QLabel* m_expConf = nullptr;
     TDCLabel* m_dlgText = nullptr;
+    QScrollArea* m_scroll = nullptr; // holds dlgText when the message is larger than the screen
     QLineEdit* m_editText = nullptr;
     TjdFlatButton* m_cmdAbort = nullptr;
     TjdFlatButton* m_cmdOK = nullptr;
@@ -75,6 +84,7 @@ private:
     TjdFlatButton* m_cmdIgnore = nullptr;
     int m_resultCode = 0;
     int m_helpContext = 0;
+    bool m_withEdit = false;
     TSystemSound m_sound = TSystemSound::None;
 };
 

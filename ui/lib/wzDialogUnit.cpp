@@ -2,14 +2,17 @@
 
 #include "core/TextCodec.h"
 #include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogFormUnit.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <deque>
 
 namespace tv {
@@ -23,7 +26,6 @@ const QStringList kShortListCaptions{QStringLiteral("Persetujuan"), QString(), Q
 
 struct TScript {
     std::deque<int> answers;
-    std::deque<QString> entries;
     std::vector<TwzDialog::TAsked> asked;
     bool refuseUnscripted = false;
 };
@@ -103,7 +105,11 @@ std::unique_ptr<TwzDialogForm> TwzDialog::CreateInputForm(const QString& caption
 int TwzDialog::showForm(TwzDialogForm& form) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+        QPoint pos = area.center() - QPoint(form.width() / 2, form.height() / 2);
+        // Never above or left of the free area, where the title bar could not be reached.
+        pos.setX(std::max(pos.x(), area.left()));
+        pos.setY(std::max(pos.y(), area.top()));
+        form.move(pos);
     }
     connect(&form, &TwzDialogForm::helpRequested, this, &TwzDialog::helpRequested);
     PlaySystemSound(form.Sound());
@@ -120,12 +126,15 @@ int TwzDialog::MessageDlg(const QString& text, TMsgDlgType type, int helpContext
         } else {
             qWarning("TwzDialog: unscripted message refused: %s", qPrintable(text));
         }
-        s.asked.push_back(TAsked{text, QString(), type, buttons, false, result});
+        s.asked.push_back(TAsked{text, QString(), type, buttons, false, false, result});
         return result;
     }
     auto form = CreateMessageForm(text, type, helpContext, buttons, QApplication::activeWindow());
     const int modal = showForm(*form);
-    return modal == QDialog::Accepted && form->ResultCode() != mrNone ? form->ResultCode() : int(mrCancel);
+    if (modal == QDialog::Accepted && form->ResultCode() != mrNone)
+        return form->ResultCode();
+    // Closed without a button: never "go ahead".
+    return form->EscapeResult() != mrNone ? form->EscapeResult() : int(mrCancel);
 }
 
 int TwzDialog::MessageDlg(const std::string& ansiText, TMsgDlgType type, int helpContext, unsigned buttons) {
@@ -137,26 +146,18 @@ int TwzDialog::MessageDlg(const char* text, TMsgDlgType type, int helpContext, u
 }
 
 int TwzDialog::InputQuery(const QString& caption, const QString& prompt, QString& value) {
+    if (const auto scripted = TNameSeam::Take({QStringLiteral("InputQuery"), caption, prompt, value})) {
+        if (scripted->isNull())
+            return mrCancel;
+        if (!scripted->isEmpty())
+            value = *scripted;
+        return mrOk;
+    }
     TScript& s = script();
-    if (!s.answers.empty() || !s.entries.empty() || s.refuseUnscripted) {
-        int result = mrNone;
-        if (!s.answers.empty()) {
-            result = s.answers.front();
-            s.answers.pop_front();
-        } else if (!s.entries.empty()) {
-            result = mrOk;
-        } else {
-            qWarning("TwzDialog: unscripted input query refused: %s", qPrintable(prompt));
-        }
-        QString entry;
-        if (!s.entries.empty()) {
-            entry = s.entries.front();
-            s.entries.pop_front();
-        }
-        if (result == mrOk && !entry.isEmpty())
-            value = entry;
-        s.asked.push_back(TAsked{prompt, caption, TMsgDlgType::mtCustom, mbOK | mbCancel, true, result});
-        return result;
+    if (s.refuseUnscripted) {
+        qWarning("TwzDialog: unscripted input query refused: %s", qPrintable(prompt));
+        s.asked.push_back(TAsked{prompt, caption, TMsgDlgType::mtCustom, mbOK | mbCancel, true, false, mrNone});
+        return mrNone;
     }
     auto form = CreateInputForm(caption, prompt, value, QApplication::activeWindow());
     showForm(*form);
@@ -187,8 +188,13 @@ void TwzDialog::ScriptAnswers(std::vector<int> answers) {
     script().answers.insert(script().answers.end(), answers.begin(), answers.end());
 }
 
-void TwzDialog::ScriptInput(std::vector<QString> entries) {
-    script().entries.insert(script().entries.end(), entries.begin(), entries.end());
+void TwzDialog::PlainMessage(QWidget* parent, const QString& title, const QString& text) {
+    TScript& s = script();
+    if (!s.answers.empty() || s.refuseUnscripted) {
+        s.asked.push_back(TAsked{text, title, TMsgDlgType::mtWarning, mbOK, false, true, mrOk});
+        return;
+    }
+    QMessageBox::warning(parent, title, text);
 }
 
 int TwzDialog::ScriptedAnswersLeft() {

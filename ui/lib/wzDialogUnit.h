@@ -1,10 +1,13 @@
 #pragma once
 // TwzDialog: the program's one message dialog. MessageDlg shows a markup message with an icon and a
 // row of buttons and returns the result code of the pressed button (mrOk .. mrAll from
-// core/MsgDlg.h; mrCancel when the window was closed another way). InputQuery asks for one line.
+// core/MsgDlg.h). Escape or closing the window another way answers No where No is offered, else
+// Cancel, else the only button: never "go ahead". InputQuery asks for one line.
 //
-// Test seam: ScriptAnswers/ScriptInput queue the next answers; a scripted call shows no window and
-// is recorded in AskedMessages()/AskedTexts().
+// The one test seam for message answers: ScriptAnswers queues the next answers; a scripted call
+// shows no window and is recorded in AskedMessages()/AskedTexts(). Plain message boxes go through it
+// too (PlainMessage). The name InputQuery asks for is a file or folder name: it comes from
+// TNameSeam (NameSeam.h) in tests.
 
 #include "core/MsgDlg.h"
 
@@ -48,7 +51,8 @@ public:
     QString TextMsg() const { return m_textMsg; }
     void setTextMsg(const QString& text) { m_textMsg = text; }
 
-    // text is markup; buttons a set of mb* bits. Returns 1..8, or 2 when closed without a button.
+    // text is markup; buttons a set of mb* bits. Returns 1..8; closed without a button: No, Cancel or
+    // the only button, whichever the message offers first (Cancel when it offers none of them).
     int MessageDlg(const QString& text, TMsgDlgType type, int helpContext, unsigned buttons);
     // ANSI (Windows-1252) text, as core and build hold it.
     int MessageDlg(const std::string& ansiText, TMsgDlgType type, int helpContext, unsigned buttons);
@@ -56,7 +60,8 @@ public:
     int MessageDlg(const char* text, TMsgDlgType type, int helpContext, unsigned buttons);
 
     // Returns 1 for OK, 2 for Cancel, 0 when the window was closed without a button. On OK a
-    // non-empty entry replaces value.
+    // non-empty entry replaces value. A name scripted in TNameSeam answers without a window (a null
+    // name: Cancel).
     int InputQuery(const QString& caption, const QString& prompt, QString& value);
     // ANSI strings. An entry the ANSI code page cannot hold is refused with an error message and
     // leaves value unchanged (the result is then 2).
@@ -71,20 +76,22 @@ public:
     // The window for the current properties (TextMsg, DialogType, DialogButtons, HelpContextID).
     std::unique_ptr<TwzDialogForm> CreateForm(bool withEdit, QWidget* parent = nullptr) const;
 
+    // A plain system message box (for the one message shown while the main window is still being
+    // made); recorded instead when answers are scripted or unscripted calls refused.
+    static void PlainMessage(QWidget* parent, const QString& title, const QString& text);
+
     // ---- test seam (shared by every TwzDialog) ----
     struct TAsked {
         QString text;    // the message or the prompt
         QString caption; // InputQuery's caption
         TMsgDlgType type = TMsgDlgType::mtInformation;
         unsigned buttons = 0;
-        bool input = false; // an InputQuery
+        bool input = false; // an InputQuery refused for want of a scripted name
+        bool plain = false; // a PlainMessage
         int result = 0;     // what the call returned
     };
     // The next calls return these results, one each, without a window.
     static void ScriptAnswers(std::vector<int> answers);
-    // The next InputQuery calls are answered with these entries (result 1 unless an answer is
-    // scripted too).
-    static void ScriptInput(std::vector<QString> entries);
     static int ScriptedAnswersLeft();
     // What scripted (and refused) calls were asked, oldest first.
     static const std::vector<TAsked>& AskedMessages();

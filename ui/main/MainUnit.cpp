@@ -5,11 +5,12 @@
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/pages/BuildPage.h"
 #include "ui/main/MessageText.h"
-#include "ui/main/PageHeading.h"
 #include "ui/main/RecentProjects.h"
+#include "ui/main/WizardPage.h"
 #include "ui/pages/StartPage.h"
 
 #include <QCloseEvent>
@@ -17,9 +18,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -32,20 +33,6 @@ namespace tv {
 
 namespace {
 
-struct TPageInfo {
-    const char* name;
-    const char* heading;
-};
-// Pages 1..7; page 0 is the Start page with its own heading.
-const TPageInfo kPages[] = {
-    {"Full_Window", "Main Window"},
-    {"Dialogs", "Dialog Windows"},
-    {"Files", "Files & Shortcuts"},
-    {"System", "Registry & INI Changes"},
-    {"Run", "Run Application on Installation"},
-    {"RunUninstall", "Run Application on Uninstallation"},
-};
-
 const char* const kAboutText =
     "Tamvelox is a wizard-style script generator for Tamrin Installer 1.6/#"
     "Some features of Tamrin Installer are not yet supported/#"
@@ -56,12 +43,6 @@ const char* const kAboutText =
     "  Tamrin Installer is written by the Tamrin Installer team/#"
     "  Email: team@tamrin-installer.example.org";
 
-// Test seam state.
-QStringList g_ScriptedNames;
-std::vector<TMain::TFileDialogAsked> g_AskedDialogs;
-bool g_ScriptPlain = false;
-QStringList g_PlainMessages;
-
 } // namespace
 
 TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m_Arguments(arguments) {
@@ -71,9 +52,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kWidth, kHeight);
     InstallFontSubstitutes();
-    QFont windowFont("Tahoma");
-    windowFont.setPointSize(8);
-    setFont(windowFont);
+    setFont(DialogFont());
     setWindowTitle(kProductTitle);
 
     CreatePages();
@@ -95,12 +74,21 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
 #endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
-    m_StartPage->LoadFromProject();
+    for (TWizardPage* page : m_Pages)
+        page->LoadFromProject();
 
     RestorePlacement();
 }
 
 TMain::~TMain() = default;
+
+TStartPage* TMain::StartPage() const {
+    return Page<TStartPage>();
+}
+
+TBuildPage* TMain::BuildPage() const {
+    return m_BuildPage;
+}
 
 const std::string& TMain::ScriptPath() const {
     return m_BuildPage->ScriptPath();
@@ -132,16 +120,21 @@ void TMain::CreatePages() {
     m_wizPages->setObjectName("wizPages");
     m_wizPages->setGeometry(152, 0, kWidth - 152, kHeight - 32);
 
-    m_StartPage = new TStartPage(m_Project, m_wizPages);
-    m_wizPages->addWidget(m_StartPage);
-    for (const TPageInfo& info : kPages) {
-        auto* page = new QWidget(m_wizPages);
-        page->setObjectName(info.name);
-        CreatePageHeading(page, info.heading);
-        m_wizPages->addWidget(page);
-    }
+    // The wizard's pages, in step order. A page is one class derived from TWizardPage and one entry
+    // here; the steps without their page yet show a plain page with its heading.
     m_BuildPage = new TBuildPage(m_Project, m_wizPages);
-    m_wizPages->addWidget(m_BuildPage);
+    m_Pages = {
+        new TStartPage(m_Project, m_wizPages),
+        new TWizardPage(m_Project, "Full_Window", "Main Window", m_wizPages),
+        new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
+        new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
+        new TWizardPage(m_Project, "System", "Registry & INI Changes", m_wizPages),
+        new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
+        new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
+        m_BuildPage,
+    };
+    for (TWizardPage* page : m_Pages)
+        m_wizPages->addWidget(page);
     connect(m_wizPages, &QStackedWidget::currentChanged, this, &TMain::wizPagesPageChanged);
     connect(m_BuildPage, &TBuildPage::busyChanged, this, &TMain::BuildBusyChanged);
 
@@ -154,15 +147,22 @@ void TMain::CreatePages() {
     rule->setPalette(pal);
 }
 
-QToolButton* TMain::CreateToolButton(const char* name, const char* glyph, const QString& hint, int x) {
+QToolButton* TMain::CreateToolButton(const char* name, const char* glyph, const QString& hint, int x,
+                                     const QKeySequence& key) {
     auto* button = new QToolButton(findChild<QWidget*>("pnBottom"));
     button->setObjectName(name);
     button->setAutoRaise(true);
     button->setIcon(QIcon(QString(":/glyphs/") + glyph));
     button->setIconSize(QSize(16, 16));
     button->setToolTip(hint);
+    button->setAccessibleName(hint);
+    button->setAccessibleDescription(key.toString(QKeySequence::NativeText));
     button->setGeometry(x, 3, 23, 23);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab, not taken by a click: a click leaves the focus in the field being edited.
+    button->setFocusPolicy(Qt::TabFocus);
+    // The key works wherever the focus is; a disabled button (during a build) ignores it.
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, button, &QToolButton::click);
     return button;
 }
 
@@ -171,24 +171,22 @@ void TMain::CreateBottomBar() {
     bar->setObjectName("pnBottom");
     bar->setGeometry(0, kHeight - 30, kWidth, 30);
 
-    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4);
-    m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30);
-    m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56);
-    m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82);
-    m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108);
-    // The toolbar takes no focus, so its document commands also answer the usual keys. The handlers
-    // themselves ignore Load and Save while a build runs. New has no key: it discards unsaved work
-    // without a question, which one stray key press must not do.
-    new QShortcut(QKeySequence::Open, this, this, &TMain::btLoadClick);
-    new QShortcut(QKeySequence::Save, this, this, &TMain::btSaveClick);
-    new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this, this, &TMain::btExitClick);
+    // Every document command has its key. New asks before it discards unsaved work, so its key is
+    // as safe as its button.
+    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4, QKeySequence(Qt::Key_F1));
+    m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30, QKeySequence::New);
+    m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56, QKeySequence::Open);
+    m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82,
+                                QKeySequence::Save);
+    m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108,
+                                QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_btAbout, &QToolButton::clicked, this, &TMain::btAboutClick);
     connect(m_btNew, &QToolButton::clicked, this, &TMain::btNewClick);
     connect(m_btLoad, &QToolButton::clicked, this, &TMain::btLoadClick);
     connect(m_btSave, &QToolButton::clicked, this, &TMain::btSaveClick);
     connect(m_btExit, &QToolButton::clicked, this, &TMain::btExitClick);
 
-    m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), "Finish", bar);
+    m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), "&Finish", bar);
     m_btWizFinish->setObjectName("btWizFinish");
     m_btWizFinish->setGeometry(328, 2, 70, 25);
     auto* separator = new QFrame(bar);
@@ -196,10 +194,10 @@ void TMain::CreateBottomBar() {
     separator->setGeometry(402, 2, 3, 25);
     separator->setAutoFillBackground(true);
     separator->setBackgroundRole(QPalette::Mid);
-    m_btWizPrev = new QPushButton("<< Previous", bar);
+    m_btWizPrev = new QPushButton("<< &Previous", bar);
     m_btWizPrev->setObjectName("btWizPrev");
     m_btWizPrev->setGeometry(408, 2, 70, 25);
-    m_btWizNext = new QPushButton("Next >>", bar);
+    m_btWizNext = new QPushButton("&Next >>", bar);
     m_btWizNext->setObjectName("btWizNext");
     m_btWizNext->setGeometry(481, 2, 70, 25);
     connect(m_btWizFinish, &QPushButton::clicked, this, &TMain::btWizFinishClick);
@@ -215,6 +213,21 @@ void TMain::showEvent(QShowEvent* event) {
         m_StartUpQueued = true;
         QMetaObject::invokeMethod(this, &TMain::FormActivate, Qt::QueuedConnection);
     }
+}
+
+void TMain::keyPressEvent(QKeyEvent* event) {
+    // A button that has the focus takes Enter as well as Space; the keys reach the window when the
+    // focused control did not use them.
+    if (event->modifiers() == Qt::NoModifier &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        auto* button = qobject_cast<QAbstractButton*>(focusWidget());
+        if (button && (qobject_cast<QPushButton*>(button) || qobject_cast<QToolButton*>(button)) &&
+            button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TMain::FormActivate() {
@@ -337,22 +350,18 @@ void TMain::wizChange(TwzWizardTree*) {
 
 void TMain::wizPagesPageChanged(int index) {
     // The lines keep the outcome of the last build only while the project is unchanged since.
-    if (index == kPageCount - 1 && m_Project.Modified)
+    if (m_wizPages->widget(index) == m_BuildPage && m_Project.Modified)
         m_BuildPage->ResetProgressLines();
 }
 
 // ---- IDocumentUi ----
 
 int TMain::MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) {
-    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
+    return ShowMessage(text, type, buttons);
 }
 
 void TMain::ShowPlainMessage(const std::string& text) {
-    if (g_ScriptPlain) {
-        g_PlainMessages << MessageToQString(text);
-        return;
-    }
-    QMessageBox::warning(this, kProductTitle, MessageToQString(text));
+    TwzDialog::PlainMessage(this, kProductTitle, MessageToQString(text));
 }
 
 // The file dialogs are made on first use: they cost more to make than the rest of the window.
@@ -380,10 +389,9 @@ QFileDialog* TMain::SaveDialog1() {
 }
 
 bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName) {
-    if (!g_ScriptedNames.isEmpty()) {
-        g_AskedDialogs.push_back({dialog->objectName(), proposed});
-        fileName = g_ScriptedNames.takeFirst();
-        return !fileName.isNull();
+    if (const auto scripted = TNameSeam::Take({dialog->objectName(), dialog->windowTitle(), QString(), proposed})) {
+        fileName = *scripted;
+        return !fileName.isEmpty();
     }
     if (proposed.isEmpty()) {
         dialog->selectFile(QString());
@@ -424,9 +432,8 @@ void TMain::SetWindowTitle(const std::string& title) {
 void TMain::ShowFirstPage() {
     m_wiz->setItemIndex(0);
     wizChange(m_wiz);
-    for (const char* name : {"pageInstall", "FlatPageControl1"})
-        if (auto* tabs = findChild<QTabWidget*>(name))
-            tabs->setCurrentIndex(0);
+    for (TWizardPage* page : m_Pages)
+        page->ShowFirstTab();
 }
 
 void TMain::ResetProgressLines() {
@@ -434,38 +441,8 @@ void TMain::ResetProgressLines() {
 }
 
 void TMain::RefreshPages() {
-    m_StartPage->LoadFromProject();
-    // Pages that show Project values offer LoadFromProject() as an invokable method.
-    for (int i = 1; i < m_wizPages->count(); ++i) {
-        QWidget* page = m_wizPages->widget(i);
-        if (page->metaObject()->indexOfMethod("LoadFromProject()") >= 0)
-            QMetaObject::invokeMethod(page, "LoadFromProject", Qt::DirectConnection);
-    }
-}
-
-// ---- test seam ----
-
-void TMain::ScriptFileNames(const QStringList& names) {
-    g_ScriptedNames = names;
-}
-int TMain::ScriptedFileNamesLeft() {
-    return int(g_ScriptedNames.size());
-}
-const std::vector<TMain::TFileDialogAsked>& TMain::AskedFileDialogs() {
-    return g_AskedDialogs;
-}
-void TMain::ScriptPlainMessages(bool on) {
-    g_ScriptPlain = on;
-}
-const QStringList& TMain::PlainMessages() {
-    return g_PlainMessages;
-}
-
-void TMain::ClearScript() {
-    g_ScriptedNames.clear();
-    g_AskedDialogs.clear();
-    g_ScriptPlain = false;
-    g_PlainMessages.clear();
+    for (TWizardPage* page : m_Pages)
+        page->LoadFromProject();
 }
 
 } // namespace tv

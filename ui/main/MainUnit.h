@@ -4,8 +4,8 @@
 // (finish, previous, next). It owns the Project for the whole run; the document commands behind
 // the buttons live in core (TDocumentCommands) and reach the window through IDocumentUi.
 //
-// A page that shows Project values declares `Q_INVOKABLE void LoadFromProject()`; New and Load
-// call it on every page after the Project changed under them.
+// The pages are one list of TWizardPage in step order (CreatePages); New and Load show the Project
+// again through each page's LoadFromProject(), and Pages() and Page<T>() find them by type.
 
 #include "core/DocumentCommands.h"
 #include "core/Project.h"
@@ -18,6 +18,7 @@
 #include <vector>
 
 class QFileDialog;
+class QKeySequence;
 class QStackedWidget;
 class QToolButton;
 class QPushButton;
@@ -27,6 +28,7 @@ namespace tv {
 class TBuildPage;
 class TRecentProjects;
 class TStartPage;
+class TWizardPage;
 class TwzWizardTree;
 
 class TMain final : public QWidget, private IDocumentUi {
@@ -38,29 +40,23 @@ public:
 
     TProject& Project() { return m_Project; }
     TDocumentCommands& Commands() { return *m_Commands; }
-    TStartPage* StartPage() const { return m_StartPage; }
-    TBuildPage* BuildPage() const { return m_BuildPage; }
+    // The wizard's pages in step order.
+    const std::vector<TWizardPage*>& Pages() const { return m_Pages; }
+    // The page of type P; nullptr when there is none.
+    template <class P> P* Page() const {
+        for (TWizardPage* page : m_Pages)
+            if (auto* p = qobject_cast<P*>(page))
+                return p;
+        return nullptr;
+    }
+    TStartPage* StartPage() const;
+    TBuildPage* BuildPage() const;
     // Path of the script the last Build wrote; empty before the first Build.
     const std::string& ScriptPath() const;
 
     static constexpr int kPageCount = 8;
     static constexpr int kWidth = 562;
     static constexpr int kHeight = 359;
-
-    // ---- test seam for the open and save dialogs and the plain message box ----
-    // The next file dialogs answer with these names, one each, without a window; a null QString
-    // answers "cancel".
-    static void ScriptFileNames(const QStringList& names);
-    static int ScriptedFileNamesLeft();
-    struct TFileDialogAsked {
-        QString dialog;   // "OpenDialog1" or "SaveDialog1"
-        QString proposed; // the file name the dialog was opened with
-    };
-    static const std::vector<TFileDialogAsked>& AskedFileDialogs();
-    // On: plain messages are recorded instead of shown.
-    static void ScriptPlainMessages(bool on);
-    static const QStringList& PlainMessages();
-    static void ClearScript();
 
 public slots:
     // Start-up with the command-line argument; runs once, when the window is first shown.
@@ -83,6 +79,8 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Enter presses the focused button.
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -99,7 +97,8 @@ private:
 
     void CreatePages();
     void CreateBottomBar();
-    QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x);
+    QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x,
+                                  const QKeySequence& key);
     QFileDialog* FileDialog(QFileDialog*& dialog, const char* name, bool save, const QStringList& filters);
     QFileDialog* OpenDialog1();
     QFileDialog* SaveDialog1();
@@ -120,8 +119,8 @@ private:
 
     TwzWizardTree* m_wiz = nullptr;
     QStackedWidget* m_wizPages = nullptr;
-    TStartPage* m_StartPage = nullptr;
-    TBuildPage* m_BuildPage = nullptr;
+    std::vector<TWizardPage*> m_Pages;
+    TBuildPage* m_BuildPage = nullptr; // the last page, asked on every close and page change
     QToolButton* m_btAbout = nullptr;
     QToolButton* m_btNew = nullptr;
     QToolButton* m_btLoad = nullptr;

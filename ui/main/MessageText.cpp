@@ -1,6 +1,7 @@
 #include "ui/main/MessageText.h"
 
 #include "core/TextCodec.h"
+#include "ui/lib/wzDialogUnit.h"
 
 #include <QByteArray>
 #include <QStringDecoder>
@@ -13,6 +14,10 @@ QString MessageToQString(const std::string& bytes) {
     if (!utf8.hasError())
         return text;
     return QString::fromStdString(AnsiToUtf8(bytes));
+}
+
+int ShowMessage(const std::string& text, TMsgDlgType type, unsigned buttons) {
+    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
 }
 
 } // namespace tv

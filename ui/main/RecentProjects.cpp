@@ -72,7 +72,9 @@ void TRecentProjects::Clear() {
 
 void TRecentProjects::AttachTo(QToolButton* button) {
     button->setMenu(m_Menu.get());
-    button->setPopupMode(QToolButton::MenuButtonPopup);
+    // The button is too narrow for a separate arrow: a click loads as before, pressing and holding
+    // shows the list.
+    button->setPopupMode(QToolButton::DelayedPopup);
 }
 
 void TRecentProjects::RebuildMenu() {

@@ -5,7 +5,6 @@
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MessageText.h"
-#include "ui/main/PageHeading.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -34,10 +33,8 @@ QList<QPixmap> ProgressImages() {
 
 } // namespace
 
-TBuildPage::TBuildPage(TProject& project, QWidget* parent) : QWidget(parent), m_Project(project) {
-    setObjectName("Build");
-    CreatePageHeading(this, "Build Scripts");
-
+TBuildPage::TBuildPage(TProject& project, QWidget* parent)
+    : TWizardPage(project, "Build", "Build Scripts", parent) {
     auto* help = new TDCLabel(this);
     help->setObjectName("lbBuildHelp");
     help->setTransparent(true);
@@ -91,7 +88,7 @@ int TBuildPage::ProgressState(int line) const {
 }
 
 int TBuildPage::MessageDlg(const std::string& text, TMsgDlgType type, unsigned buttons) {
-    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
+    return ShowMessage(text, type, buttons);
 }
 
 void TBuildPage::SetProgressState(int line, int state) {
@@ -155,8 +152,8 @@ void TBuildPage::btBuildClick() {
         return;
     // Problems a build would meet are listed before anything is cleared. Refusals are left to
     // Build itself, which reports them after its question; an unsaved project is refused first.
-    if (!m_Project.Modified && BuildRefusals(m_Project).empty()) {
-        const std::vector<std::string> problems = Check(m_Project);
+    if (!Project().Modified && BuildRefusals(Project()).empty()) {
+        const std::vector<std::string> problems = Check(Project());
         if (!problems.empty()) {
             // A project whose sources moved may miss hundreds of files: list the first ones only, so
             // the question and its buttons stay on the screen.
@@ -173,7 +170,7 @@ void TBuildPage::btBuildClick() {
     }
     SetBusy(true);
     try {
-        Build(m_Project, *this, m_ScriptPath);
+        Build(Project(), *this, m_ScriptPath);
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }

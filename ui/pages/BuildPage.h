@@ -6,8 +6,7 @@
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
 #include "core/Project.h"
-
-#include <QWidget>
+#include "ui/main/WizardPage.h"
 
 #include <array>
 #include <cstdint>
@@ -21,7 +20,7 @@ namespace tv {
 
 class TDCLabel;
 
-class TBuildPage final : public QWidget, public IBuildUi {
+class TBuildPage final : public TWizardPage, public IBuildUi {
     Q_OBJECT
 public:
     TBuildPage(TProject& project, QWidget* parent = nullptr);
@@ -60,7 +59,6 @@ public slots:
 private:
     void SetBusy(bool busy);
 
-    TProject& m_Project;
     std::string m_ScriptPath;
     TCompileOptions m_CompileOptions;
     bool m_Busy = false;

@@ -1,18 +1,15 @@
 #include "ui/pages/StartPage.h"
 
 #include "deploy/DeploymentBuild.h"
-#include "core/MsgDlg.h"
 #include "core/TextCodec.h"
-#include "ui/editors/ColorViewUnit.h"
 #include "ui/lib/FolderPickerUnit.h"
-#include "ui/lib/wzDialogUnit.h"
 #include "ui/main/ColorButton.h"
-#include "ui/main/PageHeading.h"
+#include "ui/lib/NameSeam.h"
+#include "ui/main/FieldBinder.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,10 +22,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include <algorithm>
-#include <functional>
 
 namespace tv {
 
@@ -38,28 +33,6 @@ constexpr int kRowHeight = 20;
 constexpr int kMaxDiskSpaceKB = 99999;
 // How far the group's contents sit to the right of the page's own left margin.
 constexpr int kGroupInset = 8;
-
-// Refuses any text holding a character the project's code page cannot store, and says which one.
-class TAnsiValidator final : public QValidator {
-public:
-    TAnsiValidator(std::function<void(const QString&)> onRefused, QObject* parent)
-        : QValidator(parent), m_onRefused(std::move(onRefused)) {}
-
-    State validate(QString& input, int&) const override {
-        const std::string utf8 = input.toStdString();
-        if (Utf8ToAnsi(utf8))
-            return Acceptable;
-        m_onRefused(QString::fromStdString(FirstUnencodable(utf8)));
-        return Invalid;
-    }
-
-private:
-    std::function<void(const QString&)> m_onRefused;
-};
-
-QString FromAnsi(const std::string& ansi) {
-    return QString::fromStdString(AnsiToUtf8(ansi));
-}
 
 QLabel* MakeLabel(const QString& text, QWidget* buddy = nullptr) {
     auto* label = new QLabel(text);
@@ -86,10 +59,8 @@ void MakeCaptionBold(QWidget* w) {
 
 } // namespace
 
-TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_project(project) {
-    setObjectName("Start");
-
-    QLabel* heading = CreatePageHeading(this, "Welcome to Tamrin Installer Velox !!");
+TStartPage::TStartPage(TProject& project, QWidget* parent)
+    : TWizardPage(project, "Start", "Welcome to Tamrin Installer Velox !!", parent) {
 
     // Application Info
     auto* grAppInfo = new QGroupBox("Application Info");
@@ -121,14 +92,13 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     m_btAppLicenseColor->setToolTip("Select License background color");
     m_btAppLicenseColor->setFixedSize(22, kRowHeight);
 
-    QStringList variables;
-    for (const auto& v : kFolderVariables)
-        variables << FromAnsi(v);
+    const std::vector<std::string> variables(kFolderVariables.begin(), kFolderVariables.end());
+    Binder().Choice(m_edAppInstFolder, &TProject::AppInstFolder, variables, TEdits::SetModified);
+    Binder().Choice(m_edAppGroupFolder, &TProject::AppGroupFolder, variables, TEdits::SetModified);
     for (auto [combo, name] : {std::pair{m_edAppInstFolder, "edAppInstFolder"},
                                std::pair{m_edAppGroupFolder, "edAppGroupFolder"}}) {
         combo->setObjectName(name);
         combo->setEditable(false);
-        combo->addItems(variables);
         combo->setMaxVisibleItems(14);
         combo->setFixedHeight(kRowHeight);
         combo->setFixedWidth(124);
@@ -280,176 +250,73 @@ TStartPage::TStartPage(TProject& project, QWidget* parent) : QWidget(parent), m_
     m_pageInstall->addTab(tabLanguage, "Language");
 
     auto* page = new QVBoxLayout(this);
-    page->setContentsMargins(4, heading->geometry().bottom() + 3, 4, 2);
+    page->setContentsMargins(4, ContentTop(), 4, 2);
     page->setSpacing(3);
     page->addWidget(grAppInfo);
     page->addLayout(deployRow);
     page->addWidget(m_pageInstall, 1);
 
-    // Text boxes: each edit goes into the Project at once, as ANSI text.
+    // Each edit goes into the Project at once.
     const struct {
         QLineEdit* edit;
         const char* name;
         std::string TProject::*field;
-        bool setsModified;
+        TEdits edits;
     } texts[] = {
-        {m_edAppName, "edAppName", &TProject::AppName, true},
-        {m_edAppInstFolderName, "edAppInstFolderName", &TProject::AppInstFolderName, true},
-        {m_edAppGroupFolderName, "edAppGroupFolderName", &TProject::AppGroupFolderName, true},
-        {m_edAppReadme, "edAppReadme", &TProject::AppReadme, true},
-        {m_edAppLicense, "edAppLicense", &TProject::AppLicense, true},
-        {m_edMiscDeployment, "edMiscDeployment", &TProject::MiscDeployment, true},
-        {m_edMiscPassword, "edMiscPassword", &TProject::MiscPassword, true},
-        {m_edMinOSVersion, "edMinOSVersion", &TProject::TargetOSMinVersion, false},
-        {m_edCheckWindow, "edCheckWindow", &TProject::TargetCheckWindow, false},
-        {m_edCheckMutex, "edCheckMutex", &TProject::TargetCheckMutex, false},
+        {m_edAppName, "edAppName", &TProject::AppName, TEdits::SetModified},
+        {m_edAppInstFolderName, "edAppInstFolderName", &TProject::AppInstFolderName, TEdits::SetModified},
+        {m_edAppGroupFolderName, "edAppGroupFolderName", &TProject::AppGroupFolderName, TEdits::SetModified},
+        {m_edAppReadme, "edAppReadme", &TProject::AppReadme, TEdits::SetModified},
+        {m_edAppLicense, "edAppLicense", &TProject::AppLicense, TEdits::SetModified},
+        {m_edMiscDeployment, "edMiscDeployment", &TProject::MiscDeployment, TEdits::SetModified},
+        {m_edMiscPassword, "edMiscPassword", &TProject::MiscPassword, TEdits::SetModified},
+        {m_edMinOSVersion, "edMinOSVersion", &TProject::TargetOSMinVersion, TEdits::KeepModified},
+        {m_edCheckWindow, "edCheckWindow", &TProject::TargetCheckWindow, TEdits::KeepModified},
+        {m_edCheckMutex, "edCheckMutex", &TProject::TargetCheckMutex, TEdits::KeepModified},
     };
     for (const auto& t : texts) {
         t.edit->setObjectName(t.name);
         t.edit->setFixedHeight(kRowHeight);
-        t.edit->setValidator(new TAnsiValidator([this](const QString& ch) { ReportRefused(ch); }, t.edit));
-        m_textFields.push_back({t.edit, t.field});
-        connect(
-            t.edit, &QLineEdit::textChanged, this,
-            [this, edit = t.edit, field = t.field, sets = t.setsModified] { StoreText(edit, field, sets); });
+        Binder().Text(t.edit, t.field, t.edits);
     }
     m_edMiscPassword->setEchoMode(QLineEdit::Password);
     m_edMiscPassword->setStyleSheet("lineedit-password-character: 42");
 
-    connect(m_edAppInstFolder, &QComboBox::currentIndexChanged, this,
-            [this] { StoreFolderVariable(m_edAppInstFolder, &TProject::AppInstFolder); });
-    connect(m_edAppGroupFolder, &QComboBox::currentIndexChanged, this,
-            [this] { StoreFolderVariable(m_edAppGroupFolder, &TProject::AppGroupFolder); });
-
-    const struct {
-        QCheckBox* box;
-        bool TProject::*field;
-        bool setsModified;
-    } checks[] = {
-        {m_cbTarget9x, &TProject::Target9x, true},
-        {m_cbTargetNT, &TProject::TargetNT, true},
-        {m_cbTarget2k, &TProject::Target2k, true},
-        {m_cbMiscUninstaller, &TProject::MiscUninstaller, true},
-        {m_cbMiscReboot, &TProject::MiscReboot, true},
-        {m_cbRemoveOldReferences, &TProject::TargetRemoveOldReferences, false},
-        {m_cbAutoSelectLanguage, &TProject::MiscLanguageAuto, false},
-    };
-    for (const auto& c : checks) {
-        m_checkFields.push_back({c.box, c.field});
-        connect(c.box, &QCheckBox::toggled, this,
-                [this, field = c.field, sets = c.setsModified](bool on) { StoreCheck(field, on, sets); });
-    }
-
-    connect(m_edExtraDiskSpace, &QSpinBox::valueChanged, this, [this](int kb) {
-        if (!m_loading)
-            m_project.TargetExtraDiskSpace = kb;
-    });
+    Binder().Check(m_cbTarget9x, &TProject::Target9x, TEdits::SetModified);
+    Binder().Check(m_cbTargetNT, &TProject::TargetNT, TEdits::SetModified);
+    Binder().Check(m_cbTarget2k, &TProject::Target2k, TEdits::SetModified);
+    Binder().Check(m_cbMiscUninstaller, &TProject::MiscUninstaller, TEdits::SetModified);
+    Binder().Check(m_cbMiscReboot, &TProject::MiscReboot, TEdits::SetModified);
+    Binder().Check(m_cbRemoveOldReferences, &TProject::TargetRemoveOldReferences, TEdits::KeepModified);
+    Binder().Check(m_cbAutoSelectLanguage, &TProject::MiscLanguageAuto, TEdits::KeepModified);
+    Binder().Number(m_edExtraDiskSpace, &TProject::TargetExtraDiskSpace, TEdits::KeepModified);
+    Binder().Color(m_btAppReadmeColor, &TProject::AppReadmeBG);
+    Binder().Color(m_btAppLicenseColor, &TProject::AppLicenseBG);
 
     connect(edAppReadmeBtn, &QToolButton::clicked, this, &TStartPage::edAppReadmeBtnClick);
     connect(edAppLicenseBtn, &QToolButton::clicked, this, &TStartPage::edAppLicenseBtnClick);
     connect(edMiscDeploymentBtn, &QToolButton::clicked, this, &TStartPage::edMiscDeploymentBtnClick);
-    connect(m_btAppReadmeColor, &QToolButton::clicked, this, &TStartPage::btAppReadmeColorClick);
-    connect(m_btAppLicenseColor, &QToolButton::clicked, this, &TStartPage::btAppLicenseColorClick);
 
     LoadFromProject();
 }
 
 void TStartPage::LoadFromProject() {
-    m_loading = true;
-    for (const auto& t : m_textFields)
-        t.edit->setText(FromAnsi(m_project.*t.field));
-    for (const auto& c : m_checkFields)
-        c.box->setChecked(m_project.*c.field);
-
-    // A variable outside the list (a hand-edited file) shows no selection and stays in the Project
-    // until the author picks another one, instead of being lost.
-    const auto indexOf = [](const std::string& variable) {
-        for (std::size_t i = 0; i < kFolderVariables.size(); ++i)
-            if (kFolderVariables[i] == variable)
-                return static_cast<int>(i);
-        return -1;
-    };
-    m_edAppInstFolder->setCurrentIndex(indexOf(m_project.AppInstFolder));
-    m_edAppGroupFolder->setCurrentIndex(indexOf(m_project.AppGroupFolder));
-
-    m_btAppReadmeColor->SetColor(m_project.AppReadmeBG);
-    m_btAppLicenseColor->SetColor(m_project.AppLicenseBG);
-
-    // The box holds 0..99999; what it shows is what gets saved.
-    m_edExtraDiskSpace->setValue(m_project.TargetExtraDiskSpace);
-    m_project.TargetExtraDiskSpace = m_edExtraDiskSpace->value();
-
+    TWizardPage::LoadFromProject();
     m_lbLanguages->clear();
     m_pageInstall->setCurrentIndex(0);
-    m_loading = false;
-}
-
-void TStartPage::FieldChanged() {
-    m_project.FieldChanged();
-    emit projectEdited();
-}
-
-void TStartPage::StoreText(QLineEdit* edit, std::string TProject::*field, bool setsModified) {
-    if (m_loading)
-        return;
-    const std::string utf8 = edit->text().toStdString();
-    const auto ansi = Utf8ToAnsi(utf8);
-    if (!ansi) {
-        // Only a programmatic setText gets here (typing is stopped by the validator): put the stored
-        // value back rather than keep a text the Project cannot hold.
-        ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
-        m_loading = true;
-        edit->setText(FromAnsi(m_project.*field));
-        m_loading = false;
-        return;
-    }
-    m_project.*field = *ansi;
-    if (setsModified)
-        FieldChanged();
-}
-
-void TStartPage::StoreCheck(bool TProject::*field, bool checked, bool setsModified) {
-    if (m_loading)
-        return;
-    m_project.*field = checked;
-    if (setsModified)
-        FieldChanged();
-}
-
-void TStartPage::StoreFolderVariable(QComboBox* combo, std::string TProject::*field) {
-    if (m_loading || combo->currentIndex() < 0)
-        return;
-    m_project.*field = kFolderVariables[static_cast<std::size_t>(combo->currentIndex())];
-    FieldChanged();
-}
-
-void TStartPage::SetChosenText(QLineEdit* edit, const QString& text) {
-    const std::string utf8 = text.toStdString();
-    if (!Utf8ToAnsi(utf8)) {
-        ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
-        return;
-    }
-    edit->setText(text);
 }
 
 void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
+    TFileQuestion question;
+    question.dialog = "TextFileDialog";
+    question.title = title;
+    question.filters = QStringList{"Text Files (*.txt)", "Rich Text Files (*.rtf)", "All Files (*)"};
+    question.defaultSuffix = "txt";
+    if (!edit->text().isEmpty())
+        question.proposed = ProjectRelative(edit->text());
     QString chosen;
-    if (m_nextFileName) {
-        chosen = *m_nextFileName;
-        m_nextFileName.reset();
-    } else {
-        QFileDialog dialog(window(), title);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({"Text Files (*.txt)", "Rich Text Files (*.rtf)", "All Files (*)"});
-        dialog.setDefaultSuffix("txt");
-        if (!edit->text().isEmpty())
-            dialog.selectFile(ProjectRelative(edit->text()));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            chosen = dialog.selectedFiles().constFirst();
-    }
-    if (!chosen.isEmpty())
-        SetChosenText(edit, QDir::toNativeSeparators(chosen));
+    if (AskFileName(window(), question, chosen))
+        Binder().SetChosenText(edit, chosen);
 }
 
 void TStartPage::edAppReadmeBtnClick() {
@@ -460,25 +327,13 @@ void TStartPage::edAppLicenseBtnClick() {
     BrowseTextFile(m_edAppLicense, "Select \"License\" file");
 }
 
-void TStartPage::PickColor(TColorButton* button, TColor TProject::*field) {
-    {
-        TColorView picker(window());
-        picker.SetSelectedColor(button->Color());
-        if (picker.exec() == mrOk) {
-            button->SetColor(picker.SelectedColor());
-            m_project.*field = button->Color();
-        }
-    }
-    // Closing the picker counts as an edit, chosen or not.
-    FieldChanged();
-}
-
+// The colour buttons are bound: a click opens the picker.
 void TStartPage::btAppReadmeColorClick() {
-    PickColor(m_btAppReadmeColor, &TProject::AppReadmeBG);
+    m_btAppReadmeColor->click();
 }
 
 void TStartPage::btAppLicenseColorClick() {
-    PickColor(m_btAppLicenseColor, &TProject::AppLicenseBG);
+    m_btAppLicenseColor->click();
 }
 
 // A relative path in a field is relative to the project file's folder, as the build reads it, not to
@@ -487,30 +342,13 @@ QString TStartPage::ProjectRelative(const QString& text) const {
     const auto ansi = Utf8ToAnsi(text.toStdString());
     if (!ansi || text.trimmed().isEmpty())
         return text;
-    return QString::fromStdString(ResolveProjectPath(m_project, *ansi));
+    return QString::fromStdString(ResolveProjectPath(Project(), *ansi));
 }
 
 void TStartPage::edMiscDeploymentBtnClick() {
     QString path = ProjectRelative(m_edMiscDeployment->text());
     if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path))
-        SetChosenText(m_edMiscDeployment, path);
-}
-
-void TStartPage::ReportRefused(const QString& character) {
-    m_refusedChar = character;
-    if (m_refusalPending)
-        return;
-    // Shown once the key press or paste that caused it is over, never from inside the edit.
-    m_refusalPending = true;
-    QMetaObject::invokeMethod(this, &TStartPage::ShowRefusedMessage, Qt::QueuedConnection);
-}
-
-void TStartPage::ShowRefusedMessage() {
-    m_refusalPending = false;
-    wzDialog().MessageDlg(QString("The character \"%1\" cannot be used here:/#the project keeps its "
-                                  "texts in the Windows-1252 character set.")
-                              .arg(m_refusedChar),
-                          TMsgDlgType::mtError, 0, mbOK);
+        Binder().SetChosenText(m_edMiscDeployment, path);
 }
 
 } // namespace tv

@@ -1,0 +1,40 @@
+#include "ui/main/WizardPage.h"
+
+#include "ui/main/FieldBinder.h"
+#include "ui/main/PageHeading.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+namespace tv {
+
+TWizardPage::TWizardPage(TProject& project, const QString& name, const QString& heading, QWidget* parent)
+    : QWidget(parent), m_project(project) {
+    setObjectName(name);
+    m_heading = CreatePageHeading(this, heading);
+    // Screen readers announce the page by its heading.
+    setAccessibleName(heading);
+    m_binder = new TFieldBinder(project, this, [this] { FieldChanged(); });
+}
+
+TWizardPage::~TWizardPage() = default;
+
+void TWizardPage::LoadFromProject() {
+    m_binder->Load();
+}
+
+void TWizardPage::ShowFirstTab() {
+    for (QTabWidget* tabs : findChildren<QTabWidget*>())
+        tabs->setCurrentIndex(0);
+}
+
+void TWizardPage::FieldChanged() {
+    m_project.FieldChanged();
+    emit projectEdited();
+}
+
+int TWizardPage::ContentTop() const {
+    return m_heading->geometry().bottom() + 3;
+}
+
+} // namespace tv
