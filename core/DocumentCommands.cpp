@@ -21,16 +21,6 @@ const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Error texts name host paths; "/{" ... "/}" keeps the message dialog from reading "/usr" or
-// "/build" as markup.
-std::string Literal(const std::string& text) {
-    return "/{" + text + "/}";
-}
-
-} // namespace
-
 std::string UpperFileExt(const std::string& path) {
     const std::size_t sep = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
@@ -82,8 +72,12 @@ std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
 }
 
 std::string ProgramDataDir(const std::string& exeDir) {
-    const std::string found =
-        FirstExistingFolder({TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    std::vector<std::string> candidates = {TAMVELOX_DATA_DIR};
+#ifdef TAMVELOX_SOURCE_DIR
+    candidates.push_back(std::string(TAMVELOX_SOURCE_DIR) + "/resources");
+#endif
+    candidates.push_back(exeDir);
+    const std::string found = FirstExistingFolder(candidates);
     return found.empty() ? exeDir : found;
 }
 
@@ -182,7 +176,7 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Project = std::move(before);
         m_Ui.SetWindowTitle(beforeTitle);
         m_Ui.RefreshPages();
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     MarkSaved();
@@ -211,7 +205,7 @@ bool TDocumentCommands::Save() {
     } catch (const std::exception& e) {
         m_Project.FileName = previousName;
         m_Project.Modified = true;
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     m_Project.Modified = false;

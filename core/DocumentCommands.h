@@ -73,7 +73,8 @@ std::string RetitledCaption(const std::string& currentCaption, const std::string
 // The first of candidates that is an existing folder; empty when none is.
 std::string FirstExistingFolder(const std::vector<std::string>& candidates);
 // The folder of the program's data (the dialog title bitmap tzns256.bmp): the installed data
-// folder when it exists, else the source tree's resources folder, else the executable's folder.
+// folder when it exists, else (in development builds) the source tree's resources folder, else the
+// executable's folder.
 std::string ProgramDataDir(const std::string& exeDir);
 
 class TDocumentCommands final {

@@ -36,7 +36,7 @@ bool HasParentComponent(const std::string& subPath) {
 }
 
 std::string HostPathShown(const std::string& host) {
-    return HostToAnsi(host).value_or(host);
+    return HostToUtf8(host);
 }
 
 bool IsPathDelimiter(char c) {

@@ -54,7 +54,7 @@ bool IsPathInside(const std::string& path, const std::string& folder);
 bool IsNormalizedPathInside(const std::string& path, const std::string& folder);
 
 // ---- project text and host text (AnsiToHost and HostToAnsi: core/TextCodec.h)
-// A host path for a message (messages are ANSI markup); what the code page cannot hold stays as is.
+// A host path for a message (messages are UTF-8, core/TextCodec.h).
 std::string HostPathShown(const std::string& host);
 
 // ---- files and folders

@@ -1,8 +1,8 @@
 #include "deploy/ScriptWriter.h"
 
-#include "deploy/FileUtils.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
+#include "deploy/FileUtils.h"
 
 namespace tv {
 
@@ -22,7 +22,7 @@ void Put(TkvIniFile& ini, const std::string& section, const std::string& key, co
         ini.WriteString(section, key, value);
 }
 
-void WriteRunList(TkvIniFile& ini, const TRowList& rows, const std::string& section,
+void WriteRunList(TkvIniFile& ini, const TRunList& rows, const std::string& section,
                   const std::string& prefix) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         ini.WriteString(section, prefix + ZeroPad(static_cast<long long>(i), 3), RunEntryValue(rows[i]));
@@ -81,18 +81,17 @@ std::string DialogSequence(const TProject& p) {
     return seq;
 }
 
-std::string RunEntryValue(const TListRow& row) {
-    const std::string& flag = row.Column(4);
-    const std::string mode = flag.substr(0, 1);
-    const std::string wait = flag.size() > 1 ? flag.substr(1, 1) : std::string();
-    return "\"" + row.Column(0) + "\",\"" + row.Column(1) + "\",\"" + row.Column(2) + "\"," + mode + ",\"" +
-           row.Column(3) + "\"," + wait;
+std::string RunEntryValue(const TRunRecord& run) {
+    const std::string mode = run.Flag.substr(0, 1);
+    const std::string wait = run.Flag.size() > 1 ? run.Flag.substr(1, 1) : std::string();
+    return "\"" + run.Application + "\",\"" + run.Argument + "\",\"" + run.WorkingDirectory + "\"," + mode +
+           ",\"" + run.Message + "\"," + wait;
 }
 
-std::string StaticBitmapValue(const TListRow& row) {
-    std::string value = ExtractFileName(row.Column(0)) + "," + row.Column(1);
-    if (!row.Column(2).empty())
-        value += "," + row.Column(2);
+std::string StaticBitmapValue(const TStaticBitmap& bitmap) {
+    std::string value = ExtractFileName(bitmap.File) + "," + bitmap.Coord;
+    if (!bitmap.Transparency.empty())
+        value += "," + bitmap.Transparency;
     return value;
 }
 
@@ -149,14 +148,14 @@ bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
     ini.WriteBool(dsp, "ShowDialogTitle", p.DialogTitle);
     ini.WriteBool(dsp, "ShowFinalDialog", p.DialogFinal);
 
-    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i)
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
         ini.WriteString("StaticBitmap", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
-                        StaticBitmapValue(p.lvStaticBMP[i]));
+                        StaticBitmapValue(p.StaticBitmaps[i]));
 
     for (const char* key : kDialogBitmaps)
         ini.WriteString("DialogBitmap", key, "");
 
-    WriteRunList(ini, p.lvRunBefore, "PreRunApp", "RunBefore");
+    WriteRunList(ini, p.RunBefore, "PreRunApp", "RunBefore");
 
     std::string group = p.AppGroupFolderName;
     if (!group.empty() && group[0] == '\\')
@@ -203,9 +202,9 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
         WriteContents(ini, "INI." + rec.Key, rec.Contents);
     }
 
-    WriteRunList(ini, p.lvRunAfter, "RunApp", "RunAfter");
-    WriteRunList(ini, p.lvRunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
-    WriteRunList(ini, p.lvRunAfterUn, "Uninstall.RunApp", "RunAfterUn");
+    WriteRunList(ini, p.RunAfter, "RunApp", "RunAfter");
+    WriteRunList(ini, p.RunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
+    WriteRunList(ini, p.RunAfterUn, "Uninstall.RunApp", "RunAfterUn");
     return ini.UpdateFile();
 }
 

@@ -29,8 +29,8 @@ bool WriteInstallFile(const TProject& project, const std::string& presetupFolder
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);
 // One run-list row as `"<app>","<arg>","<dir>",<mode>,"<message>",<wait>`.
-std::string RunEntryValue(const TListRow& row);
+std::string RunEntryValue(const TRunRecord& run);
 // One static bitmap row as name,x,y,corner[,transparent colour].
-std::string StaticBitmapValue(const TListRow& row);
+std::string StaticBitmapValue(const TStaticBitmap& bitmap);
 
 } // namespace tv

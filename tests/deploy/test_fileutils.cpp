@@ -1,4 +1,4 @@
-#include "BuildTestSupport.h"
+#include "tests/support/BuildTestSupport.h"
 
 #include "deploy/FileUtils.h"
 

@@ -1,4 +1,4 @@
-#include "BuildTestSupport.h"
+#include "tests/support/BuildTestSupport.h"
 
 #include "deploy/ScriptWriter.h"
 
@@ -8,10 +8,6 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 namespace {
-
-TListRow Row(std::string caption, std::vector<std::string> sub) {
-    return TListRow{std::move(caption), std::move(sub)};
-}
 
 TContentsRecord Contents(std::string key, std::vector<std::string> lines) {
     return {std::move(key), std::move(lines)};
@@ -63,10 +59,9 @@ TEST(ScriptWriter, SettingsFileWithEverythingSet) {
     p.MainBGBitmap = "C:\\art\\back.bmp";
     p.AppReadmeBG = 0x00C0FFEE;
     p.DialogFinal = false;
-    p.lvStaticBMP = {Row("C:\\art\\logo.bmp", {"10,20,0", "$00FF00FF"}),
-                     Row("/home/me/art/side.bmp", {"0,0,3", ""})};
-    p.lvRunBefore = {Row("%InstallPath%\\readme.exe", {"", "%InstallPath%", "", "11"}),
-                     Row("%System%\\tool.exe", {"-x \"a\"", "", "Wait, please", "13"})};
+    p.StaticBitmaps = {{"C:\\art\\logo.bmp", "10,20,0", "$00FF00FF"}, {"/home/me/art/side.bmp", "0,0,3", ""}};
+    p.RunBefore = {{"%InstallPath%\\readme.exe", "", "%InstallPath%", "", "11"},
+                   {"%System%\\tool.exe", "-x \"a\"", "", "Wait, please", "13"}};
     const std::string presetup = dir.str("Presetup");
     ASSERT_TRUE(WriteSettingsFile(p, presetup));
     const fs::path file = dir.path() / "Presetup" / "TZNS.INI";
@@ -130,9 +125,9 @@ TEST(ScriptWriter, RowKeysAreCutToTheirWidthAndReplaceEarlierRows) {
     TempDir dir;
     TProject p = SavedProject(dir);
     for (int i = 1; i <= 100; ++i)
-        p.lvStaticBMP.push_back(Row("b" + std::to_string(i) + ".bmp", {"0,0,0", ""}));
+        p.StaticBitmaps.push_back({"b" + std::to_string(i) + ".bmp", "0,0,0", ""});
     for (int i = 0; i <= 1000; ++i)
-        p.lvRunBefore.push_back(Row("r" + std::to_string(i) + ".exe", {"", "", "", "0"}));
+        p.RunBefore.push_back({"r" + std::to_string(i) + ".exe", "", "", "", "0"});
     ASSERT_TRUE(WriteSettingsFile(p, dir.str()));
     const fs::path file = dir.path() / "TZNS.INI";
 
@@ -167,9 +162,9 @@ TEST(ScriptWriter, InstallFileGroupsFilesShortcutsAndChanges) {
         Contents("HKCU\\Software\\X", {"Path=%InstallPath%,REG_SZ,0", "", "=orphan,REG_SZ,0", "Flag"}));
     p.tbRegDel.Append(Contents("HKLM\\Software\\Old", {"Value=,,"}));
     p.tbINI.Append(Contents("Windows|\\my.ini|Options", {"Start=1", "Name=a=b"}));
-    p.lvRunAfter = {Row("%InstallPath%\\app.exe", {"/first", "%InstallPath%", "Starting", "10"})};
-    p.lvRunBeforeUn = {Row("%InstallPath%\\stop.exe", {"", "", "", "01"})};
-    p.lvRunAfterUn = {Row("%InstallPath%\\clean.exe", {"", "", "", ""})};
+    p.RunAfter = {{"%InstallPath%\\app.exe", "/first", "%InstallPath%", "Starting", "10"}};
+    p.RunBeforeUn = {{"%InstallPath%\\stop.exe", "", "", "", "01"}};
+    p.RunAfterUn = {{"%InstallPath%\\clean.exe", "", "", "", ""}};
     ASSERT_TRUE(WriteInstallFile(p, dir.str()));
     const fs::path file = dir.path() / "APP.INS";
 
