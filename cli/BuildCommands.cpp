@@ -101,9 +101,9 @@ private:
     int m_lastPercent = -1, m_lastFiles = -1;
 };
 
-// A path as the user reads it: without "dir/../" detours.
+// A path as the user reads it: without "dir/../" detours, in UTF-8 like every message.
 std::string Shown(const std::string& path) {
-    return PathToHost(HostPath(path).lexically_normal());
+    return HostToUtf8(PathToHost(HostPath(path).lexically_normal()));
 }
 
 bool IsTerminal(const std::ostream& err) {
@@ -167,8 +167,8 @@ int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     const TCompileResult r = Compile(ui, script, compile);
     if (r.Outcome != TCompileOutcome::Done)
         return kExitFailed;
-    err << "The compiler made " << r.SetupExe << "\n";
-    out << r.SetupExe << "\n";
+    err << "The compiler made " << Shown(r.SetupExe) << "\n";
+    out << Shown(r.SetupExe) << "\n";
     return kExitOk;
 }
 

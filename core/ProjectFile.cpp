@@ -395,56 +395,52 @@ std::string BackupFileName(const std::string& path) {
     return path + ".BAK";
 }
 
-bool BackupProjectFile(const std::string& path, std::string* error) {
+void BackupProjectFile(const std::string& path) {
     std::error_code ec;
     const fs::path file = HostPath(path);
     const auto status = fs::symlink_status(file, ec);
     if (ec || !fs::exists(status))
-        return true;
+        return;
     const std::string backupName = BackupFileName(path);
     const fs::path backup = HostPath(backupName);
     auto fail = [&](const std::string& why) {
-        if (error)
-            *error = "Cannot make the backup " + backupName + " of " + path + ": " + why;
-        return false;
+        throw EProjectFileError("Cannot make the backup " + HostToUtf8(backupName) + " of " +
+                                HostToUtf8(path) + ": " + why);
     };
     if (fs::equivalent(file, backup, ec))
-        return true; // the file is its own backup name: it is simply rewritten in place
+        return; // the file is its own backup name: it is simply rewritten in place
     if (!fs::is_regular_file(fs::status(file, ec)))
-        return fail("it is not a regular file");
+        fail("it is not a regular file");
     const auto mtime = fs::last_write_time(file, ec);
     if (ec)
-        return fail(ec.message());
+        fail(ec.message());
     // An earlier backup is replaced, also when it was marked read-only.
     if (fs::is_regular_file(fs::symlink_status(backup, ec)))
         fs::permissions(backup, fs::perms::owner_write, fs::perm_options::add, ec);
     if (!fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec) || ec)
-        return fail(ec ? ec.message() : std::string("copy failed"));
+        fail(ec ? ec.message() : std::string("copy failed"));
     fs::last_write_time(backup, mtime, ec);
     if (ec)
-        return fail(ec.message());
+        fail(ec.message());
     fs::permissions(backup, fs::status(file, ec).permissions(), fs::perm_options::replace, ec);
     // Clear a read-only mark, then delete; if that fails the new content is written over the file.
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove(file, ec);
-    return true;
 }
 
 void SaveProject(TProject& project, const std::string& path) {
     const auto problems = CheckProjectLimits(project);
     if (!problems.empty()) {
-        std::string message = "Cannot save " + path + ": " + problems.front();
+        std::string message = "Cannot save " + HostToUtf8(path) + ": " + problems.front();
         if (problems.size() > 1)
             message += " (and " + std::to_string(problems.size() - 1) + " more problems)";
         throw EProjectFileError(message);
     }
-    std::string error;
-    if (!BackupProjectFile(path, &error))
-        throw EProjectFileError(error);
+    BackupProjectFile(path);
     TkvIniFile ini(path, false);
     WriteProjectFile(project, ini);
     if (!ini.UpdateFile())
-        throw EProjectFileError("Cannot write file " + path);
+        throw EProjectFileError("Cannot write file " + HostToUtf8(path) + ": " + iniio::LastErrorText());
     project.Modified = false;
 }
 
@@ -466,8 +462,9 @@ void LoadProject(TProject& project, const std::string& path) {
         const auto& sections = ini.Sections();
         if (iniio::PathKind(path) == iniio::TPathKind::File && sections.IndexFrom("Start", 0) < 0 &&
             sections.IndexFrom("Main_Window", 0) < 0 && sections.IndexFrom("Dialog", 0) < 0)
-            throw EProjectFileError(path + " is not a project file: it has none of the sections [Start], "
-                                           "[Main_Window] and [Dialog]");
+            throw EProjectFileError(HostToUtf8(path) +
+                                    " is not a project file: it has none of the sections [Start], "
+                                    "[Main_Window] and [Dialog]");
         ReadProjectFile(loaded, ini);
     }
     loaded.FileName = path;

@@ -10,58 +10,50 @@ namespace {
 const char* const kTitleFont = "Times New Roman, 20, $000000, B";
 const char* const kAllDialogs = "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START";
 
-TSetting Row(const char* section, const char* key, TSettingKind kind, const char* missing,
+// The member of a row, by its type.
+void Bind(TSetting& s, std::string TProject::*member) {
+    s.Text = member;
+}
+void Bind(TSetting& s, bool TProject::*member) {
+    s.Flag = member;
+}
+void Bind(TSetting& s, std::int32_t TProject::*member) {
+    s.Integer = member;
+}
+void Bind(TSetting& s, TColor TProject::*member) {
+    s.Colour = member;
+}
+
+template <TSettingKind Kind, class M>
+TSetting Row(const char* section, const char* key, M TProject::*member, const char* missing,
              const char* fresh) {
     TSetting s;
     s.Section = section;
     s.Key = key;
-    s.Kind = kind;
+    s.Kind = Kind;
     s.Missing = missing;
     s.New = fresh;
+    s.RefuseLineBreaks = Kind == TSettingKind::Text || Kind == TSettingKind::FolderPair;
+    if (member)
+        Bind(s, member);
     return s;
 }
 
-TSetting Text(const char* section, const char* key, std::string TProject::*member, const char* missing,
-              const char* fresh) {
-    TSetting s = Row(section, key, TSettingKind::Text, missing, fresh);
-    s.Text = member;
-    s.RefuseLineBreaks = true;
-    return s;
-}
-
-TSetting Boolean(const char* section, const char* key, bool TProject::*member, const char* missing,
-                 const char* fresh) {
-    TSetting s = Row(section, key, TSettingKind::Boolean, missing, fresh);
-    s.Flag = member;
-    return s;
-}
-
-TSetting Integer(const char* section, const char* key, std::int32_t TProject::*member, const char* missing,
-                 const char* fresh) {
-    TSetting s = Row(section, key, TSettingKind::Integer, missing, fresh);
-    s.Integer = member;
-    return s;
-}
-
-TSetting Colour(const char* section, const char* key, TColor TProject::*member, const char* missing,
-                const char* fresh) {
-    TSetting s = Row(section, key, TSettingKind::Colour, missing, fresh);
-    s.Colour = member;
-    return s;
-}
+constexpr auto Text = Row<TSettingKind::Text, std::string>;
+constexpr auto Boolean = Row<TSettingKind::Boolean, bool>;
+constexpr auto Integer = Row<TSettingKind::Integer, std::int32_t>;
+constexpr auto Colour = Row<TSettingKind::Colour, TColor>;
 
 TSetting FolderPair(const char* key, std::string TProject::*variable, std::string TProject::*subPath,
                     const char* missing, const char* fresh) {
-    TSetting s = Row("Start", key, TSettingKind::FolderPair, missing, fresh);
-    s.Text = variable;
+    TSetting s = Row<TSettingKind::FolderPair>("Start", key, variable, missing, fresh);
     s.Text2 = subPath;
-    s.RefuseLineBreaks = true;
     return s;
 }
 
 TSetting Set(const char* section, const char* key, std::vector<TSetWord> words, bool foldCase,
              const char* missing, const char* fresh) {
-    TSetting s = Row(section, key, TSettingKind::Set, missing, fresh);
+    TSetting s = Row<TSettingKind::Set, bool>(section, key, nullptr, missing, fresh);
     s.Words = std::move(words);
     s.FoldCaseOnLoad = foldCase;
     return s;
@@ -69,8 +61,7 @@ TSetting Set(const char* section, const char* key, std::vector<TSetWord> words, 
 
 TSetting Position(const char* key, std::int32_t TProject::*member) {
     // New leaves the dialog position as it is; "2" is its value at start-up.
-    TSetting s = Row("Dialog", key, TSettingKind::Position, "2", "2");
-    s.Integer = member;
+    TSetting s = Row<TSettingKind::Position>("Dialog", key, member, "2", "2");
     s.NewKeeps = true;
     return s;
 }

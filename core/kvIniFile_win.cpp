@@ -3,7 +3,7 @@
 #include "core/kvIniFile.h"
 
 #include "core/HostPath.h"
-#include "core/TextCodec.h"
+#include "core/WinError.h"
 
 #include <filesystem>
 
@@ -90,17 +90,7 @@ void Close(std::intptr_t handle) {
 }
 
 std::string LastErrorText() {
-    const DWORD code = GetLastError();
-    char* text = nullptr;
-    const DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string reason = n && text ? std::string(text, n) : "error " + std::to_string(code);
-    if (text)
-        LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\r' || reason.back() == '\n' || reason.back() == '.'))
-        reason.pop_back();
-    return AnsiToUtf8(reason); // messages are UTF-8
+    return WinErrorText(GetLastError());
 }
 
 void CreateParentFolders(const std::string& path) {

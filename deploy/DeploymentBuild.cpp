@@ -1,9 +1,10 @@
 #include "deploy/DeploymentBuild.h"
 
-#include "deploy/FileUtils.h"
-#include "deploy/ScriptWriter.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
+#include "deploy/DeployError.h"
+#include "deploy/FileUtils.h"
+#include "deploy/ScriptWriter.h"
 
 #include <algorithm>
 #include <map>
@@ -302,21 +303,19 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
     }
     ui.ShowCopyText(false);
 
-    // The writers: each failure is the file that could not be written.
-    auto write = [&](int stage, const std::string& file, const auto& writer) {
+    // The writers: each failure names the file that could not be written.
+    auto write = [&](int stage, const auto& writer) {
         ui.SetProgressState(lbB1 + stage - 1, stateOf(stage - 1));
         ui.SetProgressState(lbB1 + stage, psRunning);
         try {
-            if (!writer())
-                failed(stage, "Could not write " + QuotedPath(file) + ".");
-        } catch (const std::exception& e) {
-            failed(stage, e.what());
+            writer();
+        } catch (const EDeployError& e) {
+            failed(stage, e.Text());
         }
     };
-    write(2, JoinPath(paths.Presetup, kSettingsFileName),
-          [&] { return WriteSettingsFile(p, paths.Presetup); });
-    write(3, JoinPath(paths.Presetup, kInstallFileName), [&] { return WriteInstallFile(p, paths.Presetup); });
-    write(4, paths.ScriptPath, [&] { return WriteScriptFile(p, paths.ScriptPath); });
+    write(2, [&] { WriteSettingsFile(p, paths.Presetup); });
+    write(3, [&] { WriteInstallFile(p, paths.Presetup); });
+    write(4, [&] { WriteScriptFile(p, paths.ScriptPath); });
     ui.SetProgressState(lbB5, stateOf(4));
 
     if (std::find(std::begin(stageFailed), std::end(stageFailed), true) != std::end(stageFailed)) {

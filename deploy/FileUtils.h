@@ -86,8 +86,8 @@ constexpr std::size_t kCopyChunk = 131072;
 bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
               bool append = false, std::string* error = nullptr);
 
-// The process's current folder ("" when it cannot be read) and changing it.
+// The process's current folder ("" when it cannot be read). Nothing changes it: the window handles
+// events while commands run, and a program we start gets its working folder of its own.
 std::string GetCurrentDir();
-bool SetCurrentDir(const std::string& path);
 
 } // namespace tv

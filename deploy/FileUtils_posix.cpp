@@ -288,8 +288,4 @@ std::string GetCurrentDir() {
     return ::getcwd(buf.data(), buf.size()) ? std::string(buf.data()) : std::string();
 }
 
-bool SetCurrentDir(const std::string& path) {
-    return !path.empty() && ::chdir(path.c_str()) == 0;
-}
-
 } // namespace tv

@@ -2,6 +2,7 @@
 
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
+#include "deploy/DeployError.h"
 #include "deploy/FileUtils.h"
 
 namespace tv {
@@ -11,15 +12,30 @@ const char* const kInstallFileName = "APP.INS";
 
 namespace {
 
+void WriteSettings(const TProject& p, TkvIniFile& ini);
+void WriteInstall(const TProject& p, TkvIniFile& ini);
+
 const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCOME",  "DLG_README",
                                       "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
                                       "DLG_NOTFINISH", "DLG_REBOOT",  "DLG_PASSWORD", "DLG_GROUP"};
 
-// The store erases a whole section when asked to write an empty key, so a row whose key came out
-// empty (a blank name) is left out rather than wiping the rows written before it.
+// A row whose key came out empty (a blank name) has no line of its own; the store writes nothing.
 void Put(TkvIniFile& ini, const std::string& section, const std::string& key, const std::string& value) {
-    if (!key.empty())
-        ini.WriteString(section, key, value);
+    ini.WriteString(section, key, value);
+}
+
+// Opens the store of one engine file, lets body fill it and writes it now rather than on
+// destruction, so that a failure can be told.
+template <class F> void WriteEngineFile(const std::string& path, F body) {
+    const std::string failure = "Could not write \"" + HostPathShown(path) + "\".";
+    try {
+        TkvIniFile ini(path, false);
+        body(ini);
+        if (!ini.UpdateFile())
+            throw EDeployError(failure, iniio::LastErrorText());
+    } catch (const EInOutError& e) {
+        throw EDeployError(failure, e.Reason());
+    }
 }
 
 void WriteRunList(TkvIniFile& ini, const TRunList& rows, const std::string& section,
@@ -95,21 +111,31 @@ std::string StaticBitmapValue(const TStaticBitmap& bitmap) {
     return value;
 }
 
-bool WriteScriptFile(const TProject& p, const std::string& scriptPath) {
+void WriteScriptFile(const TProject& p, const std::string& scriptPath) {
     // The image folder and the setup program are named after the project file, a host name.
     const std::string host = ProjectNameOf(p.FileName);
     const std::string name = HostToAnsi(host).value_or(host);
-    TkvIniFile ini(scriptPath, false);
-    WriteInfoBlock(ini);
-    ini.WriteString("Config", "ImagePath", name);
-    ini.WriteString("Config", "ExeName", name);
-    ini.WriteString("Config", "Password", p.MiscPassword);
-    // Written now rather than on destruction, so that a failure can be told.
-    return ini.UpdateFile();
+    WriteEngineFile(scriptPath, [&](TkvIniFile& ini) {
+        WriteInfoBlock(ini);
+        ini.WriteString("Config", "ImagePath", name);
+        ini.WriteString("Config", "ExeName", name);
+        ini.WriteString("Config", "Password", p.MiscPassword);
+    });
 }
 
-bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
-    TkvIniFile ini(JoinPath(presetupFolder, kSettingsFileName), false);
+void WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
+    WriteEngineFile(JoinPath(presetupFolder, kSettingsFileName),
+                    [&](TkvIniFile& ini) { WriteSettings(p, ini); });
+}
+
+void WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
+    WriteEngineFile(JoinPath(presetupFolder, kInstallFileName),
+                    [&](TkvIniFile& ini) { WriteInstall(p, ini); });
+}
+
+namespace {
+
+void WriteSettings(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);
 
     const std::string cfg = "Config";
@@ -164,11 +190,9 @@ bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
     ini.WriteString("Variables", "ProgramName", p.AppName);
     ini.WriteString("Variables", "ProgramGroup", group);
     ini.WriteString("Variables", "AppFolder", "%" + p.AppGroupFolder + "%\\%ProgramGroup%");
-    return ini.UpdateFile();
 }
 
-bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
-    TkvIniFile ini(JoinPath(presetupFolder, kInstallFileName), false);
+void WriteInstall(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);
 
     for (const TFileRecord& rec : p.tbFiles.Records) {
@@ -205,7 +229,8 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
     WriteRunList(ini, p.RunAfter, "RunApp", "RunAfter");
     WriteRunList(ini, p.RunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
     WriteRunList(ini, p.RunAfterUn, "Uninstall.RunApp", "RunAfterUn");
-    return ini.UpdateFile();
 }
+
+} // namespace
 
 } // namespace tv

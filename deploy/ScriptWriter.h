@@ -20,11 +20,11 @@ std::string ProjectNameOf(const std::string& projectFileName);
 // Writes the [Info] block into an open store.
 void WriteInfoBlock(TkvIniFile& ini);
 
-// Each writer returns false when its file could not be written completely. An unreadable existing
-// file throws EInOutError, as the store does.
-bool WriteScriptFile(const TProject& project, const std::string& scriptPath);
-bool WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
-bool WriteInstallFile(const TProject& project, const std::string& presetupFolder);
+// Each writer throws EDeployError (deploy/DeployError.h) naming its file when the file cannot be
+// opened or written completely.
+void WriteScriptFile(const TProject& project, const std::string& scriptPath);
+void WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
+void WriteInstallFile(const TProject& project, const std::string& presetupFolder);
 
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);
