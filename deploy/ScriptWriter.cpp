@@ -19,11 +19,6 @@ const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCO
                                       "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
                                       "DLG_NOTFINISH", "DLG_REBOOT",  "DLG_PASSWORD", "DLG_GROUP"};
 
-// A row whose key came out empty (a blank name) has no line of its own; the store writes nothing.
-void Put(TkvIniFile& ini, const std::string& section, const std::string& key, const std::string& value) {
-    ini.WriteString(section, key, value);
-}
-
 // Opens the store of one engine file, lets body fill it and writes it now rather than on
 // destruction, so that a failure can be told.
 template <class F> void WriteEngineFile(const std::string& path, F body) {
@@ -45,21 +40,21 @@ void WriteRunList(TkvIniFile& ini, const TRunList& rows, const std::string& sect
 }
 
 // Change lines "name=rest" of a registry or INI record into their section; an empty line or one
-// starting with "=" has no name and is left out. A line break inside an element starts a new line,
-// as in the project file, so it never ends up inside a value.
+// starting with "=" has no name, and the store writes no line for an empty key. A line break
+// inside an element starts a new line, as in the project file, so it never ends up in a value.
 void WriteContents(TkvIniFile& ini, const std::string& section, const std::vector<std::string>& contents) {
     for (const std::string& line : ContentsLines(contents)) {
         const std::size_t eq = line.find('=');
         const std::string name = eq == std::string::npos ? line : line.substr(0, eq);
         const std::string rest = eq == std::string::npos ? line : line.substr(eq + 1);
-        Put(ini, section, name, rest);
+        ini.WriteString(section, name, rest);
     }
 }
 
 void WriteRegTable(TkvIniFile& ini, const TRecordTable<TContentsRecord>& table,
                    const std::string& listSection, const std::string& prefix) {
     for (const TContentsRecord& rec : table.Records) {
-        Put(ini, listSection, prefix + rec.Key, rec.Key);
+        ini.WriteString(listSection, prefix + rec.Key, rec.Key);
         WriteContents(ini, prefix + rec.Key, rec.Contents);
     }
 }
@@ -203,7 +198,7 @@ void WriteInstall(const TProject& p, TkvIniFile& ini) {
         const std::string section = "Files_" + StripFirstLast(root);
         ini.WriteString("CopyFiles", section, root);
         const std::string rel = path + name;
-        Put(ini, section, rel, flags.empty() ? rel : rel + "," + flags);
+        ini.WriteString(section, rel, flags.empty() ? rel : rel + "," + flags);
     }
 
     for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
@@ -211,7 +206,8 @@ void WriteInstall(const TProject& p, TkvIniFile& ini) {
         const std::string root = SplitFirst(group, "\\");
         const std::string section = "Short_" + StripFirstLast(root);
         ini.WriteString("Shortcuts", section, root);
-        Put(ini, section, rec.Shortcuts, "\"" + rec.Target + "\"," + rec.Arguments + "," + rec.WorkDirectory);
+        ini.WriteString(section, rec.Shortcuts,
+                        "\"" + rec.Target + "\"," + rec.Arguments + "," + rec.WorkDirectory);
     }
 
     WriteRegTable(ini, p.tbRegAdd, "AddReg", "RegAdd.");
@@ -222,7 +218,7 @@ void WriteInstall(const TProject& p, TkvIniFile& ini) {
         const std::string variable = SplitFirst(parts, "|");
         const std::string file = SplitFirst(parts, "|");
         const std::string section = SplitFirst(parts, "|");
-        Put(ini, "AddINI", rec.Key, "%" + variable + "%" + file + "," + section);
+        ini.WriteString("AddINI", rec.Key, "%" + variable + "%" + file + "," + section);
         WriteContents(ini, "INI." + rec.Key, rec.Contents);
     }
 
