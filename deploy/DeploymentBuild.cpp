@@ -290,14 +290,13 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
             failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
             continue;
         }
-        std::string why;
-        if (CopyFile(job.Source, dest, progress, false, &why)) {
+        try {
+            CopyFile(job.Source, dest, progress, false);
             ++result.FilesCopied;
             bytesBefore += FileSize(dest);
             result.BytesCopied = bytesBefore;
-        } else {
-            failed(1,
-                   "Could not copy " + QuotedPath(job.Source) + " to " + QuotedPath(dest) + ": " + why + ".");
+        } catch (const EDeployError& e) {
+            failed(1, std::string(e.what()) + ": " + e.Reason() + ".");
         }
         ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied, filesTotal);
     }

@@ -1,6 +1,7 @@
 #include "deploy/FileUtils.h"
 
 #include "core/HostPath.h"
+#include "deploy/DeployError.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,6 +34,14 @@ bool HasParentComponent(const std::string& subPath) {
         start = end + 1;
     }
     return false;
+}
+
+void CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+              bool append) {
+    std::string why;
+    if (!fileio::CopyChunked(source, dest, progress, append, &why))
+        throw EDeployError(
+            "Could not copy \"" + HostPathShown(source) + "\" to \"" + HostPathShown(dest) + "\"", why);
 }
 
 std::string HostPathShown(const std::string& host) {

@@ -191,8 +191,8 @@ std::uint64_t FileSize(const std::string& path) {
                                                                   : 0;
 }
 
-bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress, bool append,
-              std::string* error) {
+bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+                         bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
         if (error)
             *error = what;

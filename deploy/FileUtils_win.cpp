@@ -162,8 +162,8 @@ std::uint64_t FileSize(const std::string& path) {
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress, bool append,
-              std::string* error) {
+bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+                         bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
         if (error)
             *error = what;
