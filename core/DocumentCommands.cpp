@@ -21,16 +21,6 @@ const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Error texts name host paths; "/{" ... "/}" keeps the message dialog from reading "/usr" or
-// "/build" as markup.
-std::string Literal(const std::string& text) {
-    return "/{" + text + "/}";
-}
-
-} // namespace
-
 std::string UpperFileExt(const std::string& path) {
     const std::size_t sep = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
@@ -94,8 +84,12 @@ std::string InstalledDataDir(const std::string& exeDir) {
 std::string ProgramDataDir(const std::string& exeDir) {
     // Beside the program first, so that a tree installed under another prefix than the configured
     // one (a package, a test install) still finds its own data.
-    const std::string found = FirstExistingFolder({InstalledDataDir(exeDir), TAMVELOX_DATA_DIR,
-                                                   std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    std::vector<std::string> candidates = {InstalledDataDir(exeDir), TAMVELOX_DATA_DIR};
+#ifdef TAMVELOX_SOURCE_DIR
+    candidates.push_back(std::string(TAMVELOX_SOURCE_DIR) + "/resources");
+#endif
+    candidates.push_back(exeDir);
+    const std::string found = FirstExistingFolder(candidates);
     return found.empty() ? exeDir : found;
 }
 
@@ -200,7 +194,7 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Project = std::move(before);
         m_Ui.SetWindowTitle(beforeTitle);
         m_Ui.RefreshPages();
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     MarkSaved();
@@ -229,7 +223,7 @@ bool TDocumentCommands::Save() {
     } catch (const std::exception& e) {
         m_Project.FileName = previousName;
         m_Project.Modified = true;
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     m_Project.Modified = false;

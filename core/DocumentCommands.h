@@ -75,8 +75,8 @@ std::string FirstExistingFolder(const std::vector<std::string>& candidates);
 // <prefix>/share/tamvelox for a program in <prefix>/bin; empty for an empty exeDir.
 std::string InstalledDataDir(const std::string& exeDir);
 // The folder of the program's data (the dialog title bitmap tzns256.bmp): the data folder of the
-// prefix the program runs from, else the configured installed data folder, else the source tree's
-// resources folder, else the executable's folder; the first that exists.
+// prefix the program runs from, else the configured installed data folder, else (in development
+// builds) the source tree's resources folder, else the executable's folder; the first that exists.
 std::string ProgramDataDir(const std::string& exeDir);
 
 class TDocumentCommands final {

@@ -2,6 +2,7 @@
 // question, and the document state and caption each leaves behind.
 #include "core/DocumentCommands.h"
 #include "core/ProjectFile.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -89,12 +90,8 @@ std::string ReadAll(const fs::path& p) {
 class DocumentCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_Dir = fs::temp_directory_path() / ("tv_doc_" + std::to_string(std::random_device{}()));
+        m_Dir = m_Temp.path();
         fs::create_directories(m_Dir / "data");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_Dir, ec);
     }
     std::string DataDir() const { return (m_Dir / "data").string(); }
     std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
@@ -109,6 +106,7 @@ protected:
         return Path(name);
     }
 
+    tvtest::TempDir m_Temp;
     fs::path m_Dir;
     TProject m_Project;
     ScriptedUi m_Ui;
@@ -244,8 +242,8 @@ TEST_F(DocumentCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsThreeSetting
     m_Project.DialogPosY = 1;
     m_Project.tbFiles.Append();
     m_Project.tbRegAdd.Append().Key = "HKLM\\x";
-    m_Project.lvRunAfter.push_back({"a.exe", {}});
-    m_Project.lvStaticBMP.push_back({"b.bmp", {}});
+    m_Project.RunAfter.push_back({"a.exe", "", "", "", ""});
+    m_Project.StaticBitmaps.push_back({"b.bmp", "", ""});
     m_Project.Modified = true;
     m_Ui.title = "Tamrin Installer Velox - " + Path("old.tvx");
 
@@ -261,8 +259,8 @@ TEST_F(DocumentCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsThreeSetting
     EXPECT_EQ(m_Project.DialogPosY, 1);
     EXPECT_TRUE(m_Project.tbFiles.Empty());
     EXPECT_TRUE(m_Project.tbRegAdd.Empty());
-    EXPECT_TRUE(m_Project.lvRunAfter.empty());
-    EXPECT_TRUE(m_Project.lvStaticBMP.empty());
+    EXPECT_TRUE(m_Project.RunAfter.empty());
+    EXPECT_TRUE(m_Project.StaticBitmaps.empty());
     EXPECT_EQ(m_Project.DialogTitleBMP, (fs::path(DataDir()) / "tzns256.bmp").string());
     EXPECT_EQ(m_Ui.firstPageShown, 1);
     EXPECT_EQ(m_Ui.resets, 1);

@@ -3,6 +3,7 @@
 #ifndef _WIN32
 
 #include "core/FileTypeRegistration.h"
+#include "tests/support/TempDir.h"
 
 #include "TamveloxVersion.h"
 
@@ -28,8 +29,7 @@ std::string ReadAll(const fs::path& p) {
 class FileTypeRegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_Root = fs::temp_directory_path() / ("tv_ftr_" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_Root);
+        m_Root = m_Temp.path();
         const char* old = std::getenv("XDG_DATA_HOME");
         m_OldDataHome = old ? old : "";
         m_HadDataHome = old != nullptr;
@@ -41,10 +41,9 @@ protected:
             setenv("XDG_DATA_HOME", m_OldDataHome.c_str(), 1);
         else
             unsetenv("XDG_DATA_HOME");
-        std::error_code ec;
-        fs::remove_all(m_Root, ec);
     }
 
+    tvtest::TempDir m_Temp;
     fs::path m_Root;
     std::string m_OldDataHome;
     bool m_HadDataHome = false;
