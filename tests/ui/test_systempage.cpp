@@ -12,6 +12,7 @@
 #include "ui/editors/ContentsMemo.h"
 #include "ui/editors/SystemINIEditUnit.h"
 #include "ui/editors/SystemRegEditUnit.h"
+#include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogUnit.h"
@@ -92,6 +93,16 @@ void AddParams(QWidget* editor, const QList<TParam>& params) {
 
 void ClickOK(QWidget* editor) {
     QTest::mouseClick(In<TjdFlatButton>(editor, "doOK"), Qt::LeftButton);
+}
+
+// Both help texts of the Info tab are shown whole.
+void InfoFits(QWidget* editor) {
+    for (const char* name : {"lbInfo1", "lbInfo2"}) {
+        auto* label = In<TDCLabel>(editor, name);
+        QVERIFY2(label->isVisible(), name);
+        QVERIFY2(label->height() >= label->TextExtent().y(), name);
+        QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), name);
+    }
 }
 
 QString MemoText(QWidget* editor) {
@@ -534,6 +545,7 @@ private slots:
             QVERIFY(memo->LineProblem(0).contains("REG_SZ"));
             QVERIFY(!underlined(1));
             QVERIFY(memo->LineProblem(1).isEmpty());
+            QVERIFY(tvtest::saveShot(e, "system_regedit_marked_line"));
             // Nothing is refused: the memo stays free text.
             ClickOK(e);
         });
@@ -739,6 +751,7 @@ private slots:
         InRegEditor("jdFlatButton7", [&](TSystemRegEdit* e) {
             QVERIFY(tvtest::saveShot(e, "system_regedit"));
             In<QTabWidget>(e, "PageControl1")->setCurrentIndex(1);
+            InfoFits(e);
             QVERIFY(tvtest::saveShot(e, "system_regedit_info"));
             e->reject();
         });
@@ -748,6 +761,7 @@ private slots:
         InIniEditor("jdFlatButton2", [&](TSystemINIEdit* e) {
             QVERIFY(tvtest::saveShot(e, "system_iniedit"));
             In<QTabWidget>(e, "PageControl1")->setCurrentIndex(1);
+            InfoFits(e);
             QVERIFY(tvtest::saveShot(e, "system_iniedit_info"));
             e->reject();
         });

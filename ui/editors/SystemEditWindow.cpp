@@ -41,8 +41,8 @@ TSystemEditWindow::TSystemEditWindow(TProject& project, QWidget* parent, const Q
     auto* info = new QWidget(Tabs());
     info->setObjectName("TabSheet2");
     auto* infoBox = new QVBoxLayout(info);
-    infoBox->setContentsMargins(8, 6, 8, 4);
-    infoBox->setSpacing(10);
+    infoBox->setContentsMargins(8, 3, 8, 0);
+    infoBox->setSpacing(4);
     m_lbInfo1 = new TDCLabel(info);
     m_lbInfo1->setObjectName("lbInfo1");
     m_lbInfo2 = new TDCLabel(info);

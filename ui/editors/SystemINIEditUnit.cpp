@@ -76,6 +76,7 @@ TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(1, 1);
     m_edINIFile->setPlaceholderText("\\file.ini");
+    m_cbFlags->setFixedWidth(150);
     m_edParam->setPlaceholderText("parameter");
     m_edValue->setPlaceholderText("value");
 
