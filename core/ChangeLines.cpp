@@ -9,13 +9,33 @@ namespace tv {
 
 const std::vector<std::string> kRegRoots = {"HKCR", "HKCU", "HKLM", "HKU"};
 
-const std::vector<std::string> kIniTargets = {
-    "AppFolder",     "Desktop",        "ProgramsMenu",      "StartMenu",    "StartupMenu",
-    "CommonDesktop", "CommonProgramsMenu", "CommonStartMenu", "CommonStartupMenu", "InstallPath",
-    "BootDrive",     "Windows",        "System",            "Fonts",        "Personal",
-    "SendTo",        "Templates",      "ProgramFiles",      "CommonFiles",  "Delphi",
-    "BDE",           "ApplicationData", "QuickLaunch",      "IIS-WWWRoot",  "IIS-Scripts",
-    "Office97",      "Office2000"};
+const std::vector<std::string> kIniTargets = {"AppFolder",
+                                              "Desktop",
+                                              "ProgramsMenu",
+                                              "StartMenu",
+                                              "StartupMenu",
+                                              "CommonDesktop",
+                                              "CommonProgramsMenu",
+                                              "CommonStartMenu",
+                                              "CommonStartupMenu",
+                                              "InstallPath",
+                                              "BootDrive",
+                                              "Windows",
+                                              "System",
+                                              "Fonts",
+                                              "Personal",
+                                              "SendTo",
+                                              "Templates",
+                                              "ProgramFiles",
+                                              "CommonFiles",
+                                              "Delphi",
+                                              "BDE",
+                                              "ApplicationData",
+                                              "QuickLaunch",
+                                              "IIS-WWWRoot",
+                                              "IIS-Scripts",
+                                              "Office97",
+                                              "Office2000"};
 
 const std::vector<std::string> kChangeFlags = {"None", "NO_LOG", "DONT_OVERWRITE", "NO_LOG+DONT_OVERWRITE"};
 
@@ -99,11 +119,16 @@ unsigned char FoldCase(unsigned char c) {
     if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
         return static_cast<unsigned char>(c - 32);
     switch (c) {
-    case 0x9A: return 0x8A; // š
-    case 0x9C: return 0x8C; // œ
-    case 0x9E: return 0x8E; // ž
-    case 0xFF: return 0x9F; // ÿ
-    default: return c;
+    case 0x9A:
+        return 0x8A; // š
+    case 0x9C:
+        return 0x8C; // œ
+    case 0x9E:
+        return 0x8E; // ž
+    case 0xFF:
+        return 0x9F; // ÿ
+    default:
+        return c;
     }
 }
 
@@ -173,8 +198,7 @@ TIniKeyParts SplitIniKey(std::string key) {
 }
 
 bool SameKeyIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
            });
 }

@@ -39,8 +39,7 @@ TIniKeyParts SplitIniKey(std::string key);
 // Case-insensitive comparison of two ANSI keys (ASCII and the Windows-1252 letters).
 bool SameKeyIgnoringCase(const std::string& a, const std::string& b);
 // The first record index whose key equals key without regard to case; -1 when none.
-template <class Table> int IndexOfKeyIgnoringCase(const Table& table, const std::string& key)
-{
+template <class Table> int IndexOfKeyIgnoringCase(const Table& table, const std::string& key) {
     for (int i = 0; i < table.Count(); ++i)
         if (SameKeyIgnoringCase(table.Records[i].Key, key))
             return i;

@@ -84,7 +84,8 @@ bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
     if (s.size() < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
+        if (std::tolower(static_cast<unsigned char>(s[i])) !=
+            std::tolower(static_cast<unsigned char>(prefix[i])))
             return false;
     return true;
 }
@@ -184,12 +185,16 @@ std::string HexText(const std::vector<unsigned char>& bytes) {
 }
 
 std::string KindName(const std::string& kind) {
-    static const std::map<std::string, std::string> names = {
-        {"0", "a value without type"},       {"1", "a string written in hexadecimal"},
-        {"2", "an expandable string"},       {"5", "a big-endian number"},
-        {"6", "a symbolic link"},            {"7", "a multi-string"},
-        {"8", "a resource list"},            {"9", "a resource descriptor"},
-        {"a", "a resource requirements list"}, {"b", "a 64-bit number"}};
+    static const std::map<std::string, std::string> names = {{"0", "a value without type"},
+                                                             {"1", "a string written in hexadecimal"},
+                                                             {"2", "an expandable string"},
+                                                             {"5", "a big-endian number"},
+                                                             {"6", "a symbolic link"},
+                                                             {"7", "a multi-string"},
+                                                             {"8", "a resource list"},
+                                                             {"9", "a resource descriptor"},
+                                                             {"a", "a resource requirements list"},
+                                                             {"b", "a 64-bit number"}};
     std::string lower;
     for (char c : kind)
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

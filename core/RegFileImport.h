@@ -31,8 +31,8 @@ bool ParseRegFile(const std::string& bytes, TRegImport& result, std::string& err
 std::vector<std::string> ExistingRegKeys(const TProject& project, const TRegImport& import);
 
 struct TRegApplyResult {
-    int Added = 0;                   // new entries
-    int Merged = 0;                  // entries that took lines into an existing key
+    int Added = 0;                    // new entries
+    int Merged = 0;                   // entries that took lines into an existing key
     std::vector<std::string> Refused; // UTF-8 keys left out because a list is full
 };
 // Adds the keys of import to tbRegAdd and tbRegDel. A key its list holds already takes the new

@@ -68,8 +68,8 @@ TEST(ChangeLines, RegistryLinesTheEngineWouldMisreadAreNamed) {
 }
 
 TEST(ChangeLines, IniLinesTheEngineWouldMisreadAreNamed) {
-    for (const char* good : {"InstallPath=%InstallPath%", "Caption=Tamrin Installer", "P=x,NO_LOG", "P=,DONT_OVERWRITE",
-                             "P=a=b", ""})
+    for (const char* good : {"InstallPath=%InstallPath%", "Caption=Tamrin Installer", "P=x,NO_LOG",
+                             "P=,DONT_OVERWRITE", "P=a=b", ""})
         EXPECT_EQ(IniLineProblem(good), "") << good;
     EXPECT_THAT(IniLineProblem("Caption"), HasSubstr("No \"=\""));
     EXPECT_THAT(IniLineProblem(" =x"), HasSubstr("name"));
@@ -134,17 +134,18 @@ TEST(RegFileImport, AnAnsiExportBecomesEntriesInTheEditorsFormat) {
 }
 
 TEST(RegFileImport, AUnicodeExportSkipsWhatWindows1252CannotHold) {
-    const std::string bytes = Utf16Export(u"Windows Registry Editor Version 5.00\r\n\r\n"
-                                          u"[HKEY_USERS\\.DEFAULT\\Software\\Caf\u00e9]\r\n"
-                                          u"\"Name\"=\"\u00e9t\u00e9\"\r\n"
-                                          u"\"Greek\"=\"\u03b1\u03b2\"\r\n"
-                                          u"\"Emoji \U0001F600\"=dword:00000001\r\n"
-                                          u"\"Bytes\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,\\\r\n"
-                                          u"  12,13\r\n\r\n"
-                                          u"[HKEY_USERS\\\u0416]\r\n"
-                                          u"\"Lost\"=\"x\"\r\n"
-                                          u"[HKEY_CURRENT_CONFIG\\System]\r\n"
-                                          u"\"Lost\"=\"x\"\r\n");
+    const std::string bytes =
+        Utf16Export(u"Windows Registry Editor Version 5.00\r\n\r\n"
+                    u"[HKEY_USERS\\.DEFAULT\\Software\\Caf\u00e9]\r\n"
+                    u"\"Name\"=\"\u00e9t\u00e9\"\r\n"
+                    u"\"Greek\"=\"\u03b1\u03b2\"\r\n"
+                    u"\"Emoji \U0001F600\"=dword:00000001\r\n"
+                    u"\"Bytes\"=hex:00,01,02,03,04,05,06,07,08,09,0a,0b,0c,0d,0e,0f,10,11,\\\r\n"
+                    u"  12,13\r\n\r\n"
+                    u"[HKEY_USERS\\\u0416]\r\n"
+                    u"\"Lost\"=\"x\"\r\n"
+                    u"[HKEY_CURRENT_CONFIG\\System]\r\n"
+                    u"\"Lost\"=\"x\"\r\n");
     const TRegImport r = Parse(bytes);
     ASSERT_EQ(r.Keys.size(), 1u);
     EXPECT_EQ(r.Keys[0].Key, "HKU\\.DEFAULT\\Software\\Caf\xE9");
@@ -165,7 +166,7 @@ TEST(RegFileImport, BrokenFilesAreRefusedAndBrokenLinesNamed) {
     EXPECT_FALSE(ParseRegFile("[HKEY_CURRENT_USER\\X]\r\n\"a\"=\"b\"\r\n", r, error));
     EXPECT_THAT(error, HasSubstr("no registry export"));
     EXPECT_FALSE(ParseRegFile("", r, error));
-    EXPECT_FALSE(ParseRegFile("\xFF\xFEW\x00\x00", r, error)); // odd length
+    EXPECT_FALSE(ParseRegFile("\xFF\xFEW\x00\x00", r, error));                        // odd length
     EXPECT_FALSE(ParseRegFile(std::string("\xFF\xFE\x00\xD8\x41\x00", 6), r, error)); // lone surrogate
 
     const TRegImport broken = Parse("REGEDIT4\n"
@@ -201,9 +202,10 @@ TEST(RegFileImport, ExistingKeysMergeOnlyWhenAskedAndListsStayWithinTheirLimit) 
     TProject p;
     p.tbRegAdd.Append({"HKCU\\Software\\Demo", {"Keep=1,1", "Count=1,1"}});
     p.tbRegDel.Append({"HKLM\\Old", {}});
-    const TRegImport r = Parse("REGEDIT4\n[HKEY_CURRENT_USER\\software\\demo]\n\"count\"=dword:2\n\"New\"=\"n\"\n"
-                               "[-HKEY_LOCAL_MACHINE\\OLD]\n[HKEY_CURRENT_USER\\Fresh]\n"
-                               "[HKEY_CURRENT_USER\\Fresh]\n\"Second\"=\"section\"\n");
+    const TRegImport r =
+        Parse("REGEDIT4\n[HKEY_CURRENT_USER\\software\\demo]\n\"count\"=dword:2\n\"New\"=\"n\"\n"
+              "[-HKEY_LOCAL_MACHINE\\OLD]\n[HKEY_CURRENT_USER\\Fresh]\n"
+              "[HKEY_CURRENT_USER\\Fresh]\n\"Second\"=\"section\"\n");
     ASSERT_EQ(r.Keys.size(), 3u); // the key given twice is one entry
     EXPECT_THAT(r.Keys[2].Lines, ElementsAre("Second=section,0"));
     EXPECT_THAT(ExistingRegKeys(p, r), ElementsAre("HKCU\\software\\demo", "HKLM\\OLD"));

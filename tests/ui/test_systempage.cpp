@@ -164,7 +164,9 @@ private:
         QCoreApplication::processEvents(); // the queued start-up
         auto* wiz = Child<TwzWizardTree>("wiz");
         QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(4).center());
-        [&] { QCOMPARE(Child<QStackedWidget>("wizPages")->currentWidget(), static_cast<QWidget*>(Page())); }();
+        [&] {
+            QCOMPARE(Child<QStackedWidget>("wizPages")->currentWidget(), static_cast<QWidget*>(Page()));
+        }();
         Project().Modified = false;
         return *m_Main;
     }
@@ -199,7 +201,8 @@ private:
             ClickOK(e);
         });
     }
-    void AddIni(const QString& target, const QString& file, const QString& section, const QList<TParam>& params) {
+    void AddIni(const QString& target, const QString& file, const QString& section,
+                const QList<TParam>& params) {
         InIniEditor("jdFlatButton1", [&](TSystemINIEdit* e) {
             auto* cb = In<QComboBox>(e, "cbGroupTarget");
             cb->setCurrentIndex(cb->findText(target));
@@ -234,9 +237,14 @@ private slots:
             QCOMPARE(In<QComboBox>(e, "cbKey")->currentText(), QString("HKCU"));
             QCOMPARE(In<QLineEdit>(e, "edKey")->text(), QString("\\Software\\My Company\\Demo App"));
             Retype(In<QLineEdit>(e, "edKey"), "\\Software\\X");
-            AddParams(e, {{"PosX", "10", 1, 0}, {"PosX", "10", 1, 3}, {"Empty", "", 0, 0}, {"Dash", "-", 0, 0},
-                          {"-", "v", 0, 0}, {"Path", "%InstallPath%", 0, 1}});
-            QCOMPARE(MemoText(e), QString("PosX=10,1\nPosX=10,1,NO_LOG+DONT_OVERWRITE\nPath=%InstallPath%,0,NO_LOG"));
+            AddParams(e, {{"PosX", "10", 1, 0},
+                          {"PosX", "10", 1, 3},
+                          {"Empty", "", 0, 0},
+                          {"Dash", "-", 0, 0},
+                          {"-", "v", 0, 0},
+                          {"Path", "%InstallPath%", 0, 1}});
+            QCOMPARE(MemoText(e),
+                     QString("PosX=10,1\nPosX=10,1,NO_LOG+DONT_OVERWRITE\nPath=%InstallPath%,0,NO_LOG"));
             // The type and flags stay chosen; name and value are emptied.
             QCOMPARE(In<QComboBox>(e, "cbFlags")->currentIndex(), 1);
             QVERIFY(In<QLineEdit>(e, "edParam")->text().isEmpty());
@@ -249,7 +257,8 @@ private slots:
         QVERIFY(Project().Modified);
         QCOMPARE(edited.size(), 1);
         QCOMPARE(KeyShown("edRegAddKey"), QString("HKCU\\Software\\X"));
-        QCOMPARE(BoxShown("mmRegAddKey"), QString("PosX=10,1\nPosX=10,1,NO_LOG+DONT_OVERWRITE\nPath=%InstallPath%,0,NO_LOG"));
+        QCOMPARE(BoxShown("mmRegAddKey"),
+                 QString("PosX=10,1\nPosX=10,1,NO_LOG+DONT_OVERWRITE\nPath=%InstallPath%,0,NO_LOG"));
 
         // The same key, and one that differs only in case, are refused; the window stays open.
         Project().Modified = false;
@@ -288,7 +297,12 @@ private slots:
         Project().Modified = false;
         InRegEditor("jdFlatButton4", [&](TSystemRegEdit* e) {
             Retype(In<QLineEdit>(e, "edKey"), "\\Cancelled");
-            AddParams(e, {{"x", "1", 1, 0}});
+            // Enter in the value box adds the parameter; the window stays open.
+            Retype(In<QLineEdit>(e, "edParam"), "x");
+            Retype(In<QLineEdit>(e, "edValue"), "1");
+            QTest::keyClick(In<QLineEdit>(e, "edValue"), Qt::Key_Return);
+            QCOMPARE(MemoText(e), QString("x=1,0"));
+            QVERIFY(e->isVisible());
             QTest::mouseClick(In<TjdFlatButton>(e, "doCancel"), Qt::LeftButton);
         });
         QCOMPARE(Project().tbRegAdd.Count(), 3);
@@ -422,7 +436,8 @@ private slots:
             target->setCurrentIndex(target->findText("Windows"));
             Retype(In<QLineEdit>(e, "edINIFile"), "\\my.ini");
             Retype(In<QLineEdit>(e, "edSection"), "Options");
-            AddParams(e, {{"PosX", "10", 0, 2}, {"PosX", "10", 0, 0}, {"-", "x", 0, 0}, {"Caption", " ", 0, 0}});
+            AddParams(e,
+                      {{"PosX", "10", 0, 2}, {"PosX", "10", 0, 0}, {"-", "x", 0, 0}, {"Caption", " ", 0, 0}});
             QCOMPARE(MemoText(e), QString("PosX=10,DONT_OVERWRITE\nPosX=10"));
             ClickOK(e);
         });
@@ -472,7 +487,8 @@ private slots:
         Reload();
         auto* lv = Child<QTableView>("lvINI");
         Child<QTabWidget>("pcSystem")->setCurrentIndex(1);
-        QTest::mouseClick(lv->viewport(), Qt::LeftButton, {}, lv->visualRect(lv->model()->index(2, 1)).center());
+        QTest::mouseClick(lv->viewport(), Qt::LeftButton, {},
+                          lv->visualRect(lv->model()->index(2, 1)).center());
         QCOMPARE(BoxShown("mmINI"), QString("c=1"));
 
         InIniEditor("jdFlatButton2", [&](TSystemINIEdit* e) {
@@ -496,6 +512,30 @@ private slots:
         QCOMPARE(lv->model()->rowCount(), 2);
         QVERIFY(lv->selectionModel()->isRowSelected(0, {}));
         QCOMPARE(BoxShown("mmINI"), QString("a=1"));
+    }
+
+    void limitsAreRefusedWhereEntered() {
+        Open();
+        for (int i = 0; i < kMaxTableRows; ++i)
+            Project().tbINI.Append({"Windows|\\a.ini|S" + std::to_string(i), {}});
+        Reload();
+        TwzDialog::ScriptAnswers({mrOk});
+        Click("jdFlatButton1");
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("1000"));
+        QCOMPARE(Project().tbINI.Count(), kMaxTableRows);
+
+        // More parameter lines than the project file can number are refused at OK.
+        InRegEditor("jdFlatButton4", [&](TSystemRegEdit* e) {
+            In<TContentsMemo>(e, "edValues")->SetLines(std::vector<std::string>(1001, "p=1,1"));
+            TwzDialog::ScriptAnswers({mrOk});
+            ClickOK(e);
+            QVERIFY(e->isVisible());
+            QVERIFY(TwzDialog::AskedTexts().last().contains("1001 lines"));
+            e->reject();
+        });
+        QVERIFY(Project().tbRegAdd.Empty());
     }
 
     void textsWindows1252CannotHoldAreRefusedWhereTyped() {
@@ -645,8 +685,10 @@ private slots:
         Click("btRegImport");
         const QStringList asked = TwzDialog::AskedTexts();
         QCOMPARE(asked.size(), 2);
-        QVERIFY2(asked[0].contains("notes.reg") && asked[0].contains("no registry export"), qPrintable(asked[0]));
-        QVERIFY2(asked[1].startsWith("Cannot open file") && asked[1].contains("missing.reg"), qPrintable(asked[1]));
+        QVERIFY2(asked[0].contains("notes.reg") && asked[0].contains("no registry export"),
+                 qPrintable(asked[0]));
+        QVERIFY2(asked[1].startsWith("Cannot open file") && asked[1].contains("missing.reg"),
+                 qPrintable(asked[1]));
         QVERIFY(Project().tbRegAdd.Empty());
         QVERIFY(!Project().Modified);
 
@@ -698,8 +740,9 @@ private slots:
         QCOMPARE(QProcess::execute(TAMVELOX_CLI_PATH, {"save", fromWindow, fromCli}), 0);
         QCOMPARE(ReadFile(fromCli), ReadFile(fromWindow));
         const QStringList saved = FileLines(fromWindow);
-        for (const char* line : {"RegAdd000=HKCU\\Software\\RoundTrip", "[Registry.Add.HKCU\\Software\\RoundTrip]",
-                                 "Item001=Name=Caf\u00e9,0,NO_LOG", "Changes000=Windows|\\rt.ini|Options"})
+        for (const char* line :
+             {"RegAdd000=HKCU\\Software\\RoundTrip", "[Registry.Add.HKCU\\Software\\RoundTrip]",
+              "Item001=Name=Caf\u00e9,0,NO_LOG", "Changes000=Windows|\\rt.ini|Options"})
             QVERIFY2(saved.contains(line), line);
 
         Click("btWizFinish");

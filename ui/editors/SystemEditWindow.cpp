@@ -81,7 +81,8 @@ bool TSystemEditWindow::ContentsFit() const {
     const auto lines = m_edValues->Lines().size();
     if (lines <= std::size_t(kMaxTableRows))
         return true;
-    ShowError(QString("The parameters hold %1 lines:/#a key keeps at most %2.").arg(lines).arg(kMaxTableRows));
+    ShowError(
+        QString("The parameters hold %1 lines:/#a key keeps at most %2.").arg(lines).arg(kMaxTableRows));
     return false;
 }
 

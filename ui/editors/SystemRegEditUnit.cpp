@@ -78,21 +78,23 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     m_edParam->setPlaceholderText("parameter");
     m_edValue->setPlaceholderText("value");
 
-    SetInfo({"The name of the key should begins with:",
-             "/ow{15}/c{clnavy}HKCR/c{clbtntext}  /ow{15}HKEY_CLASSES_ROOT",
-             "/ow{15}/c{clnavy}HKCU/c{clbtntext} /ow{18}HKEY_CURRENT_USER",
-             "/ow{15}/c{clnavy}HKLM/c{clbtntext} /ow{19}HKEY_LOCAL_MACHINE",
-             "/ow{15}/c{clnavy}HKU/c{clbtntext} /ow{25}HKEY_USERS"},
-            {"Params are Parameters under Registry Key \"Key\",",
-             "Format : /c{clnavy}<parameter>=<value>,<type>,<flags> /c{clbtntext}",
-             "/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX. It is also posible to use subkeys",
-             "/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined "
-             "using string contain ",
-             "/ow{116} two-digits Hex which represent one-byte",
-             "/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE",
-             "/ow{44}/c{clnavy}<type> /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary "
-             "(REG_BINARY)",
-             "/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE"});
+    SetInfo(
+        {"The name of the key should begins with:",
+         "/ow{15}/c{clnavy}HKCR/c{clbtntext}  /ow{15}HKEY_CLASSES_ROOT",
+         "/ow{15}/c{clnavy}HKCU/c{clbtntext} /ow{18}HKEY_CURRENT_USER",
+         "/ow{15}/c{clnavy}HKLM/c{clbtntext} /ow{19}HKEY_LOCAL_MACHINE",
+         "/ow{15}/c{clnavy}HKU/c{clbtntext} /ow{25}HKEY_USERS"},
+        {"Params are Parameters under Registry Key \"Key\",",
+         "Format : /c{clnavy}<parameter>=<value>,<type>,<flags> /c{clbtntext}",
+         "/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX. It is also posible to use "
+         "subkeys",
+         "/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined "
+         "using string contain ",
+         "/ow{116} two-digits Hex which represent one-byte",
+         "/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE",
+         "/ow{44}/c{clnavy}<type> /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary "
+         "(REG_BINARY)",
+         "/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE"});
 }
 
 void TSystemRegEdit::PrepareEdit(const QString& list, const QString& action, const std::string& key) {

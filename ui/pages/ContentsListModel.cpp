@@ -5,7 +5,8 @@
 
 namespace tv {
 
-TContentsListModel::TContentsListModel(const TRecordTable<TContentsRecord>& table, TKind kind, QObject* parent)
+TContentsListModel::TContentsListModel(const TRecordTable<TContentsRecord>& table, TKind kind,
+                                       QObject* parent)
     : QAbstractTableModel(parent), m_table(table), m_kind(kind) {
     if (kind == TKind::IniSections)
         m_rowIcon = QIcon(":/glyphs/ini_row.xpm");

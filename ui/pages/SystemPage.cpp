@@ -21,8 +21,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabBar>
-#include <QTableView>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -235,9 +235,10 @@ QWidget* TSystemPage::CreateIniTab() {
 
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    const std::pair<const char*, const char*> buttons[4] = {
-        {"jdFlatButton1", "key_add"}, {"jdFlatButton2", "key_edit"}, {"jdFlatButton3", "key_remove"},
-        {"jdFlatButton15", "key_clear"}};
+    const std::pair<const char*, const char*> buttons[4] = {{"jdFlatButton1", "key_add"},
+                                                            {"jdFlatButton2", "key_edit"},
+                                                            {"jdFlatButton3", "key_remove"},
+                                                            {"jdFlatButton15", "key_clear"}};
     const char* hints[4] = {"Add Key", "Edit key", "Remove key", "Clear list"};
     using TSlot = void (TSystemPage::*)();
     const TSlot handlers[4] = {&TSystemPage::jdFlatButton1Click, &TSystemPage::jdFlatButton2Click,
@@ -385,14 +386,30 @@ void TSystemPage::ClearKeys(TRegGroup& group) {
     RefreshRegView(group, 1);
 }
 
-void TSystemPage::jdFlatButton4Click() { AddKey(m_add); }
-void TSystemPage::jdFlatButton7Click() { EditKey(m_add); }
-void TSystemPage::jdFlatButton5Click() { RemoveKey(m_add); }
-void TSystemPage::jdFlatButton6Click() { ClearKeys(m_add); }
-void TSystemPage::jdFlatButton8Click() { AddKey(m_del); }
-void TSystemPage::jdFlatButton9Click() { EditKey(m_del); }
-void TSystemPage::jdFlatButton10Click() { RemoveKey(m_del); }
-void TSystemPage::jdFlatButton11Click() { ClearKeys(m_del); }
+void TSystemPage::jdFlatButton4Click() {
+    AddKey(m_add);
+}
+void TSystemPage::jdFlatButton7Click() {
+    EditKey(m_add);
+}
+void TSystemPage::jdFlatButton5Click() {
+    RemoveKey(m_add);
+}
+void TSystemPage::jdFlatButton6Click() {
+    ClearKeys(m_add);
+}
+void TSystemPage::jdFlatButton8Click() {
+    AddKey(m_del);
+}
+void TSystemPage::jdFlatButton9Click() {
+    EditKey(m_del);
+}
+void TSystemPage::jdFlatButton10Click() {
+    RemoveKey(m_del);
+}
+void TSystemPage::jdFlatButton11Click() {
+    ClearKeys(m_del);
+}
 
 void TSystemPage::jdFlatButton1Click() {
     if (ListIsFull(Project().tbINI.Count()))
@@ -521,7 +538,8 @@ bool TSystemPage::eventFilter(QObject* watched, QEvent* event) {
                 drop->acceptProposedAction();
                 const QString path = drop->mimeData()->urls().first().toLocalFile();
                 // Not from inside the drop: the questions open their own windows.
-                QMetaObject::invokeMethod(this, [this, path] { ImportRegFile(path); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, path] { ImportRegFile(path); }, Qt::QueuedConnection);
                 return true;
             }
         }

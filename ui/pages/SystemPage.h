@@ -64,8 +64,8 @@ private:
         TContentsListModel* Model = nullptr;
     };
 
-    QGroupBox* CreateRegGroup(TRegGroup& group, const QString& title, const char* keyName, const char* paramsName,
-                              const char* buttons[4]);
+    QGroupBox* CreateRegGroup(TRegGroup& group, const QString& title, const char* keyName,
+                              const char* paramsName, const char* buttons[4]);
     QWidget* CreateIniTab();
     QToolButton* GlyphButton(const char* name, const char* glyph, const QString& hint);
 
