@@ -364,26 +364,24 @@ void TSystemPage::EditKey(TRegGroup& group) {
     RefreshRegView(group, n);
 }
 
-void TSystemPage::RemoveKey(TRegGroup& group) {
-    auto& table = Table(group);
+void TSystemPage::RemoveEntry(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh) {
     if (table.Empty())
         return;
     if (Confirm("Sure to delete selected key ?")) {
         table.DeleteCurrent();
         FieldChanged();
     }
-    RefreshRegView(group, 1);
+    refresh();
 }
 
-void TSystemPage::ClearKeys(TRegGroup& group) {
-    auto& table = Table(group);
+void TSystemPage::ClearEntries(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh) {
     if (table.Empty())
         return;
     if (Confirm("Sure to delete ALL keys ?")) {
         table.Clear();
         FieldChanged();
     }
-    RefreshRegView(group, 1);
+    refresh();
 }
 
 void TSystemPage::jdFlatButton4Click() {
@@ -393,10 +391,10 @@ void TSystemPage::jdFlatButton7Click() {
     EditKey(m_add);
 }
 void TSystemPage::jdFlatButton5Click() {
-    RemoveKey(m_add);
+    RemoveEntry(Table(m_add), [this] { RefreshRegView(m_add, 1); });
 }
 void TSystemPage::jdFlatButton6Click() {
-    ClearKeys(m_add);
+    ClearEntries(Table(m_add), [this] { RefreshRegView(m_add, 1); });
 }
 void TSystemPage::jdFlatButton8Click() {
     AddKey(m_del);
@@ -405,10 +403,10 @@ void TSystemPage::jdFlatButton9Click() {
     EditKey(m_del);
 }
 void TSystemPage::jdFlatButton10Click() {
-    RemoveKey(m_del);
+    RemoveEntry(Table(m_del), [this] { RefreshRegView(m_del, 1); });
 }
 void TSystemPage::jdFlatButton11Click() {
-    ClearKeys(m_del);
+    ClearEntries(Table(m_del), [this] { RefreshRegView(m_del, 1); });
 }
 
 void TSystemPage::jdFlatButton1Click() {
@@ -443,25 +441,11 @@ void TSystemPage::jdFlatButton2Click() {
 }
 
 void TSystemPage::jdFlatButton3Click() {
-    auto& table = Project().tbINI;
-    if (table.Empty())
-        return;
-    if (Confirm("Sure to delete selected key ?")) {
-        table.DeleteCurrent();
-        FieldChanged();
-    }
-    RefreshIniView(1);
+    RemoveEntry(Project().tbINI, [this] { RefreshIniView(1); });
 }
 
 void TSystemPage::jdFlatButton15Click() {
-    auto& table = Project().tbINI;
-    if (table.Empty())
-        return;
-    if (Confirm("Sure to delete ALL keys ?")) {
-        table.Clear();
-        FieldChanged();
-    }
-    RefreshIniView(1);
+    ClearEntries(Project().tbINI, [this] { RefreshIniView(1); });
 }
 
 // ---- import ----

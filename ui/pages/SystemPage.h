@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QComboBox;
 class QGroupBox;
 class QPlainTextEdit;
@@ -75,8 +77,9 @@ private:
     void PickKey(TRegGroup& group, int index);
     void AddKey(TRegGroup& group);
     void EditKey(TRegGroup& group);
-    void RemoveKey(TRegGroup& group);
-    void ClearKeys(TRegGroup& group);
+    // Remove and Clear list of any list: ask, change the table on Yes, show it again either way.
+    void RemoveEntry(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh);
+    void ClearEntries(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh);
     // Asks question; true on Yes.
     bool Confirm(const char* question) const;
     bool ListIsFull(int count) const;
