@@ -12,6 +12,7 @@
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
 #include "ui/pages/StartPage.h"
+#include "ui/pages/SystemPage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -128,7 +129,7 @@ void TMain::CreatePages() {
         new TWizardPage(m_Project, "Full_Window", "Main Window", m_wizPages),
         new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
         new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
-        new TWizardPage(m_Project, "System", "Registry & INI Changes", m_wizPages),
+        new TSystemPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
         new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
         m_BuildPage,
