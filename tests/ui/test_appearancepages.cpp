@@ -325,7 +325,7 @@ private slots:
             p->DialogTitleFontShadowColor = 0x000000FF;
             p->DialogPosX = 0;
             p->DialogPosY = 1;
-            p->lvStaticBMP = {{"logo.bmp", {"1,2,3", "$00FF00FF"}}};
+            p->StaticBitmaps = {{"logo.bmp", "1,2,3", "$00FF00FF"}};
             p->Modified = false;
         }
         one.page->LoadFromProject();
@@ -377,15 +377,15 @@ private slots:
         });
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton12"), Qt::LeftButton);
         QVERIFY(fx.project.Modified);
-        QCOMPARE(fx.project.lvStaticBMP.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(fx.project.lvStaticBMP[0].Caption), file);
-        QCOMPARE(fx.project.lvStaticBMP[0].Column(1), std::string("10,1,0"));
-        QCOMPARE(fx.project.lvStaticBMP[0].Column(2), std::string("$00FFFFFF"));
+        QCOMPARE(fx.project.StaticBitmaps.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(fx.project.StaticBitmaps[0].File), file);
+        QCOMPARE(fx.project.StaticBitmaps[0].Coord, std::string("10,1,0"));
+        QCOMPARE(fx.project.StaticBitmaps[0].Transparency, std::string("$00FFFFFF"));
         QCOMPARE(list->model()->index(0, 2).data().toString(), QString("$00FFFFFF"));
         QCOMPARE(fx.page->SelectedBitmap(), 0);
 
         // Edit: a relative name is read beside the project; the row's placement is where it opens.
-        fx.project.lvStaticBMP[0] = {"logo.bmp", {"10,20,3", ""}};
+        fx.project.StaticBitmaps[0] = {"logo.bmp", "10,20,3", ""};
         fx.page->LoadFromProject();
         list->selectRow(0);
         fx.project.Modified = false;
@@ -400,8 +400,8 @@ private slots:
             e->PopupMenu()->findChild<QAction*>("mnSet")->trigger();
         });
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton13"), Qt::LeftButton);
-        QCOMPARE(fx.project.lvStaticBMP[0].Column(1), std::string("10,20,0"));
-        QCOMPARE(fx.project.lvStaticBMP[0].Caption, std::string("logo.bmp"));
+        QCOMPARE(fx.project.StaticBitmaps[0].Coord, std::string("10,20,0"));
+        QCOMPARE(fx.project.StaticBitmaps[0].File, std::string("logo.bmp"));
         QVERIFY(fx.project.Modified);
 
         // Closing without "Set" changes nothing.
@@ -412,15 +412,15 @@ private slots:
 
         list->selectRow(0);
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton14"), Qt::LeftButton);
-        QVERIFY(fx.project.lvStaticBMP.empty());
+        QVERIFY(fx.project.StaticBitmaps.empty());
         QCOMPARE(list->model()->rowCount(), 0);
 
         // A full list takes no more and says so.
-        fx.project.lvStaticBMP.assign(kMaxStaticBitmaps, TListRow{"x.bmp", {"0,0,0", ""}});
+        fx.project.StaticBitmaps.assign(kMaxStaticBitmaps, TStaticBitmap{"x.bmp", "0,0,0", ""});
         fx.page->LoadFromProject();
         fx.project.Modified = false;
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton12"), Qt::LeftButton);
-        QCOMPARE(fx.project.lvStaticBMP.size(), size_t(kMaxStaticBitmaps));
+        QCOMPARE(fx.project.StaticBitmaps.size(), size_t(kMaxStaticBitmaps));
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);
         QVERIFY(TwzDialog::AskedTexts()[0].contains("99"));
         QVERIFY(!fx.project.Modified);
@@ -495,7 +495,7 @@ private slots:
         QVERIFY(saved.contains("DialogPosX=1"));
 
         QVERIFY(QDir().mkpath(Path("rt/Presetup")));
-        QVERIFY(WriteSettingsFile(w.Project(), Path("rt/Presetup").toStdString()));
+        WriteSettingsFile(w.Project(), Path("rt/Presetup").toStdString());
         const QByteArray settings = ReadFile(Path("rt/Presetup/TZNS.INI"));
         QVERIFY(settings.contains("MainTitleFont=Arial,24,$000000FF,BI"));
         QVERIFY(settings.contains("GradientBottomColor=$00336699"));

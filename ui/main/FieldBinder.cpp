@@ -132,8 +132,8 @@ void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
     });
 }
 
-void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field, const std::vector<std::string>& words,
-                          TEdits edits) {
+void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field,
+                          const std::vector<std::string>& words, TEdits edits) {
     combo->clear();
     for (const std::string& w : words)
         combo->addItem(FromAnsi(w));

@@ -161,18 +161,18 @@ TSetupScreen SetupScreenFromProject(const TProject& project, int skip) {
     s.TitleColor = ToQColor(font.Color);
     s.TitleShadow = project.MainTitleShadow;
     s.ShadowColor = ToQColor(project.MainTitleShadowColor);
-    for (int i = 0; i < int(project.lvStaticBMP.size()); ++i) {
+    for (int i = 0; i < int(project.StaticBitmaps.size()); ++i) {
         if (i == skip)
             continue;
-        const TListRow& row = project.lvStaticBMP[size_t(i)];
+        const TStaticBitmap& row = project.StaticBitmaps[size_t(i)];
         TScreenBitmap b;
-        b.Image = ReadProjectImage(project, row.Caption);
-        std::string coord = row.Column(1);
+        b.Image = ReadProjectImage(project, row.File);
+        std::string coord = row.Coord;
         std::int32_t v = 0;
         b.X = TryStrToInt(SplitFirst(coord, ","), v) ? v : 0;
         b.Y = TryStrToInt(SplitFirst(coord, ","), v) ? v : 0;
         b.Origin = TryStrToInt(SplitFirst(coord, ","), v) ? v : 0;
-        b.Transparent = !row.Column(2).empty();
+        b.Transparent = !row.Transparency.empty();
         s.Bitmaps.push_back(std::move(b));
     }
     return s;

@@ -74,7 +74,7 @@ TStaticBitmapModel::TStaticBitmapModel(TProject& project, QObject* parent)
     : QAbstractTableModel(parent), m_project(project) {}
 
 int TStaticBitmapModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(m_project.lvStaticBMP.size());
+    return parent.isValid() ? 0 : int(m_project.StaticBitmaps.size());
 }
 
 int TStaticBitmapModel::columnCount(const QModelIndex& parent) const {
@@ -84,9 +84,10 @@ int TStaticBitmapModel::columnCount(const QModelIndex& parent) const {
 QVariant TStaticBitmapModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const TListRow& row = m_project.lvStaticBMP[size_t(index.row())];
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
-        return FromAnsi(row.Column(index.column()));
+    const TStaticBitmap& row = m_project.StaticBitmaps[size_t(index.row())];
+    const std::string* const columns[] = {&row.File, &row.Coord, &row.Transparency};
+    if ((role == Qt::DisplayRole || role == Qt::ToolTipRole) && index.column() >= 0 && index.column() < 3)
+        return FromAnsi(*columns[index.column()]);
     if (role == Qt::DecorationRole && index.column() == 0) {
         static const QIcon icon = QFileIconProvider().icon(QFileInfo("picture.bmp"));
         return icon;
@@ -308,18 +309,18 @@ void TMainWindowPage::PrepareEditor(TStaticBMP& editor, int skip) const {
 
 namespace {
 // The row's columns as the editor left them.
-TListRow RowFromEditor(const TStaticBMP& editor) {
-    TListRow row;
-    row.Caption = *Utf8ToAnsi(editor.FileName().toStdString()); // the editor refuses other names
-    row.SubItems = {std::to_string(editor.X()) + "," + std::to_string(editor.Y()) + "," +
-                        std::to_string(editor.Origin()),
-                    editor.Transparent() ? ColorToText(editor.TransparentColor()) : std::string()};
+TStaticBitmap RowFromEditor(const TStaticBMP& editor) {
+    TStaticBitmap row;
+    row.File = *Utf8ToAnsi(editor.FileName().toStdString()); // the editor refuses other names
+    row.Coord = std::to_string(editor.X()) + "," + std::to_string(editor.Y()) + "," +
+                std::to_string(editor.Origin());
+    row.Transparency = editor.Transparent() ? ColorToText(editor.TransparentColor()) : std::string();
     return row;
 }
 } // namespace
 
 void TMainWindowPage::jdFlatButton12Click() {
-    auto& list = Project().lvStaticBMP;
+    auto& list = Project().StaticBitmaps;
     if (int(list.size()) >= kMaxStaticBitmaps) {
         wzDialog().MessageDlg(QString("The setup shows at most %1 static bitmaps:/#remove one before adding "
                                       "another.")
@@ -344,15 +345,15 @@ void TMainWindowPage::jdFlatButton13Click() {
     const int row = SelectedBitmap();
     if (row < 0)
         return;
-    auto& list = Project().lvStaticBMP;
+    auto& list = Project().StaticBitmaps;
     TStaticBMP editor(window());
     PrepareEditor(editor, row);
-    const TListRow& current = list[size_t(row)];
-    editor.SetFileName(FromAnsi(current.Caption));
+    const TStaticBitmap& current = list[size_t(row)];
+    editor.SetFileName(FromAnsi(current.File));
     int x = 0, y = 0, origin = 0;
-    ReadPlacement(current.Column(1), x, y, origin);
+    ReadPlacement(current.Coord, x, y, origin);
     editor.SetPlacement(x, y, origin);
-    editor.SetTransparent(!current.Column(2).empty());
+    editor.SetTransparent(!current.Transparency.empty());
     if (editor.exec() != mrOk)
         return;
     list[size_t(row)] = RowFromEditor(editor);
@@ -366,7 +367,7 @@ void TMainWindowPage::jdFlatButton14Click() {
     const int row = SelectedBitmap();
     if (row < 0)
         return;
-    auto& list = Project().lvStaticBMP;
+    auto& list = Project().StaticBitmaps;
     list.erase(list.begin() + row);
     m_model->Rebuild();
     SelectBitmap(std::min(row, int(list.size()) - 1));
