@@ -11,6 +11,8 @@
 #include "ui/main/MessageText.h"
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
+#include "ui/pages/DialogPage.h"
+#include "ui/pages/MainWindowPage.h"
 #include "ui/pages/StartPage.h"
 #include "ui/pages/SystemPage.h"
 
@@ -126,8 +128,8 @@ void TMain::CreatePages() {
     m_BuildPage = new TBuildPage(m_Project, m_wizPages);
     m_Pages = {
         new TStartPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "Full_Window", "Main Window", m_wizPages),
-        new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
+        new TMainWindowPage(m_Project, m_wizPages),
+        new TDialogPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
         new TSystemPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
