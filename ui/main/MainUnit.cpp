@@ -8,6 +8,7 @@
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/pages/BuildPage.h"
+#include "ui/pages/FilesPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/WizardPage.h"
 #include "ui/pages/StartPage.h"
@@ -120,7 +121,7 @@ void TMain::CreatePages() {
         new TStartPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Full_Window", "Main Window", m_wizPages),
         new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
-        new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
+        new TFilesPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "System", "Registry & INI Changes", m_wizPages),
         new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
         new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
