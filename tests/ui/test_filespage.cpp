@@ -34,7 +34,6 @@
 using namespace tv;
 using tvtest::OnNextModal;
 
-
 namespace {
 
 bool Touch(const QString& path) {
@@ -276,7 +275,8 @@ private slots:
         Fixture fx;
         fx.addFiles([&](TFileAdd* d) {
             QVERIFY(d->SetFolder(app));
-            Get<QComboBox>(d, "cbTarget")->setCurrentIndex(Get<QComboBox>(d, "cbTarget")->findText("CommonFiles"));
+            Get<QComboBox>(d, "cbTarget")
+                ->setCurrentIndex(Get<QComboBox>(d, "cbTarget")->findText("CommonFiles"));
             QTest::keyClicks(Get<QLineEdit>(d, "edTargetPath"), "\\Demo");
             QTest::mouseClick(Get<QToolButton>(d, "btFolderAdd"), Qt::LeftButton);
             Get<QPushButton>(d, "doOK")->click();
@@ -287,8 +287,10 @@ private slots:
             got << QDir(app).relativeFilePath(QString::fromStdString(r.FileName)) + " -> " +
                        QString::fromStdString(r.FilePath);
         // Dot-folders and the link to a folder are left out; a link to a file is a file.
-        QCOMPARE(got, QStringList({"main.exe -> %CommonFiles%\\Demo", "a/filelink.txt -> %CommonFiles%\\Demo\\a",
-                                   "a/one.dll -> %CommonFiles%\\Demo\\a", "a/b/two.dat -> %CommonFiles%\\Demo\\a\\b"}));
+        QCOMPARE(
+            got,
+            QStringList({"main.exe -> %CommonFiles%\\Demo", "a/filelink.txt -> %CommonFiles%\\Demo\\a",
+                         "a/one.dll -> %CommonFiles%\\Demo\\a", "a/b/two.dat -> %CommonFiles%\\Demo\\a\\b"}));
 
         // More than 200 files: the number is shown first, and No adds nothing.
         const QString many = tmp.filePath("many");
@@ -328,7 +330,8 @@ private slots:
         QCoreApplication::sendPostedEvents(); // the drop opens the dialog once it is over
         QStringList got;
         for (const TFileRecord& r : fx.project.tbFiles.Records)
-            got << QFileInfo(QString::fromStdString(r.FileName)).fileName() + " " + QString::fromStdString(r.FilePath);
+            got << QFileInfo(QString::fromStdString(r.FileName)).fileName() + " " +
+                       QString::fromStdString(r.FilePath);
         QCOMPARE(got, QStringList({"one.txt %InstallPath%\\x", "three.txt %InstallPath%\\x\\two",
                                    "four.txt %InstallPath%\\x", "five.txt %InstallPath%\\x"}));
     }
@@ -544,7 +547,8 @@ private slots:
             QVERIFY(d->isVisible());
             QVERIFY(TwzDialog::AskedTexts().last().startsWith("A project holds at most 1000 files"));
             // "|" in the target path is refused by OK, naming the field.
-            Get<QListView>(d, "lsSelected")->setCurrentIndex(Get<QListView>(d, "lsSelected")->model()->index(0, 0));
+            Get<QListView>(d, "lsSelected")
+                ->setCurrentIndex(Get<QListView>(d, "lsSelected")->model()->index(0, 0));
             QTest::mouseClick(Get<QToolButton>(d, "btFileDel"), Qt::LeftButton);
             Get<QLineEdit>(d, "edTargetPath")->setText("\\a|b");
             Get<QPushButton>(d, "doOK")->click();
@@ -594,7 +598,8 @@ private slots:
         QCOMPARE(fx.cell(0, 0), QString("/a/b.exe"));
         QCOMPARE(fx.cell(0, 2), QString("REGISTER_SERVER"));
         QCOMPARE(fx.shortcuts()->model()->index(0, 3).data().toString(), QString("-q"));
-        QCOMPARE(fx.shortcuts()->model()->headerData(4, Qt::Horizontal).toString(), QString("Work Directory"));
+        QCOMPARE(fx.shortcuts()->model()->headerData(4, Qt::Horizontal).toString(),
+                 QString("Work Directory"));
         QCOMPARE(fx.files()->columnWidth(2), 500);
         QCOMPARE(fx.get<QToolButton>("btFileEdit")->toolTip(), QString("Clear list"));
         QCOMPARE(fx.get<QToolButton>("btShortcutAdd")->toolTip(), QString("Create shortcut"));

@@ -92,9 +92,11 @@ private slots:
         w.findChild<QToolButton*>("btSave")->click();
         QVERIFY(!w.Project().Modified);
         const QByteArray saved = ReadFile(fromWindow);
-        QVERIFY(saved.contains("File001=" + QDir::toNativeSeparators(dir.filePath("app/bin/core.dll")).toUtf8() +
-                               "|%InstallPath%\\Demo\\bin|NO_VERSION_CHECK+DONT_OVERWRITE\r\n"));
-        QVERIFY(saved.contains("Shortcut000=%AppFolder%|Demo|%InstallPath%\\Demo\\Demo.exe|/fast|%InstallPath%\r\n"));
+        QVERIFY(
+            saved.contains("File001=" + QDir::toNativeSeparators(dir.filePath("app/bin/core.dll")).toUtf8() +
+                           "|%InstallPath%\\Demo\\bin|NO_VERSION_CHECK+DONT_OVERWRITE\r\n"));
+        QVERIFY(saved.contains(
+            "Shortcut000=%AppFolder%|Demo|%InstallPath%\\Demo\\Demo.exe|/fast|%InstallPath%\r\n"));
 
 #ifdef TAMVELOX_CLI_PATH
         const QString cli = TAMVELOX_CLI_PATH;

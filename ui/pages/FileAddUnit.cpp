@@ -83,7 +83,9 @@ public:
         case Qt::DecorationRole:
             return m_icons.Icon(f.Path);
         case Qt::ToolTipRole:
-            return f.SubFolder.isEmpty() ? f.Path : f.Path + "\n" + QString("Target: chosen folder + \\%1").arg(f.SubFolder);
+            return f.SubFolder.isEmpty()
+                       ? f.Path
+                       : f.Path + "\n" + QString("Target: chosen folder + \\%1").arg(f.SubFolder);
         default:
             return {};
         }
@@ -182,6 +184,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     m_foList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_foList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_foList->setUniformItemSizes(true);
+    m_foList->setIconSize(QSize(16, 16));
     m_foList->setRootIndex(m_listModel->mapFromSource(m_fs->index(QDir::rootPath())));
 
     m_foTree = new QTreeView(page);
@@ -190,6 +193,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     m_foTree->setHeaderHidden(true);
     m_foTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_foTree->setUniformRowHeights(true);
+    m_foTree->setIconSize(QSize(16, 16));
     for (int c = 1; c < m_fs->columnCount(); ++c)
         m_foTree->hideColumn(c);
 
@@ -211,6 +215,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     m_lsSelected->setSelectionMode(QAbstractItemView::SingleSelection);
     m_lsSelected->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lsSelected->setUniformItemSizes(true);
+    m_lsSelected->setIconSize(QSize(16, 16));
     connect(TPathDrop::Install(m_lsSelected), &TPathDrop::dropped, this, &TFileAdd::AddPaths);
     auto* del = new QShortcut(QKeySequence::Delete, m_lsSelected, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &TFileAdd::btFileDelClick);
@@ -364,6 +369,9 @@ bool TFileAdd::FolderListed() const {
 
 void TFileAdd::DirectoryLoaded(const QString& path) {
     m_loaded.insert(path);
+    // The tree fills in the background: keep the browsed folder in sight until it is listed.
+    if (m_folder.startsWith(path))
+        m_foTree->scrollTo(m_foTree->currentIndex(), QAbstractItemView::PositionAtCenter);
     if (path == m_folder)
         emit folderListed(path);
 }
@@ -396,7 +404,8 @@ void TFileAdd::btFileAddClick() {
     QModelIndexList rows = m_foList->selectionModel()->selectedIndexes();
     if (rows.isEmpty())
         return;
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::sort(rows.begin(), rows.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<TChosenFile> files;
     files.reserve(std::size_t(rows.size()));
     for (const QModelIndex& row : rows)
@@ -419,15 +428,15 @@ bool TFileAdd::CollectFolder(const QString& folder, std::vector<TChosenFile>& fi
         const QDir dir(current);
         QString sub = QDir::toNativeSeparators(root.relativeFilePath(current));
         sub = sub == "." ? QString() : sub.replace('/', '\\');
-        for (const QFileInfo& f :
-             dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        for (const QFileInfo& f : dir.entryInfoList(
+                 QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
             files.push_back({QDir::toNativeSeparators(f.absoluteFilePath()), sub});
             if (int(files.size()) > kMaxTableRows)
                 return false;
         }
         // Depth first in name order: the sub-folders go on the stack last to first.
-        const QFileInfoList subs =
-            dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
+        const QFileInfoList subs = dir.entryInfoList(
+            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
         for (auto it = subs.rbegin(); it != subs.rend(); ++it)
             if (!it->fileName().startsWith('.'))
                 pending.push_back(it->absoluteFilePath());

@@ -15,21 +15,61 @@
 
 namespace tv {
 
-const QStringList kFileTargetVariables = {
-    "InstallPath",   "ProgramGroup",       "BootDrive",       "Windows",           "System",
-    "Fonts",         "Personal",           "SendTo",          "Templates",         "ProgramFiles",
-    "CommonFiles",   "Desktop",            "ProgramsMenu",    "StartMenu",         "StartupMenu",
-    "CommonDesktop", "CommonProgramsMenu", "CommonStartMenu", "CommonStartupMenu", "Delphi",
-    "BDE",           "ApplicationData",    "QuickLaunch",     "IIS-WWWRoot",       "IIS-Scripts",
-    "Office97",      "Office2000"};
+const QStringList kFileTargetVariables = {"InstallPath",
+                                          "ProgramGroup",
+                                          "BootDrive",
+                                          "Windows",
+                                          "System",
+                                          "Fonts",
+                                          "Personal",
+                                          "SendTo",
+                                          "Templates",
+                                          "ProgramFiles",
+                                          "CommonFiles",
+                                          "Desktop",
+                                          "ProgramsMenu",
+                                          "StartMenu",
+                                          "StartupMenu",
+                                          "CommonDesktop",
+                                          "CommonProgramsMenu",
+                                          "CommonStartMenu",
+                                          "CommonStartupMenu",
+                                          "Delphi",
+                                          "BDE",
+                                          "ApplicationData",
+                                          "QuickLaunch",
+                                          "IIS-WWWRoot",
+                                          "IIS-Scripts",
+                                          "Office97",
+                                          "Office2000"};
 
-const QStringList kGroupTargetVariables = {
-    "AppFolder",     "Desktop",        "ProgramsMenu",    "StartMenu",       "StartupMenu",
-    "CommonDesktop", "CommonProgramsMenu", "CommonStartMenu", "CommonStartupMenu", "InstallPath",
-    "BootDrive",     "Windows",        "System",          "Fonts",           "Personal",
-    "SendTo",        "Templates",      "ProgramFiles",    "CommonFiles",     "Delphi",
-    "BDE",           "ApplicationData", "QuickLaunch",    "IIS-WWWRoot",     "IIS-Scripts",
-    "Office97",      "Office2000"};
+const QStringList kGroupTargetVariables = {"AppFolder",
+                                           "Desktop",
+                                           "ProgramsMenu",
+                                           "StartMenu",
+                                           "StartupMenu",
+                                           "CommonDesktop",
+                                           "CommonProgramsMenu",
+                                           "CommonStartMenu",
+                                           "CommonStartupMenu",
+                                           "InstallPath",
+                                           "BootDrive",
+                                           "Windows",
+                                           "System",
+                                           "Fonts",
+                                           "Personal",
+                                           "SendTo",
+                                           "Templates",
+                                           "ProgramFiles",
+                                           "CommonFiles",
+                                           "Delphi",
+                                           "BDE",
+                                           "ApplicationData",
+                                           "QuickLaunch",
+                                           "IIS-WWWRoot",
+                                           "IIS-Scripts",
+                                           "Office97",
+                                           "Office2000"};
 
 const std::array<TFileFlagInfo, 8> kFileFlags = {{
     {"cbNoLog", "No Log", "don't write to installation log-file", &TFileRecord::NoLog},
@@ -37,10 +77,12 @@ const std::array<TFileFlagInfo, 8> kFileFlags = {{
     {"cbRegisterServer", "Register Server", "register OLE/ActiveX server", &TFileRecord::RegisterServer},
     {"cbRegisterFont", "Register Font", "register as font", &TFileRecord::RegisterFont},
     {"cbDontAskUser", "Don't ask user",
-     "don't ask user confirmation of overwriting existing file on version conflict", &TFileRecord::DontAskUser},
+     "don't ask user confirmation of overwriting existing file on version conflict",
+     &TFileRecord::DontAskUser},
     {"cbDontOverwrite", "Don't overwrite", "don't overwrite existing file", &TFileRecord::DontOverwrite},
     {"cbExternalFile", "External file",
-     "the file is external, i.e. does not included into the distribution package", &TFileRecord::ExternalFile},
+     "the file is external, i.e. does not included into the distribution package",
+     &TFileRecord::ExternalFile},
     {"cbSharedFile", "Shared file", "the file is shared by several applications", &TFileRecord::SharedFile},
 }};
 
@@ -106,9 +148,9 @@ std::string ToAnsi(const QString& text) {
 bool CheckNoBar(const QString& text, const QString& field, QWidget* focus) {
     if (!text.contains('|'))
         return true;
-    wzDialog().MessageDlg(QString("%1 may not contain \"|\":/#the project file separates its fields with it.")
-                              .arg(field),
-                          TMsgDlgType::mtError, 0, mbOK);
+    wzDialog().MessageDlg(
+        QString("%1 may not contain \"|\":/#the project file separates its fields with it.").arg(field),
+        TMsgDlgType::mtError, 0, mbOK);
     if (focus)
         focus->setFocus();
     return false;

@@ -27,7 +27,7 @@ extern const QStringList kFileTargetVariables;
 extern const QStringList kGroupTargetVariables;
 
 struct TFileFlagInfo {
-    const char* name;    // objectName of its check box
+    const char* name; // objectName of its check box
     const char* caption;
     const char* hint;
     bool TFileRecord::*field;
@@ -40,8 +40,8 @@ using TFlagBoxes = std::array<QCheckBox*, 8>;
 TFlagBoxes CreateFlagBoxes(QWidget* parent, QGridLayout* grid, int row);
 
 struct TDialogFrame {
-    QWidget* page = nullptr;         // the tab's page: the dialog's controls go here
-    QHBoxLayout* buttons = nullptr;  // the row below the tab
+    QWidget* page = nullptr;        // the tab's page: the dialog's controls go here
+    QHBoxLayout* buttons = nullptr; // the row below the tab
 };
 // Gives dialog its fixed client size, title, the program's font and a frame without a close box.
 TDialogFrame CreateDialogFrame(QDialog* dialog, const QString& title, const QString& tab, QSize client);

@@ -54,7 +54,8 @@ bool TFilesModel::SourceMissing(int row) const {
         m_exists.assign(std::size_t(m_project.tbFiles.Count()), -1);
     signed char& known = m_exists[std::size_t(row)];
     if (known < 0)
-        known = FileExists(ResolveProjectPath(m_project, m_project.tbFiles.Records[std::size_t(row)].FileName));
+        known =
+            FileExists(ResolveProjectPath(m_project, m_project.tbFiles.Records[std::size_t(row)].FileName));
     return known == 0;
 }
 
@@ -65,9 +66,12 @@ QVariant TFilesModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         switch (index.column()) {
-        case 0: return FromAnsi(rec.FileName);
-        case 1: return FromAnsi(rec.FilePath);
-        default: return FromAnsi(rec.FlagsText());
+        case 0:
+            return FromAnsi(rec.FileName);
+        case 1:
+            return FromAnsi(rec.FilePath);
+        default:
+            return FromAnsi(rec.FlagsText());
         }
     case Qt::DecorationRole:
         if (index.column() != 0)
@@ -130,16 +134,22 @@ QVariant TShortcutsModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole)
         return {};
     switch (index.column()) {
-    case 0: return FromAnsi(rec.ProgramGroup);
-    case 1: return FromAnsi(rec.Shortcuts);
-    case 2: return FromAnsi(rec.Target);
-    case 3: return FromAnsi(rec.Arguments);
-    default: return FromAnsi(rec.WorkDirectory);
+    case 0:
+        return FromAnsi(rec.ProgramGroup);
+    case 1:
+        return FromAnsi(rec.Shortcuts);
+    case 2:
+        return FromAnsi(rec.Target);
+    case 3:
+        return FromAnsi(rec.Arguments);
+    default:
+        return FromAnsi(rec.WorkDirectory);
     }
 }
 
 QVariant TShortcutsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const names[] = {"Program Group", "Shortcuts", "Target", "Arguments", "Work Directory"};
+    static const char* const names[] = {"Program Group", "Shortcuts", "Target", "Arguments",
+                                        "Work Directory"};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 5)
         return QString(names[section]);
     return {};
@@ -193,7 +203,8 @@ bool TPathDrop::eventFilter(QObject*, QEvent* event) {
         drop->accept();
         // After the drop is over: the drag's source waits while the event is handled, and what
         // follows opens a window.
-        QMetaObject::invokeMethod(this, [this, paths] { emit dropped(paths); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, paths] { emit dropped(paths); }, Qt::QueuedConnection);
         return true;
     }
     default:

@@ -18,7 +18,8 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
     : QDialog(parent) {
     setObjectName("FileProperties");
     const TDialogFrame frame = CreateDialogFrame(
-        this, "File Properties", files.size() == 1 ? "Properties" : QString("Properties of %1 files").arg(files.size()),
+        this, "File Properties",
+        files.size() == 1 ? "Properties" : QString("Properties of %1 files").arg(files.size()),
         QSize(360, 190));
     QWidget* page = frame.page;
 

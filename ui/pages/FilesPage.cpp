@@ -121,9 +121,11 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 4);
     page->setSpacing(4);
-    page->addWidget(ListGroup("grFiles", "Files", m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 1);
     page->addWidget(
-        ListGroup("grShortcuts", "Shortcuts", m_lvShortcuts, {btShortcutAdd, btShortcutDel}, {btShortcutClear}), 1);
+        ListGroup("grFiles", "Files", m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 1);
+    page->addWidget(ListGroup("grShortcuts", "Shortcuts", m_lvShortcuts, {btShortcutAdd, btShortcutDel},
+                              {btShortcutClear}),
+                    1);
 
     connect(btFileAdd, &QToolButton::clicked, this, &TFilesPage::btFileAddClick);
     connect(btFileDel, &QToolButton::clicked, this, &TFilesPage::btFileDelClick);
@@ -132,7 +134,8 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     connect(btShortcutAdd, &QToolButton::clicked, this, &TFilesPage::btShortcutAddClick);
     connect(btShortcutDel, &QToolButton::clicked, this, &TFilesPage::btShortcutDelClick);
     connect(btShortcutClear, &QToolButton::clicked, this, &TFilesPage::btShortcutClearClick);
-    connect(m_lvFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &TFilesPage::lvFilesClick);
+    connect(m_lvFiles->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &TFilesPage::lvFilesClick);
     connect(m_lvShortcuts->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &TFilesPage::lvShortcutsClick);
     connect(m_lvFiles, &QTableView::doubleClicked, this, &TFilesPage::btFilePropsClick);
@@ -285,9 +288,9 @@ void TFilesPage::btShortcutAddClick() {
 
 bool TFilesPage::PostShortcut(const TShortcutRecord& record) {
     if (Project().tbShortcuts.Count() >= kMaxTableRows) {
-        wzDialog().MessageDlg(QString("A project holds at most %1 shortcuts:/#the shortcut was not added.")
-                                  .arg(kMaxTableRows),
-                              TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(
+            QString("A project holds at most %1 shortcuts:/#the shortcut was not added.").arg(kMaxTableRows),
+            TMsgDlgType::mtError, 0, mbOK);
         return false;
     }
     Project().tbShortcuts.Append(record);
