@@ -300,9 +300,10 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     // Each run starts with the first variable, no path and no flags.
     m_cbTarget->setCurrentIndex(0);
     m_edTargetPath->clear();
-    QString start = startFolder;
+    // The author goes on where the last run browsed.
+    QString start = LastFolder();
     if (start.isEmpty() || !QFileInfo(start).isDir())
-        start = LastFolder();
+        start = startFolder;
     if (start.isEmpty() || !QFileInfo(start).isDir())
         start = QDir::homePath();
     SetFolder(start);

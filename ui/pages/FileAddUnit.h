@@ -47,8 +47,8 @@ public:
     // An added folder with more files than this asks first.
     static constexpr int kAskAbove = 200;
 
-    // room: how many more files the project can take. startFolder: the folder browsed first (empty:
-    // the one browsed last, else the home folder).
+    // room: how many more files the project can take. The folder browsed first is the one the last
+    // run browsed, else startFolder (the project's folder), else the home folder.
     TFileAdd(QWidget* parent, int room, const QString& startFolder = QString());
     ~TFileAdd() override;
 
