@@ -6,7 +6,7 @@ SHOT_DIR  := out/screenshots
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: all deps gui nogui run test test-gui test-nogui bench screenshots clean
+.PHONY: all deps gui nogui run test test-gui test-nogui bench screenshots package clean
 
 all: gui
 
@@ -43,6 +43,10 @@ screenshots: gui
 	cd $(GUI_DIR) && QT_QPA_PLATFORM=offscreen TAMVELOX_SCREENSHOT_DIR=$(abspath $(SHOT_DIR)) \
 	    ctest -R '^ui_' -j$(JOBS) --output-on-failure
 	@echo "screenshots in $(SHOT_DIR):" && ls $(SHOT_DIR)
+
+# The Debian package, from an optimised build of its own, checked by lintian.
+package: deps
+	@JOBS=$(JOBS) scripts/make-package out/package
 
 clean:
 	rm -rf out

@@ -18,8 +18,8 @@ tv::TProject FullProject() {
     p.AppInstFolderName = "\\Bench";
     p.AppGroupFolderName = "\\Bench";
     for (int i = 0; i < tv::kMaxStaticBitmaps; ++i)
-        p.lvStaticBMP.push_back(
-            {"bitmaps/static" + std::to_string(i) + ".bmp", {"10,20,TopLeft", "$00FF00FF"}});
+        p.StaticBitmaps.push_back(
+            {"bitmaps/static" + std::to_string(i) + ".bmp", "10,20,TopLeft", "$00FF00FF"});
     for (int i = 0; i < tv::kMaxTableRows; ++i) {
         const std::string n = std::to_string(i);
         tv::TFileRecord f;
@@ -34,9 +34,9 @@ tv::TProject FullProject() {
             {"HKLM\\Software\\Bench\\Key" + n, {"Name=Value " + n + ",STRING", "Count=1,DWORD"}});
         p.tbRegDel.Append({"HKCU\\Software\\Bench\\Old" + n, {"Obsolete" + n}});
         p.tbINI.Append({"Windows|bench" + n + ".ini|Settings", {"key=value " + n, "other=1"}});
-        for (tv::TRowList* list : {&p.lvRunBefore, &p.lvRunAfter, &p.lvRunBeforeUn, &p.lvRunAfterUn})
+        for (tv::TRunList* list : {&p.RunBefore, &p.RunAfter, &p.RunBeforeUn, &p.RunAfterUn})
             list->push_back(
-                {"tool" + n + ".exe", {"/quiet " + n, "%InstallPath%", "Running tool " + n, "WAIT"}});
+                {"tool" + n + ".exe", "/quiet " + n, "%InstallPath%", "Running tool " + n, "WAIT"});
     }
     return p;
 }

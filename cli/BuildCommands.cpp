@@ -36,8 +36,8 @@ std::string Size(std::uint64_t bytes) {
 }
 
 // The console's side of a build: questions are answered Yes (the command was the confirmation),
-// messages (ANSI, shown in the host's encoding) and stage lines go to err; on a terminal a one-line
-// bar shows files and bytes.
+// messages (UTF-8, as every message) and stage lines go to err; on a terminal a one-line bar shows
+// files and bytes.
 class TConsoleBuildUi final : public IBuildUi {
 public:
     TConsoleBuildUi(std::ostream& err, bool terminal) : m_err(err), m_terminal(terminal) {}
@@ -47,7 +47,7 @@ public:
         if (type == TMsgDlgType::mtConfirmation)
             return mrYes;
         EndBar();
-        std::string plain = AnsiToHost(MarkupToPlain(text));
+        std::string plain = MarkupToPlain(text);
         for (std::size_t p = plain.find('\n'); p != std::string::npos; p = plain.find('\n', p + 1))
             plain.insert(p + 1, "  ");
         m_err << "tamvelox-cli: " << plain << "\n";
@@ -63,7 +63,7 @@ public:
         }
     }
     void ResetProgressLines() override {}
-    void SetCopyText(const std::string& text) override { m_copy = AnsiToHost(MarkupToPlain(text)); }
+    void SetCopyText(const std::string& text) override { m_copy = MarkupToPlain(text); }
     void SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
                      int filesTotal) override {
         if (!m_terminal || filesTotal == 0)
@@ -101,9 +101,9 @@ private:
     int m_lastPercent = -1, m_lastFiles = -1;
 };
 
-// A path as the user reads it: without "dir/../" detours.
+// A path as the user reads it: without "dir/../" detours, in UTF-8 like every message.
 std::string Shown(const std::string& path) {
-    return PathToHost(HostPath(path).lexically_normal());
+    return HostToUtf8(PathToHost(HostPath(path).lexically_normal()));
 }
 
 bool IsTerminal(const std::ostream& err) {
@@ -119,7 +119,7 @@ int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& scrip
     // The closing message names only the first failures; a console has room for all of them.
     if (r.Outcome == TBuildOutcome::Failed)
         for (std::size_t i = kMaxListedFailures; i < r.Problems.size(); ++i)
-            err << "  " << AnsiToHost(r.Problems[i]) << "\n";
+            err << "  " << r.Problems[i] << "\n";
     if (r.Outcome != TBuildOutcome::Done)
         return kExitFailed;
     err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << r.FilesCopied << " files, "
@@ -147,7 +147,7 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitBadInput;
     const std::vector<std::string> problems = Check(project);
     for (const std::string& p : problems)
-        out << AnsiToHost(p) << "\n";
+        out << p << "\n";
     if (problems.empty())
         err << "No problems found.\n";
     return problems.empty() ? kExitOk : kExitFailed;
@@ -167,8 +167,8 @@ int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     const TCompileResult r = Compile(ui, script, compile);
     if (r.Outcome != TCompileOutcome::Done)
         return kExitFailed;
-    err << "The compiler made " << r.SetupExe << "\n";
-    out << r.SetupExe << "\n";
+    err << "The compiler made " << Shown(r.SetupExe) << "\n";
+    out << Shown(r.SetupExe) << "\n";
     return kExitOk;
 }
 

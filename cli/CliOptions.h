@@ -17,7 +17,7 @@ struct TCliCommandSyntax {
 struct CliOptions {
     std::string Command;            // "save", "new", ...; empty for --help, --version or an error
     std::vector<std::string> Files; // the command's file arguments, in order
-    bool Help = false;              // --help (also given when no command at all is named)
+    bool Help = false;              // --help
     bool Version = false;           // --version
     std::string Error;              // bad arguments: what is wrong (empty when the line is fine)
 

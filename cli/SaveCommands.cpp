@@ -5,6 +5,7 @@
 #include "core/DocumentCommands.h"
 #include "core/HostPath.h"
 #include "core/ProjectFile.h"
+#include "core/TextCodec.h"
 #include "core/kvIniFile.h"
 
 #include <cstdlib>
@@ -51,7 +52,7 @@ bool LoadCommandProject(const std::string& file, TProject& project, std::ostream
     std::error_code ec;
     const std::filesystem::path path = std::filesystem::absolute(HostPath(file), ec);
     if (ec || !std::filesystem::is_regular_file(path, ec)) {
-        err << "tamvelox-cli: " << file << ": no such project file\n";
+        err << "tamvelox-cli: " << HostToUtf8(file) << ": no such project file\n";
         return false;
     }
     try {

@@ -21,16 +21,6 @@ const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Error texts name host paths; "/{" ... "/}" keeps the message dialog from reading "/usr" or
-// "/build" as markup.
-std::string Literal(const std::string& text) {
-    return "/{" + text + "/}";
-}
-
-} // namespace
-
 std::string UpperFileExt(const std::string& path) {
     const std::size_t sep = path.find_last_of("/\\");
     const std::size_t dot = path.rfind('.');
@@ -81,9 +71,25 @@ std::string FirstExistingFolder(const std::vector<std::string>& candidates) {
     return {};
 }
 
+std::string InstalledDataDir(const std::string& exeDir) {
+    if (exeDir.empty())
+        return {};
+    // "<prefix>/bin/" and "<prefix>/bin" both have the prefix as the parent of their last folder.
+    fs::path bin = HostPath(exeDir).lexically_normal();
+    if (!bin.has_filename())
+        bin = bin.parent_path();
+    return PathToHost(bin.parent_path() / "share" / "tamvelox");
+}
+
 std::string ProgramDataDir(const std::string& exeDir) {
-    const std::string found =
-        FirstExistingFolder({TAMVELOX_DATA_DIR, std::string(TAMVELOX_SOURCE_DIR) + "/resources", exeDir});
+    // Beside the program first, so that a tree installed under another prefix than the configured
+    // one (a package, a test install) still finds its own data.
+    std::vector<std::string> candidates = {InstalledDataDir(exeDir), TAMVELOX_DATA_DIR};
+#ifdef TAMVELOX_SOURCE_DIR
+    candidates.push_back(std::string(TAMVELOX_SOURCE_DIR) + "/resources");
+#endif
+    candidates.push_back(exeDir);
+    const std::string found = FirstExistingFolder(candidates);
     return found.empty() ? exeDir : found;
 }
 
@@ -157,15 +163,19 @@ void TDocumentCommands::New() {
     m_Ui.RefreshPages();
 }
 
-void TDocumentCommands::Load() {
+bool TDocumentCommands::Load() {
     std::string path;
-    if (!m_Ui.OpenFileName(path) || !ConfirmDiscard())
-        return;
+    return m_Ui.OpenFileName(path) && Open(path);
+}
+
+bool TDocumentCommands::Open(const std::string& path) {
+    if (!ConfirmDiscard())
+        return false;
     New();
     if (UpperFileExt(path) == ".TVX")
-        LoadFile(path);
-    else
-        ImportEngineScript(path);
+        return LoadFile(path);
+    ImportEngineScript(path);
+    return false;
 }
 
 bool TDocumentCommands::LoadFile(const std::string& path) {
@@ -184,7 +194,7 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
         m_Project = std::move(before);
         m_Ui.SetWindowTitle(beforeTitle);
         m_Ui.RefreshPages();
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     MarkSaved();
@@ -213,7 +223,7 @@ bool TDocumentCommands::Save() {
     } catch (const std::exception& e) {
         m_Project.FileName = previousName;
         m_Project.Modified = true;
-        m_Ui.MessageDlg(Literal(e.what()), TMsgDlgType::mtError, mbOK);
+        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
     m_Project.Modified = false;

@@ -72,8 +72,11 @@ std::string RetitledCaption(const std::string& currentCaption, const std::string
 
 // The first of candidates that is an existing folder; empty when none is.
 std::string FirstExistingFolder(const std::vector<std::string>& candidates);
-// The folder of the program's data (the dialog title bitmap tzns256.bmp): the installed data
-// folder when it exists, else the source tree's resources folder, else the executable's folder.
+// <prefix>/share/tamvelox for a program in <prefix>/bin; empty for an empty exeDir.
+std::string InstalledDataDir(const std::string& exeDir);
+// The folder of the program's data (the dialog title bitmap tzns256.bmp): the data folder of the
+// prefix the program runs from, else the configured installed data folder, else (in development
+// builds) the source tree's resources folder, else the executable's folder; the first that exists.
 std::string ProgramDataDir(const std::string& exeDir);
 
 class TDocumentCommands final {
@@ -92,8 +95,11 @@ public:
 
     // A new project, without asking even when the current one has changes.
     void New();
-    // Asks for a file; New, then loads it (a .TVX) or hands it to ImportEngineScript.
-    void Load();
+    // Asks for a file, then Open(it). True when a project file was loaded.
+    bool Load();
+    // Asks before unsaved work is dropped; New, then loads path (a .TVX) or hands it to
+    // ImportEngineScript. True when a project file was loaded.
+    bool Open(const std::string& path);
     // Loads a project file into the Project under path. On failure the error is shown and the
     // document is left as it was before (Project, file name and title). True on success.
     bool LoadFile(const std::string& path);

@@ -12,7 +12,8 @@ struct TFileTypeInfo {
     std::string TypeDescription = "Tamrin Installer Velox script";
     std::string FileDescription = "Tamrin Installer Velox";
     int IconIndex = 0;
-    std::string ExecutablePath; // the program that opens the files (full path, UTF-8)
+    std::string ExecutablePath;    // the program that opens the files (full path, UTF-8)
+    std::string Icon = "tamvelox"; // an icon theme name, or the full path of an image
 };
 
 // Registers the file type. False, with the reason in *error (when given), when any step failed;
@@ -31,6 +32,9 @@ std::string XdgDataHome();
 // Where the two files go: <data home>/mime/packages/tamvelox.xml, <data home>/applications/tamvelox.desktop.
 std::string MimePackagePath(const std::string& dataHome);
 std::string DesktopEntryPath(const std::string& dataHome);
+// The icon for the desktop entry of a program in exeDir: the theme name when the icon is installed
+// in the program's prefix, else the source tree's scalable icon by its full path, else the name.
+std::string DesktopIcon(const std::string& exeDir);
 #endif
 
 } // namespace tv

@@ -1,5 +1,9 @@
 #include "core/FileTypeRegistration.h"
 
+#include "core/DocumentCommands.h"
+
+#include "TamveloxVersion.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -187,11 +191,29 @@ std::string DesktopEntryText(const TFileTypeInfo& info) {
       << "Type=Application\n"
       << "Name=" << EntryValue(info.FileDescription) << "\n"
       << "Comment=" << EntryValue(info.TypeDescription) << "\n"
-      << "Exec=" << ExecArgument(info.ExecutablePath) << " %f\n"
+      << "Exec=" << ExecArgument(info.ExecutablePath)
+      << " %f\n"
+      // Without the program (uninstalled, or a build tree removed) the desktop hides the entry.
+      << "TryExec=" << EntryValue(info.ExecutablePath) << "\n"
+      << "Icon=" << EntryValue(info.Icon) << "\n"
       << "MimeType=" << kProjectMimeType << ";\n"
       << "Terminal=false\n"
       << "Categories=Development;\n";
     return s.str();
+}
+
+std::string DesktopIcon(const std::string& exeDir) {
+    const std::string name = "tamvelox";
+    std::error_code ec;
+    const std::string prefixData = InstalledDataDir(exeDir);
+    if (!prefixData.empty() &&
+        fs::exists(fs::u8path(prefixData).parent_path() / "icons/hicolor/scalable/apps" / (name + ".svg"),
+                   ec))
+        return name;
+    const fs::path source = fs::u8path(TAMVELOX_SOURCE_DIR) / "resources/icons" / (name + ".svg");
+    if (fs::exists(source, ec))
+        return source.u8string();
+    return name;
 }
 
 bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {

@@ -1,5 +1,6 @@
 #include "core/Project.h"
 
+#include "core/ProjectSettings.h"
 #include "core/kvIniFile.h"
 
 #include <cstdio>
@@ -75,35 +76,12 @@ void TFileRecord::SetFlagsFromText(const std::string& text) {
         this->*f.Flag = text.find(f.Word) != std::string::npos;
 }
 
-const std::string& TListRow::Column(int i) const {
-    static const std::string empty;
-    if (i == 0)
-        return Caption;
-    if (i > 0 && i <= static_cast<int>(SubItems.size()))
-        return SubItems[static_cast<std::size_t>(i - 1)];
-    return empty;
-}
-
 std::string TProject::TargetOSText() const {
-    std::string text;
-    if (Target9x)
-        text = AppendItem(text, "9x");
-    if (TargetNT)
-        text = AppendItem(text, "nt4");
-    if (Target2k)
-        text = AppendItem(text, "2k");
-    return text;
+    return SettingText(*this, *FindSetting("Target.OS"));
 }
 
 std::string TProject::DialogsText() const {
-    const std::pair<bool, const char*> words[] = {{DlgReadme, "DLG_README"},   {DlgWelcome, "DLG_WELCOME"},
-                                                  {DlgLicense, "DLG_LICENSE"}, {DlgDir, "DLG_DIR"},
-                                                  {DlgGroup, "DLG_GROUP"},     {DlgStart, "DLG_START"}};
-    std::string text;
-    for (const auto& [set, word] : words)
-        if (set)
-            text = AppendItem(text, word);
-    return text;
+    return SettingText(*this, *FindSetting("Dialog/Dialogs"));
 }
 
 std::string ColorToText(TColor c) {

@@ -21,7 +21,7 @@ extern const std::vector<std::string> kDialogPosXWords; // "Left", "Center", "Ri
 extern const std::vector<std::string> kDialogPosYWords; // "Top", "Center", "Bottom"
 
 // Limits of the project file's row numbering.
-constexpr int kMaxTableRows = 1000;  // three-digit row numbers 000..999
+constexpr int kMaxTableRows = 1000;   // three-digit row numbers 000..999
 constexpr int kMaxStaticBitmaps = 99; // two-digit bitmap numbers 01..99
 
 struct TFileRecord {
@@ -64,21 +64,18 @@ template <class R> struct TRecordTable {
 
     int Count() const { return static_cast<int>(Records.size()); }
     bool Empty() const { return Records.empty(); }
-    void Clear()
-    {
+    void Clear() {
         Records.clear();
         Current = -1;
     }
     // Appends a record and makes it current.
-    R& Append(R r = R())
-    {
+    R& Append(R r = R()) {
         Records.push_back(std::move(r));
         Current = Count() - 1;
         return Records.back();
     }
     // Deletes the current record; the next one (or the new last one) becomes current.
-    void DeleteCurrent()
-    {
+    void DeleteCurrent() {
         if (Current < 0 || Current >= Count())
             return;
         Records.erase(Records.begin() + Current);
@@ -87,8 +84,7 @@ template <class R> struct TRecordTable {
     }
     R* CurrentRecord() { return Current >= 0 && Current < Count() ? &Records[Current] : nullptr; }
     // Finds a record by its key (exact comparison); -1 when there is none. For TContentsRecord.
-    template <class K> int IndexOfKey(const K& key) const
-    {
+    template <class K> int IndexOfKey(const K& key) const {
         for (int i = 0; i < Count(); ++i)
             if (Records[i].Key == key)
                 return i;
@@ -96,66 +92,76 @@ template <class R> struct TRecordTable {
     }
 };
 
-// A row of a report-style list: the caption (first column) and the further columns.
-struct TListRow {
-    std::string Caption;
-    std::vector<std::string> SubItems;
-
-    // Column i: 0 is the caption, 1.. the sub-items; empty when the row has fewer columns.
-    const std::string& Column(int i) const;
+// A program run before or after installation or uninstallation: the five texts of a run list row,
+// kept exactly as stored.
+struct TRunRecord {
+    std::string Application;      // "Application"
+    std::string Argument;         // "Argument"
+    std::string WorkingDirectory; // "Working Directory"
+    std::string Message;          // "Message"
+    std::string Flag;             // "Flag": run mode and wait digits
 };
-using TRowList = std::vector<TListRow>;
+using TRunList = std::vector<TRunRecord>;
+
+// A bitmap shown on the setup's main window, with its texts as stored.
+struct TStaticBitmap {
+    std::string File;         // "Bitmap": host path of the bitmap
+    std::string Coord;        // "Coord.": x, y and origin corner joined by ","
+    std::string Transparency; // "Transp.": transparent colour, or empty
+};
 
 struct TProject {
     // Document state
     std::string FileName = "*UNTITLED"; // full path; contains "*" while untitled
     bool Modified = false;
 
+    // The settings. Their values for a new project, for keys a loaded file lacks and at start-up
+    // are rows of the settings table (core/ProjectSettings.cpp), not initialisers here.
     // [Start]
-    std::string MiscDeployment;                   // Misc.Deployment
-    std::string AppName;                          // App.Name
-    std::string AppInstFolder = "ProgramFiles";   // App.Install, the folder variable
-    std::string AppInstFolderName;                // App.Install, the sub-path ("\MyApp")
-    std::string AppGroupFolder = "ProgramsMenu";  // App.Group, the folder variable
-    std::string AppGroupFolderName;               // App.Group, the sub-path
-    std::string AppReadme;                        // App.Readme
-    TColor AppReadmeBG = 0x00FFFFFF;              // App.ReadmeBG
-    std::string AppLicense;                       // App.License
-    TColor AppLicenseBG = 0x00FFFFFF;             // App.LicenseBG
-    bool Target9x = true, TargetNT = true, Target2k = true; // Target.OS
-    std::string TargetOSMinVersion;               // Target.OSMinVersion
-    std::int32_t TargetExtraDiskSpace = 0;        // Target.ExtraDiskSpace (KB)
-    bool MiscUninstaller = true;                  // Misc.Uninstaller
-    bool MiscReboot = true;                       // Misc.Reboot
-    std::string MiscPassword;                     // Misc.Password
-    std::string TargetCheckWindow;                // Target.CheckWindow
-    std::string TargetCheckMutex;                 // Target.CheckMutex
-    bool TargetRemoveOldReferences = true;        // Target.RemoveOldReferences
-    bool MiscLanguageAuto = true;                 // Misc.LanguageAuto
+    std::string MiscDeployment;              // Misc.Deployment
+    std::string AppName;                     // App.Name
+    std::string AppInstFolder;               // App.Install, the folder variable
+    std::string AppInstFolderName;           // App.Install, the sub-path ("\MyApp")
+    std::string AppGroupFolder;              // App.Group, the folder variable
+    std::string AppGroupFolderName;          // App.Group, the sub-path
+    std::string AppReadme;                   // App.Readme
+    TColor AppReadmeBG{};                    // App.ReadmeBG
+    std::string AppLicense;                  // App.License
+    TColor AppLicenseBG{};                   // App.LicenseBG
+    bool Target9x{}, TargetNT{}, Target2k{}; // Target.OS
+    std::string TargetOSMinVersion;          // Target.OSMinVersion
+    std::int32_t TargetExtraDiskSpace{};     // Target.ExtraDiskSpace (KB)
+    bool MiscUninstaller{};                  // Misc.Uninstaller
+    bool MiscReboot{};                       // Misc.Reboot
+    std::string MiscPassword;                // Misc.Password
+    std::string TargetCheckWindow;           // Target.CheckWindow
+    std::string TargetCheckMutex;            // Target.CheckMutex
+    bool TargetRemoveOldReferences{};        // Target.RemoveOldReferences
+    bool MiscLanguageAuto{};                 // Misc.LanguageAuto
 
     // [Main_Window]
-    bool MainShow = true;                              // Show
-    bool MainTitle = true;                             // Title
-    std::string MainTitleFont = "Times New Roman, 20, $000000, B"; // Title.Font
-    bool MainTitleShadow = true;                       // Title.Shadow
-    TColor MainTitleShadowColor = 0x00808080;          // Title.ShadowColor
-    TColor MainGradientTop = 0x00FF0000;               // BG.GradientTop
-    TColor MainGradientBot = 0x00000000;               // BG.GradientBot
-    std::string MainBGBitmap;                          // BG.Bitmap
-    bool MainBGAppTitle = true;                        // BG.AppTitle
+    bool MainShow{};               // Show
+    bool MainTitle{};              // Title
+    std::string MainTitleFont;     // Title.Font
+    bool MainTitleShadow{};        // Title.Shadow
+    TColor MainTitleShadowColor{}; // Title.ShadowColor
+    TColor MainGradientTop{};      // BG.GradientTop
+    TColor MainGradientBot{};      // BG.GradientBot
+    std::string MainBGBitmap;      // BG.Bitmap
+    bool MainBGAppTitle{};         // BG.AppTitle
 
     // [Dialog]
-    std::string DialogFont = "Tahoma, 8";                           // Font
-    bool DialogTitle = true;                                        // Title
-    std::string DialogTitleFont = "Times New Roman, 20, $000000, B"; // Title.Font
-    bool DialogTitleFontShadow = true;                              // Title.FontShadow
-    TColor DialogTitleFontShadowColor = 0x00808080;                 // Title.FontShadowColor
-    std::string DialogTitleBMP;                                     // Title.BMP
-    bool DlgReadme = true, DlgWelcome = true, DlgLicense = true;    // Dialogs
-    bool DlgDir = true, DlgGroup = true, DlgStart = true;
-    bool DialogFinal = true;                                        // DialogFinal
-    int DialogPosX = 2;                                             // DialogPosX (0..2)
-    int DialogPosY = 2;                                             // DialogPosY (0..2)
+    std::string DialogFont;                       // Font
+    bool DialogTitle{};                           // Title
+    std::string DialogTitleFont;                  // Title.Font
+    bool DialogTitleFontShadow{};                 // Title.FontShadow
+    TColor DialogTitleFontShadowColor{};          // Title.FontShadowColor
+    std::string DialogTitleBMP;                   // Title.BMP
+    bool DlgReadme{}, DlgWelcome{}, DlgLicense{}; // Dialogs
+    bool DlgDir{}, DlgGroup{}, DlgStart{};
+    bool DialogFinal{}; // DialogFinal
+    int DialogPosX{};   // DialogPosX (0..2)
+    int DialogPosY{};   // DialogPosY (0..2)
 
     // Tables
     TRecordTable<TFileRecord> tbFiles;
@@ -165,11 +171,15 @@ struct TProject {
     TRecordTable<TContentsRecord> tbINI;
 
     // Lists
-    TRowList lvStaticBMP;   // "Bitmap", "Coord.", "Transp."
-    TRowList lvRunBefore;   // "Application", "Argument", "Working Directory", "Message", "Flag"
-    TRowList lvRunAfter;
-    TRowList lvRunBeforeUn;
-    TRowList lvRunAfterUn;
+    std::vector<TStaticBitmap> StaticBitmaps; // list lvStaticBMP
+    TRunList RunBefore;                       // lvRunBefore: run before installation
+    TRunList RunAfter;                        // lvRunAfter: after installation
+    TRunList RunBeforeUn;                     // lvRunBeforeUn: before uninstallation
+    TRunList RunAfterUn;                      // lvRunAfterUn: after uninstallation
+
+    // Start-up values of every setting (the settings table's New column, also for the settings New
+    // leaves alone), untitled, not Modified.
+    TProject();
 
     // The common change notification.
     void FieldChanged() { Modified = true; }
@@ -178,12 +188,12 @@ struct TProject {
     // Composed texts as the files store them.
     std::string AppInstallText() const { return "%" + AppInstFolder + "%" + AppInstFolderName; }
     std::string AppGroupText() const { return "%" + AppGroupFolder + "%" + AppGroupFolderName; }
-    std::string TargetOSText() const;    // AppendItem over "9x", "nt4", "2k"
-    std::string DialogsText() const;     // AppendItem over DLG_README ... DLG_START
+    std::string TargetOSText() const; // AppendItem over "9x", "nt4", "2k"
+    std::string DialogsText() const;  // AppendItem over DLG_README ... DLG_START
 };
 
 // Text helpers
-std::string ColorToText(TColor c);                       // "$" + 8 upper-case hex digits
+std::string ColorToText(TColor c);                            // "$" + 8 upper-case hex digits
 TColor TextToColor(const std::string& text, TColor fallback); // accepts "$hex", "0xhex", decimal
 std::string AppendItem(const std::string& list, const std::string& item);
 std::string SplitFirst(std::string& text, const std::string& separator);

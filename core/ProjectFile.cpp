@@ -1,6 +1,7 @@
 #include "core/ProjectFile.h"
 
 #include "core/HostPath.h"
+#include "core/ProjectSettings.h"
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
 
@@ -22,23 +23,17 @@ const char* const kTitleBitmapName = "tzns256.bmp";
 
 namespace {
 
-const char* const kDefaultTitleFont = "Times New Roman, 20, $000000, B";
-const char* const kDefaultDialogFont = "Tahoma, 8";
-
-const char* const kDialogWords[] = {"DLG_README", "DLG_WELCOME", "DLG_LICENSE",
-                                    "DLG_DIR",    "DLG_GROUP",   "DLG_START"};
-
 // A run list with its section and row key.
 struct TRunSection {
     const char* Section;
     const char* Key;
-    TRowList TProject::*List;
+    TRunList TProject::*List;
 };
 const TRunSection kRunSections[] = {
-    {"Run.Before", "RunBefore", &TProject::lvRunBefore},
-    {"Run.After", "RunAfter", &TProject::lvRunAfter},
-    {"Run.BeforeUn", "RunBeforeUn", &TProject::lvRunBeforeUn},
-    {"Run.AfterUn", "RunAfterUn", &TProject::lvRunAfterUn},
+    {"Run.Before", "RunBefore", &TProject::RunBefore},
+    {"Run.After", "RunAfter", &TProject::RunAfter},
+    {"Run.BeforeUn", "RunBeforeUn", &TProject::RunBeforeUn},
+    {"Run.AfterUn", "RunAfterUn", &TProject::RunAfterUn},
 };
 
 // A contents table with its list section, count key, row key and the prefix of its record sections.
@@ -87,107 +82,27 @@ std::string JoinRow(std::initializer_list<const std::string*> fields) {
 
 // ---- Load helpers
 
-void ReadFolderPair(const std::string& text, std::string& variable, std::string& subPath) {
-    std::string name;
-    const auto close = text.size() > 1 && text[0] == '%' ? text.find('%', 1) : std::string::npos;
-    if (close != std::string::npos) {
-        // "%Variable%rest": the rest is kept exactly as written.
-        name = text.substr(1, close - 1);
-        subPath = text.substr(close + 1);
-    } else {
-        const auto slash = text.find('\\');
-        const std::string head = text.substr(0, slash);
-        name = head.size() >= 2 ? head.substr(1, head.size() - 2) : std::string();
-        subPath = "\\" + (slash == std::string::npos ? std::string() : text.substr(slash + 1));
-    }
-    variable = kFolderVariables.front();
-    for (const auto& v : kFolderVariables)
-        if (SameText(v, name)) {
-            variable = v;
-            break;
-        }
-}
-
-TColor ReadColor(TkvIniFile& ini, const char* section, const char* key, TColor def) {
-    // A missing key gives the default, a present value that is no number gives black.
-    return TextToColor(ini.ReadString(section, key, ColorToText(def)), 0);
-}
-
-int ReadPosition(TkvIniFile& ini, const char* key) {
-    const std::int32_t v = ini.ReadInteger("Dialog", key, 2);
-    return v >= 0 && v <= 2 ? v : 2; // out of range: the default position
-}
-
 void ReadProjectFile(TProject& p, TkvIniFile& ini) {
-    // [Start]
-    p.MiscDeployment = ini.ReadString("Start", "Misc.Deployment", "c:\\deploy");
-    p.AppName = ini.ReadString("Start", "App.Name", "My Application v1.0");
-    ReadFolderPair(ini.ReadString("Start", "App.Install", "%ProgramFile%\\My Application Folder"),
-                   p.AppInstFolder, p.AppInstFolderName);
-    ReadFolderPair(ini.ReadString("Start", "App.Group", "%ProgramsMenu%\\My Application"), p.AppGroupFolder,
-                   p.AppGroupFolderName);
-    p.AppReadme = ini.ReadString("Start", "App.Readme", "Readme.txt");
-    p.AppReadmeBG = ReadColor(ini, "Start", "App.ReadmeBG", 0x00FFFFFF);
-    p.AppLicense = ini.ReadString("Start", "App.License", "License.txt");
-    p.AppLicenseBG = ReadColor(ini, "Start", "App.LicenseBG", 0x00FFFFFF);
-    const std::string os = FoldCase(ini.ReadString("Start", "Target.OS", "9x,nt"));
-    p.Target9x = os.find("9x") != std::string::npos;
-    p.TargetNT = os.find("nt") != std::string::npos;
-    p.Target2k = os.find("2k") != std::string::npos;
-    p.TargetOSMinVersion = ini.ReadString("Start", "Target.OSMinVersion", "");
-    p.TargetExtraDiskSpace = ini.ReadInteger("Start", "Target.ExtraDiskSpace", 0);
-    p.MiscUninstaller = ini.ReadBool("Start", "Misc.Uninstaller", true);
-    p.MiscReboot = ini.ReadBool("Start", "Misc.Reboot", false);
-    p.MiscPassword = ini.ReadString("Start", "Misc.Password", "");
-    p.TargetCheckWindow = ini.ReadString("Start", "Target.CheckWindow", "");
-    p.TargetCheckMutex = ini.ReadString("Start", "Target.CheckMutex", "");
-    p.TargetRemoveOldReferences = ini.ReadBool("Start", "Target.RemoveOldReferences", true);
-    p.MiscLanguageAuto = ini.ReadBool("Start", "Misc.LanguageAuto", true);
-
-    // [Main_Window]
-    p.MainShow = ini.ReadBool("Main_Window", "Show", false);
-    p.MainTitle = ini.ReadBool("Main_Window", "Title", true);
-    p.MainTitleFont = ini.ReadString("Main_Window", "Title.Font", kDefaultTitleFont);
-    p.MainTitleShadow = ini.ReadBool("Main_Window", "Title.Shadow", true);
-    p.MainTitleShadowColor = ReadColor(ini, "Main_Window", "Title.ShadowColor", 0x00808080);
-    p.MainGradientTop = ReadColor(ini, "Main_Window", "BG.GradientTop", 0x00FF0000);
-    p.MainGradientBot = ReadColor(ini, "Main_Window", "BG.GradientBot", 0x00000000);
-    p.MainBGBitmap = ini.ReadString("Main_Window", "BG.Bitmap", "bricks.bmp");
-    p.MainBGAppTitle = ini.ReadBool("Main_Window", "BG.AppTitle", true);
-
-    // [Dialog]
-    p.DialogFont = ini.ReadString("Dialog", "Font", kDefaultDialogFont);
-    p.DialogTitle = ini.ReadBool("Dialog", "Title", true);
-    p.DialogTitleFont = ini.ReadString("Dialog", "Title.Font", kDefaultTitleFont);
-    p.DialogTitleFontShadow = ini.ReadBool("Dialog", "Title.FontShadow", true);
-    p.DialogTitleFontShadowColor = ReadColor(ini, "Dialog", "Title.FontShadowColor", 0x00808080);
-    p.DialogTitleBMP = ini.ReadString("Dialog", "Title.BMP", "");
-    const std::string dialogs =
-        ini.ReadString("Dialog", "Dialogs", "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START");
-    bool* const dialogFlags[] = {&p.DlgReadme, &p.DlgWelcome, &p.DlgLicense,
-                                 &p.DlgDir,    &p.DlgGroup,   &p.DlgStart};
-    for (int i = 0; i < 6; ++i)
-        *dialogFlags[i] = dialogs.find(kDialogWords[i]) != std::string::npos;
-    p.DialogFinal = ini.ReadBool("Dialog", "DialogFinal", p.DialogFinal);
-    p.DialogPosX = ReadPosition(ini, "DialogPosX");
-    p.DialogPosY = ReadPosition(ini, "DialogPosY");
+    for (const TSetting& setting : ProjectSettings()) {
+        // A setting without a Missing value keeps what it holds when the file lacks it.
+        const std::string fallback = setting.Missing ? std::string(setting.Missing) : SettingText(p, setting);
+        SetSettingText(p, setting, ini.ReadString(setting.Section, setting.Key, fallback), fallback);
+    }
 
     // Static bitmaps: path, three placement fields, transparent colour.
-    p.lvStaticBMP.clear();
+    p.StaticBitmaps.clear();
     const int bitmaps = RowCount(ini.ReadInteger("Main_Window", "Bitmap", 0), kMaxStaticBitmaps);
     for (int i = 1; i <= bitmaps; ++i) {
         std::string text = ini.ReadString("Main_Window", "Bitmap." + ZeroPad(i, 2), "");
-        TListRow row;
+        TStaticBitmap bitmap;
         if (!text.empty()) {
-            row.Caption = SplitFirst(text, ",");
-            std::string coord = SplitFirst(text, ",");
-            coord += "," + SplitFirst(text, ",");
-            coord += "," + SplitFirst(text, ",");
-            row.SubItems = {coord, text};
-        } else {
-            row.SubItems = {"", ""};
+            bitmap.File = SplitFirst(text, ",");
+            bitmap.Coord = SplitFirst(text, ",");
+            bitmap.Coord += "," + SplitFirst(text, ",");
+            bitmap.Coord += "," + SplitFirst(text, ",");
+            bitmap.Transparency = text;
         }
-        p.lvStaticBMP.push_back(std::move(row));
+        p.StaticBitmaps.push_back(std::move(bitmap));
     }
 
     // Files
@@ -249,12 +164,13 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
         const int count = RowCount(ini.ReadInteger(rs.Section, rs.Key, -1), kMaxTableRows);
         for (int i = 0; i < count; ++i) {
             std::string text = ini.ReadString(rs.Section, rs.Key + Row(i), "");
-            TListRow row;
-            row.Caption = SplitFirst(text, "|");
-            for (int c = 0; c < 3; ++c)
-                row.SubItems.push_back(SplitFirst(text, "|"));
-            row.SubItems.push_back(text);
-            list.push_back(std::move(row));
+            TRunRecord r;
+            r.Application = SplitFirst(text, "|");
+            r.Argument = SplitFirst(text, "|");
+            r.WorkingDirectory = SplitFirst(text, "|");
+            r.Message = SplitFirst(text, "|");
+            r.Flag = text;
+            list.push_back(std::move(r));
         }
     }
 }
@@ -269,51 +185,15 @@ void WriteProjectFile(const TProject& p, TkvIniFile& ini) {
     ini.WriteString("Info", "TZN Copyright", kInfoTznCopyright);
     ini.WriteString("Info", "TZN Homepage", kInfoTznHomepage);
 
-    ini.WriteString("Start", "Misc.Deployment", p.MiscDeployment);
-    ini.WriteString("Start", "App.Name", p.AppName);
-    ini.WriteString("Start", "App.Install", p.AppInstallText());
-    ini.WriteString("Start", "App.Group", p.AppGroupText());
-    ini.WriteString("Start", "App.Readme", p.AppReadme);
-    ini.WriteString("Start", "App.ReadmeBG", ColorToText(p.AppReadmeBG));
-    ini.WriteString("Start", "App.License", p.AppLicense);
-    ini.WriteString("Start", "App.LicenseBG", ColorToText(p.AppLicenseBG));
-    ini.WriteString("Start", "Target.OS", p.TargetOSText());
-    ini.WriteString("Start", "Target.OSMinVersion", p.TargetOSMinVersion);
-    ini.WriteInteger("Start", "Target.ExtraDiskSpace", p.TargetExtraDiskSpace);
-    ini.WriteBool("Start", "Misc.Uninstaller", p.MiscUninstaller);
-    ini.WriteBool("Start", "Misc.Reboot", p.MiscReboot);
-    ini.WriteString("Start", "Misc.Password", p.MiscPassword);
-    ini.WriteString("Start", "Target.CheckWindow", p.TargetCheckWindow);
-    ini.WriteString("Start", "Target.CheckMutex", p.TargetCheckMutex);
-    ini.WriteBool("Start", "Target.RemoveOldReferences", p.TargetRemoveOldReferences);
-    ini.WriteBool("Start", "Misc.LanguageAuto", p.MiscLanguageAuto);
-
-    ini.WriteBool("Main_Window", "Show", p.MainShow);
-    ini.WriteBool("Main_Window", "Title", p.MainTitle);
-    ini.WriteString("Main_Window", "Title.Font", p.MainTitleFont);
-    ini.WriteBool("Main_Window", "Title.Shadow", p.MainTitleShadow);
-    ini.WriteString("Main_Window", "Title.ShadowColor", ColorToText(p.MainTitleShadowColor));
-    ini.WriteString("Main_Window", "BG.GradientTop", ColorToText(p.MainGradientTop));
-    ini.WriteString("Main_Window", "BG.GradientBot", ColorToText(p.MainGradientBot));
-    ini.WriteString("Main_Window", "BG.Bitmap", p.MainBGBitmap);
-    ini.WriteBool("Main_Window", "BG.AppTitle", p.MainBGAppTitle);
-    ini.WriteInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.lvStaticBMP.size()));
-    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i) {
-        const TListRow& row = p.lvStaticBMP[i];
+    for (const TSetting& setting : ProjectSettings())
+        ini.WriteString(setting.Section, setting.Key, SettingText(p, setting));
+    // The static bitmaps follow the settings of their section.
+    ini.WriteInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.StaticBitmaps.size()));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
+        const TStaticBitmap& b = p.StaticBitmaps[i];
         ini.WriteString("Main_Window", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
-                        row.Caption + "," + row.Column(1) + "," + row.Column(2));
+                        b.File + "," + b.Coord + "," + b.Transparency);
     }
-
-    ini.WriteString("Dialog", "Font", p.DialogFont);
-    ini.WriteBool("Dialog", "Title", p.DialogTitle);
-    ini.WriteString("Dialog", "Title.Font", p.DialogTitleFont);
-    ini.WriteBool("Dialog", "Title.FontShadow", p.DialogTitleFontShadow);
-    ini.WriteString("Dialog", "Title.FontShadowColor", ColorToText(p.DialogTitleFontShadowColor));
-    ini.WriteString("Dialog", "Title.BMP", p.DialogTitleBMP);
-    ini.WriteString("Dialog", "Dialogs", p.DialogsText());
-    ini.WriteBool("Dialog", "DialogFinal", p.DialogFinal);
-    ini.WriteInteger("Dialog", "DialogPosX", p.DialogPosX);
-    ini.WriteInteger("Dialog", "DialogPosY", p.DialogPosY);
 
     ini.WriteInteger("Files", "Files", p.tbFiles.Count());
     for (int i = 0; i < p.tbFiles.Count(); ++i) {
@@ -347,10 +227,9 @@ void WriteProjectFile(const TProject& p, TkvIniFile& ini) {
         const auto& list = p.*rs.List;
         ini.WriteInteger(rs.Section, rs.Key, static_cast<std::int32_t>(list.size()));
         for (std::size_t i = 0; i < list.size(); ++i) {
-            const TListRow& row = list[i];
-            ini.WriteString(
-                rs.Section, rs.Key + Row(static_cast<int>(i)),
-                JoinRow({&row.Caption, &row.Column(1), &row.Column(2), &row.Column(3), &row.Column(4)}));
+            const TRunRecord& r = list[i];
+            ini.WriteString(rs.Section, rs.Key + Row(static_cast<int>(i)),
+                            JoinRow({&r.Application, &r.Argument, &r.WorkingDirectory, &r.Message, &r.Flag}));
         }
     }
 }
@@ -378,10 +257,10 @@ public:
     }
 
 private:
-    // Line breaks shown as the escapes a reader recognises.
+    // A project value in a message: UTF-8, line breaks shown as the escapes a reader recognises.
     static std::string Shown(const std::string& value) {
         std::string s;
-        for (char c : value) {
+        for (char c : AnsiToUtf8(value)) {
             if (c == '\r')
                 s += "\\r";
             else if (c == '\n')
@@ -436,32 +315,16 @@ std::vector<std::string> ContentsLines(const std::vector<std::string>& contents)
 
 std::vector<std::string> CheckProjectLimits(const TProject& p) {
     TLimitCheck c;
-    const std::pair<const char*, const std::string*> settings[] = {
-        {"Misc.Deployment", &p.MiscDeployment},
-        {"App.Name", &p.AppName},
-        {"App.Install", &p.AppInstFolderName},
-        {"App.Group", &p.AppGroupFolderName},
-        {"App.Readme", &p.AppReadme},
-        {"App.License", &p.AppLicense},
-        {"Target.OSMinVersion", &p.TargetOSMinVersion},
-        {"Misc.Password", &p.MiscPassword},
-        {"Target.CheckWindow", &p.TargetCheckWindow},
-        {"Target.CheckMutex", &p.TargetCheckMutex},
-        {"Main_Window/Title.Font", &p.MainTitleFont},
-        {"Main_Window/BG.Bitmap", &p.MainBGBitmap},
-        {"Dialog/Font", &p.DialogFont},
-        {"Dialog/Title.Font", &p.DialogTitleFont},
-        {"Dialog/Title.BMP", &p.DialogTitleBMP},
-    };
-    for (const auto& [name, value] : settings)
-        c.NoLineBreak([n = name] { return std::string(n); }, *value);
+    for (const TSetting& setting : ProjectSettings())
+        if (setting.RefuseLineBreaks)
+            c.NoLineBreak([&] { return setting.Name(); }, SettingText(p, setting));
 
-    c.Count([] { return std::string("The static bitmap list"); }, p.lvStaticBMP.size(), kMaxStaticBitmaps);
-    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i) {
-        const TListRow& row = p.lvStaticBMP[i];
-        c.NoChar([&] { return "The path of " + Nth("static bitmap", i); }, row.Caption, ',');
-        c.NoLineBreak([&] { return "The placement of " + Nth("static bitmap", i); }, row.Column(1));
-        c.NoLineBreak([&] { return "The transparent colour of " + Nth("static bitmap", i); }, row.Column(2));
+    c.Count([] { return std::string("The static bitmap list"); }, p.StaticBitmaps.size(), kMaxStaticBitmaps);
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
+        const TStaticBitmap& b = p.StaticBitmaps[i];
+        c.NoChar([&] { return "The path of " + Nth("static bitmap", i); }, b.File, ',');
+        c.NoLineBreak([&] { return "The placement of " + Nth("static bitmap", i); }, b.Coord);
+        c.NoLineBreak([&] { return "The transparent colour of " + Nth("static bitmap", i); }, b.Transparency);
     }
 
     c.Count([] { return std::string("The file list"); }, p.tbFiles.Records.size(), kMaxTableRows);
@@ -492,27 +355,34 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
         for (std::size_t i = 0; i < table->Records.size(); ++i) {
             const auto& r = table->Records[i];
             c.NoLineBreak([&] { return "The key of " + tableName + " " + std::to_string(i + 1); }, r.Key);
-            c.Count([&] { return "The contents of " + tableName + " \"" + r.Key + "\""; },
+            c.Count([&] { return "The contents of " + tableName + " \"" + AnsiToUtf8(r.Key) + "\""; },
                     ContentsLineCount(r.Contents), kMaxTableRows);
         }
     }
 
-    const std::pair<const char*, const TRowList*> runLists[] = {{"run-before-install", &p.lvRunBefore},
-                                                                {"run-after-install", &p.lvRunAfter},
-                                                                {"run-before-uninstall", &p.lvRunBeforeUn},
-                                                                {"run-after-uninstall", &p.lvRunAfterUn}};
-    const char* const columns[] = {"application", "argument", "working directory", "message", "flag"};
+    const std::pair<const char*, const TRunList*> runLists[] = {{"run-before-install", &p.RunBefore},
+                                                                {"run-after-install", &p.RunAfter},
+                                                                {"run-before-uninstall", &p.RunBeforeUn},
+                                                                {"run-after-uninstall", &p.RunAfterUn}};
     for (const auto& [name, list] : runLists) {
         const std::string listName = name;
         c.Count([&] { return "The " + listName + " list"; }, list->size(), kMaxTableRows);
-        for (std::size_t i = 0; i < list->size(); ++i)
-            for (int col = 0; col < 5; ++col)
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const TRunRecord& r = (*list)[i];
+            const std::pair<const char*, const std::string*> fields[] = {
+                {"application", &r.Application},
+                {"argument", &r.Argument},
+                {"working directory", &r.WorkingDirectory},
+                {"message", &r.Message},
+                {"flag", &r.Flag}};
+            for (const auto& [field, value] : fields)
                 c.NoChar(
-                    [&] {
-                        return std::string("The ") + columns[col] + " of " + listName + " entry " +
+                    [&, f = field] {
+                        return std::string("The ") + f + " of " + listName + " entry " +
                                std::to_string(i + 1);
                     },
-                    (*list)[i].Column(col), '|');
+                    *value, '|');
+        }
     }
     return c.Problems;
 }
@@ -525,56 +395,52 @@ std::string BackupFileName(const std::string& path) {
     return path + ".BAK";
 }
 
-bool BackupProjectFile(const std::string& path, std::string* error) {
+void BackupProjectFile(const std::string& path) {
     std::error_code ec;
     const fs::path file = HostPath(path);
     const auto status = fs::symlink_status(file, ec);
     if (ec || !fs::exists(status))
-        return true;
+        return;
     const std::string backupName = BackupFileName(path);
     const fs::path backup = HostPath(backupName);
     auto fail = [&](const std::string& why) {
-        if (error)
-            *error = "Cannot make the backup " + backupName + " of " + path + ": " + why;
-        return false;
+        throw EProjectFileError("Cannot make the backup " + HostToUtf8(backupName) + " of " +
+                                HostToUtf8(path) + ": " + why);
     };
     if (fs::equivalent(file, backup, ec))
-        return true; // the file is its own backup name: it is simply rewritten in place
+        return; // the file is its own backup name: it is simply rewritten in place
     if (!fs::is_regular_file(fs::status(file, ec)))
-        return fail("it is not a regular file");
+        fail("it is not a regular file");
     const auto mtime = fs::last_write_time(file, ec);
     if (ec)
-        return fail(ec.message());
+        fail(ec.message());
     // An earlier backup is replaced, also when it was marked read-only.
     if (fs::is_regular_file(fs::symlink_status(backup, ec)))
         fs::permissions(backup, fs::perms::owner_write, fs::perm_options::add, ec);
     if (!fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec) || ec)
-        return fail(ec ? ec.message() : std::string("copy failed"));
+        fail(ec ? ec.message() : std::string("copy failed"));
     fs::last_write_time(backup, mtime, ec);
     if (ec)
-        return fail(ec.message());
+        fail(ec.message());
     fs::permissions(backup, fs::status(file, ec).permissions(), fs::perm_options::replace, ec);
     // Clear a read-only mark, then delete; if that fails the new content is written over the file.
     fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
     fs::remove(file, ec);
-    return true;
 }
 
 void SaveProject(TProject& project, const std::string& path) {
     const auto problems = CheckProjectLimits(project);
     if (!problems.empty()) {
-        std::string message = "Cannot save " + path + ": " + problems.front();
+        std::string message = "Cannot save " + HostToUtf8(path) + ": " + problems.front();
         if (problems.size() > 1)
             message += " (and " + std::to_string(problems.size() - 1) + " more problems)";
         throw EProjectFileError(message);
     }
-    std::string error;
-    if (!BackupProjectFile(path, &error))
-        throw EProjectFileError(error);
+    BackupProjectFile(path);
     TkvIniFile ini(path, false);
     WriteProjectFile(project, ini);
     if (!ini.UpdateFile())
-        throw EProjectFileError("Cannot write file " + path);
+        throw EProjectFileError("Cannot write file " + HostToUtf8(path) + ": " + iniio::LastErrorText());
     project.Modified = false;
 }
 
@@ -596,8 +462,9 @@ void LoadProject(TProject& project, const std::string& path) {
         const auto& sections = ini.Sections();
         if (iniio::PathKind(path) == iniio::TPathKind::File && sections.IndexFrom("Start", 0) < 0 &&
             sections.IndexFrom("Main_Window", 0) < 0 && sections.IndexFrom("Dialog", 0) < 0)
-            throw EProjectFileError(path + " is not a project file: it has none of the sections [Start], "
-                                           "[Main_Window] and [Dialog]");
+            throw EProjectFileError(HostToUtf8(path) +
+                                    " is not a project file: it has none of the sections [Start], "
+                                    "[Main_Window] and [Dialog]");
         ReadProjectFile(loaded, ini);
     }
     loaded.FileName = path;
@@ -609,59 +476,27 @@ void NewProject(TProject& p, const std::string& programDataDir) {
     p.FileName = "*UNTITLED";
     p.Modified = true;
 
-    p.MiscDeployment.clear();
-    p.AppName.clear();
-    p.AppInstFolder = kFolderVariables[0];
-    p.AppInstFolderName.clear();
-    p.AppGroupFolder = kFolderVariables[3];
-    p.AppGroupFolderName.clear();
-    p.AppReadme.clear();
-    p.AppReadmeBG = 0x00FFFFFF;
-    p.AppLicense.clear();
-    p.AppLicenseBG = 0x00FFFFFF;
-    p.Target9x = p.TargetNT = p.Target2k = true;
-    p.TargetOSMinVersion.clear();
-    p.TargetExtraDiskSpace = 0;
-    p.MiscUninstaller = true;
-    p.MiscReboot = true;
-    p.MiscPassword.clear();
-    p.TargetCheckWindow.clear();
-    p.TargetCheckMutex.clear();
-    p.TargetRemoveOldReferences = true;
-    p.MiscLanguageAuto = true;
-
-    p.MainShow = true;
-    p.MainTitleFont = kDefaultTitleFont;
-    p.MainTitleShadow = true;
-    p.MainTitleShadowColor = 0x00808080;
-    p.MainGradientTop = 0x00FF0000;
-    p.MainGradientBot = 0x00000000;
-    p.MainBGBitmap.clear();
-    p.MainBGAppTitle = true;
-
-    p.DialogFont = kDefaultDialogFont;
-    p.DialogTitle = true;
-    p.DialogTitleFont = kDefaultTitleFont;
-    p.DialogTitleFontShadow = true;
-    p.DialogTitleFontShadowColor = 0x00808080;
     // The data folder is a host path; the project holds code-page text.
     std::string folder = HostToAnsi(programDataDir).value_or(programDataDir);
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
         folder += '/';
-    p.DialogTitleBMP = folder + kTitleBitmapName;
-    p.DlgReadme = p.DlgWelcome = p.DlgLicense = p.DlgDir = p.DlgGroup = p.DlgStart = true;
-    p.DialogFinal = true;
+    for (const TSetting& setting : ProjectSettings()) {
+        if (setting.NewKeeps)
+            continue;
+        const std::string value = setting.NewInDataFolder ? folder + setting.New : std::string(setting.New);
+        SetSettingText(p, setting, value, value);
+    }
 
-    p.lvStaticBMP.clear();
+    p.StaticBitmaps.clear();
     p.tbFiles.Clear();
     p.tbShortcuts.Clear();
     p.tbRegAdd.Clear();
     p.tbRegDel.Clear();
     p.tbINI.Clear();
-    p.lvRunBefore.clear();
-    p.lvRunAfter.clear();
-    p.lvRunBeforeUn.clear();
-    p.lvRunAfterUn.clear();
+    p.RunBefore.clear();
+    p.RunAfter.clear();
+    p.RunBeforeUn.clear();
+    p.RunAfterUn.clear();
 }
 
 } // namespace tv

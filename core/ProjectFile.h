@@ -55,8 +55,8 @@ std::string BackupFileName(const std::string& path);
 
 // Moves an existing project file aside: copies it to the backup name (replacing an earlier backup,
 // keeping the modification time and permission bits), then deletes it. When the copy cannot be made
-// the file is left alone, false is returned and *error (if given) says why. A missing file is fine.
-bool BackupProjectFile(const std::string& path, std::string* error);
+// the file is left alone and EProjectFileError says why. A missing file is fine.
+void BackupProjectFile(const std::string& path);
 
 // The lines of a record's contents as files store them: an element holding line breaks (CR LF, CR
 // or LF) is several lines, and a final break adds no empty line.

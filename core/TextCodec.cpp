@@ -123,6 +123,14 @@ std::string AnsiToHost(const std::string& ansi) {
 #endif
 }
 
+std::string HostToUtf8(const std::string& host) {
+#ifdef _WIN32
+    return AnsiToUtf8(host);
+#else
+    return host;
+#endif
+}
+
 std::optional<std::string> HostToAnsi(const std::string& host) {
 #ifdef _WIN32
     return host;

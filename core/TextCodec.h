@@ -28,4 +28,8 @@ std::string FirstUnencodable(std::string_view utf8);
 std::string AnsiToHost(const std::string& ansi);
 std::optional<std::string> HostToAnsi(const std::string& host);
 
+// Messages (to the window, the console, in exceptions) are UTF-8 from end to end. A project value
+// goes into one through AnsiToUtf8, a host text (a path, a system's reason) through HostToUtf8.
+std::string HostToUtf8(const std::string& host);
+
 } // namespace tv

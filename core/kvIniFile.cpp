@@ -1,5 +1,7 @@
 #include "core/kvIniFile.h"
 
+#include "core/TextCodec.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -246,13 +248,23 @@ void TSectionList::Clear() {
 
 // ---- TkvIniFile
 
-TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly)
-    : TkvIniFile(fileName, readOnly, true, true, true, true, true) {}
+TIniFileHandle& TIniFileHandle::operator=(TIniFileHandle&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_Handle = other.m_Handle;
+        other.m_Handle = -1;
+    }
+    return *this;
+}
 
-TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly, bool skipComments, bool requireEquals,
-                       bool trimAroundEquals, bool unquote, bool trimTrailing)
-    : m_ReadOnly(readOnly), m_SkipComments(skipComments), m_RequireEquals(requireEquals),
-      m_TrimAroundEquals(trimAroundEquals), m_Unquote(unquote), m_TrimTrailing(trimTrailing) {
+void TIniFileHandle::Close() {
+    if (m_Handle >= 0)
+        iniio::Close(m_Handle);
+    m_Handle = -1;
+}
+
+TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly, const TIniParseOptions& options)
+    : m_ReadOnly(readOnly), m_Options(options) {
     SetFileName(fileName);
 }
 
@@ -264,18 +276,11 @@ TkvIniFile::~TkvIniFile() {
     }
     if (m_WriteFailed && m_ReportWriteFailure)
         *m_ReportWriteFailure = true;
-    CloseHandle();
-}
-
-void TkvIniFile::CloseHandle() {
-    if (m_Handle >= 0)
-        iniio::Close(m_Handle);
-    m_Handle = -1;
 }
 
 void TkvIniFile::SetFileName(const std::string& name) {
     UpdateFile();
-    CloseHandle();
+    m_Handle.Close();
     m_Sections.Clear();
     m_FileName = name;
     if (!m_FileName.empty())
@@ -285,26 +290,28 @@ void TkvIniFile::SetFileName(const std::string& name) {
 
 void TkvIniFile::Load() {
     m_CurrentSection = 0;
-    CloseHandle();
+    m_Handle.Close();
+    const auto cannotOpen = [this](const std::string& reason) {
+        return EInOutError("Cannot open file " + HostToUtf8(m_FileName), reason);
+    };
     switch (iniio::PathKind(m_FileName)) {
     case iniio::TPathKind::Missing:
         return;
     case iniio::TPathKind::Folder:
-        throw EInOutError("Cannot open file " + m_FileName);
+        throw cannotOpen("it is a folder");
     case iniio::TPathKind::File:
         break;
     }
-    m_Handle = iniio::OpenExisting(m_FileName, m_ReadOnly);
-    if (m_Handle < 0)
-        throw EInOutError("Cannot open file " + m_FileName);
+    TIniFileHandle handle(iniio::OpenExisting(m_FileName, m_ReadOnly));
+    if (!handle.IsOpen())
+        throw cannotOpen(iniio::LastErrorText());
     std::string bytes;
-    if (!iniio::ReadAll(m_Handle, bytes)) {
-        CloseHandle();
-        throw EInOutError("Cannot open file " + m_FileName);
-    }
+    if (!iniio::ReadAll(handle.Get(), bytes))
+        throw cannotOpen(iniio::LastErrorText());
     ParseText(bytes);
-    if (m_ReadOnly)
-        CloseHandle();
+    // A store that may write keeps its file locked until it is done.
+    if (!m_ReadOnly)
+        m_Handle = std::move(handle);
 }
 
 void TkvIniFile::ParseText(const std::string& bytes) {
@@ -330,7 +337,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
 
         if (line.size() == 1 && line[0] == '\x1A')
             line.clear();
-        if (m_SkipComments && !line.empty() && line[0] == ';')
+        if (m_Options.SkipComments && !line.empty() && line[0] == ';')
             line.clear();
         if (line.empty())
             continue;
@@ -338,7 +345,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
             current = m_Sections.Add(line.substr(1, line.size() - 2));
             continue;
         }
-        if (m_TrimAroundEquals) {
+        if (m_Options.TrimAroundEquals) {
             std::size_t eq = line.find('=');
             if (eq != std::string::npos && eq > 0) {
                 std::size_t from = eq;
@@ -352,13 +359,13 @@ void TkvIniFile::ParseText(const std::string& bytes) {
                 line.erase(eq + 1, to - eq - 1);
             }
         }
-        if (m_TrimTrailing) {
+        if (m_Options.TrimTrailing) {
             std::size_t len = line.size();
             while (len > 0 && static_cast<unsigned char>(line[len - 1]) < 33)
                 --len;
             line.resize(len);
         }
-        if (m_Unquote) {
+        if (m_Options.Unquote) {
             const std::size_t eq = line.find('=');
             const std::size_t len = line.size();
             // Needs a key, and a value of at least two characters starting and ending with one quote.
@@ -368,7 +375,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
                 line.erase(eq + 1, 1);
             }
         }
-        if (m_RequireEquals && line.find('=') == std::string::npos)
+        if (m_Options.RequireEquals && line.find('=') == std::string::npos)
             continue;
         if (current >= 0)
             m_Sections[current].AppendLine(line);
@@ -444,13 +451,8 @@ std::string TkvIniFile::ReadString(const std::string& section, const std::string
 }
 
 void TkvIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    if (key.empty()) {
-        if (section.empty() && value.empty())
-            UpdateFile();
-        else
-            EraseSection(section);
+    if (key.empty())
         return;
-    }
     std::string line;
     line.reserve(key.size() + 1 + value.size());
     line.append(key).append(1, '=').append(value);
@@ -575,11 +577,11 @@ bool TkvIniFile::UpdateFile() {
         return true;
     bool ok = true;
     if (!m_FileName.empty() && !m_ReadOnly) {
-        if (m_Handle < 0) {
+        if (!m_Handle.IsOpen()) {
             iniio::CreateParentFolders(m_FileName);
-            m_Handle = iniio::OpenForWrite(m_FileName);
+            m_Handle = TIniFileHandle(iniio::OpenForWrite(m_FileName));
         }
-        ok = m_Handle >= 0 && iniio::WriteAll(m_Handle, ContentText());
+        ok = m_Handle.IsOpen() && iniio::WriteAll(m_Handle.Get(), ContentText());
     }
     m_Modified = false;
     m_WriteFailed = !ok;

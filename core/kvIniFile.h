@@ -15,10 +15,16 @@
 
 namespace tv {
 
-// Input/output failure of a store: "Cannot open file <path>".
+// Input/output failure of a store: "Cannot open file <path>", with the system's reason apart.
 class EInOutError final : public std::runtime_error {
 public:
-    explicit EInOutError(const std::string& message) : std::runtime_error(message) {}
+    explicit EInOutError(const std::string& message, std::string reason = {})
+        : std::runtime_error(message), m_Reason(std::move(reason)) {}
+    // What the system said ("Permission denied"); empty when it said nothing.
+    const std::string& Reason() const { return m_Reason; }
+
+private:
+    std::string m_Reason;
 };
 
 // Case-insensitive comparison of names and keys (ASCII and the letters of Windows-1252).
@@ -86,6 +92,34 @@ private:
     void BuildNameIndex() const;
 };
 
+// How a store reads its file's lines. Every option is on by default.
+struct TIniParseOptions {
+    bool SkipComments = true;     // a line starting with ";" is dropped
+    bool RequireEquals = true;    // a line without "=" is dropped
+    bool TrimAroundEquals = true; // blanks and tabs around the first "=" go
+    bool Unquote = true;          // a value in one pair of matching quotes loses them
+    bool TrimTrailing = true;     // control characters and blanks at the end go
+};
+
+// An open file of a store; closed when it goes.
+class TIniFileHandle final {
+public:
+    TIniFileHandle() = default;
+    explicit TIniFileHandle(std::intptr_t handle) : m_Handle(handle) {}
+    ~TIniFileHandle() { Close(); }
+    TIniFileHandle(TIniFileHandle&& other) noexcept : m_Handle(other.m_Handle) { other.m_Handle = -1; }
+    TIniFileHandle& operator=(TIniFileHandle&& other) noexcept;
+    TIniFileHandle(const TIniFileHandle&) = delete;
+    TIniFileHandle& operator=(const TIniFileHandle&) = delete;
+
+    bool IsOpen() const { return m_Handle >= 0; }
+    std::intptr_t Get() const { return m_Handle; }
+    void Close();
+
+private:
+    std::intptr_t m_Handle = -1;
+};
+
 class TkvIniFile final {
 public:
     // Decides which of two same-named sections survives loading: true keeps the earlier one.
@@ -93,10 +127,7 @@ public:
         std::function<bool(const std::string& name, const std::vector<std::string>& earlier,
                            const std::vector<std::string>& later)>;
 
-    // The short form: every parse option on.
-    TkvIniFile(const std::string& fileName, bool readOnly);
-    TkvIniFile(const std::string& fileName, bool readOnly, bool skipComments, bool requireEquals,
-               bool trimAroundEquals, bool unquote, bool trimTrailing);
+    TkvIniFile(const std::string& fileName, bool readOnly, const TIniParseOptions& options = {});
     // Writes pending changes (UpdateFile) and releases the file; never throws.
     ~TkvIniFile();
     TkvIniFile(const TkvIniFile&) = delete;
@@ -106,6 +137,7 @@ public:
     void SetFileName(const std::string& name);
 
     std::string ReadString(const std::string& section, const std::string& key, const std::string& def);
+    // An empty key names no line: nothing is written (EraseSection and UpdateFile say what they do).
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t def);
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
@@ -125,7 +157,7 @@ public:
     bool Modified() const { return m_Modified; }
     bool ReadOnly() const { return m_ReadOnly; }
     int CurrentSection() const { return m_CurrentSection; }
-    bool HasHandle() const { return m_Handle >= 0; }
+    bool HasHandle() const { return m_Handle.IsOpen(); }
     const TSectionList& Sections() const { return m_Sections; }
     // True when the last UpdateFile (also the one of SetFileName) failed or wrote only part.
     bool WriteFailed() const { return m_WriteFailed; }
@@ -142,23 +174,18 @@ public:
 
 private:
     std::string m_FileName;
-    std::intptr_t m_Handle = -1;
+    TIniFileHandle m_Handle;
     bool m_Modified = false;
     TSectionList m_Sections;
     int m_CurrentSection = 0;
     bool m_ReadOnly = false;
     TDuplicateSectionHandler m_OnDuplicateSection;
-    bool m_SkipComments = true;
-    bool m_RequireEquals = true;
-    bool m_TrimAroundEquals = true;
-    bool m_Unquote = true;
-    bool m_TrimTrailing = true;
+    TIniParseOptions m_Options;
     bool m_WriteFailed = false;
     bool* m_ReportWriteFailure = nullptr;
 
     void Load();
     void ResolveDuplicates();
-    void CloseHandle();
     // Section of the name (created when create is set) and the key's line index.
     TIniSection* FindSection(const std::string& section, const std::string& key, bool create, int& keyIndex);
 };
@@ -177,6 +204,8 @@ void Close(std::intptr_t handle);
 enum class TPathKind { Missing, File, Folder };
 TPathKind PathKind(const std::string& path);
 void CreateParentFolders(const std::string& path);
+// The system's wording of the last failure of this layer, on this thread.
+std::string LastErrorText();
 } // namespace iniio
 
 } // namespace tv

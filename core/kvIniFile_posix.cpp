@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace tv::iniio {
@@ -21,7 +22,9 @@ std::intptr_t LockOrClose(int fd) {
         rc = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (rc != 0 && errno == EINTR);
     if (rc != 0) {
+        const int reason = errno;
         ::close(fd);
+        errno = reason;
         return -1;
     }
     return fd;
@@ -92,6 +95,10 @@ bool WriteAll(std::intptr_t handle, const std::string& data) {
 void Close(std::intptr_t handle) {
     if (handle >= 0)
         ::close(static_cast<int>(handle));
+}
+
+std::string LastErrorText() {
+    return std::generic_category().message(errno);
 }
 
 void CreateParentFolders(const std::string& path) {

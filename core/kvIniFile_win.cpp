@@ -3,6 +3,7 @@
 #include "core/kvIniFile.h"
 
 #include "core/HostPath.h"
+#include "core/WinError.h"
 
 #include <filesystem>
 
@@ -86,6 +87,10 @@ bool WriteAll(std::intptr_t handle, const std::string& data) {
 void Close(std::intptr_t handle) {
     if (handle >= 0)
         ::CloseHandle(AsHandle(handle));
+}
+
+std::string LastErrorText() {
+    return WinErrorText(GetLastError());
 }
 
 void CreateParentFolders(const std::string& path) {

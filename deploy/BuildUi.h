@@ -26,11 +26,7 @@ std::string ProgressText(int line);
 // Text of the copy label while a file is copied: Copying "name"..."
 std::string CopyingText(const std::string& fileName);
 
-// Messages are markup: a host path ("/home/me/build/x") would otherwise read as tokens ("/b" bold).
-// MarkupLiteral wraps text so it shows exactly as written; MarkupToPlain turns a message into plain
-// text for the console (line breaks "/#" become new lines, the literal brackets go).
-std::string MarkupLiteral(const std::string& text);
-std::string MarkupToPlain(const std::string& markup);
+// MarkupLiteral, MarkupToPlain and MarkupList: core/MsgDlg.h.
 
 class IBuildUi {
 public:

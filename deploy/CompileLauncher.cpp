@@ -44,22 +44,20 @@ TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompi
 
     ui.SetProgressState(lbC1, psRunning);
     result.SetupExe = ChangeFileExt(scriptPath, ".EXE");
-    const std::string saved = GetCurrentDir();
     const std::string scriptFolder = ExtractFilePath(scriptPath);
     if (scriptPath.empty())
         return fail(TCompileOutcome::FolderError,
                     "There is no installer script to compile yet:/#build the project first.");
-    if (!SetCurrentDir(scriptFolder))
+    if (!DirectoryExists(scriptFolder))
         return fail(TCompileOutcome::FolderError, "Cannot open the folder " +
                                                       MarkupLiteral(HostPathShown(scriptFolder)) +
                                                       " of the installer script.");
 
     Delay(options.StartDelayMs, pause);
-    const TLaunchResult launch = ShellOpenAndWait(scriptPath, "", "", breathe);
+    // The compiler runs in the script's folder; ours stays where it is, since the window keeps
+    // handling events (and other commands) while it waits.
+    const TLaunchResult launch = ShellOpenAndWait(scriptPath, "", scriptFolder, breathe);
 
-    if (!SetCurrentDir(saved))
-        return fail(TCompileOutcome::FolderError,
-                    "Cannot return to the folder " + MarkupLiteral(HostPathShown(saved)) + ".");
     if (launch.Status == TLaunchStatus::Interrupted) {
         result.Outcome = TCompileOutcome::Interrupted;
         return result;

@@ -53,7 +53,7 @@ struct TCompileOptions {
 
 enum class TCompileOutcome {
     Done,           // the compiler ran and the setup program is there
-    FolderError,    // the script's folder (or the saved folder) could not be made current
+    FolderError,    // there is no script, or its folder is missing
     NotStarted,     // no program could be started for the script
     NoSetupProgram, // the compiler ran but the setup program did not appear
     Interrupted,    // a quit request ended the wait

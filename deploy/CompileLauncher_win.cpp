@@ -2,7 +2,7 @@
 #include "deploy/CompileLauncher.h"
 
 #include "deploy/FileUtils.h"
-#include "deploy/WinError.h"
+#include "core/WinError.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,9 +1,10 @@
 #include "deploy/DeploymentBuild.h"
 
-#include "deploy/FileUtils.h"
-#include "deploy/ScriptWriter.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
+#include "deploy/DeployError.h"
+#include "deploy/FileUtils.h"
+#include "deploy/ScriptWriter.h"
 
 #include <algorithm>
 #include <map>
@@ -28,14 +29,19 @@ std::string DataFolderOf(const TDeploymentPaths& paths, const std::string& fileP
     return sub.empty() ? paths.Data : JoinPath(paths.Data, sub);
 }
 
-// A project value in a message.
+// A project value (code page) in a message (UTF-8).
 std::string Quoted(const std::string& value) {
-    return "\"" + value + "\"";
+    return "\"" + AnsiToUtf8(value) + "\"";
 }
 
 // A host path in a message.
 std::string QuotedPath(const std::string& path) {
-    return Quoted(HostPathShown(path));
+    return "\"" + HostPathShown(path) + "\"";
+}
+
+// Destination names as the engine's system compares them: folded in the code page.
+std::string FoldedDestination(const std::string& host) {
+    return FoldCase(HostToAnsi(host).value_or(host));
 }
 
 // One file the build copies, in build order.
@@ -55,8 +61,8 @@ std::vector<TCopyJob> CopyJobs(const TProject& p, const TDeploymentPaths& paths)
     };
     for (const TFileRecord& rec : p.tbFiles.Records)
         add(rec.FileName, DataFolderOf(paths, rec.FilePath), ExtractFileName(rec.FileName), TCopyJob::File);
-    for (const TListRow& row : p.lvStaticBMP)
-        add(row.Caption, paths.Presetup, ExtractFileName(row.Caption), TCopyJob::StaticBitmap);
+    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+        add(bitmap.File, paths.Presetup, ExtractFileName(bitmap.File), TCopyJob::StaticBitmap);
     if (!IsBlank(p.AppReadme))
         add(p.AppReadme, paths.Presetup, "readme.txt", TCopyJob::Text);
     if (!IsBlank(p.AppLicense))
@@ -98,7 +104,7 @@ TDeploymentPaths DeploymentPaths(const TProject& p) {
     TDeploymentPaths d;
     d.ProjectName = p.IsUntitled() ? std::string() : ProjectNameOf(p.FileName);
     d.Deploy = ExcludeTrailingPathDelimiter(ResolveProjectPath(p, p.MiscDeployment));
-    // Compile changes the current folder; the script's path must not depend on it.
+    // The script's path is handed to another process: it must not depend on our current folder.
     if (!d.Deploy.empty() && !IsAbsolutePath(d.Deploy))
         d.Deploy = JoinPath(GetCurrentDir(), d.Deploy);
     d.ImageRoot = JoinPath(d.Deploy, d.ProjectName);
@@ -140,9 +146,9 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
         for (const TFileRecord& rec : p.tbFiles.Records)
             if (!IsBlank(rec.FileName))
                 own.push_back(ResolveProjectPath(p, rec.FileName));
-        for (const TListRow& row : p.lvStaticBMP)
-            if (!IsBlank(row.Caption))
-                own.push_back(ResolveProjectPath(p, row.Caption));
+        for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+            if (!IsBlank(bitmap.File))
+                own.push_back(ResolveProjectPath(p, bitmap.File));
         for (const std::string& resolved : own) {
             const std::string normal = normalize(resolved);
             if (IsNormalizedPathInside(normal, imageRoot))
@@ -173,18 +179,18 @@ std::vector<std::string> Check(const TProject& p) {
     missing("Readme", p.AppReadme);
     missing("Licence", p.AppLicense);
     missing("Title bitmap", p.DialogTitleBMP);
-    for (const TListRow& row : p.lvStaticBMP)
-        missing("Static bitmap", row.Caption);
+    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+        missing("Static bitmap", bitmap.File);
 
     // Two different sources that end up under one name: the later copy replaces the earlier one,
     // and the setup installs the same file twice. Names are folded in the code page, as the
     // engine's system ignores letter case in file names.
     std::map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
-        placed[FoldCase(HostPathShown(JoinPath(paths.Presetup, reserved)))] = "the build itself";
+        placed[FoldedDestination(JoinPath(paths.Presetup, reserved))] = "the build itself";
     for (const TCopyJob& job : CopyJobs(p, paths)) {
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
-        const auto [it, added] = placed.emplace(FoldCase(HostPathShown(dest)), job.Source);
+        const auto [it, added] = placed.emplace(FoldedDestination(dest), job.Source);
         if (!added && NormalizedPath(it->second) != NormalizedPath(job.Source))
             problems.push_back(QuotedPath(job.Source) + " and " + QuotedPath(it->second) +
                                " are both written to " + QuotedPath(dest) +
@@ -275,7 +281,7 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
     };
     for (const TCopyJob& job : jobs) {
         if (job.Kind == TCopyJob::File)
-            ui.SetCopyText(CopyingText(job.Label));
+            ui.SetCopyText(CopyingText(AnsiToUtf8(job.Label)));
         else if (job.Kind == TCopyJob::TitleBitmap)
             ui.ShowCopyText(false); // the label keeps the last file name
         ui.ProcessMessages();
@@ -284,34 +290,31 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
             failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
             continue;
         }
-        std::string why;
-        if (CopyFile(job.Source, dest, progress, false, &why)) {
+        try {
+            CopyFile(job.Source, dest, progress, false);
             ++result.FilesCopied;
             bytesBefore += FileSize(dest);
             result.BytesCopied = bytesBefore;
-        } else {
-            failed(1,
-                   "Could not copy " + QuotedPath(job.Source) + " to " + QuotedPath(dest) + ": " + why + ".");
+        } catch (const EDeployError& e) {
+            failed(1, std::string(e.what()) + ": " + e.Reason() + ".");
         }
         ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied, filesTotal);
     }
     ui.ShowCopyText(false);
 
-    // The writers: each failure is the file that could not be written.
-    auto write = [&](int stage, const std::string& file, const auto& writer) {
+    // The writers: each failure names the file that could not be written.
+    auto write = [&](int stage, const auto& writer) {
         ui.SetProgressState(lbB1 + stage - 1, stateOf(stage - 1));
         ui.SetProgressState(lbB1 + stage, psRunning);
         try {
-            if (!writer())
-                failed(stage, "Could not write " + QuotedPath(file) + ".");
-        } catch (const std::exception& e) {
-            failed(stage, e.what());
+            writer();
+        } catch (const EDeployError& e) {
+            failed(stage, e.Text());
         }
     };
-    write(2, JoinPath(paths.Presetup, kSettingsFileName),
-          [&] { return WriteSettingsFile(p, paths.Presetup); });
-    write(3, JoinPath(paths.Presetup, kInstallFileName), [&] { return WriteInstallFile(p, paths.Presetup); });
-    write(4, paths.ScriptPath, [&] { return WriteScriptFile(p, paths.ScriptPath); });
+    write(2, [&] { WriteSettingsFile(p, paths.Presetup); });
+    write(3, [&] { WriteInstallFile(p, paths.Presetup); });
+    write(4, [&] { WriteScriptFile(p, paths.ScriptPath); });
     ui.SetProgressState(lbB5, stateOf(4));
 
     if (std::find(std::begin(stageFailed), std::end(stageFailed), true) != std::end(stageFailed)) {
@@ -319,12 +322,7 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
         if (!reported.empty()) {
             // A screenful at most: a failed copy of a large tree would otherwise grow the message
             // past the screen and hide its OK button.
-            std::string text = "The build is not complete:";
-            for (std::size_t i = 0; i < reported.size() && i < kMaxListedFailures; ++i)
-                text += "/#" + MarkupLiteral(reported[i]);
-            if (reported.size() > kMaxListedFailures)
-                text += "/#... and " + std::to_string(reported.size() - kMaxListedFailures) + " more";
-            ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
+            ui.MessageDlg(MarkupList("The build is not complete:", reported), TMsgDlgType::mtError, mbOK);
         }
     }
     return result;

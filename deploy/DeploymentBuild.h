@@ -54,13 +54,13 @@ enum class TBuildOutcome {
 
 struct TBuildResult {
     TBuildOutcome Outcome = TBuildOutcome::Done;
-    std::vector<std::string> Problems; // refusals or failures, one text each
+    std::vector<std::string> Problems; // refusals or failures, one UTF-8 text each
     int FilesCopied = 0;
     std::uint64_t BytesCopied = 0;
 };
 
 // How many failures the closing message of a build names; the rest are counted.
-constexpr std::size_t kMaxListedFailures = 15;
+constexpr std::size_t kMaxListedFailures = kMaxListedItems;
 
 // The Build command. Asks to confirm through ui (anything but No goes on), then builds to the end,
 // reporting failures in one error message at the end; the failing stage's line shows psFailed.

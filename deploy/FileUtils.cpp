@@ -1,6 +1,7 @@
 #include "deploy/FileUtils.h"
 
 #include "core/HostPath.h"
+#include "deploy/DeployError.h"
 
 #include <algorithm>
 #include <cctype>
@@ -35,8 +36,16 @@ bool HasParentComponent(const std::string& subPath) {
     return false;
 }
 
+void CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+              bool append) {
+    std::string why;
+    if (!fileio::CopyChunked(source, dest, progress, append, &why))
+        throw EDeployError(
+            "Could not copy \"" + HostPathShown(source) + "\" to \"" + HostPathShown(dest) + "\"", why);
+}
+
 std::string HostPathShown(const std::string& host) {
-    return HostToAnsi(host).value_or(host);
+    return HostToUtf8(host);
 }
 
 bool IsPathDelimiter(char c) {

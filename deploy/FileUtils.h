@@ -54,7 +54,7 @@ bool IsPathInside(const std::string& path, const std::string& folder);
 bool IsNormalizedPathInside(const std::string& path, const std::string& folder);
 
 // ---- project text and host text (AnsiToHost and HostToAnsi: core/TextCodec.h)
-// A host path for a message (messages are ANSI markup); what the code page cannot hold stays as is.
+// A host path for a message (messages are UTF-8, core/TextCodec.h).
 std::string HostPathShown(const std::string& host);
 
 // ---- files and folders
@@ -82,12 +82,20 @@ constexpr std::size_t kCopyChunk = 131072;
 
 // Copies a file in chunks of kCopyChunk bytes, replacing dest (or adding to its end with append).
 // dest gets the source's modification time and permission bits. A failed copy leaves no partial
-// file behind (with append, dest is cut back to its old size). error receives the reason.
-bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
-              bool append = false, std::string* error = nullptr);
+// file behind (with append, dest is cut back to its old size) and throws EDeployError naming both
+// files, with the system's reason.
+void CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
+              bool append = false);
 
-// The process's current folder ("" when it cannot be read) and changing it.
+namespace fileio {
+// The platform layer of CopyFile (FileUtils_posix.cpp / FileUtils_win.cpp): false, with the reason
+// in *error, when the copy failed.
+bool CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+                 bool append, std::string* error);
+} // namespace fileio
+
+// The process's current folder ("" when it cannot be read). Nothing changes it: the window handles
+// events while commands run, and a program we start gets its working folder of its own.
 std::string GetCurrentDir();
-bool SetCurrentDir(const std::string& path);
 
 } // namespace tv

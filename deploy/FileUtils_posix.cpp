@@ -191,8 +191,8 @@ std::uint64_t FileSize(const std::string& path) {
                                                                   : 0;
 }
 
-bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress, bool append,
-              std::string* error) {
+bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+                         bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
         if (error)
             *error = what;
@@ -286,10 +286,6 @@ bool CopyFile(const std::string& source, const std::string& dest, const TCopyPro
 std::string GetCurrentDir() {
     std::vector<char> buf(PATH_MAX + 1);
     return ::getcwd(buf.data(), buf.size()) ? std::string(buf.data()) : std::string();
-}
-
-bool SetCurrentDir(const std::string& path) {
-    return !path.empty() && ::chdir(path.c_str()) == 0;
 }
 
 } // namespace tv

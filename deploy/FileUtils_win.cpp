@@ -1,7 +1,7 @@
 // File and folder operations on Windows (ANSI paths, as the project stores them).
 #include "deploy/FileUtils.h"
 
-#include "deploy/WinError.h"
+#include "core/WinError.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,19 +13,6 @@
 #undef CopyFile // ours is tv::CopyFile, not the Windows macro
 
 namespace tv {
-
-std::string WinErrorText(unsigned long code) {
-    char* text = nullptr;
-    FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string result = text ? text : "error " + std::to_string(code);
-    if (text)
-        LocalFree(text);
-    while (!result.empty() && (result.back() == '\n' || result.back() == '\r' || result.back() == '.'))
-        result.pop_back();
-    return result;
-}
 
 namespace {
 
@@ -175,8 +162,8 @@ std::uint64_t FileSize(const std::string& path) {
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
-bool CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress, bool append,
-              std::string* error) {
+bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
+                         bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
         if (error)
             *error = what;
@@ -254,10 +241,6 @@ std::string GetCurrentDir() {
     char buf[MAX_PATH + 1];
     const DWORD n = GetCurrentDirectoryA(sizeof buf, buf);
     return n > 0 && n < sizeof buf ? std::string(buf, n) : std::string();
-}
-
-bool SetCurrentDir(const std::string& path) {
-    return !path.empty() && SetCurrentDirectoryA(path.c_str());
 }
 
 } // namespace tv

@@ -1,8 +1,9 @@
 #include "deploy/ScriptWriter.h"
 
-#include "deploy/FileUtils.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
+#include "deploy/DeployError.h"
+#include "deploy/FileUtils.h"
 
 namespace tv {
 
@@ -11,39 +12,49 @@ const char* const kInstallFileName = "APP.INS";
 
 namespace {
 
+void WriteSettings(const TProject& p, TkvIniFile& ini);
+void WriteInstall(const TProject& p, TkvIniFile& ini);
+
 const char* const kDialogBitmaps[] = {"DLG_LANGUAGE",  "DLG_LICENSE", "DLG_WELCOME",  "DLG_README",
                                       "DLG_DIR",       "DLG_START",   "DLG_PROGRESS", "DLG_FINISH",
                                       "DLG_NOTFINISH", "DLG_REBOOT",  "DLG_PASSWORD", "DLG_GROUP"};
 
-// The store erases a whole section when asked to write an empty key, so a row whose key came out
-// empty (a blank name) is left out rather than wiping the rows written before it.
-void Put(TkvIniFile& ini, const std::string& section, const std::string& key, const std::string& value) {
-    if (!key.empty())
-        ini.WriteString(section, key, value);
+// Opens the store of one engine file, lets body fill it and writes it now rather than on
+// destruction, so that a failure can be told.
+template <class F> void WriteEngineFile(const std::string& path, F body) {
+    const std::string failure = "Could not write \"" + HostPathShown(path) + "\".";
+    try {
+        TkvIniFile ini(path, false);
+        body(ini);
+        if (!ini.UpdateFile())
+            throw EDeployError(failure, iniio::LastErrorText());
+    } catch (const EInOutError& e) {
+        throw EDeployError(failure, e.Reason());
+    }
 }
 
-void WriteRunList(TkvIniFile& ini, const TRowList& rows, const std::string& section,
+void WriteRunList(TkvIniFile& ini, const TRunList& rows, const std::string& section,
                   const std::string& prefix) {
     for (std::size_t i = 0; i < rows.size(); ++i)
         ini.WriteString(section, prefix + ZeroPad(static_cast<long long>(i), 3), RunEntryValue(rows[i]));
 }
 
 // Change lines "name=rest" of a registry or INI record into their section; an empty line or one
-// starting with "=" has no name and is left out. A line break inside an element starts a new line,
-// as in the project file, so it never ends up inside a value.
+// starting with "=" has no name, and the store writes no line for an empty key. A line break
+// inside an element starts a new line, as in the project file, so it never ends up in a value.
 void WriteContents(TkvIniFile& ini, const std::string& section, const std::vector<std::string>& contents) {
     for (const std::string& line : ContentsLines(contents)) {
         const std::size_t eq = line.find('=');
         const std::string name = eq == std::string::npos ? line : line.substr(0, eq);
         const std::string rest = eq == std::string::npos ? line : line.substr(eq + 1);
-        Put(ini, section, name, rest);
+        ini.WriteString(section, name, rest);
     }
 }
 
 void WriteRegTable(TkvIniFile& ini, const TRecordTable<TContentsRecord>& table,
                    const std::string& listSection, const std::string& prefix) {
     for (const TContentsRecord& rec : table.Records) {
-        Put(ini, listSection, prefix + rec.Key, rec.Key);
+        ini.WriteString(listSection, prefix + rec.Key, rec.Key);
         WriteContents(ini, prefix + rec.Key, rec.Contents);
     }
 }
@@ -81,36 +92,45 @@ std::string DialogSequence(const TProject& p) {
     return seq;
 }
 
-std::string RunEntryValue(const TListRow& row) {
-    const std::string& flag = row.Column(4);
-    const std::string mode = flag.substr(0, 1);
-    const std::string wait = flag.size() > 1 ? flag.substr(1, 1) : std::string();
-    return "\"" + row.Column(0) + "\",\"" + row.Column(1) + "\",\"" + row.Column(2) + "\"," + mode + ",\"" +
-           row.Column(3) + "\"," + wait;
+std::string RunEntryValue(const TRunRecord& run) {
+    const std::string mode = run.Flag.substr(0, 1);
+    const std::string wait = run.Flag.size() > 1 ? run.Flag.substr(1, 1) : std::string();
+    return "\"" + run.Application + "\",\"" + run.Argument + "\",\"" + run.WorkingDirectory + "\"," + mode +
+           ",\"" + run.Message + "\"," + wait;
 }
 
-std::string StaticBitmapValue(const TListRow& row) {
-    std::string value = ExtractFileName(row.Column(0)) + "," + row.Column(1);
-    if (!row.Column(2).empty())
-        value += "," + row.Column(2);
+std::string StaticBitmapValue(const TStaticBitmap& bitmap) {
+    std::string value = ExtractFileName(bitmap.File) + "," + bitmap.Coord;
+    if (!bitmap.Transparency.empty())
+        value += "," + bitmap.Transparency;
     return value;
 }
 
-bool WriteScriptFile(const TProject& p, const std::string& scriptPath) {
+void WriteScriptFile(const TProject& p, const std::string& scriptPath) {
     // The image folder and the setup program are named after the project file, a host name.
     const std::string host = ProjectNameOf(p.FileName);
     const std::string name = HostToAnsi(host).value_or(host);
-    TkvIniFile ini(scriptPath, false);
-    WriteInfoBlock(ini);
-    ini.WriteString("Config", "ImagePath", name);
-    ini.WriteString("Config", "ExeName", name);
-    ini.WriteString("Config", "Password", p.MiscPassword);
-    // Written now rather than on destruction, so that a failure can be told.
-    return ini.UpdateFile();
+    WriteEngineFile(scriptPath, [&](TkvIniFile& ini) {
+        WriteInfoBlock(ini);
+        ini.WriteString("Config", "ImagePath", name);
+        ini.WriteString("Config", "ExeName", name);
+        ini.WriteString("Config", "Password", p.MiscPassword);
+    });
 }
 
-bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
-    TkvIniFile ini(JoinPath(presetupFolder, kSettingsFileName), false);
+void WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
+    WriteEngineFile(JoinPath(presetupFolder, kSettingsFileName),
+                    [&](TkvIniFile& ini) { WriteSettings(p, ini); });
+}
+
+void WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
+    WriteEngineFile(JoinPath(presetupFolder, kInstallFileName),
+                    [&](TkvIniFile& ini) { WriteInstall(p, ini); });
+}
+
+namespace {
+
+void WriteSettings(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);
 
     const std::string cfg = "Config";
@@ -149,14 +169,14 @@ bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
     ini.WriteBool(dsp, "ShowDialogTitle", p.DialogTitle);
     ini.WriteBool(dsp, "ShowFinalDialog", p.DialogFinal);
 
-    for (std::size_t i = 0; i < p.lvStaticBMP.size(); ++i)
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
         ini.WriteString("StaticBitmap", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
-                        StaticBitmapValue(p.lvStaticBMP[i]));
+                        StaticBitmapValue(p.StaticBitmaps[i]));
 
     for (const char* key : kDialogBitmaps)
         ini.WriteString("DialogBitmap", key, "");
 
-    WriteRunList(ini, p.lvRunBefore, "PreRunApp", "RunBefore");
+    WriteRunList(ini, p.RunBefore, "PreRunApp", "RunBefore");
 
     std::string group = p.AppGroupFolderName;
     if (!group.empty() && group[0] == '\\')
@@ -165,11 +185,9 @@ bool WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
     ini.WriteString("Variables", "ProgramName", p.AppName);
     ini.WriteString("Variables", "ProgramGroup", group);
     ini.WriteString("Variables", "AppFolder", "%" + p.AppGroupFolder + "%\\%ProgramGroup%");
-    return ini.UpdateFile();
 }
 
-bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
-    TkvIniFile ini(JoinPath(presetupFolder, kInstallFileName), false);
+void WriteInstall(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);
 
     for (const TFileRecord& rec : p.tbFiles.Records) {
@@ -180,7 +198,7 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
         const std::string section = "Files_" + StripFirstLast(root);
         ini.WriteString("CopyFiles", section, root);
         const std::string rel = path + name;
-        Put(ini, section, rel, flags.empty() ? rel : rel + "," + flags);
+        ini.WriteString(section, rel, flags.empty() ? rel : rel + "," + flags);
     }
 
     for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
@@ -188,7 +206,8 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
         const std::string root = SplitFirst(group, "\\");
         const std::string section = "Short_" + StripFirstLast(root);
         ini.WriteString("Shortcuts", section, root);
-        Put(ini, section, rec.Shortcuts, "\"" + rec.Target + "\"," + rec.Arguments + "," + rec.WorkDirectory);
+        ini.WriteString(section, rec.Shortcuts,
+                        "\"" + rec.Target + "\"," + rec.Arguments + "," + rec.WorkDirectory);
     }
 
     WriteRegTable(ini, p.tbRegAdd, "AddReg", "RegAdd.");
@@ -199,14 +218,15 @@ bool WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
         const std::string variable = SplitFirst(parts, "|");
         const std::string file = SplitFirst(parts, "|");
         const std::string section = SplitFirst(parts, "|");
-        Put(ini, "AddINI", rec.Key, "%" + variable + "%" + file + "," + section);
+        ini.WriteString("AddINI", rec.Key, "%" + variable + "%" + file + "," + section);
         WriteContents(ini, "INI." + rec.Key, rec.Contents);
     }
 
-    WriteRunList(ini, p.lvRunAfter, "RunApp", "RunAfter");
-    WriteRunList(ini, p.lvRunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
-    WriteRunList(ini, p.lvRunAfterUn, "Uninstall.RunApp", "RunAfterUn");
-    return ini.UpdateFile();
+    WriteRunList(ini, p.RunAfter, "RunApp", "RunAfter");
+    WriteRunList(ini, p.RunBeforeUn, "Uninstall.PreRunApp", "RunBeforeUn");
+    WriteRunList(ini, p.RunAfterUn, "Uninstall.RunApp", "RunAfterUn");
 }
+
+} // namespace
 
 } // namespace tv

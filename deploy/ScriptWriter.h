@@ -20,17 +20,17 @@ std::string ProjectNameOf(const std::string& projectFileName);
 // Writes the [Info] block into an open store.
 void WriteInfoBlock(TkvIniFile& ini);
 
-// Each writer returns false when its file could not be written completely. An unreadable existing
-// file throws EInOutError, as the store does.
-bool WriteScriptFile(const TProject& project, const std::string& scriptPath);
-bool WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
-bool WriteInstallFile(const TProject& project, const std::string& presetupFolder);
+// Each writer throws EDeployError (deploy/DeployError.h) naming its file when the file cannot be
+// opened or written completely.
+void WriteScriptFile(const TProject& project, const std::string& scriptPath);
+void WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
+void WriteInstallFile(const TProject& project, const std::string& presetupFolder);
 
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);
 // One run-list row as `"<app>","<arg>","<dir>",<mode>,"<message>",<wait>`.
-std::string RunEntryValue(const TListRow& row);
+std::string RunEntryValue(const TRunRecord& run);
 // One static bitmap row as name,x,y,corner[,transparent colour].
-std::string StaticBitmapValue(const TListRow& row);
+std::string StaticBitmapValue(const TStaticBitmap& bitmap);
 
 } // namespace tv

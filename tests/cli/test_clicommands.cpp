@@ -1,6 +1,6 @@
 #include "cli/CliCommands.h"
 #include "core/ProjectFile.h"
-#include "tests/core/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ std::string Quoted(const std::string& s) {
 
 // Runs the real binary; stdout and stderr land in files of dir.
 TRun Binary(const TempDir& dir, const std::string& args) {
-    const auto out = dir.File("stdout.txt"), err = dir.File("stderr.txt");
+    const auto out = dir.str("stdout.txt"), err = dir.str("stderr.txt");
     const std::string command = std::string("TAMVELOX_DATA_DIR=/data/tv ") + Quoted(TAMVELOX_CLI_PATH) + " " +
                                 args + " >" + Quoted(out) + " 2>" + Quoted(err);
     const int status = std::system(command.c_str());
@@ -65,10 +65,10 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
     p.AppInstFolderName = "\\W";
     p.tbFiles.Append({"a.exe", "\\", true});
     p.tbRegAdd.Append({"HKLM\\Soft", {"A=1,DWORD", "B=x,STRING"}});
-    p.lvRunBefore.push_back({"setup.exe", {"/q", "", "Installing", "WAIT"}});
-    const auto written = dir.File("written.tvx");
+    p.RunBefore.push_back({"setup.exe", "/q", "", "Installing", "WAIT"});
+    const auto written = dir.str("written.tvx");
     SaveProject(p, written);
-    const auto copy = dir.File("copy.tvx");
+    const auto copy = dir.str("copy.tvx");
     auto r = Cli({"save", written, copy});
     EXPECT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Out, "");
@@ -76,7 +76,7 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
     EXPECT_EQ(ReadBytes(copy), ReadBytes(written));
 
     // A hand-written file with the store's oddities: what comes out is what Load then Save writes.
-    const auto hand = dir.File("hand.tvx");
+    const auto hand = dir.str("hand.tvx");
     WriteBytes(hand, "; written by hand\r\n"
                      "stray=before any section\r\n"
                      "[Start]\r\n"
@@ -91,10 +91,10 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
                      "[START]\r\n"
                      "App.Readme=duplicate section is dropped\r\n"
                      "[Files]\r\nFiles=1\r\nFile000 = 'prog.exe|\\|NO_LOG'\r\n");
-    const auto handOut = dir.File("hand-out.tvx");
+    const auto handOut = dir.str("hand-out.tvx");
     r = Cli({"save", hand, handOut});
     EXPECT_EQ(r.Code, 0) << r.Err;
-    const std::string expected = ResavedInProcess(hand, dir.File("expected.tvx"));
+    const std::string expected = ResavedInProcess(hand, dir.str("expected.tvx"));
     EXPECT_EQ(ReadBytes(handOut), expected);
     EXPECT_NE(expected.find("App.Name=Quoted Name\r\n"), std::string::npos);
     EXPECT_NE(expected.find("App.Readme=Readme.txt\r\n"), std::string::npos);
@@ -105,26 +105,26 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
     // Saving over an existing file keeps it as the backup.
     r = Cli({"save", hand, copy});
     EXPECT_EQ(r.Code, 0) << r.Err;
-    EXPECT_EQ(ReadBytes(dir.File("copy.BAK")), ReadBytes(written));
+    EXPECT_EQ(ReadBytes(dir.str("copy.BAK")), ReadBytes(written));
 }
 
 TEST(CliCommands, ExitCodesAndMessages) {
     TempDir dir;
-    auto r = Cli({"save", dir.File("absent.tvx"), dir.File("out.tvx")});
+    auto r = Cli({"save", dir.str("absent.tvx"), dir.str("out.tvx")});
     EXPECT_EQ(r.Code, kExitBadInput);
-    EXPECT_NE(r.Err.find(dir.File("absent.tvx")), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find(dir.str("absent.tvx")), std::string::npos) << r.Err;
     EXPECT_EQ(r.Out, "");
-    EXPECT_FALSE(std::filesystem::exists(dir.File("out.tvx")));
+    EXPECT_FALSE(std::filesystem::exists(dir.str("out.tvx")));
 
-    WriteBytes(dir.File("notes.tvx"), "[Notes]\r\na=1\r\n");
-    r = Cli({"save", dir.File("notes.tvx"), dir.File("out.tvx")});
+    WriteBytes(dir.str("notes.tvx"), "[Notes]\r\na=1\r\n");
+    r = Cli({"save", dir.str("notes.tvx"), dir.str("out.tvx")});
     EXPECT_EQ(r.Code, kExitBadInput);
     EXPECT_NE(r.Err.find("notes.tvx"), std::string::npos) << r.Err;
 
-    WriteBytes(dir.File("plain"), "x");
-    r = Cli({"new", dir.File("plain/new.tvx")});
+    WriteBytes(dir.str("plain"), "x");
+    r = Cli({"new", dir.str("plain/new.tvx")});
     EXPECT_EQ(r.Code, kExitFailed);
-    EXPECT_NE(r.Err.find(dir.File("plain/new.tvx")), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find(dir.str("plain/new.tvx")), std::string::npos) << r.Err;
 
     r = Cli({"save", "just-one.tvx"});
     EXPECT_EQ(r.Code, kExitBadInput);
@@ -139,20 +139,20 @@ TEST(CliCommands, ExitCodesAndMessages) {
 
 TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     TempDir dir;
-    const auto out = dir.File("new.tvx");
+    const auto out = dir.str("new.tvx");
     auto r = Binary(dir, "new " + Quoted(out));
     EXPECT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Out, "");
     TProject p;
     NewProject(p, "/data/tv");
-    SaveProject(p, dir.File("expected.tvx"));
-    EXPECT_EQ(ReadBytes(out), ReadBytes(dir.File("expected.tvx")));
+    SaveProject(p, dir.str("expected.tvx"));
+    EXPECT_EQ(ReadBytes(out), ReadBytes(dir.str("expected.tvx")));
 
     r = Binary(dir, "--version");
     EXPECT_EQ(r.Code, 0);
     EXPECT_EQ(r.Out.rfind("tamvelox-cli ", 0), 0u) << r.Out;
 
-    r = Binary(dir, "save " + Quoted(dir.File("missing.tvx")) + " " + Quoted(out));
+    r = Binary(dir, "save " + Quoted(dir.str("missing.tvx")) + " " + Quoted(out));
     EXPECT_EQ(r.Code, 2);
     EXPECT_EQ(r.Out, "");
     EXPECT_NE(r.Err.find("missing.tvx"), std::string::npos) << r.Err;

@@ -2,6 +2,7 @@
 // question, and the document state and caption each leaves behind.
 #include "core/DocumentCommands.h"
 #include "core/ProjectFile.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -89,12 +90,8 @@ std::string ReadAll(const fs::path& p) {
 class DocumentCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_Dir = fs::temp_directory_path() / ("tv_doc_" + std::to_string(std::random_device{}()));
+        m_Dir = m_Temp.path();
         fs::create_directories(m_Dir / "data");
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(m_Dir, ec);
     }
     std::string DataDir() const { return (m_Dir / "data").string(); }
     std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
@@ -109,6 +106,7 @@ protected:
         return Path(name);
     }
 
+    tvtest::TempDir m_Temp;
     fs::path m_Dir;
     TProject m_Project;
     ScriptedUi m_Ui;
@@ -149,6 +147,20 @@ TEST(WindowCaption, KeepsTheTextBeforeTheFirstHyphen) {
 TEST_F(DocumentCommandsTest, ProgramDataFolderIsTheFirstExistingCandidate) {
     EXPECT_EQ(FirstExistingFolder({Path("missing"), "", DataDir(), Path("")}), DataDir());
     EXPECT_EQ(FirstExistingFolder({Path("missing")}), "");
+}
+
+TEST_F(DocumentCommandsTest, AProgramInAPrefixUsesThatPrefixsDataFolder) {
+    EXPECT_EQ(InstalledDataDir("/opt/tv/bin"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir("/opt/tv/bin/"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir("/opt/tv/./bin"), "/opt/tv/share/tamvelox");
+    EXPECT_EQ(InstalledDataDir(""), "");
+
+    // A tree installed elsewhere than the configured prefix finds its own data before any other.
+    const std::string prefix = Path("prefix");
+    std::filesystem::create_directories(prefix + "/bin");
+    EXPECT_NE(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
+    std::filesystem::create_directories(prefix + "/share/tamvelox");
+    EXPECT_EQ(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
 }
 
 TEST_F(DocumentCommandsTest, CreateReportsAFailedRegistrationAndGoesOn) {
@@ -230,8 +242,8 @@ TEST_F(DocumentCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsThreeSetting
     m_Project.DialogPosY = 1;
     m_Project.tbFiles.Append();
     m_Project.tbRegAdd.Append().Key = "HKLM\\x";
-    m_Project.lvRunAfter.push_back({"a.exe", {}});
-    m_Project.lvStaticBMP.push_back({"b.bmp", {}});
+    m_Project.RunAfter.push_back({"a.exe", "", "", "", ""});
+    m_Project.StaticBitmaps.push_back({"b.bmp", "", ""});
     m_Project.Modified = true;
     m_Ui.title = "Tamrin Installer Velox - " + Path("old.tvx");
 
@@ -247,8 +259,8 @@ TEST_F(DocumentCommandsTest, NewDiscardsChangesWithoutAskingAndKeepsThreeSetting
     EXPECT_EQ(m_Project.DialogPosY, 1);
     EXPECT_TRUE(m_Project.tbFiles.Empty());
     EXPECT_TRUE(m_Project.tbRegAdd.Empty());
-    EXPECT_TRUE(m_Project.lvRunAfter.empty());
-    EXPECT_TRUE(m_Project.lvStaticBMP.empty());
+    EXPECT_TRUE(m_Project.RunAfter.empty());
+    EXPECT_TRUE(m_Project.StaticBitmaps.empty());
     EXPECT_EQ(m_Project.DialogTitleBMP, (fs::path(DataDir()) / "tzns256.bmp").string());
     EXPECT_EQ(m_Ui.firstPageShown, 1);
     EXPECT_EQ(m_Ui.resets, 1);

@@ -3,6 +3,9 @@
 #ifndef _WIN32
 
 #include "core/FileTypeRegistration.h"
+#include "tests/support/TempDir.h"
+
+#include "TamveloxVersion.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +29,7 @@ std::string ReadAll(const fs::path& p) {
 class FileTypeRegistrationTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_Root = fs::temp_directory_path() / ("tv_ftr_" + std::to_string(std::random_device{}()));
-        fs::create_directories(m_Root);
+        m_Root = m_Temp.path();
         const char* old = std::getenv("XDG_DATA_HOME");
         m_OldDataHome = old ? old : "";
         m_HadDataHome = old != nullptr;
@@ -39,10 +41,9 @@ protected:
             setenv("XDG_DATA_HOME", m_OldDataHome.c_str(), 1);
         else
             unsetenv("XDG_DATA_HOME");
-        std::error_code ec;
-        fs::remove_all(m_Root, ec);
     }
 
+    tvtest::TempDir m_Temp;
     fs::path m_Root;
     std::string m_OldDataHome;
     bool m_HadDataHome = false;
@@ -69,6 +70,51 @@ TEST_F(FileTypeRegistrationTest, WritesMimeTypeAndDesktopEntryUnderTheDataHome) 
     // The program's path is quoted (it holds a blank) and followed by the file argument.
     EXPECT_NE(entryText.find("\nExec=\"/opt/my apps/tamvelox\" %f\n"), std::string::npos);
     EXPECT_NE(entryText.find("\nMimeType=application/x-tamvelox-project;\n"), std::string::npos);
+    EXPECT_NE(entryText.find("\nTryExec=/opt/my apps/tamvelox\n"), std::string::npos);
+    EXPECT_NE(entryText.find("\nIcon=tamvelox\n"), std::string::npos);
+}
+
+// The desktop's own checkers accept what is written, also for a program path that needs quoting
+// and an icon given by its full path (a program run from its build tree).
+TEST_F(FileTypeRegistrationTest, WrittenFilesPassTheDesktopValidators) {
+    m_Info.ExecutablePath = "/srv/100%/a$b/tamvelox";
+    m_Info.Icon = "/srv/src/resources/icons/tamvelox.svg";
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
+    const std::string entry = (m_Root / "data/applications/tamvelox.desktop").string();
+    const std::string xml = (m_Root / "data/mime/packages/tamvelox.xml").string();
+    const std::string log = (m_Root / "validator.log").string();
+    const std::string schema = std::string(TAMVELOX_SOURCE_DIR) + "/tests/packaging/shared-mime-info.xsd";
+    bool ranOne = false;
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") == 0) {
+        ranOne = true;
+        // It reports problems on stdout and returns 0 for mere hints, so any output fails.
+        EXPECT_EQ(std::system(("desktop-file-validate '" + entry + "' >'" + log + "' 2>&1").c_str()), 0);
+        EXPECT_EQ(ReadAll(log), "");
+    }
+    if (std::system("command -v xmllint >/dev/null 2>&1") == 0) {
+        ranOne = true;
+        EXPECT_EQ(std::system(
+                      ("xmllint --noout --nonet --schema '" + schema + "' '" + xml + "' >'" + log + "' 2>&1")
+                          .c_str()),
+                  0)
+            << ReadAll(log);
+    }
+    if (!ranOne)
+        GTEST_SKIP() << "neither desktop-file-validate nor xmllint is installed (scripts/install-deps)";
+}
+
+TEST(DesktopIcon, ThemeNameWhenInstalledElseTheSourceTreesImage) {
+    const fs::path prefix = fs::temp_directory_path() / ("tv_icon_" + std::to_string(std::random_device{}()));
+    fs::create_directories(prefix / "bin");
+    // Not installed: the icon of the source tree this program was built from, by its full path.
+    const std::string fromSource = tv::DesktopIcon((prefix / "bin").string());
+    EXPECT_EQ(fromSource, std::string(TAMVELOX_SOURCE_DIR) + "/resources/icons/tamvelox.svg");
+    EXPECT_TRUE(fs::exists(fromSource));
+    fs::create_directories(prefix / "share/icons/hicolor/scalable/apps");
+    std::ofstream(prefix / "share/icons/hicolor/scalable/apps/tamvelox.svg") << "<svg/>";
+    EXPECT_EQ(tv::DesktopIcon((prefix / "bin").string()), "tamvelox");
+    std::error_code ec;
+    fs::remove_all(prefix, ec);
 }
 
 TEST_F(FileTypeRegistrationTest, ExecLineEscapesReservedCharacters) {

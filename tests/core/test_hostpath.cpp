@@ -5,7 +5,7 @@
 #include "core/HostPath.h"
 #include "core/ProjectFile.h"
 
-#include "TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,7 @@ TEST(HostPath, NonAsciiFoldersAreFoundExpandedAndBackedUp) {
     for (const std::string name : kNames) {
         SCOPED_TRACE(name);
         tvtest::TempDir dir;
-        const std::string base = dir.Path().string();
+        const std::string base = dir.path().string();
         const std::string folder = base + "/" + name;
         ASSERT_TRUE(fs::create_directory(HostPath(folder)));
 

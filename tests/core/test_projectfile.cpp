@@ -1,10 +1,12 @@
 #include "core/ProjectFile.h"
+#include "core/ProjectSettings.h"
 #include "core/kvIniFile.h"
-#include "tests/core/TempDir.h"
+#include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 
 #ifndef _WIN32
 #include <csignal>
@@ -63,8 +65,8 @@ TProject FullProject(int rows, int bitmaps) {
     p.DialogPosX = 0;
     p.DialogPosY = 1;
     for (int i = 0; i < bitmaps; ++i)
-        p.lvStaticBMP.push_back(
-            {"bmp" + std::to_string(i) + ".bmp", {"10,20,TopLeft", i % 2 ? "$00FF00FF" : ""}});
+        p.StaticBitmaps.push_back(
+            {"bmp" + std::to_string(i) + ".bmp", "10,20,TopLeft", i % 2 ? "$00FF00FF" : ""});
     for (int i = 0; i < rows; ++i) {
         const std::string n = std::to_string(i);
         TFileRecord f;
@@ -80,18 +82,20 @@ TProject FullProject(int rows, int bitmaps) {
             {"HKLM\\Software\\Full\\Add" + n, {"Name=Value " + n + ",STRING", "Other=1,DWORD"}});
         p.tbRegDel.Append({"HKCU\\Software\\Full\\Del" + n, {"Old" + n}});
         p.tbINI.Append({"Windows|full" + n + ".ini|Section", {"key=value " + n}});
-        for (TRowList* list : {&p.lvRunBefore, &p.lvRunAfter, &p.lvRunBeforeUn, &p.lvRunAfterUn})
-            list->push_back({"run" + n + ".exe", {"/arg " + n, "%InstallPath%", "Message " + n, "WAIT"}});
+        for (TRunList* list : {&p.RunBefore, &p.RunAfter, &p.RunBeforeUn, &p.RunAfterUn})
+            list->push_back({"run" + n + ".exe", "/arg " + n, "%InstallPath%", "Message " + n, "WAIT"});
     }
     return p;
 }
 
-void ExpectSameRows(const TRowList& a, const TRowList& b, const char* what) {
+void ExpectSameRuns(const TRunList& a, const TRunList& b, const char* what) {
     ASSERT_EQ(a.size(), b.size()) << what;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        EXPECT_EQ(a[i].Caption, b[i].Caption) << what << " " << i;
-        for (int c = 1; c <= 4; ++c)
-            EXPECT_EQ(a[i].Column(c), b[i].Column(c)) << what << " " << i << " column " << c;
+        EXPECT_EQ(a[i].Application, b[i].Application) << what << " " << i;
+        EXPECT_EQ(a[i].Argument, b[i].Argument) << what << " " << i;
+        EXPECT_EQ(a[i].WorkingDirectory, b[i].WorkingDirectory) << what << " " << i;
+        EXPECT_EQ(a[i].Message, b[i].Message) << what << " " << i;
+        EXPECT_EQ(a[i].Flag, b[i].Flag) << what << " " << i;
     }
 }
 
@@ -104,45 +108,8 @@ void ExpectSameContents(const TRecordTable<TContentsRecord>& a, const TRecordTab
 }
 
 void ExpectSameProject(const TProject& a, const TProject& b) {
-    EXPECT_EQ(a.MiscDeployment, b.MiscDeployment);
-    EXPECT_EQ(a.AppName, b.AppName);
-    EXPECT_EQ(a.AppInstFolder, b.AppInstFolder);
-    EXPECT_EQ(a.AppInstFolderName, b.AppInstFolderName);
-    EXPECT_EQ(a.AppGroupFolder, b.AppGroupFolder);
-    EXPECT_EQ(a.AppGroupFolderName, b.AppGroupFolderName);
-    EXPECT_EQ(a.AppReadme, b.AppReadme);
-    EXPECT_EQ(a.AppReadmeBG, b.AppReadmeBG);
-    EXPECT_EQ(a.AppLicense, b.AppLicense);
-    EXPECT_EQ(a.AppLicenseBG, b.AppLicenseBG);
-    EXPECT_EQ(a.TargetOSText(), b.TargetOSText());
-    EXPECT_EQ(a.TargetOSMinVersion, b.TargetOSMinVersion);
-    EXPECT_EQ(a.TargetExtraDiskSpace, b.TargetExtraDiskSpace);
-    EXPECT_EQ(a.MiscUninstaller, b.MiscUninstaller);
-    EXPECT_EQ(a.MiscReboot, b.MiscReboot);
-    EXPECT_EQ(a.MiscPassword, b.MiscPassword);
-    EXPECT_EQ(a.TargetCheckWindow, b.TargetCheckWindow);
-    EXPECT_EQ(a.TargetCheckMutex, b.TargetCheckMutex);
-    EXPECT_EQ(a.TargetRemoveOldReferences, b.TargetRemoveOldReferences);
-    EXPECT_EQ(a.MiscLanguageAuto, b.MiscLanguageAuto);
-    EXPECT_EQ(a.MainShow, b.MainShow);
-    EXPECT_EQ(a.MainTitle, b.MainTitle);
-    EXPECT_EQ(a.MainTitleFont, b.MainTitleFont);
-    EXPECT_EQ(a.MainTitleShadow, b.MainTitleShadow);
-    EXPECT_EQ(a.MainTitleShadowColor, b.MainTitleShadowColor);
-    EXPECT_EQ(a.MainGradientTop, b.MainGradientTop);
-    EXPECT_EQ(a.MainGradientBot, b.MainGradientBot);
-    EXPECT_EQ(a.MainBGBitmap, b.MainBGBitmap);
-    EXPECT_EQ(a.MainBGAppTitle, b.MainBGAppTitle);
-    EXPECT_EQ(a.DialogFont, b.DialogFont);
-    EXPECT_EQ(a.DialogTitle, b.DialogTitle);
-    EXPECT_EQ(a.DialogTitleFont, b.DialogTitleFont);
-    EXPECT_EQ(a.DialogTitleFontShadow, b.DialogTitleFontShadow);
-    EXPECT_EQ(a.DialogTitleFontShadowColor, b.DialogTitleFontShadowColor);
-    EXPECT_EQ(a.DialogTitleBMP, b.DialogTitleBMP);
-    EXPECT_EQ(a.DialogsText(), b.DialogsText());
-    EXPECT_EQ(a.DialogFinal, b.DialogFinal);
-    EXPECT_EQ(a.DialogPosX, b.DialogPosX);
-    EXPECT_EQ(a.DialogPosY, b.DialogPosY);
+    for (const TSetting& setting : ProjectSettings())
+        EXPECT_EQ(SettingText(a, setting), SettingText(b, setting)) << setting.Name();
     ASSERT_EQ(a.tbFiles.Count(), b.tbFiles.Count());
     for (int i = 0; i < a.tbFiles.Count(); ++i) {
         EXPECT_EQ(a.tbFiles.Records[i].FileName, b.tbFiles.Records[i].FileName);
@@ -161,18 +128,23 @@ void ExpectSameProject(const TProject& a, const TProject& b) {
     ExpectSameContents(a.tbRegAdd, b.tbRegAdd);
     ExpectSameContents(a.tbRegDel, b.tbRegDel);
     ExpectSameContents(a.tbINI, b.tbINI);
-    ExpectSameRows(a.lvStaticBMP, b.lvStaticBMP, "static bitmaps");
-    ExpectSameRows(a.lvRunBefore, b.lvRunBefore, "run before");
-    ExpectSameRows(a.lvRunAfter, b.lvRunAfter, "run after");
-    ExpectSameRows(a.lvRunBeforeUn, b.lvRunBeforeUn, "run before uninstall");
-    ExpectSameRows(a.lvRunAfterUn, b.lvRunAfterUn, "run after uninstall");
+    ASSERT_EQ(a.StaticBitmaps.size(), b.StaticBitmaps.size());
+    for (std::size_t i = 0; i < a.StaticBitmaps.size(); ++i) {
+        EXPECT_EQ(a.StaticBitmaps[i].File, b.StaticBitmaps[i].File) << i;
+        EXPECT_EQ(a.StaticBitmaps[i].Coord, b.StaticBitmaps[i].Coord) << i;
+        EXPECT_EQ(a.StaticBitmaps[i].Transparency, b.StaticBitmaps[i].Transparency) << i;
+    }
+    ExpectSameRuns(a.RunBefore, b.RunBefore, "run before");
+    ExpectSameRuns(a.RunAfter, b.RunAfter, "run after");
+    ExpectSameRuns(a.RunBeforeUn, b.RunBeforeUn, "run before uninstall");
+    ExpectSameRuns(a.RunAfterUn, b.RunAfterUn, "run after uninstall");
 }
 
 } // namespace
 
 TEST(ProjectFile, EverySettingTableAndListSurvivesSaveAndLoad) {
     TempDir dir;
-    const auto path = dir.File("full.tvx");
+    const auto path = dir.str("full.tvx");
     TProject saved = FullProject(kMaxTableRows, kMaxStaticBitmaps);
     saved.tbFiles.Records[3].FileName = std::string(300, 'n') + ".dll"; // longer than the field: kept whole
     saved.Modified = true;
@@ -189,9 +161,95 @@ TEST(ProjectFile, EverySettingTableAndListSurvivesSaveAndLoad) {
 
     // Saving what was loaded writes the same bytes again.
     const std::string first = ReadBytes(path);
-    const auto again = dir.File("again.tvx");
+    const auto again = dir.str("again.tvx");
     SaveProject(loaded, again);
     EXPECT_EQ(ReadBytes(again), first);
+}
+
+namespace {
+
+// A value of the setting's kind that Load cannot have made up: not what a missing key gives (or,
+// for a setting a missing key leaves alone, not its start-up value), and not its New value where
+// the kind allows (a boolean whose Missing and New differ has no third value).
+std::string OtherValue(const TSetting& setting) {
+    std::vector<std::string> candidates;
+    switch (setting.Kind) {
+    case TSettingKind::Text:
+        candidates = {std::string("Caf\xE9 ") + setting.Key};
+        break;
+    case TSettingKind::Boolean:
+    case TSettingKind::Position:
+        candidates = {"0", "1"};
+        break;
+    case TSettingKind::Integer:
+        candidates = {"-7", "123456"};
+        break;
+    case TSettingKind::Colour:
+        candidates = {"$00123456"};
+        break;
+    case TSettingKind::FolderPair:
+        candidates = {"%Windows%\\Sub\\Folder"};
+        break;
+    case TSettingKind::Set:
+        candidates = {std::string(setting.Words.back().Written), ""};
+        break;
+    }
+    const std::string missing = setting.Missing ? setting.Missing : SettingText(TProject(), setting);
+    for (bool strict : {true, false})
+        for (const std::string& c : candidates) {
+            TProject p;
+            SetSettingText(p, setting, c, c);
+            const std::string text = SettingText(p, setting);
+            if (text != missing && (!strict || text != setting.New))
+                return c;
+        }
+    ADD_FAILURE() << "no other value for " << setting.Name();
+    return {};
+}
+
+} // namespace
+
+TEST(ProjectSettings, EveryRowSurvivesSaveAndLoadWithAValueOfItsOwn) {
+    TempDir dir;
+    const auto path = dir.str("row.tvx");
+    for (const TSetting& setting : ProjectSettings()) {
+        TProject saved;
+        NewProject(saved, "/opt/tv");
+        const std::string value = OtherValue(setting);
+        SetSettingText(saved, setting, value, value);
+        SaveProject(saved, path);
+        EXPECT_NE(ReadBytes(path).find("\r\n" + std::string(setting.Key) + "=" + value + "\r\n"),
+                  std::string::npos)
+            << setting.Name();
+        TProject loaded;
+        LoadProject(loaded, path);
+        EXPECT_EQ(SettingText(loaded, setting), value) << setting.Name();
+        ExpectSameProject(saved, loaded);
+    }
+}
+
+TEST(ProjectSettings, TheTableNamesEverySettingOnceWithItsDefaults) {
+    std::set<std::string> names;
+    for (const TSetting& setting : ProjectSettings())
+        EXPECT_TRUE(names.insert(FoldCase(setting.Name())).second) << setting.Name() << " twice";
+    EXPECT_EQ(names.size(), 37u);
+    ASSERT_NE(FindSetting("Misc.Reboot"), nullptr);
+    EXPECT_STREQ(FindSetting("Misc.Reboot")->Missing, "0");
+    EXPECT_STREQ(FindSetting("Misc.Reboot")->New, "1");
+    EXPECT_EQ(FindSetting("Dialog/DialogFinal")->Missing, nullptr) << "a missing key keeps the value";
+    EXPECT_TRUE(FindSetting("Main_Window/Title")->NewKeeps);
+    EXPECT_EQ(FindSetting("Reboot"), nullptr);
+
+    // At start-up every setting holds its New value; those New leaves alone included.
+    const TProject startUp;
+    for (const TSetting& setting : ProjectSettings()) {
+        if (!setting.NewInDataFolder) {
+            EXPECT_EQ(SettingText(startUp, setting), setting.New) << setting.Name();
+        }
+    }
+    EXPECT_TRUE(startUp.MiscReboot);
+    EXPECT_EQ(startUp.DialogPosX, 2);
+    EXPECT_EQ(startUp.DialogTitleBMP, "");
 }
 
 TEST(ProjectFile, SectionsKeysAndRowsAreWrittenInOrder) {
@@ -215,9 +273,9 @@ TEST(ProjectFile, SectionsKeysAndRowsAreWrittenInOrder) {
     p.tbShortcuts.Append({"Grp", "App", "%InstallPath%\\a.exe", "", "%InstallPath%"});
     p.tbRegDel.Append({"HKCU\\X", {"one", "two\r\nthree\r\n"}});
     p.tbINI.Append({"Windows|w.ini|Sec", {"k=v"}});
-    p.lvStaticBMP.push_back({"s.bmp", {"1,2,TopLeft", "$00FFFFFF"}});
-    p.lvRunAfterUn.push_back({"clean.exe", {"", "", "", ""}});
-    const auto path = dir.File("order.tvx");
+    p.StaticBitmaps.push_back({"s.bmp", "1,2,TopLeft", "$00FFFFFF"});
+    p.RunAfterUn.push_back({"clean.exe", "", "", "", ""});
+    const auto path = dir.str("order.tvx");
     SaveProject(p, path);
     EXPECT_EQ(ReadBytes(path),
               "[Info]\r\n"
@@ -266,7 +324,7 @@ TEST(ProjectFile, MissingKeysTakeTheirDefaults) {
     TProject p = FullProject(2, 2);
     p.Modified = true;
     p.DialogFinal = false;
-    const auto missing = dir.File("missing.tvx");
+    const auto missing = dir.str("missing.tvx");
     LoadProject(p, missing);
     EXPECT_EQ(p.FileName, missing);
     EXPECT_FALSE(p.Modified);
@@ -300,13 +358,13 @@ TEST(ProjectFile, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(p.DialogPosY, 2);
     EXPECT_TRUE(p.tbFiles.Empty());
     EXPECT_TRUE(p.tbRegAdd.Empty());
-    EXPECT_TRUE(p.lvStaticBMP.empty());
-    EXPECT_TRUE(p.lvRunBefore.empty());
+    EXPECT_TRUE(p.StaticBitmaps.empty());
+    EXPECT_TRUE(p.RunBefore.empty());
 }
 
 TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     TempDir dir;
-    const auto path = dir.File("hand.tvx");
+    const auto path = dir.str("hand.tvx");
     WriteBytes(path, "[Start]\r\n"
                      "App.Install=%programfiles%\\Here\r\n"
                      "App.Group=%NoSuchFolder%\\There\r\n"
@@ -335,13 +393,13 @@ TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     EXPECT_FALSE(p.Target2k);
     EXPECT_EQ(p.AppReadmeBG, 0u) << "a present colour that is no number reads as black";
     EXPECT_EQ(p.AppLicenseBG, 0xFFu);
-    ASSERT_EQ(p.lvStaticBMP.size(), 3u);
-    EXPECT_EQ(p.lvStaticBMP[0].Caption, "a.bmp");
-    EXPECT_EQ(p.lvStaticBMP[0].Column(1), "1,2,BottomRight");
-    EXPECT_EQ(p.lvStaticBMP[0].Column(2), "$00FF0000");
-    EXPECT_EQ(p.lvStaticBMP[1].Caption, "");
-    EXPECT_EQ(p.lvStaticBMP[1].Column(1), "");
-    EXPECT_EQ(p.lvStaticBMP[2].Column(2), "");
+    ASSERT_EQ(p.StaticBitmaps.size(), 3u);
+    EXPECT_EQ(p.StaticBitmaps[0].File, "a.bmp");
+    EXPECT_EQ(p.StaticBitmaps[0].Coord, "1,2,BottomRight");
+    EXPECT_EQ(p.StaticBitmaps[0].Transparency, "$00FF0000");
+    EXPECT_EQ(p.StaticBitmaps[1].File, "");
+    EXPECT_EQ(p.StaticBitmaps[1].Coord, "");
+    EXPECT_EQ(p.StaticBitmaps[2].Transparency, "");
     EXPECT_EQ(p.DialogsText(), "") << "present but empty clears all six";
     EXPECT_EQ(p.DialogPosX, 2) << "out of range: the default position";
     EXPECT_EQ(p.DialogPosY, 1);
@@ -351,9 +409,9 @@ TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     ASSERT_EQ(p.tbRegAdd.Count(), 2);
     EXPECT_EQ(p.tbRegAdd.Records[0].Contents, (std::vector<std::string>{"", "second"}));
     EXPECT_EQ(p.tbRegAdd.Records[1].Key, "");
-    ASSERT_EQ(p.lvRunBefore.size(), 2u) << "run lists keep empty rows";
-    EXPECT_EQ(p.lvRunBefore[0].Column(4), "e|f");
-    EXPECT_EQ(p.lvRunBefore[1].Caption, "");
+    ASSERT_EQ(p.RunBefore.size(), 2u) << "run lists keep empty rows";
+    EXPECT_EQ(p.RunBefore[0].Flag, "e|f");
+    EXPECT_EQ(p.RunBefore[1].Application, "");
 
     WriteBytes(path, "[Start]\r\nApp.Install=%windows%NoSlash\r\nApp.Group=C:\r\nTarget.OS=2000\r\n[Main_"
                      "Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n");
@@ -363,14 +421,14 @@ TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     EXPECT_EQ(p.AppInstFolderName, "NoSlash") << "the text after the variable is kept as written";
     EXPECT_EQ(p.AppGroupFolder, "ProgramFiles");
     EXPECT_EQ(p.AppGroupFolderName, "\\");
-    EXPECT_EQ(p.lvStaticBMP.size(), 99u) << "rows past the numbering are never read";
+    EXPECT_EQ(p.StaticBitmaps.size(), 99u) << "rows past the numbering are never read";
     EXPECT_EQ(p.tbFiles.Count(), 0);
 }
 
 TEST(ProjectFile, SaveKeepsTheOldFileAsBackupWithItsTimeAndMode) {
     TempDir dir;
-    const auto path = dir.File("Setup.tvx");
-    const auto bak = dir.File("Setup.BAK");
+    const auto path = dir.str("Setup.tvx");
+    const auto bak = dir.str("Setup.BAK");
     EXPECT_EQ(BackupFileName(path), bak);
     EXPECT_EQ(BackupFileName("/a.b/noext"), "/a.b/noext.BAK");
     WriteBytes(bak, "an older backup");
@@ -395,34 +453,34 @@ TEST(ProjectFile, FailuresAreReportedAndKeepModified) {
     TProject p = FullProject(2, 1);
 
     // The file cannot be written: a path below a regular file.
-    WriteBytes(dir.File("plain"), "x");
+    WriteBytes(dir.str("plain"), "x");
     p.Modified = true;
     try {
-        SaveProject(p, dir.File("plain/p.tvx"));
+        SaveProject(p, dir.str("plain/p.tvx"));
         FAIL() << "no error";
     } catch (const EProjectFileError& e) {
-        EXPECT_NE(std::string(e.what()).find(dir.File("plain/p.tvx")), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find(dir.str("plain/p.tvx")), std::string::npos) << e.what();
     }
     EXPECT_TRUE(p.Modified);
 
     // The backup cannot be made (a folder holds its name): the old file stays, nothing is written.
-    const auto path = dir.File("keep.tvx");
+    const auto path = dir.str("keep.tvx");
     WriteBytes(path, "old");
-    fs::create_directories(dir.File("keep.BAK/inside"));
+    fs::create_directories(dir.str("keep.BAK/inside"));
     EXPECT_THROW(SaveProject(p, path), EProjectFileError);
     EXPECT_EQ(ReadBytes(path), "old");
     EXPECT_TRUE(p.Modified);
 
     // A folder where the project file should be.
-    fs::create_directory(dir.File("folder.tvx"));
-    EXPECT_ANY_THROW(SaveProject(p, dir.File("folder.tvx")));
-    EXPECT_TRUE(fs::is_directory(dir.File("folder.tvx")));
+    fs::create_directory(dir.str("folder.tvx"));
+    EXPECT_ANY_THROW(SaveProject(p, dir.str("folder.tvx")));
+    EXPECT_TRUE(fs::is_directory(dir.str("folder.tvx")));
 }
 
 #ifndef _WIN32
 TEST(ProjectFile, AWriteCutShortIsAnErrorAndTheBackupKeepsThePreviousContent) {
     TempDir dir;
-    const auto path = dir.File("Setup.tvx");
+    const auto path = dir.str("Setup.tvx");
     WriteBytes(path, "[Start]\r\nApp.Name=Previous\r\n");
     TProject p = FullProject(50, 5);
     p.Modified = true;
@@ -445,13 +503,13 @@ TEST(ProjectFile, AWriteCutShortIsAnErrorAndTheBackupKeepsThePreviousContent) {
 
     EXPECT_NE(error.find(path), std::string::npos) << "no error naming the file: " << error;
     EXPECT_TRUE(p.Modified);
-    EXPECT_EQ(ReadBytes(dir.File("Setup.BAK")), "[Start]\r\nApp.Name=Previous\r\n");
+    EXPECT_EQ(ReadBytes(dir.str("Setup.BAK")), "[Start]\r\nApp.Name=Previous\r\n");
 }
 #endif
 
 TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
     TempDir dir;
-    const auto path = dir.File("p.tvx");
+    const auto path = dir.str("p.tvx");
     WriteBytes(path, "old");
     auto refused = [&](TProject p, const std::string& expectedInMessage) {
         p.Modified = true;
@@ -464,7 +522,7 @@ TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
         }
         EXPECT_TRUE(p.Modified);
         EXPECT_EQ(ReadBytes(path), "old");
-        EXPECT_FALSE(fs::exists(dir.File("p.BAK")));
+        EXPECT_FALSE(fs::exists(dir.str("p.BAK")));
     };
     const TProject base = FullProject(3, 2);
     EXPECT_TRUE(CheckProjectLimits(base).empty());
@@ -474,19 +532,19 @@ TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
     tooMany.tbFiles.Records.resize(kMaxTableRows + 1);
     refused(tooMany, "1001 rows");
     TProject tooManyRuns = base;
-    tooManyRuns.lvRunAfterUn.resize(kMaxTableRows + 1);
+    tooManyRuns.RunAfterUn.resize(kMaxTableRows + 1);
     refused(tooManyRuns, "run-after-uninstall");
     TProject tooManyBitmaps = base;
-    tooManyBitmaps.lvStaticBMP.resize(kMaxStaticBitmaps + 1);
+    tooManyBitmaps.StaticBitmaps.resize(kMaxStaticBitmaps + 1);
     refused(tooManyBitmaps, "100 rows");
     TProject pipe = base;
     pipe.tbFiles.Records[1].FilePath = "\\a|b";
     refused(pipe, "\\a|b");
     TProject pipeRun = base;
-    pipeRun.lvRunBefore[0].SubItems[0] = "x|y";
+    pipeRun.RunBefore[0].Argument = "x|y";
     refused(pipeRun, "x|y");
     TProject comma = base;
-    comma.lvStaticBMP[1].Caption = "a,b.bmp";
+    comma.StaticBitmaps[1].File = "a,b.bmp";
     refused(comma, "a,b.bmp");
     TProject lineBreak = base;
     lineBreak.AppName = "two\nlines";
@@ -502,7 +560,7 @@ TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
 TEST(ProjectFile, FilesThatAreNoProjectsOrCannotBeOpenedLeaveTheProjectAlone) {
     TempDir dir;
     const TProject before = FullProject(2, 2);
-    const auto notProject = dir.File("notes.tvx");
+    const auto notProject = dir.str("notes.tvx");
     WriteBytes(notProject, "[Info]\r\nGenerator=x\r\n[Other]\r\na=1\r\n");
     TProject p = before;
     p.Modified = true;
@@ -520,7 +578,7 @@ TEST(ProjectFile, FilesThatAreNoProjectsOrCannotBeOpenedLeaveTheProjectAlone) {
     EXPECT_EQ(p.DialogFont, "Arial, 9");
 
     // A file another store holds for writing cannot be opened.
-    const auto locked = dir.File("locked.tvx");
+    const auto locked = dir.str("locked.tvx");
     WriteBytes(locked, "[Start]\r\nApp.Name=Locked\r\n");
     TkvIniFile holder(locked, false);
     TProject q = before;
@@ -561,14 +619,14 @@ TEST(ProjectFile, NewProjectValues) {
     EXPECT_EQ(p.DialogsText(), "DLG_README,DLG_WELCOME,DLG_LICENSE,DLG_DIR,DLG_GROUP,DLG_START");
     EXPECT_TRUE(p.tbFiles.Empty() && p.tbShortcuts.Empty() && p.tbRegAdd.Empty() && p.tbRegDel.Empty() &&
                 p.tbINI.Empty());
-    EXPECT_TRUE(p.lvStaticBMP.empty() && p.lvRunBefore.empty() && p.lvRunAfter.empty() &&
-                p.lvRunBeforeUn.empty() && p.lvRunAfterUn.empty());
+    EXPECT_TRUE(p.StaticBitmaps.empty() && p.RunBefore.empty() && p.RunAfter.empty() &&
+                p.RunBeforeUn.empty() && p.RunAfterUn.empty());
 
     // A new project saved and loaded again is the same project (empty sub-paths stay empty).
     TempDir dir;
-    SaveProject(p, dir.File("new.tvx"));
+    SaveProject(p, dir.str("new.tvx"));
     TProject loaded;
-    LoadProject(loaded, dir.File("new.tvx"));
+    LoadProject(loaded, dir.str("new.tvx"));
     ExpectSameProject(p, loaded);
 
     // The data folder is a host (UTF-8) path; the project keeps the code page's bytes.

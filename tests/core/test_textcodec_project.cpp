@@ -91,9 +91,4 @@ TEST(ProjectModel, TextHelpers) {
     EXPECT_EQ(ZeroPad(999, 3), "999");
     EXPECT_EQ(ZeroPad(1000, 3), "100") << "cut to the width";
     EXPECT_EQ(ZeroPad(12, 2), "12");
-
-    TListRow row{"cap", {"one"}};
-    EXPECT_EQ(row.Column(0), "cap");
-    EXPECT_EQ(row.Column(1), "one");
-    EXPECT_EQ(row.Column(4), "");
 }

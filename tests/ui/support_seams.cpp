@@ -58,7 +58,7 @@ void fillFullSizeProject(tv::TProject& p) {
     p.DialogPosX = 0;
     p.DialogPosY = 1;
     for (int i = 0; i < kMaxStaticBitmaps; ++i)
-        p.lvStaticBMP.push_back({"bitmaps/static" + std::to_string(i) + ".bmp", {"10,20,0", "$00FF00FF"}});
+        p.StaticBitmaps.push_back({"bitmaps/static" + std::to_string(i) + ".bmp", "10,20,0", "$00FF00FF"});
     for (int i = 0; i < kMaxTableRows; ++i) {
         const std::string n = std::to_string(i);
         TFileRecord f;
@@ -72,8 +72,8 @@ void fillFullSizeProject(tv::TProject& p) {
         p.tbRegAdd.Append({"HKLM\\Software\\Full\\Key" + n, {"Name=Value " + n + ",STRING"}});
         p.tbRegDel.Append({"HKCU\\Software\\Full\\Old" + n, {"Obsolete" + n}});
         p.tbINI.Append({"Windows|full" + n + ".ini|Settings", {"key=value " + n}});
-        for (TRowList* list : {&p.lvRunBefore, &p.lvRunAfter, &p.lvRunBeforeUn, &p.lvRunAfterUn})
-            list->push_back({"%InstallPath%\\tool" + n + ".exe", {"/quiet", "%InstallPath%", "Tool " + n, "11"}});
+        for (TRunList* list : {&p.RunBefore, &p.RunAfter, &p.RunBeforeUn, &p.RunAfterUn})
+            list->push_back({"%InstallPath%\\tool" + n + ".exe", "/quiet", "%InstallPath%", "Tool " + n, "11"});
     }
 }
 

@@ -348,7 +348,7 @@ private slots:
         TypeAppName("Same Bytes \u00e9");
         Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
         w.Project().tbFiles.Append().FileName = Path("src/app.exe").toStdString();
-        w.Project().lvRunAfter.push_back({"%InstallPath%\\app.exe", {"-x", "", "Run it", "NOWAIT"}});
+        w.Project().RunAfter.push_back({"%InstallPath%\\app.exe", "-x", "", "Run it", "NOWAIT"});
         const QString fromWindow = Path("window.tvx");
         TNameSeam::ScriptNames({fromWindow});
         Click("btSave");

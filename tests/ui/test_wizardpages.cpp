@@ -46,7 +46,8 @@ private slots:
         for (int i = 0; i < pages->count(); ++i) {
             QCOMPARE(pages->widget(i), static_cast<QWidget*>(w.Pages()[std::size_t(i)]));
             QVERIFY(!w.Pages()[std::size_t(i)]->Heading()->text().isEmpty());
-            QCOMPARE(w.Pages()[std::size_t(i)]->accessibleName(), w.Pages()[std::size_t(i)]->Heading()->text());
+            QCOMPARE(w.Pages()[std::size_t(i)]->accessibleName(),
+                     w.Pages()[std::size_t(i)]->Heading()->text());
         }
         // Pages are found by their type.
         QCOMPARE(static_cast<QWidget*>(w.Page<TStartPage>()), pages->widget(0));
@@ -103,7 +104,8 @@ private slots:
         QCOMPARE(w.findChild<QStackedWidget*>("wizPages")->currentIndex(), 0);
         for (TWizardPage* page : w.Pages())
             for (QTabWidget* tabs : page->findChildren<QTabWidget*>())
-                QVERIFY2(tabs->currentIndex() == 0, qPrintable(page->objectName() + "/" + tabs->objectName()));
+                QVERIFY2(tabs->currentIndex() == 0,
+                         qPrintable(page->objectName() + "/" + tabs->objectName()));
     }
 };
 

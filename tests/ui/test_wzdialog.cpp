@@ -4,12 +4,16 @@
 
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/MarkupText.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -355,6 +359,48 @@ private slots:
         QCOMPARE(wzDialog().InputQuery(std::string("Create directory"), std::string("Name"), value), 1);
         QCOMPARE(value, std::string("Donn\xE9"
                                     "es"));
+    }
+
+    void messagesFitTheScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        TwzDialog dialog;
+        // A failed build's report: fifteen paths far wider than the screen.
+        QString deep = "/home/author";
+        while (deep.size() < 3 * area.width() / 5)
+            deep += "/a-rather-long-folder-name";
+        QString text = "Some files could not be copied:";
+        QStringList paths;
+        for (int i = 0; i < 15; ++i) {
+            paths << deep + QString("/module%1.dll").arg(i);
+            text += "/#" + MarkupLiteral(paths.last());
+        }
+        auto form = dialog.CreateMessageForm(text, TMsgDlgType::mtError, 0, mbOK);
+        QVERIFY(form->WindowWidth() <= area.width());
+        QVERIFY(form->WindowHeight() <= area.height());
+        // Broken at separators, nothing lost.
+        const QString shown = MarkupPlainText(form->dlgText()->Caption());
+        QVERIFY(shown.count('\n') > 15);
+        QCOMPARE(QString(shown).remove('\n'), QString("Some files could not be copied:" + paths.join("")));
+        for (const QString& line : shown.split('\n'))
+            QVERIFY2(line.endsWith('/') || line.endsWith(':') || line.endsWith(".dll"), qPrintable(line));
+        QVERIFY(tvtest::saveShot(form.get(), "msg_wide"));
+
+        // A message taller than the screen scrolls.
+        QString tall = "Line 0";
+        for (int i = 1; i < 200; ++i)
+            tall += QString("/#Line %1").arg(i);
+        auto tallForm = dialog.CreateMessageForm(tall, TMsgDlgType::mtWarning, 0, mbYes | mbNo);
+        QVERIFY(tallForm->WindowHeight() <= area.height());
+        auto* scroll = tallForm->findChild<QScrollArea*>("sbText");
+        QVERIFY(scroll && !scroll->isHidden());
+        QCOMPARE(scroll->widget(), static_cast<QWidget*>(tallForm->dlgText()));
+        QVERIFY(tallForm->dlgText()->height() > scroll->height());
+        QVERIFY(scroll->geometry().bottom() < tallForm->Button(mbYes)->y());
+
+        // A small one stays as it was.
+        auto small = dialog.CreateMessageForm("Done.", TMsgDlgType::mtInformation, 0, mbOK);
+        QVERIFY(small->findChild<QScrollArea*>("sbText")->isHidden());
+        QCOMPARE(small->dlgText()->Caption(), QString("Done."));
     }
 
     void screenshots() {

@@ -23,6 +23,8 @@ public:
 protected:
     // The tab's page: subclasses put their controls here.
     QWidget* Page() const { return m_Page; }
+    // The page control, for windows with more than one tab.
+    QTabWidget* Tabs() const { return m_Tabs; }
 
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

@@ -641,4 +641,103 @@ QString MarkupPlainText(const QString& markup) {
     return plain;
 }
 
+namespace {
+
+// Index after the token whose slash is at i (markup on), its argument included.
+int TokenEnd(const QString& s, int i) {
+    const int n = int(s.size());
+    const auto argEnd = [&](int at) {
+        if (at >= n || s[at] != '{')
+            return at;
+        const int close = int(s.indexOf('}', at));
+        return close < 0 ? n : close + 1;
+    };
+    if (i + 1 >= n)
+        return n;
+    const QChar t = s[i + 1];
+    const QChar third = i + 2 < n ? s[i + 2] : QChar();
+    if (t == 'c' || t == 'f' || t == 'l')
+        return argEnd(i + 2);
+    if (t == 's' && third == '{')
+        return argEnd(i + 2);
+    if (t == 'o' && QStringLiteral("wWhH").contains(third))
+        return argEnd(i + 3);
+    if (t == 'i' && QStringLiteral("mnpsh").contains(third) && i + 3 < n && s[i + 3] == '{')
+        return argEnd(i + 3);
+    if (QStringLiteral("buis").contains(t) && third == '0')
+        return i + 3;
+    return i + 2;
+}
+
+int LineWidth(const QString& line, const QFont& font) {
+    return MeasureMarkupText(line, font).x();
+}
+
+} // namespace
+
+QString WrapMarkupText(const QString& text, const QFont& font, int maxWidth) {
+    QString out;
+    QString line;            // the current line as written so far
+    bool literalAtLine = false; // markup was off where the current line began
+    bool literal = false;
+    int lastBreak = -1;      // in line: where a break may go (after that index)
+    bool lastBreakLiteral = false;
+
+    // The line as it would be measured on its own.
+    const auto measured = [&](const QString& part, bool literalAtEnd) {
+        return (literalAtLine ? QStringLiteral("/{") : QString()) + part +
+               (literalAtEnd ? QStringLiteral("/}") : QString());
+    };
+    const auto endLine = [&](const QString& breakToken) {
+        out += line + breakToken;
+        line.clear();
+        literalAtLine = literal;
+        lastBreak = -1;
+    };
+    // Breaks the current line at its last break point when it is too wide.
+    const auto fit = [&] {
+        if (lastBreak < 0 || LineWidth(measured(line, literal), font) <= maxWidth)
+            return;
+        out += line.left(lastBreak + 1) + (lastBreakLiteral ? QStringLiteral("/}/#/{") : QStringLiteral("/#"));
+        literalAtLine = lastBreakLiteral;
+        line = line.mid(lastBreak + 1);
+        lastBreak = -1;
+    };
+
+    const int n = int(text.size());
+    for (int i = 0; i < n;) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < n ? text[i + 1] : QChar();
+        if (c == '/' && (next == '{' || next == '}')) {
+            literal = next == '{';
+            line += text.mid(i, 2);
+            i += 2;
+            continue;
+        }
+        if (c == '\n' || (c == '/' && next == '#' && !literal)) {
+            fit();
+            const int len = c == '\n' ? 1 : 2;
+            endLine(text.mid(i, len));
+            i += len;
+            continue;
+        }
+        if (c == '/' && !literal) {
+            const int end = TokenEnd(text, i);
+            line += text.mid(i, end - i);
+            i = end;
+            continue;
+        }
+        line += c;
+        ++i;
+        if (c == ' ' || c == '\\' || (c == '/' && literal)) {
+            fit(); // the text up to here may already need the previous break point
+            lastBreak = int(line.size()) - 1;
+            lastBreakLiteral = literal;
+        }
+    }
+    fit();
+    out += line;
+    return out;
+}
+
 } // namespace tv

@@ -114,4 +114,9 @@ QString MarkupLiteral(const QString& text);
 // feeds as new lines; style, colour, offset and image tokens leave nothing.
 QString MarkupPlainText(const QString& markup);
 
+// The text with line breaks ("/#") added so that no line is wider than maxWidth in font, where a
+// line can be broken: after a "\\" or a "/" of a path shown literally, or after a blank. Lines that
+// fit, and tokens with their arguments, are left as they are.
+QString WrapMarkupText(const QString& text, const QFont& font, int maxWidth);
+
 } // namespace tv

@@ -44,9 +44,9 @@ public:
 struct TFileQuestion {
     QString dialog = QStringLiteral("OpenDialog");
     QString title;
-    QStringList filters;     // "Text Files (*.txt)", ...
-    QString defaultSuffix;   // without the dot
-    QString proposed;        // starting file name; empty: none
+    QStringList filters;   // "Text Files (*.txt)", ...
+    QString defaultSuffix; // without the dot
+    QString proposed;      // starting file name; empty: none
     bool save = false;
 };
 bool AskFileName(QWidget* parent, const TFileQuestion& question, QString& fileName);

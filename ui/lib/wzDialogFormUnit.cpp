@@ -2,15 +2,22 @@
 
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/MarkupText.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzPanelLook.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <algorithm>
 
 namespace tv {
 
@@ -139,6 +146,13 @@ TwzDialogForm::TwzDialogForm(QWidget* parent)
     m_dlgText->setAutoSize(true);
     m_dlgText->move(kTextLeft, kTextTop);
 
+    m_scroll = new QScrollArea(m_panel);
+    m_scroll->setObjectName(QStringLiteral("sbText"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(false);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    m_scroll->hide();
+
     // Created in this order, which is also the Tab order: the first visible one has the focus.
     m_cmdAbort = addButton("cmdAbort", tr("&Abort"), mrAbort);
     m_cmdOK = addButton("cmdOK", tr("&OK"), mrOk);
@@ -253,16 +267,44 @@ TjdFlatButton* TwzDialogForm::Button(unsigned bit) const {
 
 void TwzDialogForm::LayoutMessage(const QString& text, TMsgDlgType type, unsigned buttons, int helpContext,
                                   const QString& caption, const QStringList& captions, bool withEdit) {
-    m_dlgText->move(kTextLeft, kTextTop);
-    m_dlgText->setAutoSize(true);
-    m_dlgText->setCaption(text);
-    m_dlgText->resize(m_dlgText->sizeHint());
     m_helpContext = helpContext;
     m_withEdit = withEdit;
     setWindowTitle(caption);
 
-    int height = m_dlgText->height() + 80 + (withEdit ? m_editText->height() : 0);
-    int width = m_dlgText->width() + 100;
+    // A message larger than the screen's free area breaks long paths at their separators; what is
+    // still too tall (or cannot be broken) scrolls.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1 << 16, 1 << 16);
+    const int editHeight = withEdit ? m_editText->height() : 0;
+    const int maxTextWidth = std::max(area.width() - 100, 100);
+    const int maxTextHeight = std::max(area.height() - 80 - editHeight, 40);
+
+    if (m_scroll->widget() == m_dlgText) {
+        m_scroll->takeWidget();
+        m_dlgText->setParent(m_panel);
+        m_dlgText->show();
+    }
+    m_scroll->hide();
+    m_dlgText->move(kTextLeft, kTextTop);
+    m_dlgText->setAutoSize(true);
+    m_dlgText->setCaption(text);
+    if (m_dlgText->sizeHint().width() > maxTextWidth)
+        m_dlgText->setCaption(WrapMarkupText(text, m_dlgText->font(), maxTextWidth));
+    m_dlgText->resize(m_dlgText->sizeHint());
+
+    int textWidth = m_dlgText->width();
+    int textHeight = m_dlgText->height();
+    if (textWidth > maxTextWidth || textHeight > maxTextHeight) {
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        textWidth = std::min(textWidth + (textHeight > maxTextHeight ? bar : 0), maxTextWidth);
+        textHeight = std::min(textHeight + (m_dlgText->width() > maxTextWidth ? bar : 0), maxTextHeight);
+        m_scroll->setGeometry(kTextLeft, kTextTop, textWidth, textHeight);
+        m_scroll->setWidget(m_dlgText);
+        m_scroll->show();
+    }
+
+    int height = textHeight + 80 + editHeight;
+    int width = textWidth + 100;
 
     for (QLabel* icon : {m_expWarn, m_expError, m_expInfo, m_expConf})
         icon->hide();
@@ -323,7 +365,7 @@ void TwzDialogForm::LayoutMessage(const QString& text, TMsgDlgType type, unsigne
     m_editText->setVisible(withEdit);
     if (withEdit) {
         // Six pixels from the client area's right edge, as from its left edge to the message.
-        m_editText->setGeometry(kTextLeft, kTextTop + m_dlgText->height() + 4,
+        m_editText->setGeometry(kTextLeft, kTextTop + textHeight + 4,
                                 width - 2 * kFrame - kTextLeft - 6, m_editText->height());
         firstFocus = m_editText;
     }

@@ -10,6 +10,7 @@
 
 class QLabel;
 class QLineEdit;
+class QScrollArea;
 
 namespace tv {
 
@@ -70,6 +71,7 @@ private:
     QLabel* m_expInfo = nullptr;
     QLabel* m_expConf = nullptr;
     TDCLabel* m_dlgText = nullptr;
+    QScrollArea* m_scroll = nullptr; // holds dlgText when the message is larger than the screen
     QLineEdit* m_editText = nullptr;
     TjdFlatButton* m_cmdAbort = nullptr;
     TjdFlatButton* m_cmdOK = nullptr;

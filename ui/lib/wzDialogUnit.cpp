@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QScreen>
 
+#include <algorithm>
 #include <deque>
 
 namespace tv {
@@ -104,7 +105,11 @@ std::unique_ptr<TwzDialogForm> TwzDialog::CreateInputForm(const QString& caption
 int TwzDialog::showForm(TwzDialogForm& form) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        form.move(area.center() - QPoint(form.width() / 2, form.height() / 2));
+        QPoint pos = area.center() - QPoint(form.width() / 2, form.height() / 2);
+        // Never above or left of the free area, where the title bar could not be reached.
+        pos.setX(std::max(pos.x(), area.left()));
+        pos.setY(std::max(pos.y(), area.top()));
+        form.move(pos);
     }
     connect(&form, &TwzDialogForm::helpRequested, this, &TwzDialog::helpRequested);
     PlaySystemSound(form.Sound());

@@ -1,7 +1,5 @@
 #include "ui/main/FieldBinder.h"
 
-#include "ui/main/AnsiEdit.h"
-
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/editors/ColorViewUnit.h"
@@ -12,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QValidator>
 
 #include <algorithm>
 
@@ -23,6 +22,24 @@ const char* const kWrongProperty = "tvWrongText";
 const char* const kHintProperty = "tvHint";
 // The tint of a box whose text its rule calls wrong.
 const QColor kWrongTint(255, 221, 221);
+
+// Refuses any text holding a character the project's code page cannot store, and says which one.
+class TAnsiValidator final : public QValidator {
+public:
+    TAnsiValidator(std::function<void(const QString&)> onRefused, QObject* parent)
+        : QValidator(parent), m_onRefused(std::move(onRefused)) {}
+
+    State validate(QString& input, int&) const override {
+        const std::string utf8 = input.toStdString();
+        if (Utf8ToAnsi(utf8))
+            return Acceptable;
+        m_onRefused(QString::fromStdString(FirstUnencodable(utf8)));
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString&)> m_onRefused;
+};
 
 QString FromAnsi(const std::string& ansi) {
     return QString::fromStdString(AnsiToUtf8(ansi));
@@ -115,8 +132,8 @@ void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
     });
 }
 
-void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field, const std::vector<std::string>& words,
-                          TEdits edits) {
+void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field,
+                          const std::vector<std::string>& words, TEdits edits) {
     combo->clear();
     for (const std::string& w : words)
         combo->addItem(FromAnsi(w));
@@ -195,7 +212,10 @@ void TFieldBinder::ReportRefused(const QString& character) {
 
 void TFieldBinder::ShowRefusedMessage() {
     m_refusalPending = false;
-    wzDialog().MessageDlg(CodePageRefusal(m_refusedChar), TMsgDlgType::mtError, 0, mbOK);
+    wzDialog().MessageDlg(QString("The character \"%1\" cannot be used here:/#the project keeps its "
+                                  "texts in the Windows-1252 character set.")
+                              .arg(m_refusedChar),
+                          TMsgDlgType::mtError, 0, mbOK);
 }
 
 } // namespace tv

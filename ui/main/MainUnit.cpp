@@ -10,8 +10,10 @@
 #include "ui/pages/BuildPage.h"
 #include "ui/pages/FilesPage.h"
 #include "ui/main/MessageText.h"
+#include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
 #include "ui/pages/StartPage.h"
+#include "ui/pages/SystemPage.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -57,6 +59,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
 
     CreatePages();
     CreateBottomBar();
+    m_Recent = new TRecentProjects(this);
+    m_Recent->AttachTo(m_btLoad);
+    connect(m_Recent, &TRecentProjects::openRequested, this, &TMain::LoadRecent);
 
     // The window as created: first page, Previous off, Next and Finish as they are.
     m_wizPages->setCurrentIndex(0);
@@ -67,6 +72,9 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
         ProgramDataDir(QCoreApplication::applicationDirPath().toStdString()));
     TFileTypeInfo fileType;
     fileType.ExecutablePath = QCoreApplication::applicationFilePath().toStdString();
+#ifndef _WIN32
+    fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
+#endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
@@ -122,7 +130,7 @@ void TMain::CreatePages() {
         new TWizardPage(m_Project, "Full_Window", "Main Window", m_wizPages),
         new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
         new TFilesPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "System", "Registry & INI Changes", m_wizPages),
+        new TSystemPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
         new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
         m_BuildPage,
@@ -231,6 +239,7 @@ void TMain::FormActivate() {
     for (const QString& a : m_Arguments)
         args.push_back(a.toStdString());
     m_Commands->StartUp(args, QDir::currentPath().toStdString());
+    NoteRecent();
 }
 
 void TMain::closeEvent(QCloseEvent* event) {
@@ -288,13 +297,27 @@ void TMain::btNewClick() {
 void TMain::btLoadClick() {
     if (m_BuildPage->Busy())
         return;
-    m_Commands->Load();
+    if (m_Commands->Load())
+        NoteRecent();
+}
+
+void TMain::LoadRecent(const QString& path) {
+    if (m_BuildPage->Busy())
+        return;
+    if (m_Commands->Open(path.toStdString()))
+        NoteRecent();
+}
+
+void TMain::NoteRecent() {
+    if (!m_Project.IsUntitled())
+        m_Recent->Add(QString::fromStdString(m_Project.FileName));
 }
 
 void TMain::btSaveClick() {
     if (m_BuildPage->Busy())
         return;
-    m_Commands->Save();
+    if (m_Commands->Save())
+        NoteRecent();
 }
 
 void TMain::btExitClick() {

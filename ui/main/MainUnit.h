@@ -26,6 +26,7 @@ class QPushButton;
 namespace tv {
 
 class TBuildPage;
+class TRecentProjects;
 class TStartPage;
 class TWizardPage;
 class TwzWizardTree;
@@ -66,6 +67,8 @@ public slots:
     void btLoadClick();
     void btSaveClick();
     void btExitClick();
+    // A project chosen in the Load button's list of recent projects: loaded as Load does.
+    void LoadRecent(const QString& path);
     void btWizFinishClick();
     void btWizPrevClick();
     void btWizNextClick();
@@ -103,6 +106,8 @@ private:
     bool RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName);
     // Build or Compile started or ended on the Build page.
     void BuildBusyChanged(bool busy);
+    // The project's file joins the recent projects (after a load or save that succeeded).
+    void NoteRecent();
     void RestorePlacement();
     void SavePlacement() const;
 
@@ -124,6 +129,7 @@ private:
     QPushButton* m_btWizFinish = nullptr;
     QPushButton* m_btWizPrev = nullptr;
     QPushButton* m_btWizNext = nullptr;
+    TRecentProjects* m_Recent = nullptr;
     QFileDialog* m_OpenDialog1 = nullptr;
     QFileDialog* m_SaveDialog1 = nullptr;
 };

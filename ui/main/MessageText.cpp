@@ -1,19 +1,11 @@
 #include "ui/main/MessageText.h"
 
-#include "core/TextCodec.h"
 #include "ui/lib/wzDialogUnit.h"
-
-#include <QByteArray>
-#include <QStringDecoder>
 
 namespace tv {
 
-QString MessageToQString(const std::string& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromStdString(AnsiToUtf8(bytes));
+QString MessageToQString(const std::string& utf8) {
+    return QString::fromStdString(utf8);
 }
 
 int ShowMessage(const std::string& text, TMsgDlgType type, unsigned buttons) {

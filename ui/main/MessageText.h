@@ -1,6 +1,6 @@
 #pragma once
-// Messages from core and build arrive as byte strings: host paths and our own texts are UTF-8,
-// project values quoted in them are Windows-1252. This turns either into a QString.
+// Messages from core and deploy arrive as UTF-8 byte strings: project values were converted where
+// they entered the message, host paths are UTF-8 already (core/MsgDlg.h).
 
 #include "core/MsgDlg.h"
 
@@ -10,8 +10,7 @@
 
 namespace tv {
 
-// UTF-8 when the bytes are valid UTF-8, Windows-1252 otherwise.
-QString MessageToQString(const std::string& bytes);
+QString MessageToQString(const std::string& utf8);
 
 // The program's message dialog for a message from core or deploy (IDocumentUi, IBuildUi).
 int ShowMessage(const std::string& text, TMsgDlgType type, unsigned buttons);

@@ -2,9 +2,9 @@
 
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/lib/MarkupText.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/main/AnsiEdit.h"
 #include "ui/pages/FileModels.h"
 
 #include <QAbstractListModel>
@@ -227,7 +227,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     m_cbTarget->setMaxVisibleItems(14);
     m_edTargetPath = new QLineEdit(page);
     m_edTargetPath->setObjectName("edTargetPath");
-    GuardCodePage(m_edTargetPath);
+    KeepAnsi(m_edTargetPath);
 
     // Layout: file selection | add and remove | selected files, target and flags
     auto* left = new QVBoxLayout;

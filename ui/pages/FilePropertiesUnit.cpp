@@ -1,8 +1,8 @@
 #include "ui/pages/FilePropertiesUnit.h"
 
 #include "core/MsgDlg.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/main/AnsiEdit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -30,7 +30,7 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
     m_cbTarget->setMaxVisibleItems(14);
     m_edTargetPath = new QLineEdit(page);
     m_edTargetPath->setObjectName("edTargetPath");
-    GuardCodePage(m_edTargetPath);
+    KeepAnsi(m_edTargetPath);
 
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(6, 4, 6, 4);

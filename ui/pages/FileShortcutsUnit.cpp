@@ -2,8 +2,8 @@
 
 #include "core/MsgDlg.h"
 #include "deploy/FileUtils.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/main/AnsiEdit.h"
 #include "ui/pages/FileDialogParts.h"
 
 #include <QComboBox>
@@ -52,7 +52,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     for (QComboBox* combo : {m_cbGroupTarget, m_cbWorkingDir})
         combo->setFixedWidth(130);
     for (QLineEdit* edit : {m_edGroupTarget, m_edShortcut, m_edArguments, m_edWorkingDir})
-        GuardCodePage(edit);
+        KeepAnsi(edit);
 
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(6, 4, 6, 4);

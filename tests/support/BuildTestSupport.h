@@ -1,16 +1,18 @@
 #pragma once
-// Shared pieces of the build tests: a fresh temporary folder per test, small file helpers, and a
-// build UI that records everything and answers questions from a script.
+// Shared pieces of the build and console tests: INI file readers, a build UI that records
+// everything and answers questions from a script, and a desktop sandbox for the compile runs.
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
 #include "core/Project.h"
+#include "tests/support/TempDir.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
@@ -20,44 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace tvtest {
-
-namespace fs = std::filesystem;
-
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "tvbuild-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot make a temporary folder");
-        m_path = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::permissions(m_path, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(m_path, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return m_path; }
-    std::string str(const std::string& rel = {}) const {
-        return rel.empty() ? m_path.string() : (m_path / rel).string();
-    }
-
-private:
-    fs::path m_path;
-};
-
-inline void WriteText(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
-
-inline std::string ReadText(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 // The lines of a file written by the INI store (CR LF line ends, a blank line after each section).
 inline std::vector<std::string> IniLines(const fs::path& file) {
@@ -125,6 +89,7 @@ public:
     std::uint64_t BytesDone = 0, BytesTotal = 0;
     int FilesDone = 0, FilesTotal = 0;
     int Breaths = 0;
+    std::function<void()> OnBreath; // runs at every ProcessMessages
 
     int MessageDlg(const std::string& text, tv::TMsgDlgType type, unsigned buttons) override {
         Messages.push_back({text, type, buttons});
@@ -148,7 +113,11 @@ public:
         FilesDone = files;
         FilesTotal = filesTotal;
     }
-    void ProcessMessages() override { ++Breaths; }
+    void ProcessMessages() override {
+        ++Breaths;
+        if (OnBreath)
+            OnBreath();
+    }
 
     std::vector<std::string> ErrorTexts() const {
         std::vector<std::string> out;

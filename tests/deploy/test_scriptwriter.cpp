@@ -1,4 +1,5 @@
-#include "BuildTestSupport.h"
+#include "deploy/DeployError.h"
+#include "tests/support/BuildTestSupport.h"
 
 #include "deploy/ScriptWriter.h"
 
@@ -8,10 +9,6 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 namespace {
-
-TListRow Row(std::string caption, std::vector<std::string> sub) {
-    return TListRow{std::move(caption), std::move(sub)};
-}
 
 TContentsRecord Contents(std::string key, std::vector<std::string> lines) {
     return {std::move(key), std::move(lines)};
@@ -31,7 +28,7 @@ TEST(ScriptWriter, ScriptFileNamesImageFolderSetupProgramAndPassword) {
     TProject p = SavedProject(dir, "my.app.tvx");
     p.MiscPassword = "se=cret, \"x\"";
     const std::string script = dir.str("my.TZN");
-    ASSERT_TRUE(WriteScriptFile(p, script));
+    ASSERT_NO_THROW(WriteScriptFile(p, script));
 
     EXPECT_THAT(SectionNames(script), ElementsAre("Info", "Config"));
     EXPECT_THAT(SectionLines(script, "Info"), ElementsAreArray(kInfo));
@@ -63,12 +60,11 @@ TEST(ScriptWriter, SettingsFileWithEverythingSet) {
     p.MainBGBitmap = "C:\\art\\back.bmp";
     p.AppReadmeBG = 0x00C0FFEE;
     p.DialogFinal = false;
-    p.lvStaticBMP = {Row("C:\\art\\logo.bmp", {"10,20,0", "$00FF00FF"}),
-                     Row("/home/me/art/side.bmp", {"0,0,3", ""})};
-    p.lvRunBefore = {Row("%InstallPath%\\readme.exe", {"", "%InstallPath%", "", "11"}),
-                     Row("%System%\\tool.exe", {"-x \"a\"", "", "Wait, please", "13"})};
+    p.StaticBitmaps = {{"C:\\art\\logo.bmp", "10,20,0", "$00FF00FF"}, {"/home/me/art/side.bmp", "0,0,3", ""}};
+    p.RunBefore = {{"%InstallPath%\\readme.exe", "", "%InstallPath%", "", "11"},
+                   {"%System%\\tool.exe", "-x \"a\"", "", "Wait, please", "13"}};
     const std::string presetup = dir.str("Presetup");
-    ASSERT_TRUE(WriteSettingsFile(p, presetup));
+    ASSERT_NO_THROW(WriteSettingsFile(p, presetup));
     const fs::path file = dir.path() / "Presetup" / "TZNS.INI";
 
     EXPECT_THAT(SectionNames(file), ElementsAre("Info", "Config", "Display", "StaticBitmap", "DialogBitmap",
@@ -112,7 +108,7 @@ TEST(ScriptWriter, SettingsFileLeavesOutEmptyListsAndFollowsTheSwitches) {
     p.Target9x = p.TargetNT = p.Target2k = false;
     p.AppGroupFolder = "Programs";
     p.AppGroupFolderName = "\\\\Tools";
-    ASSERT_TRUE(WriteSettingsFile(p, dir.str()));
+    ASSERT_NO_THROW(WriteSettingsFile(p, dir.str()));
     const fs::path file = dir.path() / "TZNS.INI";
     EXPECT_THAT(SectionNames(file), ElementsAre("Info", "Config", "Display", "DialogBitmap", "Variables"));
     EXPECT_EQ(SectionLines(file, "Config")[0], "PreInstallDialogSequence=");
@@ -130,10 +126,10 @@ TEST(ScriptWriter, RowKeysAreCutToTheirWidthAndReplaceEarlierRows) {
     TempDir dir;
     TProject p = SavedProject(dir);
     for (int i = 1; i <= 100; ++i)
-        p.lvStaticBMP.push_back(Row("b" + std::to_string(i) + ".bmp", {"0,0,0", ""}));
+        p.StaticBitmaps.push_back({"b" + std::to_string(i) + ".bmp", "0,0,0", ""});
     for (int i = 0; i <= 1000; ++i)
-        p.lvRunBefore.push_back(Row("r" + std::to_string(i) + ".exe", {"", "", "", "0"}));
-    ASSERT_TRUE(WriteSettingsFile(p, dir.str()));
+        p.RunBefore.push_back({"r" + std::to_string(i) + ".exe", "", "", "", "0"});
+    ASSERT_NO_THROW(WriteSettingsFile(p, dir.str()));
     const fs::path file = dir.path() / "TZNS.INI";
 
     const auto bitmaps = SectionLines(file, "StaticBitmap");
@@ -167,10 +163,10 @@ TEST(ScriptWriter, InstallFileGroupsFilesShortcutsAndChanges) {
         Contents("HKCU\\Software\\X", {"Path=%InstallPath%,REG_SZ,0", "", "=orphan,REG_SZ,0", "Flag"}));
     p.tbRegDel.Append(Contents("HKLM\\Software\\Old", {"Value=,,"}));
     p.tbINI.Append(Contents("Windows|\\my.ini|Options", {"Start=1", "Name=a=b"}));
-    p.lvRunAfter = {Row("%InstallPath%\\app.exe", {"/first", "%InstallPath%", "Starting", "10"})};
-    p.lvRunBeforeUn = {Row("%InstallPath%\\stop.exe", {"", "", "", "01"})};
-    p.lvRunAfterUn = {Row("%InstallPath%\\clean.exe", {"", "", "", ""})};
-    ASSERT_TRUE(WriteInstallFile(p, dir.str()));
+    p.RunAfter = {{"%InstallPath%\\app.exe", "/first", "%InstallPath%", "Starting", "10"}};
+    p.RunBeforeUn = {{"%InstallPath%\\stop.exe", "", "", "", "01"}};
+    p.RunAfterUn = {{"%InstallPath%\\clean.exe", "", "", "", ""}};
+    ASSERT_NO_THROW(WriteInstallFile(p, dir.str()));
     const fs::path file = dir.path() / "APP.INS";
 
     EXPECT_THAT(SectionNames(file),
@@ -213,7 +209,7 @@ TEST(ScriptWriter, ContentsElementsHoldingLineBreaksAreWrittenAsSeparateLines) {
     TProject p = SavedProject(dir);
     p.tbRegAdd.Append(Contents("HKCU\\Software\\X", {"A=1\r\nB=2\r\n", "C=3\nD=4", "E=5\rF=6"}));
     p.tbINI.Append(Contents("Windows|\\my.ini|Options", {"Start=1\n\n=orphan\nEnd=2"}));
-    ASSERT_TRUE(WriteInstallFile(p, dir.str()));
+    ASSERT_NO_THROW(WriteInstallFile(p, dir.str()));
     const fs::path file = dir.path() / "APP.INS";
     EXPECT_THAT(SectionLines(file, "RegAdd.HKCU\\Software\\X"),
                 ElementsAre("A=1", "B=2", "C=3", "D=4", "E=5", "F=6"));
@@ -223,7 +219,7 @@ TEST(ScriptWriter, ContentsElementsHoldingLineBreaksAreWrittenAsSeparateLines) {
 TEST(ScriptWriter, InstallFileOfAnEmptyProjectHoldsOnlyTheInfoBlock) {
     TempDir dir;
     TProject p = SavedProject(dir);
-    ASSERT_TRUE(WriteInstallFile(p, dir.str() + "/"));
+    ASSERT_NO_THROW(WriteInstallFile(p, dir.str() + "/"));
     EXPECT_THAT(SectionNames(dir.path() / "APP.INS"), ElementsAre("Info"));
 }
 
@@ -231,13 +227,13 @@ TEST(ScriptWriter, WriterReportsAFileItCannotWrite) {
     TempDir dir;
     TProject p = SavedProject(dir);
     fs::create_directories(dir.path() / "TZNS.INI"); // a folder where the file should go
-    bool ok = true;
     try {
-        ok = WriteSettingsFile(p, dir.str());
-    } catch (const std::exception&) {
-        ok = false;
+        WriteSettingsFile(p, dir.str());
+        ADD_FAILURE() << "no error";
+    } catch (const EDeployError& e) {
+        EXPECT_EQ(std::string(e.what()), "Could not write \"" + dir.str("TZNS.INI") + "\".");
+        EXPECT_FALSE(e.Reason().empty());
     }
-    EXPECT_FALSE(ok);
 }
 
 TEST(ScriptWriter, ProjectNameIsTheFileNameUpToItsFirstDot) {

@@ -5,8 +5,8 @@
 
 namespace tv {
 
-// The message of a Windows error code (GetLastError) without its line break and final full stop;
-// "error <code>" when the system has no text for it. DWORD is unsigned long.
+// The message of a Windows error code (GetLastError) in UTF-8, without its line break and final full
+// stop; "error <code>" when the system has no text for it. DWORD is unsigned long.
 std::string WinErrorText(unsigned long code);
 
 } // namespace tv

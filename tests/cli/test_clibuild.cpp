@@ -1,5 +1,6 @@
-// End-to-end runs of tamvelox-cli's build, check and compile commands.
-#include "BuildTestSupport.h"
+// End-to-end runs of tamvelox-cli's build, check and compile commands, also on projects in folders
+// with non-ASCII names.
+#include "tests/support/BuildTestSupport.h"
 
 #include <sys/wait.h>
 
@@ -92,4 +93,51 @@ TEST(CliBuild, CompileReportsWhetherTheSetupProgramAppeared) {
     EXPECT_EQ(made.Code, 0) << made.Err;
     EXPECT_EQ(made.Out, desk.dir().str("deploy/demo.EXE") + "\n");
     EXPECT_TRUE(fs::exists(desk.dir().path() / "deploy/demo.EXE"));
+}
+
+TEST(NonAsciiPaths, TheConsoleToolChecksAndBuildsAProjectInANonAsciiFolder) {
+    TempDir dir;
+    const fs::path project = dir.path() / "caf\xC3\xA9";
+    fs::copy(fs::path(TAMVELOX_SOURCE_DIR) / "examples/demo", project, fs::copy_options::recursive);
+    std::string text = ReadText(project / "demo.tvx");
+    const std::size_t at = text.find("Misc.Deployment=");
+    // The deployment folder is given in the project's code page: "déploiement", é as one byte.
+    text.replace(at, text.find("\r\n", at) - at, "Misc.Deployment=../d\xE9ploiement");
+    WriteText(project / "demo.tvx", text);
+
+    // Run from the project's folder with a relative name, so the tool makes the path absolute itself.
+    auto run = [&](const std::string& command) {
+        const std::string cmd = "cd '" + project.string() + "' && '" + TAMVELOX_CLI_PATH + "' " + command +
+                                " demo.tvx >'" + dir.str("cli.out") + "' 2>'" + dir.str("cli.err") + "'";
+        const int status = std::system(cmd.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    EXPECT_EQ(run("check"), 0) << ReadText(dir.path() / "cli.out");
+    ASSERT_EQ(run("build"), 0) << ReadText(dir.path() / "cli.err");
+    const fs::path deploy = fs::canonical(dir.path()) / "d\xC3\xA9ploiement";
+    EXPECT_EQ(ReadText(dir.path() / "cli.out"), deploy.string() + "\n");
+    EXPECT_TRUE(fs::exists(deploy / "demo/Presetup/readme.txt"));
+    EXPECT_TRUE(fs::exists(deploy / "demo/Data/Plugins/export.dll"));
+}
+
+TEST(NonAsciiPaths, ConsoleMessagesAreUtf8WhateverTheirPartsCameFrom) {
+    TempDir dir;
+    // A folder name Windows-1252 cannot hold, and a project value that uses a byte of that code page.
+    const fs::path project = dir.path() / "\xD0\x96\xD1\x83\xD0\xBA"; // Cyrillic "Zhuk"
+    fs::copy(fs::path(TAMVELOX_SOURCE_DIR) / "examples/demo", project, fs::copy_options::recursive);
+    fs::remove(project / "app/Help/DemoApp.hlp");
+    std::string text = ReadText(project / "demo.tvx");
+    text.replace(text.find("%InstallPath%\\Help|"), 19, "%InstallPath%\\..\\\xE9|");
+    WriteText(project / "demo.tvx", text);
+
+    const TRun check = Cli(dir, "check '" + (project / "demo.tvx").string() + "'");
+    EXPECT_EQ(check.Code, 1);
+    // The host path as it is, the project's "é" (one byte in the file) as UTF-8.
+    EXPECT_THAT(check.Out, HasSubstr("\"" + (project / "app/Help/DemoApp.hlp").string() + "\" does not exist"));
+    EXPECT_THAT(check.Out, HasSubstr("\"%InstallPath%\\..\\\xC3\xA9\" of"));
+    EXPECT_EQ(check.Out.find("\xC3\x90"), std::string::npos) << "a host path converted again: " << check.Out;
+
+    const TRun build = Cli(dir, "build '" + (project / "demo.tvx").string() + "'");
+    EXPECT_EQ(build.Code, 1);
+    EXPECT_THAT(build.Err, HasSubstr("\"%InstallPath%\\..\\\xC3\xA9\" of \""));
 }

@@ -1,4 +1,4 @@
-#include "BuildTestSupport.h"
+#include "tests/support/BuildTestSupport.h"
 
 #include "deploy/DeploymentBuild.h"
 #include "deploy/ScriptWriter.h"
@@ -87,7 +87,7 @@ TEST(DeploymentBuild, CopiesFilesSupportFilesAndReportsProgress) {
     p.tbFiles.Append(FileRow(dir.str("src/help/app.hlp"), "%InstallPath%\\Help"));
     p.tbFiles.Append(FileRow(dir.str("src/shared.dll"), "%InstallPath%"));
     p.tbFiles.Append(FileRow(dir.str("src/sys/shared.dll"), "%System%"));
-    p.lvStaticBMP.push_back({dir.str("art/logo.bmp"), {"1,2,0", ""}});
+    p.StaticBitmaps.push_back({dir.str("art/logo.bmp"), "1,2,0", ""});
     p.AppReadme = dir.str("notes.rtf");
     p.AppLicense = "lic.txt";
     p.DialogTitleBMP = dir.str("title.bmp");
@@ -144,19 +144,23 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
     EXPECT_EQ(ReadText(img / "Data/Caf\xC3\xA9/th\xC3\xA9.exe"), "tea");
     EXPECT_EQ(ReadText(img / "Presetup/readme.txt"), "readme");
     EXPECT_EQ(script, dir.str("d\xC3\xA9ploiement/proj\xC3\xA9t.TZN"));
-    // The engine's files and the copy label hold the same names in the code page.
+    // The engine's files hold the same names in the code page; the copy label, a message, in UTF-8.
     EXPECT_THAT(SectionLines(script, "Config"),
                 ElementsAre("ImagePath=proj\xE9t", "ExeName=proj\xE9t", "Password="));
     EXPECT_THAT(SectionLines(img / "Presetup/APP.INS", "Files_InstallPath"),
                 ElementsAre("Caf\xE9\\th\xE9.exe=Caf\xE9\\th\xE9.exe"));
-    EXPECT_THAT(ui.CopyTexts, Contains("Copying \"th\xE9.exe\"...\""));
+    EXPECT_THAT(ui.CopyTexts, Contains("Copying \"th\xC3\xA9.exe\"...\""));
 
-    // Messages are ANSI markup as well.
-    p.lvStaticBMP.push_back({"\xE9t\xE9.bmp", {"0,0,0", ""}});
-    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("\xE9t\xE9.bmp\" does not exist")));
+    // Messages are UTF-8: the host path as it is, a project value converted.
+    p.StaticBitmaps.push_back({"\xE9t\xE9.bmp", "0,0,0", ""});
+    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("/\xC3\xA9t\xC3\xA9.bmp\" does not exist")));
+    TProject climbing = p;
+    climbing.tbFiles.Records[0].FilePath = "%InstallPath%\\..\\Caf\xE9";
+    EXPECT_THAT(BuildRefusals(climbing),
+                ElementsAre(HasSubstr("\"%InstallPath%\\..\\Caf\xC3\xA9\" of \"caf\xC3\xA9/th\xC3\xA9.exe\"")));
     // A support file that would take the place of one the build writes is found in such a folder too.
     WriteText(dir.path() / "art/tzns.ini", "x");
-    p.lvStaticBMP = {{"art/tzns.ini", {"0,0,0", ""}}};
+    p.StaticBitmaps = {{"art/tzns.ini", "0,0,0", ""}};
     EXPECT_THAT(Check(p), ElementsAre(HasSubstr("are both written to")));
 
     // A project file name the code page cannot hold cannot be the image folder's name in the script.
@@ -281,7 +285,7 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
 
     TProject tooMany = SavedProject(dir);
     for (int i = 0; i <= kMaxTableRows; ++i)
-        tooMany.lvRunAfter.push_back({"x.exe", {"", "", "", "00"}});
+        tooMany.RunAfter.push_back({"x.exe", "", "", "", "00"});
     TRecordingUi ui;
     std::string script;
     EXPECT_EQ(RunBuild(tooMany, ui, script).Outcome, TBuildOutcome::Refused);
@@ -369,7 +373,7 @@ TEST(DeploymentBuild, CheckFindsProblemsWithoutTouchingTheDisk) {
     p.AppReadme = "readme.txt";
     p.AppLicense = "-";
     p.DialogTitleBMP = dir.str("title.bmp");
-    p.lvStaticBMP.push_back({dir.str("art/side.bmp"), {"0,0,0", ""}});
+    p.StaticBitmaps.push_back({dir.str("art/side.bmp"), "0,0,0", ""});
     const auto problems = Check(p);
     EXPECT_EQ(problems.size(), 5u) << ::testing::PrintToString(problems);
     EXPECT_THAT(problems, Contains(HasSubstr("Source file \"" + dir.str("gone.exe") + "\" does not exist")));

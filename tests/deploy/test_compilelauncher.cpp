@@ -1,4 +1,4 @@
-#include "BuildTestSupport.h"
+#include "tests/support/BuildTestSupport.h"
 
 #include "deploy/CompileLauncher.h"
 #include "deploy/DeploymentBuild.h"
@@ -10,6 +10,7 @@
 
 using namespace tv;
 using namespace tvtest;
+using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
@@ -39,9 +40,14 @@ TEST(CompileLauncher, RegisteredCompilerMakesTheSetupProgram) {
 
     TRecordingUi ui;
     ui.Answers = {mrNo};
+    // While the compiler runs, the window handles events: none of them sees a moved current folder.
+    std::vector<std::string> foldersSeen;
+    ui.OnBreath = [&] { foldersSeen.push_back(GetCurrentDir()); };
     const TCompileResult r = Compile(ui, script, kNoPauses);
 
     EXPECT_EQ(r.Outcome, TCompileOutcome::Done) << r.Message;
+    ASSERT_FALSE(foldersSeen.empty());
+    EXPECT_THAT(foldersSeen, Each(before));
     EXPECT_EQ(r.SetupExe, desk.dir().str("deploy/demo.EXE"));
     // The compiler ran in the script's folder; ours is back where it was.
     EXPECT_THAT(ReadText(r.SetupExe),

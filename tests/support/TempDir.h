@@ -1,0 +1,67 @@
+#pragma once
+// A fresh temporary folder per test, removed afterwards, and small file helpers; shared by every
+// GUI-free test binary.
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace tvtest {
+
+namespace fs = std::filesystem;
+
+class TempDir final {
+public:
+    TempDir() {
+        std::random_device rd;
+        const auto base = fs::temp_directory_path();
+        for (;;) {
+            m_Path = base / ("tamvelox-test-" + std::to_string(rd()));
+            if (fs::create_directory(m_Path))
+                break;
+        }
+    }
+    ~TempDir() {
+        // A test may have taken the write permission away to provoke a failure.
+        std::error_code ec;
+        fs::permissions(m_Path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(m_Path, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const fs::path& path() const { return m_Path; }
+    // The folder itself, or rel inside it.
+    std::string str(const std::string& rel = {}) const {
+        return rel.empty() ? m_Path.string() : (m_Path / rel).string();
+    }
+
+private:
+    fs::path m_Path;
+};
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream f(path, std::ios::binary | std::ios::trunc);
+    f << bytes;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// WriteBytes that makes the missing folders first.
+inline void WriteText(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    WriteBytes(file.string(), text);
+}
+
+inline std::string ReadText(const fs::path& file) {
+    return ReadBytes(file.string());
+}
+
+} // namespace tvtest
