@@ -8,6 +8,7 @@
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/pages/BuildPage.h"
+#include "ui/pages/FilesPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
@@ -130,7 +131,7 @@ void TMain::CreatePages() {
         new TStartPage(m_Project, m_wizPages),
         new TMainWindowPage(m_Project, m_wizPages),
         new TDialogPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
+        new TFilesPage(m_Project, m_wizPages),
         new TSystemPage(m_Project, m_wizPages),
         new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
         new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),

@@ -1,0 +1,172 @@
+#include "ui/pages/FileDialogParts.h"
+
+#include "core/MsgDlg.h"
+#include "core/TextCodec.h"
+#include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/wzDialogUnit.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tv {
+
+const QStringList kFileTargetVariables = {"InstallPath",
+                                          "ProgramGroup",
+                                          "BootDrive",
+                                          "Windows",
+                                          "System",
+                                          "Fonts",
+                                          "Personal",
+                                          "SendTo",
+                                          "Templates",
+                                          "ProgramFiles",
+                                          "CommonFiles",
+                                          "Desktop",
+                                          "ProgramsMenu",
+                                          "StartMenu",
+                                          "StartupMenu",
+                                          "CommonDesktop",
+                                          "CommonProgramsMenu",
+                                          "CommonStartMenu",
+                                          "CommonStartupMenu",
+                                          "Delphi",
+                                          "BDE",
+                                          "ApplicationData",
+                                          "QuickLaunch",
+                                          "IIS-WWWRoot",
+                                          "IIS-Scripts",
+                                          "Office97",
+                                          "Office2000"};
+
+const QStringList kGroupTargetVariables = {"AppFolder",
+                                           "Desktop",
+                                           "ProgramsMenu",
+                                           "StartMenu",
+                                           "StartupMenu",
+                                           "CommonDesktop",
+                                           "CommonProgramsMenu",
+                                           "CommonStartMenu",
+                                           "CommonStartupMenu",
+                                           "InstallPath",
+                                           "BootDrive",
+                                           "Windows",
+                                           "System",
+                                           "Fonts",
+                                           "Personal",
+                                           "SendTo",
+                                           "Templates",
+                                           "ProgramFiles",
+                                           "CommonFiles",
+                                           "Delphi",
+                                           "BDE",
+                                           "ApplicationData",
+                                           "QuickLaunch",
+                                           "IIS-WWWRoot",
+                                           "IIS-Scripts",
+                                           "Office97",
+                                           "Office2000"};
+
+const std::array<TFileFlagInfo, 8> kFileFlags = {{
+    {"cbNoLog", "No Log", "don't write to installation log-file", &TFileRecord::NoLog},
+    {"cbNoVersionCheck", "No Version Check", "don't check file version", &TFileRecord::NoVersionCheck},
+    {"cbRegisterServer", "Register Server", "register OLE/ActiveX server", &TFileRecord::RegisterServer},
+    {"cbRegisterFont", "Register Font", "register as font", &TFileRecord::RegisterFont},
+    {"cbDontAskUser", "Don't ask user",
+     "don't ask user confirmation of overwriting existing file on version conflict",
+     &TFileRecord::DontAskUser},
+    {"cbDontOverwrite", "Don't overwrite", "don't overwrite existing file", &TFileRecord::DontOverwrite},
+    {"cbExternalFile", "External file",
+     "the file is external, i.e. does not included into the distribution package",
+     &TFileRecord::ExternalFile},
+    {"cbSharedFile", "Shared file", "the file is shared by several applications", &TFileRecord::SharedFile},
+}};
+
+TFlagBoxes CreateFlagBoxes(QWidget* parent, QGridLayout* grid, int row) {
+    TFlagBoxes boxes{};
+    for (std::size_t i = 0; i < kFileFlags.size(); ++i) {
+        auto* box = new QCheckBox(kFileFlags[i].caption, parent);
+        box->setObjectName(kFileFlags[i].name);
+        box->setToolTip(kFileFlags[i].hint);
+        // First four in the left column, the others in the right one; Tab follows table order.
+        grid->addWidget(box, row + int(i % 4), int(i / 4));
+        boxes[i] = box;
+    }
+    return boxes;
+}
+
+TDialogFrame CreateDialogFrame(QDialog* dialog, const QString& title, const QString& tab, QSize client) {
+    dialog->setWindowTitle(title);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowMinMaxButtonsHint);
+    dialog->setFont(DialogFont());
+    dialog->setFixedSize(client);
+
+    auto* strip = new QWidget(dialog);
+    strip->setObjectName("pnCaptionStrip");
+    strip->setFixedHeight(5);
+    strip->setAutoFillBackground(true);
+    strip->setBackgroundRole(QPalette::Highlight);
+
+    auto* tabs = new QTabWidget(dialog);
+    tabs->setObjectName("pcMain");
+    QFont bold = tabs->tabBar()->font();
+    bold.setBold(true);
+    tabs->tabBar()->setFont(bold);
+    auto* page = new QWidget;
+    page->setObjectName("tsMain");
+    tabs->addTab(page, tab);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 0, 6, 6);
+    buttons->setSpacing(6);
+
+    auto* box = new QVBoxLayout(dialog);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(4);
+    box->addWidget(strip);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(6, 0, 6, 0);
+    tabRow->addWidget(tabs);
+    box->addLayout(tabRow, 1);
+    box->addLayout(buttons);
+    return {page, buttons};
+}
+
+QString FromAnsi(const std::string& ansi) {
+    return QString::fromStdString(AnsiToUtf8(ansi));
+}
+
+std::string ToAnsi(const QString& text) {
+    return Utf8ToAnsi(text.toStdString()).value_or(std::string());
+}
+
+bool CheckNoBar(const QString& text, const QString& field, QWidget* focus) {
+    if (!text.contains('|'))
+        return true;
+    wzDialog().MessageDlg(
+        QString("%1 may not contain \"|\":/#the project file separates its fields with it.").arg(field),
+        TMsgDlgType::mtError, 0, mbOK);
+    if (focus)
+        focus->setFocus();
+    return false;
+}
+
+QString FolderText(const QString& variable, const QString& rest) {
+    return "%" + variable + "%" + rest;
+}
+
+bool SplitFolderText(const QString& text, QString& variable, QString& rest) {
+    const int close = text.startsWith('%') ? text.indexOf('%', 1) : -1;
+    if (close < 0)
+        return false;
+    variable = text.mid(1, close - 1);
+    rest = text.mid(close + 1);
+    return true;
+}
+
+} // namespace tv

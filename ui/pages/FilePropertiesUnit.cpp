@@ -1,0 +1,114 @@
+#include "ui/pages/FilePropertiesUnit.h"
+
+#include "core/MsgDlg.h"
+#include "ui/editors/AnsiInput.h"
+#include "ui/lib/wzDialogUnit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tv {
+
+TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileRecord*>& files)
+    : QDialog(parent) {
+    setObjectName("FileProperties");
+    const TDialogFrame frame = CreateDialogFrame(
+        this, "File Properties",
+        files.size() == 1 ? "Properties" : QString("Properties of %1 files").arg(files.size()),
+        QSize(360, 190));
+    QWidget* page = frame.page;
+
+    m_cbTarget = new QComboBox(page);
+    m_cbTarget->setObjectName("cbTarget");
+    m_cbTarget->addItems(kFileTargetVariables);
+    m_cbTarget->setEditable(false);
+    m_cbTarget->setMaxVisibleItems(14);
+    m_edTargetPath = new QLineEdit(page);
+    m_edTargetPath->setObjectName("edTargetPath");
+    KeepAnsi(m_edTargetPath);
+
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
+    auto* lbTarget = new QLabel("Target name and/or include path", page);
+    lbTarget->setBuddy(m_cbTarget);
+    grid->addWidget(lbTarget, 0, 0, 1, 2);
+    auto* targetRow = new QHBoxLayout;
+    targetRow->setSpacing(4);
+    targetRow->addWidget(m_cbTarget);
+    targetRow->addWidget(m_edTargetPath, 1);
+    grid->addLayout(targetRow, 1, 0, 1, 2);
+    grid->addWidget(new QLabel("Flags", page), 2, 0, 1, 2);
+    m_flags = CreateFlagBoxes(page, grid, 3);
+    grid->setRowStretch(7, 1);
+
+    auto* doOK = new QPushButton("OK", this);
+    doOK->setObjectName("doOK");
+    doOK->setFixedSize(65, 25);
+    doOK->setDefault(true);
+    auto* doCancel = new QPushButton("Cancel", this);
+    doCancel->setObjectName("doCancel");
+    doCancel->setFixedSize(65, 25);
+    frame.buttons->addStretch(1);
+    frame.buttons->addWidget(doOK);
+    frame.buttons->addWidget(doCancel);
+    connect(doOK, &QPushButton::clicked, this, &TFileProperties::doOKClick);
+    connect(doCancel, &QPushButton::clicked, this, [this] { done(mrCancel); });
+
+    // The boxes show what the files share.
+    bool sameTarget = true;
+    for (const TFileRecord* f : files)
+        sameTarget = sameTarget && f->FilePath == files.front()->FilePath;
+    QString variable, rest;
+    if (!files.empty() && sameTarget && SplitFolderText(FromAnsi(files.front()->FilePath), variable, rest)) {
+        m_cbTarget->setCurrentIndex(int(kFileTargetVariables.indexOf(variable)));
+        m_edTargetPath->setText(rest);
+    } else {
+        m_cbTarget->setCurrentIndex(-1);
+        if (!files.empty() && sameTarget)
+            m_edTargetPath->setText(FromAnsi(files.front()->FilePath));
+        else
+            m_edTargetPath->setPlaceholderText("each file keeps its own target");
+    }
+    for (std::size_t i = 0; i < kFileFlags.size(); ++i) {
+        int set = 0;
+        for (const TFileRecord* f : files)
+            set += f->*kFileFlags[i].field ? 1 : 0;
+        QCheckBox* box = m_flags[i];
+        if (set != 0 && set != int(files.size())) {
+            box->setTristate(true);
+            box->setCheckState(Qt::PartiallyChecked);
+        } else {
+            box->setChecked(set != 0);
+        }
+    }
+    connect(m_cbTarget, &QComboBox::activated, this, [this] { m_targetChanged = true; });
+    connect(m_edTargetPath, &QLineEdit::textEdited, this, [this] { m_targetChanged = true; });
+}
+
+void TFileProperties::doOKClick() {
+    if (m_targetChanged && m_cbTarget->currentIndex() < 0) {
+        wzDialog().MessageDlg("Choose the target's folder variable.", TMsgDlgType::mtError, 0, mbOK);
+        m_cbTarget->setFocus();
+        return;
+    }
+    if (m_targetChanged && !CheckNoBar(m_edTargetPath->text(), "The target path", m_edTargetPath))
+        return;
+    done(mrOk);
+}
+
+void TFileProperties::Apply(TFileRecord& rec) const {
+    if (m_targetChanged)
+        rec.FilePath = ToAnsi(FolderText(m_cbTarget->currentText(), m_edTargetPath->text()));
+    for (std::size_t i = 0; i < kFileFlags.size(); ++i)
+        if (m_flags[i]->checkState() != Qt::PartiallyChecked)
+            rec.*kFileFlags[i].field = m_flags[i]->isChecked();
+}
+
+} // namespace tv
