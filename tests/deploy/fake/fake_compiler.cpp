@@ -2,6 +2,8 @@
 // as the program that opens .TZN scripts in a sandboxed desktop. It reads the script's [Config],
 // checks that the image folder and its Presetup files are there, and writes <ExeName>.EXE beside
 // the script, recording the folder it ran in. "--fail" makes it end without writing anything.
+// "--lines N" first prints N numbered lines, by turns to stdout and stderr; "--wait-for FILE" waits
+// until a line can be read from FILE (a FIFO the test holds) before it compiles.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -11,13 +13,26 @@ namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     bool fail = false;
-    std::string script;
+    int lines = 0;
+    std::string script, waitFor;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fail")
             fail = true;
+        else if (arg == "--lines" && i + 1 < argc)
+            lines = std::stoi(argv[++i]);
+        else if (arg == "--wait-for" && i + 1 < argc)
+            waitFor = argv[++i];
         else
             script = arg;
+    }
+    for (int i = 1; i <= lines; ++i)
+        (i % 2 ? std::cout : std::cerr) << "line " << i << (i % 2 ? " to stdout" : " to stderr") << std::endl;
+    if (!waitFor.empty()) {
+        std::cout << "fake compiler: waiting" << std::endl;
+        std::ifstream gate(waitFor);
+        std::string go;
+        std::getline(gate, go);
     }
     if (script.empty()) {
         std::cerr << "fake compiler: no script given\n";
@@ -44,8 +59,10 @@ int main(int argc, char** argv) {
         else if (line.compare(0, eq, "ExeName") == 0)
             exeName = line.substr(eq + 1);
     }
-    if (fail)
+    if (fail) {
+        std::cerr << "fake compiler: failing on request" << std::endl;
         return 1;
+    }
     const fs::path folder = fs::absolute(script).parent_path();
     const fs::path image = folder / imagePath;
     for (const char* needed : {"Presetup\\TZNS.INI", "Presetup\\APP.INS"}) {
