@@ -4,10 +4,8 @@
 #include "deploy/DeploymentBuild.h"
 #include "deploy/DesktopEntry.h"
 #include "deploy/FileUtils.h"
+#include "tests/support/ProgramGate.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,33 +35,6 @@ std::string BuiltScript(const TempDir& dir) {
 std::string FakeCompiler(const std::string& args) {
     return std::string("'") + FAKE_COMPILER_PATH + "' " + args;
 }
-
-// A FIFO the stand-in compiler waits on ("--wait-for"); tells it to quit when the test ends.
-class TGate {
-public:
-    explicit TGate(const TempDir& dir) : m_path(dir.str("gate")) { EXPECT_EQ(::mkfifo(m_path.c_str(), 0600), 0); }
-    ~TGate() { Send("quit\n"); }
-    const std::string& path() const { return m_path; }
-    // A program holds the gate open (the stand-in has reached its wait).
-    bool Held() const {
-        const int fd = ::open(m_path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0)
-            ::close(fd);
-        return fd >= 0;
-    }
-    // Writes to the program waiting on the gate; false when no program holds it.
-    bool Send(const std::string& line) {
-        const int fd = ::open(m_path.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd < 0)
-            return false;
-        const bool ok = ::write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
-        ::close(fd);
-        return ok;
-    }
-
-private:
-    std::string m_path;
-};
 
 } // namespace
 
@@ -157,8 +128,9 @@ TEST(CompileLauncher, AFailedCompileOffersWhatTheCompilerSaid) {
 TEST(CompileLauncher, StoppingAWaitLeavesTheProgramRunning) {
     XdgSandbox desk;
     const std::string script = BuiltScript(desk.dir());
-    TGate gate(desk.dir());
-    TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--wait-for '" + gate.path() + "'").c_str());
+    TProgramGate gate(desk.dir().str("gate"));
+    ASSERT_TRUE(gate.Made());
+    TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--wait-for '" + gate.Path() + "'").c_str());
     TRecordingUi ui;
     // The author stops waiting once the compiler is stuck at its gate.
     ui.OnBreath = [&] { ui.StopWaiting = ui.Output.find("waiting") != std::string::npos; };
@@ -176,12 +148,13 @@ TEST(CompileLauncher, StoppingAWaitLeavesTheProgramRunning) {
 TEST(CompileLauncher, TheWaitForTheSetupProgramCanBeStoppedToo) {
     XdgSandbox desk;
     const std::string script = BuiltScript(desk.dir());
-    TGate gate(desk.dir());
+    TProgramGate gate(desk.dir().str("gate"));
+    ASSERT_TRUE(gate.Made());
     TEnvVar compiler(kCompilerEnvVar, FAKE_COMPILER_PATH);
     // What the desktop opens the setup program with: here a program that waits at the gate.
     WriteText(desk.dir().path() / "data/applications/setup-runner.desktop",
               "[Desktop Entry]\nType=Application\nName=Runner\nExec=\"" + std::string(FAKE_COMPILER_PATH) +
-                  "\" --wait-for \"" + gate.path() + "\" %f\n");
+                  "\" --wait-for \"" + gate.Path() + "\" %f\n");
     WriteText(desk.dir().path() / "config/mimeapps.list",
               "[Default Applications]\ntext/plain=setup-runner.desktop;\n"
               "application/octet-stream=setup-runner.desktop;\n"

@@ -91,17 +91,18 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_btCompilerOutput->setVisible(CanCaptureProgramOutput());
     connect(m_btCompilerOutput, &QPushButton::clicked, this, &TBuildPage::btCompilerOutputClick);
 
-    // Below it, while Compile waits for a program.
+    // While Compile waits for a program: what it waits for below the line, and in the output
+    // button's place (there is no output before the compiler ended) the way out.
     m_lbWaiting = new QLabel(this);
     m_lbWaiting->setObjectName("lbWaiting");
     m_lbWaiting->setTextFormat(Qt::PlainText);
     m_lbWaiting->setForegroundRole(QPalette::Highlight);
-    m_lbWaiting->setGeometry(kLineLeft + 20, compileTop + 24, 226, 16);
+    m_lbWaiting->setGeometry(kLineLeft + 20, compileTop + 20, 344, 16);
     m_lbWaiting->hide();
     m_btStopWaiting = new QPushButton("Stop waiting", this);
     m_btStopWaiting->setObjectName("btStopWaiting");
     m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
-    m_btStopWaiting->setGeometry(kLineLeft + 250, compileTop + 20, 114, 23);
+    m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
     m_btStopWaiting->hide();
     connect(m_btStopWaiting, &QPushButton::clicked, this, &TBuildPage::btStopWaitingClick);
 }
@@ -172,6 +173,7 @@ void TBuildPage::WaitStarted(const std::string& program) {
     m_lbWaiting->setToolTip(text);
     m_lbWaiting->setText(m_lbWaiting->fontMetrics().elidedText(text, Qt::ElideMiddle, m_lbWaiting->width()));
     m_lbWaiting->show();
+    m_btCompilerOutput->hide();
     m_btStopWaiting->show();
 }
 
@@ -181,6 +183,7 @@ void TBuildPage::WaitEnded() {
     m_WaitingFor.clear();
     m_lbWaiting->hide();
     m_btStopWaiting->hide();
+    m_btCompilerOutput->setVisible(CanCaptureProgramOutput());
 }
 
 void TBuildPage::btStopWaitingClick() {
