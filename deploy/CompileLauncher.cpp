@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace tv {
 
@@ -52,17 +53,25 @@ void AppendKept(std::string& kept, bool& cut, const std::string& text) {
 // Waits for a program while the window breathes and tells the window what it waits for.
 TLaunchResult OpenAndWait(IBuildUi& ui, const std::string& file, const std::string& folder,
                           std::function<void(const std::string&)> output) {
+    // The window hears of the end of every wait it heard of, also when the wait throws.
+    struct TWaitEnd {
+        IBuildUi& Ui;
+        bool Started = false;
+        ~TWaitEnd() {
+            if (Started)
+                Ui.WaitEnded();
+        }
+    } waitEnd{ui};
     TWaitHooks hooks;
-    hooks.Started = [&ui](const std::string& program) { ui.WaitStarted(program); };
+    hooks.Started = [&ui, &waitEnd](const std::string& program) {
+        waitEnd.Started = true;
+        ui.WaitStarted(program);
+    };
     hooks.Breathe = [&ui] {
         ui.ProcessMessages();
         return !ui.StopWaitingRequested();
     };
     hooks.Output = std::move(output);
-    struct TWaitEnd {
-        IBuildUi& Ui;
-        ~TWaitEnd() { Ui.WaitEnded(); }
-    } waitEnd{ui};
     return ShellOpenAndWait(file, "", folder, hooks);
 }
 

@@ -191,6 +191,7 @@ TEST(CompileLauncher, NothingRegisteredIsReportedWithoutWaiting) {
     EXPECT_THAT(ui.ErrorTexts()[0], HasSubstr("No compiler could be started for " + script));
     EXPECT_EQ(ui.Messages.size(), 1u); // no offer to run a setup program that is not there
     EXPECT_EQ(ui.States[lbC1], psFailed);
+    EXPECT_TRUE(ui.Waits.empty()); // nothing to wait for, nothing to stop
     EXPECT_EQ(GetCurrentDir(), before);
     EXPECT_EQ(ExecuteAndWait(script, "", "", {}), -1);
 }
