@@ -248,6 +248,13 @@ void TMain::closeEvent(QCloseEvent* event) {
     // A running Build or Compile finishes first; the window closes (after the usual question)
     // once it has.
     if (m_BuildPage->Busy()) {
+        // A program Compile started may never end (a desktop application that stays open): the
+        // author may let it go. No keeps the old way, closing once the wait is over.
+        if (m_BuildPage->Waiting() &&
+            ShowMessage("Compile is waiting for \"" + MarkupLiteral(m_BuildPage->WaitingFor().toStdString()) +
+                            "\" to end./#Stop waiting and close ?/#(The program goes on running.)",
+                        TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+            m_BuildPage->btStopWaitingClick();
         m_CloseWhenIdle = true;
         event->ignore();
         return;
