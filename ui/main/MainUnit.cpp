@@ -11,6 +11,8 @@
 #include "ui/main/MessageText.h"
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
+#include "ui/pages/RunInstallPage.h"
+#include "ui/pages/RunUninstallPage.h"
 #include "ui/pages/StartPage.h"
 #include "ui/pages/SystemPage.h"
 
@@ -130,8 +132,8 @@ void TMain::CreatePages() {
         new TWizardPage(m_Project, "Dialogs", "Dialog Windows", m_wizPages),
         new TWizardPage(m_Project, "Files", "Files & Shortcuts", m_wizPages),
         new TSystemPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
-        new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
+        new TRunInstallPage(m_Project, m_wizPages),
+        new TRunUninstallPage(m_Project, m_wizPages),
         m_BuildPage,
     };
     for (TWizardPage* page : m_Pages)

@@ -1,0 +1,23 @@
+#include "ui/pages/RunInstallPage.h"
+
+namespace tv {
+
+namespace {
+
+template <class F> TRunPage::TSlot Slot(F f) {
+    return static_cast<TRunPage::TSlot>(f);
+}
+
+} // namespace
+
+TRunInstallPage::TRunInstallPage(TProject& project, QWidget* parent)
+    : TRunPage(project, "Run", "Run Application on Installation",
+               {{"Before Installation", &TProject::RunBefore, "lvRunBefore", "btRunBeforeAdd",
+                 "btRunBeforeDel", "btRunBeforeClear", Slot(&TRunInstallPage::btRunBeforeAddClick),
+                 Slot(&TRunInstallPage::btRunBeforeDelClick), Slot(&TRunInstallPage::btRunBeforeClearClick)},
+                {"After Installation", &TProject::RunAfter, "lvRunAfter", "btRunAfterAdd", "btRunAfterDel",
+                 "btRunAfterClear", Slot(&TRunInstallPage::btRunAfterAddClick),
+                 Slot(&TRunInstallPage::btRunAfterDelClick), Slot(&TRunInstallPage::btRunAfterClearClick)}},
+               parent) {}
+
+} // namespace tv
