@@ -2,14 +2,6 @@
 
 namespace tv {
 
-namespace {
-
-template <class F> TRunPage::TSlot Slot(F f) {
-    return static_cast<TRunPage::TSlot>(f);
-}
-
-} // namespace
-
 TRunInstallPage::TRunInstallPage(TProject& project, QWidget* parent)
     : TRunPage(project, "Run", "Run Application on Installation",
                {{"Before Installation", &TProject::RunBefore, "lvRunBefore", "btRunBeforeAdd",

@@ -46,6 +46,9 @@ protected:
         TSlot OnAdd, OnDel, OnClear;
     };
 
+    // A handler of the derived page as a slot of this class.
+    template <class F> static TSlot Slot(F handler) { return static_cast<TSlot>(handler); }
+
     TRunPage(TProject& project, const QString& name, const QString& heading, const TGroupSpec (&groups)[2],
              QWidget* parent);
 

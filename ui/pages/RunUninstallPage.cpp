@@ -2,14 +2,6 @@
 
 namespace tv {
 
-namespace {
-
-template <class F> TRunPage::TSlot Slot(F f) {
-    return static_cast<TRunPage::TSlot>(f);
-}
-
-} // namespace
-
 TRunUninstallPage::TRunUninstallPage(TProject& project, QWidget* parent)
     : TRunPage(project, "RunUninstall", "Run Application on Uninstallation",
                {{"Before Uninstallation", &TProject::RunBeforeUn, "lvRunBeforeUn", "btRunBeforeUnAdd",
