@@ -14,6 +14,8 @@
 #include "ui/main/WizardPage.h"
 #include "ui/pages/DialogPage.h"
 #include "ui/pages/MainWindowPage.h"
+#include "ui/pages/RunInstallPage.h"
+#include "ui/pages/RunUninstallPage.h"
 #include "ui/pages/StartPage.h"
 #include "ui/pages/SystemPage.h"
 
@@ -133,8 +135,8 @@ void TMain::CreatePages() {
         new TDialogPage(m_Project, m_wizPages),
         new TFilesPage(m_Project, m_wizPages),
         new TSystemPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
-        new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
+        new TRunInstallPage(m_Project, m_wizPages),
+        new TRunUninstallPage(m_Project, m_wizPages),
         m_BuildPage,
     };
     for (TWizardPage* page : m_Pages)
