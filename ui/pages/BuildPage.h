@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -29,6 +30,11 @@ public:
     const std::string& ScriptPath() const { return m_ScriptPath; }
     // A Build or Compile is running.
     bool Busy() const { return m_Busy; }
+    // The project was replaced (New, Load): Compile has no script of this project until a Build.
+    void ForgetBuild() { m_ScriptPath.clear(); }
+    // Tells whether the project differs from what was last loaded or saved, for Build's refusal of
+    // unsaved work; edits of some settings do not set Modified.
+    void setUnsavedWork(std::function<bool()> probe) { m_UnsavedWork = std::move(probe); }
 
     // The pauses around the compiler's run and the offer to run the setup program.
     const TCompileOptions& CompileOptions() const { return m_CompileOptions; }
@@ -60,6 +66,7 @@ private:
     void SetBusy(bool busy);
 
     std::string m_ScriptPath;
+    std::function<bool()> m_UnsavedWork;
     TCompileOptions m_CompileOptions;
     bool m_Busy = false;
 
