@@ -153,16 +153,17 @@ TEST(BuildSafety, SourcesThatAreNoRegularFilesAreRefusedUnopened) {
     }
     EXPECT_EQ(problems.size(), haveSocket ? 6u : 5u) << ::testing::PrintToString(problems);
 
-    // A writer stands ready at the FIFO: a build that opened it would get data and take the FIFO
-    // for a file; one that hangs in the open is let go at the end.
+    // A writer stands ready at the FIFO for every open, so that a build that opens it goes on (and
+    // is caught) instead of waiting for ever; the last open is let go at the end.
     std::atomic<bool> opened{false}, released{false};
     std::thread writer([&] {
-        const int fd = ::open(fifo.c_str(), O_WRONLY);
-        if (fd >= 0) {
-            opened = !released;
-            if (::write(fd, "data", 4) != 4) {
+        while (!released) {
+            const int fd = ::open(fifo.c_str(), O_WRONLY);
+            if (fd >= 0) {
+                if (!released)
+                    opened = true;
+                ::close(fd);
             }
-            ::close(fd);
         }
     });
     TRecordingUi ui;
