@@ -263,12 +263,12 @@ bool TDocumentCommands::Save() {
         for (const TRelativePath& rel : RelativeHostPaths(m_Project))
             listed.push_back(rel.What + " \"" + AnsiToUtf8(*rel.Value) + "\"");
         if (!listed.empty()) {
-            const std::string question =
-                MarkupList("The project is saved into another folder, " + MarkupLiteral(HostToUtf8(newFolder)) +
-                               ", and these paths are relative to its old folder " +
-                               MarkupLiteral(HostToUtf8(oldFolder)) + ":",
-                           listed) +
-                "/#" + kMsgRebaseQuestion;
+            const std::string question = MarkupList("The project is saved into another folder, " +
+                                                        MarkupLiteral(HostToUtf8(newFolder)) +
+                                                        ", and these paths are relative to its old folder " +
+                                                        MarkupLiteral(HostToUtf8(oldFolder)) + ":",
+                                                    listed) +
+                                         "/#" + kMsgRebaseQuestion;
             if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes) {
                 rebased = m_Project;
                 RebaseHostPaths(*rebased, oldFolder, newFolder);

@@ -109,8 +109,8 @@ std::vector<std::string> SplitParameters(const std::string& parameters) {
 }
 
 // The command line that opens file; empty with the reason in why when there is none.
-std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters,
-                                     std::string& why, std::string& shellCommand) {
+std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters, std::string& why,
+                                     std::string& shellCommand) {
     std::vector<std::string> params =
         parameters.empty() ? std::vector<std::string>() : SplitParameters(parameters);
     const char* compiler = std::getenv(kCompilerEnvVar);
@@ -178,7 +178,8 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
             result.Status = TLaunchStatus::Exited;
             result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
             // The shell's own codes for a command it could not find (127) or run (126).
-            if (!shellCommand.empty() && WIFEXITED(status) && (result.ExitCode == 127 || result.ExitCode == 126)) {
+            if (!shellCommand.empty() && WIFEXITED(status) &&
+                (result.ExitCode == 127 || result.ExitCode == 126)) {
                 result.Status = TLaunchStatus::NotStarted;
                 result.Error = "the command \"" + shellCommand + "\" (" + kCompilerEnvVar + ") " +
                                (result.ExitCode == 127 ? "was not found" : "could not be run");

@@ -348,7 +348,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         auto inside = insideImage.find(job.DestFolder);
         if (inside == insideImage.end())
             inside = insideImage
-                         .emplace(job.DestFolder, IsNormalizedPathInside(NormalizedPath(job.DestFolder), imageReal))
+                         .emplace(job.DestFolder,
+                                  IsNormalizedPathInside(NormalizedPath(job.DestFolder), imageReal))
                          .first;
         if (!inside->second) {
             failed(1, "The folder " + QuotedPath(job.DestFolder) +

@@ -133,16 +133,19 @@ TEST(CliCommands, SaveIntoAnotherFolderRebasesRelativePathsOnlyWhenAsked) {
     EXPECT_TRUE(has(dir.str("b/p.tvx"), "App.Readme=docs/r.txt"));
 
     // With it they name the same files from the new folder, and each rewrite is reported.
-    for (const auto& args : {std::vector<std::string>{"save", "--rebase", dir.str("a/p.tvx"), dir.str("b/q.tvx")},
-                             std::vector<std::string>{"save", dir.str("a/p.tvx"), dir.str("b/q.tvx"), "--rebase"}}) {
+    for (const auto& args :
+         {std::vector<std::string>{"save", "--rebase", dir.str("a/p.tvx"), dir.str("b/q.tvx")},
+          std::vector<std::string>{"save", dir.str("a/p.tvx"), dir.str("b/q.tvx"), "--rebase"}}) {
         std::vector<const char*> argv{"tamvelox-cli"};
         for (const auto& a : args)
             argv.push_back(a.c_str());
         std::ostringstream out, err;
         EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), kExitOk) << err.str();
         EXPECT_EQ(out.str(), "");
-        EXPECT_NE(err.str().find("Readme \"docs/r.txt\" -> \"../a/docs/r.txt\""), std::string::npos) << err.str();
-        EXPECT_NE(err.str().find("Source file \"../shared/app.exe\" -> \"../shared/app.exe\""), std::string::npos);
+        EXPECT_NE(err.str().find("Readme \"docs/r.txt\" -> \"../a/docs/r.txt\""), std::string::npos)
+            << err.str();
+        EXPECT_NE(err.str().find("Source file \"../shared/app.exe\" -> \"../shared/app.exe\""),
+                  std::string::npos);
         EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.Readme=../a/docs/r.txt"));
         EXPECT_TRUE(has(dir.str("b/q.tvx"), "Misc.Deployment=../a/out"));
         EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.License=/abs/licence.txt"));

@@ -16,10 +16,11 @@ namespace {
 // Runs tamvelox-cli in the tree's cwd/ with HOME and the desktop's folders inside the tree; returns
 // the exit code (output goes to a file outside the tree).
 int RunIn(const TSandboxTree& tree, const TempDir& logs, const std::string& args) {
-    const std::string cmd = "cd '" + tree.str("cwd") + "' && HOME='" + tree.str("home") + "' XDG_CONFIG_HOME='" +
-                            tree.str("home/.config") + "' XDG_DATA_HOME='" + tree.str("home/.local/share") +
-                            "' TAMVELOX_COMPILER='\"" + FAKE_COMPILER_PATH + "\"' '" + TAMVELOX_CLI_PATH + "' " +
-                            args + " >>'" + logs.str("out") + "' 2>>'" + logs.str("err") + "'";
+    const std::string cmd = "cd '" + tree.str("cwd") + "' && HOME='" + tree.str("home") +
+                            "' XDG_CONFIG_HOME='" + tree.str("home/.config") + "' XDG_DATA_HOME='" +
+                            tree.str("home/.local/share") + "' TAMVELOX_COMPILER='\"" + FAKE_COMPILER_PATH +
+                            "\"' '" + TAMVELOX_CLI_PATH + "' " + args + " >>'" + logs.str("out") + "' 2>>'" +
+                            logs.str("err") + "'";
     const int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
@@ -43,9 +44,15 @@ TEST(CliSandbox, NoCommandTouchesAnythingOutsideItsOwnFiles) {
         {"build '" + p + "'", 0, {"deploy/p"}}, // again, over its own earlier build
         {"build '" + tree.str("project/trap.tvx") + "'", 1, {"deploy/trap"}},
         {"compile '" + p + "'", 0, {"deploy/p"}},
-        {"save '" + p + "' '" + tree.str("project/copy.tvx") + "'", 0, {"project/copy.tvx", "project/copy.BAK"}},
-        {"save '" + p + "' '" + tree.str("project/copy.tvx") + "'", 0, {"project/copy.tvx", "project/copy.BAK"}},
-        {"save --rebase '" + p + "' '" + tree.str("elsewhere/q.tvx") + "'", 0, {"elsewhere/q.tvx", "elsewhere/q.BAK"}},
+        {"save '" + p + "' '" + tree.str("project/copy.tvx") + "'",
+         0,
+         {"project/copy.tvx", "project/copy.BAK"}},
+        {"save '" + p + "' '" + tree.str("project/copy.tvx") + "'",
+         0,
+         {"project/copy.tvx", "project/copy.BAK"}},
+        {"save --rebase '" + p + "' '" + tree.str("elsewhere/q.tvx") + "'",
+         0,
+         {"elsewhere/q.tvx", "elsewhere/q.BAK"}},
         {"save '" + p + "' '" + p + "'", 0, {"project/p.tvx", "project/p.BAK"}},
         {"new '" + tree.str("elsewhere/n.tvx") + "'", 0, {"elsewhere/n.tvx", "elsewhere/n.BAK"}},
     };

@@ -11,8 +11,8 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
-#include <map>
 #include <fcntl.h>
+#include <map>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -144,10 +144,12 @@ TEST(BuildSafety, SourcesThatAreNoRegularFilesAreRefusedUnopened) {
 
     const auto problems = Check(p);
     EXPECT_THAT(problems, Contains(HasSubstr("\"" + fifo + "\" cannot be copied: it is a FIFO")));
-    EXPECT_THAT(problems, Contains(HasSubstr("Readme \"" + dir.str("to-pipe") + "\" cannot be copied: it is a FIFO")));
+    EXPECT_THAT(problems,
+                Contains(HasSubstr("Readme \"" + dir.str("to-pipe") + "\" cannot be copied: it is a FIFO")));
     EXPECT_THAT(problems, Contains(HasSubstr("\"/dev/zero\" cannot be copied: it is a device")));
     EXPECT_THAT(problems, Contains(HasSubstr("\"/proc/self/status\" cannot be copied: it is a pseudo file")));
-    EXPECT_THAT(problems, Contains(HasSubstr("loop-a\" cannot be copied: Too many levels of symbolic links")));
+    EXPECT_THAT(problems,
+                Contains(HasSubstr("loop-a\" cannot be copied: Too many levels of symbolic links")));
     if (haveSocket) {
         EXPECT_THAT(problems, Contains(HasSubstr("\"" + socketPath + "\" cannot be copied: it is a socket")));
     }

@@ -71,7 +71,8 @@ public:
                       "File000=../src/app.exe|%InstallPath%|\r\n"
                       "File001=../src/lib/help.hlp|%InstallPath%\\Help|\r\n"
                       "File002=../src/linked.dat|%InstallPath%|\r\n"
-                      "File003=" + str("src/app.cfg") + "|%System%|\r\n");
+                      "File003=" +
+                      str("src/app.cfg") + "|%System%|\r\n");
         WriteText(r / "project/trap.tvx", settings + "Misc.Deployment=../deploy\r\n[Files]\r\nFiles=1\r\n"
                                                      "File000=../src/app.cfg|%InstallPath%\\.cfg|\r\n");
         WriteText(r / "project/Documents.tvx", settings + "Misc.Deployment=../home\r\n");
@@ -87,7 +88,8 @@ public:
     std::map<std::string, std::string> Fingerprint() const {
         std::map<std::string, std::string> out;
         const fs::path root = m_Dir.path();
-        for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
+        for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator();
+             ++it) {
             const std::string rel = fs::relative(it->path(), root).generic_string();
             struct stat st;
             if (::lstat(it->path().c_str(), &st) != 0) {
@@ -130,7 +132,9 @@ public:
             const auto b = before.find(k), a = after.find(k);
             const bool same = b != before.end() && a != after.end() && b->second == a->second;
             if (!same && !isAllowed(k))
-                changed.push_back(k + (b == before.end() ? " (added)" : a == after.end() ? " (removed)" : ""));
+                changed.push_back(k + (b == before.end()  ? " (added)"
+                                       : a == after.end() ? " (removed)"
+                                                          : ""));
         }
         return changed;
     }

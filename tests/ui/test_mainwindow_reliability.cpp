@@ -251,8 +251,9 @@ private slots:
             TwzDialog::RefuseUnscripted(true);
             command();
             const auto changed = tvtest::TSandboxTree::ChangedOutside(before, tree.Fingerprint(), allowed);
-            QVERIFY2(changed.empty(), qPrintable(QString(what) + ": " +
-                                                 QString::fromStdString(changed.empty() ? "" : changed.front())));
+            QVERIFY2(changed.empty(),
+                     qPrintable(QString(what) + ": " +
+                                QString::fromStdString(changed.empty() ? "" : changed.front())));
         };
         step("load", {}, [&] { Load(root + "/project/p.tvx"); });
         QCOMPARE(QString::fromStdString(w.Project().AppName), QString("Sandbox"));
@@ -269,7 +270,8 @@ private slots:
         });
         step("save to another folder", {"elsewhere/q.tvx", "elsewhere/q.BAK"},
              [&] { Save(root + "/elsewhere/q.tvx", {mrYes}); });
-        step("save over it", {"elsewhere/q.tvx", "elsewhere/q.BAK"}, [&] { Save(root + "/elsewhere/q.tvx"); });
+        step("save over it", {"elsewhere/q.tvx", "elsewhere/q.BAK"},
+             [&] { Save(root + "/elsewhere/q.tvx"); });
         step("load the trap", {}, [&] { Load(root + "/project/trap.tvx"); });
         step("build the trap", {"deploy/trap"}, [&] {
             TwzDialog::ScriptAnswers({mrYes, mrYes, mrOk});
