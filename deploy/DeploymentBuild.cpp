@@ -339,12 +339,9 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
             ui.ShowCopyText(false); // the label keeps the last file name
         ui.ProcessMessages();
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
-        if (!ForceDirectories(job.DestFolder)) {
-            failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
-            continue;
-        }
-        // Clearing leaves dot entries alone, so a link named ".x" may have stayed: a copy through
-        // it would land outside the deployment folder.
+        // Clearing leaves dot entries alone, so a link named ".x" may have stayed: a folder made or
+        // a copy written through it would land outside the deployment folder. Looked at before
+        // any folder is made.
         auto inside = insideImage.find(job.DestFolder);
         if (inside == insideImage.end())
             inside = insideImage
@@ -354,6 +351,10 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         if (!inside->second) {
             failed(1, "The folder " + QuotedPath(job.DestFolder) +
                           " leads out of the image folder through a link; nothing was copied into it.");
+            continue;
+        }
+        if (!ForceDirectories(job.DestFolder)) {
+            failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
             continue;
         }
         try {

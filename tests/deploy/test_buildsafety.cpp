@@ -194,6 +194,7 @@ TEST(BuildSafety, NothingIsWrittenThroughALinkLeftInTheImageFolder) {
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "src/app.cfg", "new");
     p.tbFiles.Append(FileRow(dir.str("src/app.cfg"), "%InstallPath%\\.cfg"));
+    p.tbFiles.Append(FileRow(dir.str("src/app.cfg"), "%InstallPath%\\.cfg\\sub"));
     // An earlier build's folder, with a dot-named link that clearing leaves alone.
     WriteText(dir.path() / "deploy/demo/Presetup/TZNS.INI", "an earlier build's");
     WriteText(dir.path() / "outside/app.cfg", "precious");
@@ -204,6 +205,7 @@ TEST(BuildSafety, NothingIsWrittenThroughALinkLeftInTheImageFolder) {
     std::string script;
     const TBuildResult r = Build(p, ui, script);
     EXPECT_EQ(ReadText(dir.path() / "outside/app.cfg"), "precious");
+    EXPECT_FALSE(fs::exists(dir.path() / "outside/sub"));
     EXPECT_EQ(r.Outcome, TBuildOutcome::Failed);
     EXPECT_TRUE(AnyContains(r.Problems, "leads out of the image folder"));
 }

@@ -73,8 +73,9 @@ public:
                       "File002=../src/linked.dat|%InstallPath%|\r\n"
                       "File003=" +
                       str("src/app.cfg") + "|%System%|\r\n");
-        WriteText(r / "project/trap.tvx", settings + "Misc.Deployment=../deploy\r\n[Files]\r\nFiles=1\r\n"
-                                                     "File000=../src/app.cfg|%InstallPath%\\.cfg|\r\n");
+        WriteText(r / "project/trap.tvx", settings + "Misc.Deployment=../deploy\r\n[Files]\r\nFiles=2\r\n"
+                                                     "File000=../src/app.cfg|%InstallPath%\\.cfg|\r\n"
+                                                     "File001=../src/app.cfg|%InstallPath%\\.cfg\\new|\r\n");
         WriteText(r / "project/Documents.tvx", settings + "Misc.Deployment=../home\r\n");
         fs::create_directories(r / "elsewhere");
         fs::create_directories(r / "cwd");
