@@ -4,6 +4,7 @@
 #include "TamveloxVersion.h"
 #include "core/DocumentCommands.h"
 #include "core/HostPath.h"
+#include "core/PathRebase.h"
 #include "core/ProjectFile.h"
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
@@ -78,11 +79,33 @@ int SaveCommandProject(TProject& project, const std::string& file, std::ostream&
 
 } // namespace
 
+const char* const kFlagRebase = "--rebase";
+
 int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
     TProject project;
     if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
-    return SaveCommandProject(project, options.Files.at(1), err);
+    const std::string oldFolder = FolderOfFile(project.FileName);
+    const std::string newFolder = FolderOfFile(options.Files.at(1));
+    if (SameFolder(oldFolder, newFolder) || RelativeHostPaths(project).empty())
+        return SaveCommandProject(project, options.Files.at(1), err);
+
+    if (!options.Has(kFlagRebase)) {
+        // Kept as typed, as asked; the author should know they now name other files.
+        err << "tamvelox-cli: note: these paths stay relative, now to " << HostToUtf8(newFolder)
+            << " (--rebase keeps them naming the same files):\n";
+        for (const TRelativePath& rel : RelativeHostPaths(project))
+            err << "  " << rel.What << " \"" << AnsiToUtf8(*rel.Value) << "\"\n";
+        return SaveCommandProject(project, options.Files.at(1), err);
+    }
+    const std::vector<TRebasedPath> rebased = RebaseHostPaths(project, oldFolder, newFolder);
+    const int code = SaveCommandProject(project, options.Files.at(1), err);
+    if (code == kExitOk) {
+        err << "tamvelox-cli: rewrote the relative paths for " << HostToUtf8(newFolder) << ":\n";
+        for (const std::string& line : RebaseReport(rebased))
+            err << "  " << line << "\n";
+    }
+    return code;
 }
 
 int RunNew(const CliOptions& options, std::ostream&, std::ostream& err) {

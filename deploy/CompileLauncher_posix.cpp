@@ -110,13 +110,14 @@ std::vector<std::string> SplitParameters(const std::string& parameters) {
 }
 
 // The command line that opens file; empty with the reason in why when there is none.
-std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters,
-                                     std::string& why) {
+std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters, std::string& why,
+                                     std::string& shellCommand) {
     std::vector<std::string> params =
         parameters.empty() ? std::vector<std::string>() : SplitParameters(parameters);
     const char* compiler = std::getenv(kCompilerEnvVar);
     if (IsScript(file) && compiler && *compiler) {
         // The command may carry its own arguments: let the shell split it, the paths go as they are.
+        shellCommand = compiler;
         std::vector<std::string> argv = {"/bin/sh", "-c", std::string(compiler) + " \"$@\"", "sh", file};
         argv.insert(argv.end(), params.begin(), params.end());
         return argv;
@@ -255,7 +256,8 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         result.Error = "no file given";
         return result;
     }
-    const std::vector<std::string> argv = OpenCommand(file, parameters, result.Error);
+    std::string shellCommand; // the command the shell runs for us, when it is one
+    const std::vector<std::string> argv = OpenCommand(file, parameters, result.Error, shellCommand);
     if (argv.empty())
         return result;
 
@@ -303,6 +305,13 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
             passOutput();
             result.Status = TLaunchStatus::Exited;
             result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            // The shell's own codes for a command it could not find (127) or run (126).
+            if (!shellCommand.empty() && WIFEXITED(status) &&
+                (result.ExitCode == 127 || result.ExitCode == 126)) {
+                result.Status = TLaunchStatus::NotStarted;
+                result.Error = "the command \"" + shellCommand + "\" (" + kCompilerEnvVar + ") " +
+                               (result.ExitCode == 127 ? "was not found" : "could not be run");
+            }
             return result;
         }
         if (done < 0 && errno != EINTR) {

@@ -108,6 +108,56 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
     EXPECT_EQ(ReadBytes(dir.str("copy.BAK")), ReadBytes(written));
 }
 
+TEST(CliCommands, SaveIntoAnotherFolderRebasesRelativePathsOnlyWhenAsked) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.str("a"));
+    std::filesystem::create_directories(dir.str("b"));
+    TProject p;
+    NewProject(p, "/data/tv");
+    p.MiscDeployment = "out";
+    p.AppReadme = "docs/r.txt";
+    p.AppLicense = "/abs/licence.txt";
+    p.tbFiles.Append().FileName = "../shared/app.exe";
+    SaveProject(p, dir.str("a/p.tvx"));
+    auto has = [](const std::string& file, const std::string& line) {
+        return ReadBytes(file).find(line + "\r\n") != std::string::npos;
+    };
+
+    // Without --rebase they are kept as typed, and the tool says they now name other files.
+    auto r = Cli({"save", dir.str("a/p.tvx"), dir.str("b/p.tvx")});
+    EXPECT_EQ(r.Code, kExitOk) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    EXPECT_NE(r.Err.find("--rebase"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("Readme \"docs/r.txt\""), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Err.find("licence"), std::string::npos) << r.Err;
+    EXPECT_TRUE(has(dir.str("b/p.tvx"), "App.Readme=docs/r.txt"));
+
+    // With it they name the same files from the new folder, and each rewrite is reported.
+    for (const auto& args :
+         {std::vector<std::string>{"save", "--rebase", dir.str("a/p.tvx"), dir.str("b/q.tvx")},
+          std::vector<std::string>{"save", dir.str("a/p.tvx"), dir.str("b/q.tvx"), "--rebase"}}) {
+        std::vector<const char*> argv{"tamvelox-cli"};
+        for (const auto& a : args)
+            argv.push_back(a.c_str());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), kExitOk) << err.str();
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find("Readme \"docs/r.txt\" -> \"../a/docs/r.txt\""), std::string::npos)
+            << err.str();
+        EXPECT_NE(err.str().find("Source file \"../shared/app.exe\" -> \"../shared/app.exe\""),
+                  std::string::npos);
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.Readme=../a/docs/r.txt"));
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "Misc.Deployment=../a/out"));
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.License=/abs/licence.txt"));
+    }
+
+    // Within one folder there is nothing to rewrite or say.
+    r = Cli({"save", "--rebase", dir.str("a/p.tvx"), dir.str("a/copy.tvx")});
+    EXPECT_EQ(r.Code, kExitOk);
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(ReadBytes(dir.str("a/copy.tvx")), ReadBytes(dir.str("a/p.tvx")));
+}
+
 TEST(CliCommands, ExitCodesAndMessages) {
     TempDir dir;
     auto r = Cli({"save", dir.str("absent.tvx"), dir.str("out.tvx")});
@@ -134,6 +184,7 @@ TEST(CliCommands, ExitCodesAndMessages) {
     r = Cli({"--help"});
     EXPECT_EQ(r.Code, kExitOk);
     EXPECT_NE(r.Out.find("save IN.tvx OUT.tvx"), std::string::npos);
+    EXPECT_NE(r.Out.find("--rebase"), std::string::npos);
     EXPECT_EQ(r.Err, "");
 }
 

@@ -141,6 +141,13 @@ private:
         Click("btWizFinish");
     }
 
+    // Saves the project under its file name again, after a test changed the Project directly.
+    void SaveAgain() {
+        TNameSeam::ScriptNames({Path("proj/My.tvx")});
+        Click("btSave");
+        QVERIFY(!m_Main->Project().Modified);
+    }
+
 private slots:
     void init() {
         m_Dir = std::make_unique<QTemporaryDir>();
@@ -255,6 +262,7 @@ private slots:
         TFileRecord& missing = w.Project().tbFiles.Append();
         missing.FileName = Path("src/missing.dll").toStdString();
         missing.FilePath = "%System%";
+        SaveAgain(); // a build takes only what the project file holds
 
         // Declining the list of problems builds nothing.
         TwzDialog::ScriptAnswers({mrNo});
@@ -289,6 +297,7 @@ private slots:
             missing.FileName = Path(QString("src/missing%1.dll").arg(i)).toStdString();
             missing.FilePath = "%System%";
         }
+        SaveAgain();
         TwzDialog::ScriptAnswers({mrNo});
         Click("btBuild");
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);

@@ -143,6 +143,8 @@ void TMain::CreatePages() {
         m_wizPages->addWidget(page);
     connect(m_wizPages, &QStackedWidget::currentChanged, this, &TMain::wizPagesPageChanged);
     connect(m_BuildPage, &TBuildPage::busyChanged, this, &TMain::BuildBusyChanged);
+    // Build refuses work that is not in the project file, also edits that leave Modified clear.
+    m_BuildPage->setUnsavedWork([this] { return m_Commands && m_Commands->HasUnsavedWork(); });
 
     auto* rule = new QFrame(this);
     rule->setObjectName("rlBottom");
@@ -456,6 +458,10 @@ void TMain::ResetProgressLines() {
 void TMain::RefreshPages() {
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
+}
+
+void TMain::DocumentReplaced() {
+    m_BuildPage->ForgetBuild();
 }
 
 } // namespace tv

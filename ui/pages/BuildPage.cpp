@@ -211,7 +211,8 @@ void TBuildPage::btBuildClick() {
         return;
     // Problems a build would meet are listed before anything is cleared. Refusals are left to
     // Build itself, which reports them after its question; an unsaved project is refused first.
-    if (!Project().Modified && BuildRefusals(Project()).empty()) {
+    const bool unsaved = Project().Modified || (m_UnsavedWork && m_UnsavedWork());
+    if (!unsaved && BuildRefusals(Project()).empty()) {
         const std::vector<std::string> problems = Check(Project());
         if (!problems.empty()) {
             // A project whose sources moved may miss hundreds of files: list the first ones only, so
@@ -229,7 +230,7 @@ void TBuildPage::btBuildClick() {
     }
     SetBusy(true);
     try {
-        Build(Project(), *this, m_ScriptPath);
+        Build(Project(), *this, m_ScriptPath, unsaved);
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -37,6 +38,11 @@ public:
     // The output of the last Compile's compiler, and whether there is one to show.
     const std::string& CompilerOutputText() const { return m_CompilerOutput; }
     bool HasCompilerOutput() const { return m_HasCompilerOutput; }
+    // The project was replaced (New, Load): Compile has no script of this project until a Build.
+    void ForgetBuild() { m_ScriptPath.clear(); }
+    // Tells whether the project differs from what was last loaded or saved, for Build's refusal of
+    // unsaved work; edits of some settings do not set Modified.
+    void setUnsavedWork(std::function<bool()> probe) { m_UnsavedWork = std::move(probe); }
 
     // The pauses around the compiler's run and the offer to run the setup program.
     const TCompileOptions& CompileOptions() const { return m_CompileOptions; }
@@ -74,6 +80,7 @@ private:
     void SetBusy(bool busy);
 
     std::string m_ScriptPath;
+    std::function<bool()> m_UnsavedWork;
     TCompileOptions m_CompileOptions;
     bool m_Busy = false;
     bool m_Waiting = false;
