@@ -239,6 +239,19 @@ void TSectionList::Delete(int index) {
     m_NameIndex.clear();
 }
 
+void TSectionList::DeleteMarked(const std::vector<bool>& discard) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_Items.size(); ++i)
+        if (!discard[i]) {
+            if (kept != i)
+                m_Items[kept] = std::move(m_Items[i]);
+            ++kept;
+        }
+    m_Items.resize(kept);
+    m_NameIndexValid = false;
+    m_NameIndex.clear();
+}
+
 void TSectionList::Clear() {
     m_Items.clear();
     m_NameIndex.clear();
@@ -248,20 +261,48 @@ void TSectionList::Clear() {
 
 // ---- TkvIniFile
 
-TIniFileHandle& TIniFileHandle::operator=(TIniFileHandle&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_Handle = other.m_Handle;
-        other.m_Handle = -1;
-    }
-    return *this;
+// ---- TReplacementFile
+
+TReplacementFile::TReplacementFile(std::string target) : m_Target(std::move(target)) {}
+
+TReplacementFile::~TReplacementFile() {
+    iniio::Close(m_Handle);
+    if (!m_Committed && !m_TempName.empty())
+        iniio::Remove(m_TempName);
 }
 
-void TIniFileHandle::Close() {
-    if (m_Handle >= 0)
-        iniio::Close(m_Handle);
+void TReplacementFile::Fail(const std::string& reason) {
+    iniio::Close(m_Handle);
+    m_Handle = -1;
+    if (!m_TempName.empty())
+        iniio::Remove(m_TempName);
+    m_TempName.clear();
+    throw EInOutError("Cannot write file " + HostToUtf8(m_Target), reason);
+}
+
+void TReplacementFile::Write(const std::string& data) {
+    if (m_Target.find('\0') != std::string::npos)
+        Fail("the name holds a NUL byte");
+    m_Handle = iniio::CreateTempBeside(m_Target, m_TempName);
+    if (m_Handle < 0) {
+        m_TempName.clear();
+        Fail(iniio::LastErrorText());
+    }
+    if (!iniio::WriteAll(m_Handle, data) || !iniio::Flush(m_Handle))
+        Fail(iniio::LastErrorText());
+    iniio::Close(m_Handle);
     m_Handle = -1;
 }
+
+void TReplacementFile::Commit() {
+    if (!iniio::Replace(m_TempName, m_Target))
+        Fail(iniio::LastErrorText());
+    m_Committed = true;
+    // The new content is in place; a folder that cannot be flushed only weakens its lasting.
+    iniio::FlushFolderOf(m_Target);
+}
+
+// ---- TkvIniFile
 
 TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly, const TIniParseOptions& options)
     : m_ReadOnly(readOnly), m_Options(options) {
@@ -280,7 +321,6 @@ TkvIniFile::~TkvIniFile() {
 
 void TkvIniFile::SetFileName(const std::string& name) {
     UpdateFile();
-    m_Handle.Close();
     m_Sections.Clear();
     m_FileName = name;
     if (!m_FileName.empty())
@@ -288,12 +328,45 @@ void TkvIniFile::SetFileName(const std::string& name) {
     m_Modified = false;
 }
 
+namespace {
+
+// The number (from 1) of the carriage-return-ended line holding byte offset pos.
+int LineAt(const std::string& bytes, std::size_t pos) {
+    return 1 + static_cast<int>(
+                   std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(pos), '\r'));
+}
+
+// A file that starts with a UTF-8 byte-order mark holds UTF-8 text; the store holds code-page text.
+// Returns the number of a line the code page cannot hold, 0 when all converted.
+int ConvertUtf8File(std::string& bytes) {
+    const std::string_view text = std::string_view(bytes).substr(3);
+    if (auto ansi = Utf8ToAnsi(text)) {
+        bytes = std::move(*ansi);
+        return 0;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\r', start);
+        const auto line =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (!Utf8ToAnsi(line) || end == std::string_view::npos)
+            return LineAt(bytes, 3 + start);
+        start = end + 1;
+    }
+}
+
+} // namespace
+
 void TkvIniFile::Load() {
     m_CurrentSection = 0;
-    m_Handle.Close();
     const auto cannotOpen = [this](const std::string& reason) {
         return EInOutError("Cannot open file " + HostToUtf8(m_FileName), reason);
     };
+    const auto cannotRead = [this](const std::string& reason) {
+        return EInOutError("Cannot read file " + HostToUtf8(m_FileName), reason);
+    };
+    if (m_FileName.find('\0') != std::string::npos)
+        throw cannotOpen("the name holds a NUL byte");
     switch (iniio::PathKind(m_FileName)) {
     case iniio::TPathKind::Missing:
         return;
@@ -302,19 +375,32 @@ void TkvIniFile::Load() {
     case iniio::TPathKind::File:
         break;
     }
-    TIniFileHandle handle(iniio::OpenExisting(m_FileName, m_ReadOnly));
-    if (!handle.IsOpen())
-        throw cannotOpen(iniio::LastErrorText());
     std::string bytes;
-    if (!iniio::ReadAll(handle.Get(), bytes))
-        throw cannotOpen(iniio::LastErrorText());
-    ParseText(bytes);
-    // A store that may write keeps its file locked until it is done.
-    if (!m_ReadOnly)
-        m_Handle = std::move(handle);
+    {
+        const std::intptr_t handle = iniio::OpenForReading(m_FileName);
+        if (handle < 0)
+            throw cannotOpen(iniio::LastErrorText());
+        const bool read = iniio::ReadAll(handle, bytes);
+        const std::string reason = read ? std::string() : iniio::LastErrorText();
+        iniio::Close(handle);
+        if (!read)
+            throw cannotRead(reason);
+    }
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        if (const int line = ConvertUtf8File(bytes))
+            throw cannotRead("line " + std::to_string(line) +
+                             " holds a character the code page cannot hold (or is no UTF-8 text)");
+    }
+    // A NUL byte would cut every name or value it reaches the system in.
+    if (const int line = ParseText(bytes)) {
+        m_Sections.Clear();
+        throw cannotRead("line " + std::to_string(line) + " holds a NUL byte");
+    }
 }
 
-void TkvIniFile::ParseText(const std::string& bytes) {
+int TkvIniFile::ParseText(const std::string& bytes) {
+    int lineNumber = 0;
+    int nulLine = 0;
     // A line ends at a carriage return; line feeds are dropped wherever they occur. This is what
     // reading the file in 100-byte chunks up to each carriage return gives, done in one pass.
     int current = m_Sections.Count() - 1;
@@ -331,6 +417,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
         while (from < end && bytes[from] == '\n')
             ++from;
         line.assign(bytes, from, end - from);
+        ++lineNumber;
         if (line.find('\n') != std::string::npos)
             line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
         pos = next;
@@ -341,8 +428,11 @@ void TkvIniFile::ParseText(const std::string& bytes) {
             line.clear();
         if (line.empty())
             continue;
+        const bool hasNul = nulLine == 0 && line.find('\0') != std::string::npos;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             current = m_Sections.Add(line.substr(1, line.size() - 2));
+            if (hasNul)
+                nulLine = lineNumber;
             continue;
         }
         if (m_Options.TrimAroundEquals) {
@@ -377,50 +467,45 @@ void TkvIniFile::ParseText(const std::string& bytes) {
         }
         if (m_Options.RequireEquals && line.find('=') == std::string::npos)
             continue;
-        if (current >= 0)
+        if (current >= 0) {
+            if (hasNul && line.find('\0') != std::string::npos)
+                nulLine = lineNumber;
             m_Sections[current].AppendLine(line);
+        }
     }
     ResolveDuplicates();
+    return nulLine;
 }
 
 void TkvIniFile::ResolveDuplicates() {
     if (m_Sections.Count() < 2 || !m_Sections.HasDuplicateNames())
         return;
-    std::vector<std::pair<std::string, int>> order;
-    order.reserve(static_cast<std::size_t>(m_Sections.Count()));
-    for (int i = 0; i < m_Sections.Count(); ++i)
-        order.emplace_back(FoldCase(m_Sections[i].Name), i);
-    // Stable, so that each group stays in file order.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // One pass in file order: each name's survivor so far meets the later sections of its name in
+    // the order they come, which is what walking the sorted names gives, in linear time.
+    std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual> survivors;
+    survivors.reserve(static_cast<std::size_t>(m_Sections.Count()));
     std::vector<bool> discard(static_cast<std::size_t>(m_Sections.Count()), false);
     bool any = false;
-    for (std::size_t g = 0; g < order.size();) {
-        std::size_t end = g + 1;
-        while (end < order.size() && order[end].first == order[g].first)
-            ++end;
-        int survivor = order[g].second;
-        for (std::size_t k = g + 1; k < end; ++k) {
-            const int later = order[k].second;
-            bool keepEarlier = true;
-            if (m_OnDuplicateSection)
-                keepEarlier = m_OnDuplicateSection(m_Sections[survivor].Name, m_Sections[survivor].Lines,
-                                                   m_Sections[later].Lines);
-            if (keepEarlier) {
-                discard[static_cast<std::size_t>(later)] = true;
-            } else {
-                discard[static_cast<std::size_t>(survivor)] = true;
-                survivor = later;
-            }
-            any = true;
+    for (int later = 0; later < m_Sections.Count(); ++later) {
+        const auto [it, first] = survivors.emplace(m_Sections[later].Name, later);
+        if (first)
+            continue;
+        const int survivor = it->second;
+        bool keepEarlier = true;
+        if (m_OnDuplicateSection)
+            keepEarlier = m_OnDuplicateSection(m_Sections[survivor].Name, m_Sections[survivor].Lines,
+                                               m_Sections[later].Lines);
+        if (keepEarlier) {
+            discard[static_cast<std::size_t>(later)] = true;
+        } else {
+            discard[static_cast<std::size_t>(survivor)] = true;
+            it->second = later;
         }
-        g = end;
+        any = true;
     }
     if (!any)
         return;
-    for (int i = m_Sections.Count() - 1; i >= 0; --i)
-        if (discard[static_cast<std::size_t>(i)])
-            m_Sections.Delete(i);
+    m_Sections.DeleteMarked(discard);
     m_Modified = true;
 }
 
@@ -576,16 +661,35 @@ bool TkvIniFile::UpdateFile() {
     if (!m_Modified)
         return true;
     bool ok = true;
+    m_WriteError.clear();
     if (!m_FileName.empty() && !m_ReadOnly) {
-        if (!m_Handle.IsOpen()) {
+        try {
             iniio::CreateParentFolders(m_FileName);
-            m_Handle = TIniFileHandle(iniio::OpenForWrite(m_FileName));
+            TReplacementFile file(m_FileName);
+            file.Write(ContentText());
+            file.Commit();
+        } catch (const EInOutError& e) {
+            ok = false;
+            m_WriteError = e.Reason();
         }
-        ok = m_Handle.IsOpen() && iniio::WriteAll(m_Handle.Get(), ContentText());
     }
     m_Modified = false;
     m_WriteFailed = !ok;
     return ok;
+}
+
+std::string ValueReadBackAs(const std::string& value) {
+    const std::size_t n = value.size();
+    if (n == 0)
+        return value;
+    const auto front = static_cast<unsigned char>(value.front());
+    const auto back = static_cast<unsigned char>(value.back());
+    // Blanks and tabs after "=" and anything below 33 at the end are trimmed on reading; a value
+    // in one pair of matching quotes loses them. In quotes the value keeps all of that.
+    const bool quoted = n >= 2 && front == back && (front == '"' || front == '\'');
+    if (front == ' ' || front == '\t' || back < 33 || quoted)
+        return '"' + value + '"';
+    return value;
 }
 
 } // namespace tv
