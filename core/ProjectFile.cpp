@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
-#include <unordered_map>
 
 namespace fs = std::filesystem;
 
@@ -54,7 +53,7 @@ const TContentsSection kContentsSections[] = {
 // First carriage return or line feed at or after pos (find_first_of is slow for this).
 std::size_t FindLineBreak(const std::string& s, std::size_t pos = 0) {
     for (std::size_t i = pos; i < s.size(); ++i)
-        if (s[i] == '\r' || s[i] == '\n')
+        if (static_cast<unsigned char>(s[i]) <= '\r' && (s[i] == '\r' || s[i] == '\n'))
             return i;
     return std::string::npos;
 }
@@ -180,10 +179,21 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
 // The store writes values as they are; Put writes each in the form that reads back unchanged, so
 // that blanks at either end and surrounding quotes survive a save and a load.
 class TProjectWriter final {
+    static bool NeedsQuotes(const std::string& value) {
+        if (value.empty())
+            return false;
+        const auto front = static_cast<unsigned char>(value.front());
+        const auto back = static_cast<unsigned char>(value.back());
+        return front == ' ' || front == '\t' || front == '"' || front == '\'' || back < 33;
+    }
+
 public:
     explicit TProjectWriter(TkvIniFile& ini) : m_Ini(ini) {}
     void Put(const std::string& section, const std::string& key, const std::string& value) {
-        m_Ini.WriteString(section, key, ValueReadBackAs(value));
+        if (NeedsQuotes(value))
+            m_Ini.WriteString(section, key, ValueReadBackAs(value));
+        else
+            m_Ini.WriteString(section, key, value);
     }
     void PutInteger(const std::string& section, const std::string& key, std::int32_t value) {
         m_Ini.WriteInteger(section, key, value);
@@ -231,9 +241,15 @@ void WriteProjectFile(const TProject& p, TkvIniFile& store) {
         ini.PutInteger(cs.Section, cs.CountKey, table.Count());
         for (int i = 0; i < table.Count(); ++i)
             ini.Put(cs.Section, cs.RowKey + Row(i), table.Records[static_cast<std::size_t>(i)].Key);
+        std::vector<std::string> split;
         for (const auto& r : table.Records) {
             const std::string section = cs.RecordPrefix + r.Key;
-            const auto lines = ContentsLines(r.Contents);
+            const bool breaks =
+                std::any_of(r.Contents.begin(), r.Contents.end(),
+                            [](const std::string& line) { return FindLineBreak(line) != std::string::npos; });
+            if (breaks)
+                split = ContentsLines(r.Contents);
+            const auto& lines = breaks ? split : r.Contents;
             ini.PutInteger(section, "Items", static_cast<std::int32_t>(lines.size()));
             for (std::size_t i = 0; i < lines.size(); ++i)
                 ini.Put(section, "Item" + Row(static_cast<int>(i)), lines[i]);
@@ -263,19 +279,27 @@ public:
             Problems.push_back(what() + " has " + std::to_string(n) + " rows; at most " +
                                std::to_string(limit) + " can be stored");
     }
-    template <class F> void NoLineBreak(F what, const std::string& value) {
-        if (FindLineBreak(value) != std::string::npos)
-            Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
-        NoNul(what, value);
-    }
+    template <class F> void NoLineBreak(F what, const std::string& value) { NoChar(what, value, '\n'); }
     // A NUL byte would end the value wherever it reaches the system.
     template <class F> void NoNul(F what, const std::string& value) {
         if (value.find('\0') != std::string::npos)
             Problems.push_back(what() + " contains a NUL byte: \"" + Shown(value) + "\"");
     }
+    // Line breaks, NUL bytes and c, in one pass over the value.
     template <class F> void NoChar(F what, const std::string& value, char c) {
-        NoLineBreak(what, value);
-        if (value.find(c) != std::string::npos)
+        bool lineBreak = false, nul = false, reserved = false;
+        for (const char ch : value) {
+            if (static_cast<unsigned char>(ch) <= '\r') {
+                lineBreak |= ch == '\r' || ch == '\n';
+                nul |= ch == '\0';
+            }
+            reserved |= ch == c;
+        }
+        if (lineBreak)
+            Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
+        if (nul)
+            Problems.push_back(what() + " contains a NUL byte: \"" + Shown(value) + "\"");
+        if (reserved && c != '\n')
             Problems.push_back(what() + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
     }
 
@@ -378,7 +402,12 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
         const std::string tableName = name;
         c.Count([&] { return "The " + tableName + " list"; }, table->Records.size(), kMaxTableRows);
         // Keys equal but for letter case name one section of the file, which can hold one contents.
-        std::unordered_map<std::string, std::size_t, TCaseInsensitiveHash, TCaseInsensitiveEqual> sections;
+        TFoldedIndex sections(table, [](const void* owner, int i) {
+            return std::string_view(static_cast<const TRecordTable<TContentsRecord>*>(owner)
+                                        ->Records[static_cast<std::size_t>(i)]
+                                        .Key);
+        });
+        sections.Reserve(table->Records.size());
         for (std::size_t i = 0; i < table->Records.size(); ++i) {
             const auto& r = table->Records[i];
             c.NoLineBreak([&] { return "The key of " + tableName + " " + std::to_string(i + 1); }, r.Key);
@@ -386,9 +415,11 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
                     ContentsLineCount(r.Contents), kMaxTableRows);
             for (const auto& line : r.Contents)
                 c.NoNul([&] { return "The contents of " + tableName + " " + std::to_string(i + 1); }, line);
-            const auto [it, first] = sections.emplace(r.Key, i);
-            if (!first && ContentsLines(table->Records[it->second].Contents) != ContentsLines(r.Contents))
-                c.Problems.push_back("The keys of " + tableName + " " + std::to_string(it->second + 1) +
+            if (sections.Insert(r.Key, static_cast<int>(i)))
+                continue;
+            const auto earlier = static_cast<std::size_t>(sections.Find(r.Key));
+            if (ContentsLines(table->Records[earlier].Contents) != ContentsLines(r.Contents))
+                c.Problems.push_back("The keys of " + tableName + " " + std::to_string(earlier + 1) +
                                      " and " + std::to_string(i + 1) + " (\"" + AnsiToUtf8(r.Key) +
                                      "\") differ only in letter case, or not at all, but their contents do");
         }
@@ -501,13 +532,17 @@ std::string ProjectFileText(const TProject& project) {
     return ini.ContentText();
 }
 
-void LoadProject(TProject& project, const std::string& path) {
+namespace {
+
+// Load from a store that has read the file (or its bytes).
+template <class F> void LoadProjectWith(TProject& project, const std::string& path, F read) {
     TProject loaded = project;
     try {
-        TkvIniFile ini(path, true);
+        TkvIniFile ini(std::string(), true);
+        const bool exists = read(ini);
         const auto& sections = ini.Sections();
-        if (iniio::PathKind(path) == iniio::TPathKind::File && sections.IndexFrom("Start", 0) < 0 &&
-            sections.IndexFrom("Main_Window", 0) < 0 && sections.IndexFrom("Dialog", 0) < 0)
+        if (exists && sections.IndexFrom("Start", 0) < 0 && sections.IndexFrom("Main_Window", 0) < 0 &&
+            sections.IndexFrom("Dialog", 0) < 0)
             throw EProjectFileError(HostToUtf8(path) +
                                     " is not a project file: it has none of the sections [Start], "
                                     "[Main_Window] and [Dialog]");
@@ -518,6 +553,22 @@ void LoadProject(TProject& project, const std::string& path) {
     loaded.FileName = path;
     loaded.Modified = false;
     project = std::move(loaded);
+}
+
+} // namespace
+
+void LoadProject(TProject& project, const std::string& path) {
+    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
+        ini.SetFileName(path);
+        return iniio::PathKind(path) == iniio::TPathKind::File;
+    });
+}
+
+void LoadProjectText(TProject& project, const std::string& bytes, const std::string& path) {
+    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
+        ini.LoadText(bytes, path);
+        return true;
+    });
 }
 
 void NewProject(TProject& p, const std::string& programDataDir) {

@@ -43,6 +43,8 @@ void SaveProject(TProject& project, const std::string& path);
 // byte or (in a UTF-8 file) a character the code page cannot hold, naming the line, and when it
 // holds none of the sections [Start], [Main_Window] and [Dialog]; project is then left as it was.
 void LoadProject(TProject& project, const std::string& path);
+// LoadProject of a file named path that holds bytes, without touching the disk.
+void LoadProjectText(TProject& project, const std::string& bytes, const std::string& path);
 
 // The text SaveProject would write for project (CR LF lines), without touching the disk. Two
 // projects with the same text store the same thing.

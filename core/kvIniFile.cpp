@@ -138,16 +138,89 @@ bool SameText(const std::string& a, const std::string& b) {
     return SameTextView(a, b);
 }
 
+// ---- TFoldedIndex
+
+std::size_t TFoldedIndex::SlotOf(std::string_view name) const {
+    const auto& t = FoldTable();
+    std::size_t h = 1469598103934665603ull;
+    for (char c : name) {
+        h ^= t[static_cast<unsigned char>(c)];
+        h *= 1099511628211ull;
+    }
+    return (h ^ (h >> 29)) & (m_Slots.size() - 1);
+}
+
+void TFoldedIndex::Reserve(std::size_t names) {
+    std::size_t size = 16;
+    while (size < 2 * names)
+        size *= 2;
+    if (size <= m_Slots.size())
+        return;
+    std::vector<int> old(size, 0);
+    old.swap(m_Slots);
+    for (int slot : old)
+        if (slot) {
+            std::size_t i = SlotOf(m_NameAt(m_Owner, slot - 1));
+            while (m_Slots[i])
+                i = (i + 1) & (m_Slots.size() - 1);
+            m_Slots[i] = slot;
+        }
+}
+
+int TFoldedIndex::Find(std::string_view name) const {
+    if (m_Slots.empty())
+        return -1;
+    for (std::size_t i = SlotOf(name);; i = (i + 1) & (m_Slots.size() - 1)) {
+        const int slot = m_Slots[i];
+        if (!slot)
+            return -1;
+        if (SameTextView(m_NameAt(m_Owner, slot - 1), name))
+            return slot - 1;
+    }
+}
+
+bool TFoldedIndex::Insert(std::string_view name, int position) {
+    if (2 * (m_Count + 1) > m_Slots.size())
+        Reserve(m_Count + 1);
+    std::size_t i = SlotOf(name);
+    for (; m_Slots[i]; i = (i + 1) & (m_Slots.size() - 1))
+        if (SameTextView(m_NameAt(m_Owner, m_Slots[i] - 1), name))
+            return false;
+    m_Slots[i] = position + 1;
+    ++m_Count;
+    return true;
+}
+
 // ---- TIniSection
+
+// A copied or moved section builds its own key index when it needs one.
+TIniSection& TIniSection::operator=(const TIniSection& other) {
+    Name = other.Name;
+    Lines = other.Lines;
+    ClearKeyIndex();
+    return *this;
+}
+
+TIniSection& TIniSection::operator=(TIniSection&& other) noexcept {
+    Name = std::move(other.Name);
+    Lines = std::move(other.Lines);
+    ClearKeyIndex();
+    return *this;
+}
+
+std::string_view TIniSection::KeyAt(const void* section, int line) {
+    return KeyOf(static_cast<const TIniSection*>(section)->Lines[static_cast<std::size_t>(line)]);
+}
 
 // Short sections are searched directly; a key index pays off only for long ones.
 constexpr std::size_t kKeyIndexMinLines = 16;
 
 void TIniSection::BuildKeyIndex() const {
-    m_KeyIndex.clear();
-    m_KeyIndex.reserve(Lines.size());
+    m_KeyIndex.Clear();
+    m_KeyIndex.Rebind(this);
+    m_KeyIndex.Reserve(Lines.size());
     for (int i = 0; i < static_cast<int>(Lines.size()); ++i)
-        m_KeyIndex.emplace(std::string(KeyOf(Lines[static_cast<std::size_t>(i)])), i);
+        m_KeyIndex.Insert(KeyOf(Lines[static_cast<std::size_t>(i)]), i);
     m_KeyIndexValid = true;
 }
 
@@ -160,14 +233,16 @@ int TIniSection::IndexOfKey(const std::string& key) const {
     }
     if (!m_KeyIndexValid)
         BuildKeyIndex();
-    const auto it = m_KeyIndex.find(key);
-    return it == m_KeyIndex.end() ? -1 : it->second;
+    m_KeyIndex.Rebind(this);
+    return m_KeyIndex.Find(key);
 }
 
 void TIniSection::AppendLine(std::string line) {
-    if (m_KeyIndexValid)
-        m_KeyIndex.emplace(std::string(KeyOf(line)), static_cast<int>(Lines.size()));
     Lines.push_back(std::move(line));
+    if (m_KeyIndexValid) {
+        m_KeyIndex.Rebind(this);
+        m_KeyIndex.Insert(KeyOf(Lines.back()), static_cast<int>(Lines.size()) - 1);
+    }
 }
 
 void TIniSection::DeleteLine(int index) {
@@ -177,11 +252,16 @@ void TIniSection::DeleteLine(int index) {
 
 // ---- TSectionList
 
+std::string_view TSectionList::NameAt(const void* list, int position) {
+    return static_cast<const TSectionList*>(list)->m_Items[static_cast<std::size_t>(position)].Name;
+}
+
 void TSectionList::BuildNameIndex() const {
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
+    m_NameIndex.Reserve(m_Items.size());
     m_HasDuplicates = false;
     for (int i = 0; i < Count(); ++i)
-        if (!m_NameIndex.emplace(m_Items[static_cast<std::size_t>(i)].Name, i).second)
+        if (!m_NameIndex.Insert(m_Items[static_cast<std::size_t>(i)].Name, i))
             m_HasDuplicates = true;
     m_NameIndexValid = true;
 }
@@ -207,8 +287,7 @@ int TSectionList::IndexFrom(const std::string& name, int start) const {
         }
         return -1;
     }
-    const auto it = m_NameIndex.find(name);
-    return it == m_NameIndex.end() ? -1 : it->second;
+    return m_NameIndex.Find(name);
 }
 
 bool TSectionList::HasDuplicateNames() const {
@@ -228,7 +307,7 @@ int TSectionList::Add(const std::string& name) {
     const int i = Count();
     m_Items.emplace_back();
     m_Items.back().Name = name;
-    if (m_NameIndexValid && !m_NameIndex.emplace(name, i).second)
+    if (m_NameIndexValid && !m_NameIndex.Insert(name, i))
         m_HasDuplicates = true;
     return i;
 }
@@ -236,7 +315,7 @@ int TSectionList::Add(const std::string& name) {
 void TSectionList::Delete(int index) {
     m_Items.erase(m_Items.begin() + index);
     m_NameIndexValid = false;
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
 }
 
 void TSectionList::DeleteMarked(const std::vector<bool>& discard) {
@@ -249,12 +328,12 @@ void TSectionList::DeleteMarked(const std::vector<bool>& discard) {
         }
     m_Items.resize(kept);
     m_NameIndexValid = false;
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
 }
 
 void TSectionList::Clear() {
     m_Items.clear();
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
     m_NameIndexValid = false;
     LastIndex = 0;
 }
@@ -362,9 +441,6 @@ void TkvIniFile::Load() {
     const auto cannotOpen = [this](const std::string& reason) {
         return EInOutError("Cannot open file " + HostToUtf8(m_FileName), reason);
     };
-    const auto cannotRead = [this](const std::string& reason) {
-        return EInOutError("Cannot read file " + HostToUtf8(m_FileName), reason);
-    };
     if (m_FileName.find('\0') != std::string::npos)
         throw cannotOpen("the name holds a NUL byte");
     switch (iniio::PathKind(m_FileName)) {
@@ -384,8 +460,17 @@ void TkvIniFile::Load() {
         const std::string reason = read ? std::string() : iniio::LastErrorText();
         iniio::Close(handle);
         if (!read)
-            throw cannotRead(reason);
+            throw EInOutError("Cannot read file " + HostToUtf8(m_FileName), reason);
     }
+    LoadText(std::move(bytes), m_FileName);
+}
+
+void TkvIniFile::LoadText(std::string bytes, const std::string& fileName) {
+    const auto cannotRead = [&](const std::string& reason) {
+        return EInOutError("Cannot read file " + HostToUtf8(fileName), reason);
+    };
+    m_Sections.Clear();
+    m_CurrentSection = 0;
     if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         if (const int line = ConvertUtf8File(bytes))
             throw cannotRead("line " + std::to_string(line) +
@@ -396,6 +481,7 @@ void TkvIniFile::Load() {
         m_Sections.Clear();
         throw cannotRead("line " + std::to_string(line) + " holds a NUL byte");
     }
+    m_Modified = false;
 }
 
 int TkvIniFile::ParseText(const std::string& bytes) {

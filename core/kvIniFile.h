@@ -11,6 +11,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -43,7 +44,39 @@ struct TCaseInsensitiveEqual {
     bool operator()(const std::string& a, const std::string& b) const { return SameText(a, b); }
 };
 
+// Positions of names, found without regard to case; the first position of a name is kept. An
+// open-addressing table of positions that asks its owner for the name at a position, so that
+// indexing costs no allocation per name.
+class TFoldedIndex final {
+public:
+    using TNameAt = std::string_view (*)(const void* owner, int position);
+    TFoldedIndex(const void* owner, TNameAt nameAt) : m_Owner(owner), m_NameAt(nameAt) {}
+    void Rebind(const void* owner) { m_Owner = owner; }
+
+    int Find(std::string_view name) const;
+    // False (and nothing changes) when the name is there already.
+    bool Insert(std::string_view name, int position);
+    void Clear() {
+        m_Slots.clear();
+        m_Count = 0;
+    }
+    void Reserve(std::size_t names);
+
+private:
+    const void* m_Owner;
+    TNameAt m_NameAt;
+    std::vector<int> m_Slots; // position + 1; 0 is free
+    std::size_t m_Count = 0;
+    std::size_t SlotOf(std::string_view name) const;
+};
+
 struct TIniSection {
+    TIniSection() = default;
+    TIniSection(const TIniSection& other) : Name(other.Name), Lines(other.Lines) {}
+    TIniSection(TIniSection&& other) noexcept : Name(std::move(other.Name)), Lines(std::move(other.Lines)) {}
+    TIniSection& operator=(const TIniSection& other);
+    TIniSection& operator=(TIniSection&& other) noexcept;
+
     std::string Name;
     std::vector<std::string> Lines; // each normally key "=" value
 
@@ -53,13 +86,13 @@ struct TIniSection {
     void AppendLine(std::string line);
     void DeleteLine(int index);
     void ClearKeyIndex() {
-        m_KeyIndex.clear();
+        m_KeyIndex.Clear();
         m_KeyIndexValid = false;
     }
 
 private:
-    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual>
-        m_KeyIndex; // key -> first line
+    static std::string_view KeyAt(const void* section, int line);
+    mutable TFoldedIndex m_KeyIndex{this, &TIniSection::KeyAt}; // key -> first line
     mutable bool m_KeyIndexValid = false;
     void BuildKeyIndex() const;
 };
@@ -86,10 +119,15 @@ public:
     bool HasDuplicateNames() const;
     void Clear();
 
+    TSectionList() = default;
+    TSectionList(const TSectionList&) = delete;
+    TSectionList& operator=(const TSectionList&) = delete;
+
 private:
     std::vector<TIniSection> m_Items;
     // Name -> first position. With duplicate names (only while loading) searches scan instead.
-    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual> m_NameIndex;
+    static std::string_view NameAt(const void* list, int position);
+    mutable TFoldedIndex m_NameIndex{this, &TSectionList::NameAt};
     mutable bool m_NameIndexValid = false;
     mutable bool m_HasDuplicates = false;
     void BuildNameIndex() const;
@@ -179,6 +217,9 @@ public:
 
     // The whole content as UpdateFile writes it.
     std::string ContentText() const;
+    // Replaces the content by the bytes of the file fileName as Load reads them (the refusals
+    // included), without touching the disk.
+    void LoadText(std::string bytes, const std::string& fileName);
     // Parses a file's bytes with the store's line rules into the sections (for Load and tests).
     // Returns the number (from 1) of the first kept line holding a NUL byte, 0 when none does.
     int ParseText(const std::string& bytes);
