@@ -50,18 +50,32 @@ std::string CliProgramDataDir() {
 }
 
 bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err) {
+    // The file is looked at and read by the name as given: a relative name works also where the
+    // current folder's full path is too long for the system.
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::absolute(HostPath(file), ec);
-    if (ec || !std::filesystem::is_regular_file(path, ec)) {
-        err << "tamvelox-cli: " << HostToUtf8(file) << ": no such project file\n";
+    const std::filesystem::path given = HostPath(file);
+    const auto status = std::filesystem::status(given, ec);
+    if (!std::filesystem::exists(status)) {
+        err << "tamvelox-cli: " << HostToUtf8(file) << ": no such project file";
+        if (ec && ec != std::errc::no_such_file_or_directory)
+            err << " (" << HostToUtf8(ec.message()) << ")";
+        err << "\n";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        err << "tamvelox-cli: " << HostToUtf8(file) << ": not a regular file\n";
         return false;
     }
     try {
-        LoadProject(project, PathToHost(path.lexically_normal()));
+        LoadProject(project, file);
     } catch (const std::exception& e) {
         err << "tamvelox-cli: " << e.what() << "\n";
         return false;
     }
+    // The project's own name is its full path (relative paths in it are taken from its folder).
+    const auto full = std::filesystem::absolute(given, ec);
+    if (!ec)
+        project.FileName = PathToHost(full.lexically_normal());
     return true;
 }
 

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using namespace tv;
 using tvtest::ReadBytes;
@@ -207,4 +210,38 @@ TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     EXPECT_EQ(r.Code, 2);
     EXPECT_EQ(r.Out, "");
     EXPECT_NE(r.Err.find("missing.tvx"), std::string::npos) << r.Err;
+}
+
+// A project found by a relative name loads however long the current folder's full path is, and one
+// holding a NUL byte is refused before anything is built or saved from it.
+TEST(CliCommands, ProjectsAreReadByTheNameGivenAndBadOnesRefused) {
+    TempDir dir;
+    const std::string segment(200, 'd');
+    const int home = ::open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(home, 0);
+    ASSERT_EQ(::chdir(dir.str().c_str()), 0);
+    for (int i = 0; i < 25; ++i) // 5000 characters below the test folder: more than PATH_MAX
+        ASSERT_TRUE(::mkdir(segment.c_str(), 0700) == 0 && ::chdir(segment.c_str()) == 0);
+    const auto made = Cli({"new", "p.tvx"});
+    const auto saved = Cli({"save", "p.tvx", "q.tvx"});
+    const bool written = ::access("q.tvx", F_OK) == 0;
+    ASSERT_EQ(::fchdir(home), 0);
+    ::close(home);
+    std::system(("rm -rf " + Quoted(dir.str(segment))).c_str()); // deeper than the library removes
+    EXPECT_EQ(made.Code, 0) << made.Err;
+    EXPECT_EQ(saved.Code, 0) << saved.Err;
+    EXPECT_TRUE(written);
+
+    const auto bad = dir.str("nul.tvx");
+    const auto victim = dir.str("victim");
+    WriteBytes(victim, "keep");
+    WriteBytes(bad, "[Start]\r\nMisc.Deployment=" + victim + std::string(1, '\0') + "/sub\r\n");
+    for (const char* command : {"build", "check"}) {
+        const auto r = Cli({command, bad});
+        EXPECT_EQ(r.Code, 2) << command;
+        EXPECT_EQ(r.Err, "tamvelox-cli: Cannot read file " + bad + ": line 2 holds a NUL byte\n");
+    }
+    EXPECT_EQ(Cli({"save", bad, dir.str("out.tvx")}).Code, 2);
+    EXPECT_EQ(ReadBytes(victim), "keep");
+    EXPECT_FALSE(std::filesystem::exists(dir.str("out.tvx")));
 }
