@@ -32,14 +32,9 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::WriteFile;
 
 namespace {
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // Every file and folder below root by relative path: a file's bytes, "<folder>" for a folder.
 QMap<QString, QByteArray> Tree(const QString& root) {
