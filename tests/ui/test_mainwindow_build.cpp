@@ -37,16 +37,12 @@
 #include <memory>
 
 using namespace tv;
+using tvtest::WriteFile;
 
 namespace {
 
 const QString kNotSaved = "Script has some edited fields, /#please save before continue";
 const QString kClearQuestion = "This process will clear specified folder if already exists/#Continue ?";
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 } // namespace
 

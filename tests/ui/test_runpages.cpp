@@ -31,24 +31,12 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::FileLines;
+using tvtest::In;
+using tvtest::ReadFile;
+using tvtest::Retype;
 
 namespace {
-
-template <class T = QWidget> T* In(QWidget* parent, const char* name) {
-    T* w = parent->findChild<T*>(name);
-    if (!w)
-        qWarning("no control %s", name);
-    return w;
-}
-
-// Types text key by key, as a person would (QTest::keyClicks takes no characters beyond ASCII).
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
 
 // One program as the author describes it in the run entry dialog.
 struct TEntry {
@@ -92,18 +80,6 @@ QString RowShown(QTableView* view, int row) {
     for (int c = 0; c < view->model()->columnCount(); ++c)
         texts << view->model()->index(row, c).data().toString();
     return texts.join('|');
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QStringList FileLines(const QString& path) {
-    QStringList lines;
-    for (QByteArray line : ReadFile(path).split('\n'))
-        lines << QString::fromStdString(AnsiToUtf8(line.replace("\r", "").toStdString()));
-    return lines;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "core/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -50,6 +51,10 @@ TCompilerOutputForm::TCompilerOutputForm(const std::string& output, QWidget* par
 
 void TCompilerOutputForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // The scroll bars were shown while the view was still at its small first size, where the lines
+    // did not fit. The view hides a bar it no longer needs in a queued call, after the first paint:
+    // run it now, so that short lines never show a horizontal bar.
+    QCoreApplication::sendPostedEvents(m_meOutput, QEvent::MetaCall);
     // At the start of the last line: the end of the output, read from its left edge.
     QTextCursor cursor = m_meOutput->textCursor();
     cursor.movePosition(QTextCursor::End);

@@ -1,6 +1,7 @@
 #include "ui/pages/RunPage.h"
 
 #include "core/MsgDlg.h"
+#include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileRunUnit.h"
 #include "ui/pages/RunListModel.h"
@@ -20,7 +21,6 @@ namespace tv {
 
 namespace {
 
-constexpr int kGlyphButton = 19;
 constexpr int kColumnWidths[] = {200, 160, 100, 100};
 
 } // namespace
@@ -33,18 +33,6 @@ TRunPage::TRunPage(TProject& project, const QString& name, const QString& headin
     page->setSpacing(4);
     for (int i = 0; i < 2; ++i)
         page->addWidget(CreateGroup(groups[i], m_groups[std::size_t(i)]), 1);
-}
-
-QToolButton* TRunPage::GlyphButton(const char* name, const char* glyph, const QString& hint, TSlot slot) {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setIcon(QIcon(QString(":/glyphs/%1.xpm").arg(glyph)));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setAutoRaise(true);
-    button->setFixedSize(kGlyphButton, kGlyphButton);
-    connect(button, &QToolButton::clicked, this, slot);
-    return button;
 }
 
 QGroupBox* TRunPage::CreateGroup(const TGroupSpec& spec, TGroup& group) {
@@ -84,10 +72,15 @@ QGroupBox* TRunPage::CreateGroup(const TGroupSpec& spec, TGroup& group) {
 
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
-    column->addWidget(GlyphButton(spec.Add, "key_add", "Add files", spec.OnAdd));
+    const auto addButton = [&](const char* name, const char* glyph, const QString& hint, TSlot slot) {
+        QToolButton* button = MakeGlyphButton(name, glyph, hint);
+        connect(button, &QToolButton::clicked, this, slot);
+        column->addWidget(button);
+    };
+    addButton(spec.Add, "key_add", "Add files", spec.OnAdd);
     column->addSpacing(6);
-    column->addWidget(GlyphButton(spec.Del, "key_remove", "Remove file", spec.OnDel));
-    column->addWidget(GlyphButton(spec.Clear, "key_clear", "Clear list", spec.OnClear));
+    addButton(spec.Del, "key_remove", "Remove file", spec.OnDel);
+    addButton(spec.Clear, "key_clear", "Clear list", spec.OnClear);
     column->addStretch(1);
 
     auto* grid = new QGridLayout(inside);

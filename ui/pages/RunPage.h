@@ -67,7 +67,6 @@ private:
     };
 
     QGroupBox* CreateGroup(const TGroupSpec& spec, TGroup& group);
-    QToolButton* GlyphButton(const char* name, const char* glyph, const QString& hint, TSlot slot);
     TRunList& List(const TGroup& group) const { return Project().*group.List; }
     // Shows the list again with row selected (-1: none), without a change notification.
     void Refresh(TGroup& group, int row);
