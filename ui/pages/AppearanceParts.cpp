@@ -52,12 +52,12 @@ void TCheckGroup::resizeEvent(QResizeEvent* event) {
     m_header->raise();
 }
 
-QFont TitleQFont(const TFontSpec& spec) {
-    QFont f(QString::fromStdString(AnsiToUtf8(spec.Face)));
-    f.setPointSize(std::clamp(spec.Size, 1, 400));
-    f.setBold(spec.Bold);
-    f.setItalic(spec.Italic);
-    f.setUnderline(spec.Underline);
+QFont TitleQFont(const TFontSpec& font) {
+    QFont f(QString::fromStdString(AnsiToUtf8(font.Face)));
+    f.setPointSize(std::clamp(font.Size, 1, 400));
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    f.setUnderline(font.Underline);
     return f;
 }
 

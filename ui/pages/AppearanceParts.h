@@ -40,7 +40,7 @@ private:
 };
 
 // The font of a title font description (face, size in points, styles).
-QFont TitleQFont(const TFontSpec& spec);
+QFont TitleQFont(const TFontSpec& font);
 
 // The preview label of a title font: "Title", 85 x 45, in shadow style.
 TwzLabel* MakeTitlePreview(const char* name);

@@ -26,7 +26,7 @@ constexpr int kColumnWidths[] = {200, 160, 100, 100};
 } // namespace
 
 TRunPage::TRunPage(TProject& project, const QString& name, const QString& heading,
-                   const TGroupSpec (&groups)[2], QWidget* parent)
+                   const TGroupLayout (&groups)[2], QWidget* parent)
     : TWizardPage(project, name, heading, parent) {
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 4);
@@ -35,8 +35,8 @@ TRunPage::TRunPage(TProject& project, const QString& name, const QString& headin
         page->addWidget(CreateGroup(groups[i], m_groups[std::size_t(i)]), 1);
 }
 
-QGroupBox* TRunPage::CreateGroup(const TGroupSpec& spec, TGroup& group) {
-    auto* box = new QGroupBox(spec.Caption);
+QGroupBox* TRunPage::CreateGroup(const TGroupLayout& layout, TGroup& group) {
+    auto* box = new QGroupBox(layout.Caption);
     QFont bold = box->font();
     bold.setBold(true);
     box->setFont(bold);
@@ -45,10 +45,10 @@ QGroupBox* TRunPage::CreateGroup(const TGroupSpec& spec, TGroup& group) {
     plain.setBold(false);
     inside->setFont(plain);
 
-    group.List = spec.List;
-    group.Model = new TRunListModel(Project().*spec.List, this);
+    group.List = layout.List;
+    group.Model = new TRunListModel(Project().*layout.List, this);
     auto* view = group.View = new QTableView;
-    view->setObjectName(spec.View);
+    view->setObjectName(layout.View);
     view->setModel(group.Model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -77,10 +77,10 @@ QGroupBox* TRunPage::CreateGroup(const TGroupSpec& spec, TGroup& group) {
         connect(button, &QToolButton::clicked, this, slot);
         column->addWidget(button);
     };
-    addButton(spec.Add, "key_add", "Add files", spec.OnAdd);
+    addButton(layout.Add, "key_add", "Add files", layout.OnAdd);
     column->addSpacing(6);
-    addButton(spec.Del, "key_remove", "Remove file", spec.OnDel);
-    addButton(spec.Clear, "key_clear", "Clear list", spec.OnClear);
+    addButton(layout.Del, "key_remove", "Remove file", layout.OnDel);
+    addButton(layout.Clear, "key_clear", "Clear list", layout.OnClear);
     column->addStretch(1);
 
     auto* grid = new QGridLayout(inside);

@@ -36,7 +36,7 @@ public slots:
     void lvRunAfterChange();
 
 protected:
-    struct TGroupSpec {
+    struct TGroupLayout {
         const char* Caption;
         TRunList TProject::*List;
         const char* View;
@@ -49,7 +49,7 @@ protected:
     // A handler of the derived page as a slot of this class.
     template <class F> static TSlot Slot(F handler) { return static_cast<TSlot>(handler); }
 
-    TRunPage(TProject& project, const QString& name, const QString& heading, const TGroupSpec (&groups)[2],
+    TRunPage(TProject& project, const QString& name, const QString& heading, const TGroupLayout (&groups)[2],
              QWidget* parent);
 
     // The commands of group 0 (upper) and 1 (lower).
@@ -66,7 +66,7 @@ private:
         TRunListModel* Model = nullptr;
     };
 
-    QGroupBox* CreateGroup(const TGroupSpec& spec, TGroup& group);
+    QGroupBox* CreateGroup(const TGroupLayout& layout, TGroup& group);
     TRunList& List(const TGroup& group) const { return Project().*group.List; }
     // Shows the list again with row selected (-1: none), without a change notification.
     void Refresh(TGroup& group, int row);
