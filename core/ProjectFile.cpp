@@ -498,6 +498,9 @@ void BackupProjectFile(const std::string& path) {
         iniio::Remove(temp);
         fail(reason);
     }
+    // A rename between two names of one file does nothing and leaves both: that happens when a save
+    // running at the same time has just made the backup from the same project file.
+    fs::remove(HostPath(temp), ec);
 }
 
 void SaveProject(TProject& project, const std::string& path) {
