@@ -61,19 +61,25 @@ const TFlagWord kFlagWords[] = {
 
 std::string TFileRecord::FlagsText() const {
     std::string text;
-    for (const auto& f : kFlagWords) {
-        if (!(this->*f.Flag))
-            continue;
-        if (!text.empty())
-            text += '+';
-        text += f.Word;
-    }
+    AppendFlagsText(text);
     return text;
 }
 
-void TFileRecord::SetFlagsFromText(const std::string& text) {
+void TFileRecord::AppendFlagsText(std::string& out) const {
+    bool first = true;
+    for (const auto& f : kFlagWords) {
+        if (!(this->*f.Flag))
+            continue;
+        if (!first)
+            out += '+';
+        out += f.Word;
+        first = false;
+    }
+}
+
+void TFileRecord::SetFlagsFromText(std::string_view text) {
     for (const auto& f : kFlagWords)
-        this->*f.Flag = text.find(f.Word) != std::string::npos;
+        this->*f.Flag = text.find(f.Word) != std::string_view::npos;
 }
 
 std::string TProject::TargetOSText() const {

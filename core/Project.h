@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tv {
@@ -38,8 +39,9 @@ struct TFileRecord {
 
     // The flag words of the set flags in table order joined by "+", e.g. "NO_LOG+SHARED_FILE".
     std::string FlagsText() const;
+    void AppendFlagsText(std::string& out) const;
     // Sets each flag exactly when its word occurs anywhere in text (case-sensitive).
-    void SetFlagsFromText(const std::string& text);
+    void SetFlagsFromText(std::string_view text);
 };
 
 struct TShortcutRecord {

@@ -6,6 +6,7 @@
 #include "core/kvIniFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -58,100 +59,136 @@ std::size_t FindLineBreak(const std::string& s, std::size_t pos = 0) {
     return std::string::npos;
 }
 
-std::string Row(int n) {
-    return ZeroPad(n, 3);
-}
-
 // Row counts of a loaded file: row numbers beyond the format's range would only read earlier rows
 // again (the numbers are cut to their width), so they are not read.
 int RowCount(std::int32_t count, int limit) {
     return std::clamp<std::int32_t>(count, 0, limit);
 }
 
-std::string JoinRow(std::initializer_list<const std::string*> fields) {
-    std::string row;
-    bool first = true;
-    for (const auto* f : fields) {
-        if (!first)
-            row += '|';
-        row += *f;
-        first = false;
-    }
-    return row;
+// ZeroPad(n, width) for n >= 0, appended.
+void AppendZeroPadded(std::string& out, long long n, int width) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    const auto length = static_cast<int>(end - digits);
+    if (length < width)
+        out.append(static_cast<std::size_t>(width - length), '0');
+    out.append(digits, static_cast<std::size_t>(std::min(length, width)));
+}
+
+void AppendNumber(std::string& out, long long n) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
 }
 
 // ---- Load helpers
 
-void ReadProjectFile(TProject& p, TkvIniFile& ini) {
+// SplitFirst on a view: the text before the first separator, and text keeps what follows it
+// (nothing when there is no separator).
+std::string_view TakeField(std::string_view& text, char separator) {
+    const auto pos = text.find(separator);
+    const std::string_view field = text.substr(0, pos);
+    text = pos == std::string_view::npos ? std::string_view() : text.substr(pos + 1);
+    return field;
+}
+
+std::string_view ValueOf(const TIniText::TLine* line) {
+    return line ? line->Value : std::string_view();
+}
+
+// The value of key as a number; def when the key is missing or its value is no number.
+std::int32_t IntegerAt(const TIniText& ini, int section, std::string_view key, std::int32_t def) {
+    std::int32_t value;
+    const TIniText::TLine* line = ini.Find(section, key);
+    return line && TryStrToInt(line->Value, value) ? value : def;
+}
+
+// Reads every value into the new project p; a setting without a Missing value keeps what current
+// holds when the file lacks it.
+void ReadProjectFile(TProject& p, const TProject& current, const TIniText& ini) {
     for (const TSetting& setting : ProjectSettings()) {
-        // A setting without a Missing value keeps what it holds when the file lacks it.
-        const std::string fallback = setting.Missing ? std::string(setting.Missing) : SettingText(p, setting);
-        SetSettingText(p, setting, ini.ReadString(setting.Section, setting.Key, fallback), fallback);
+        const std::string fallback =
+            setting.Missing ? std::string(setting.Missing) : SettingText(current, setting);
+        const TIniText::TLine* line = ini.Find(ini.FindSection(setting.Section), setting.Key);
+        SetSettingText(p, setting, line ? std::string(line->Value) : fallback, fallback);
     }
+    // Rows are found in one pass over their section, not one lookup each.
+    std::vector<const TIniText::TLine*> rows;
 
     // Static bitmaps: path, three placement fields, transparent colour.
+    const int mainWindow = ini.FindSection("Main_Window");
+    const int bitmaps = RowCount(IntegerAt(ini, mainWindow, "Bitmap", 0), kMaxStaticBitmaps);
+    ini.NumberedLines(mainWindow, "Bitmap.", 2, rows);
     p.StaticBitmaps.clear();
-    const int bitmaps = RowCount(ini.ReadInteger("Main_Window", "Bitmap", 0), kMaxStaticBitmaps);
+    p.StaticBitmaps.reserve(static_cast<std::size_t>(bitmaps));
     for (int i = 1; i <= bitmaps; ++i) {
-        std::string text = ini.ReadString("Main_Window", "Bitmap." + ZeroPad(i, 2), "");
+        std::string_view text = ValueOf(rows[static_cast<std::size_t>(i)]);
         // A short or missing row gets all five fields, so that it is written back as it reads.
-        TStaticBitmap bitmap;
-        bitmap.File = SplitFirst(text, ",");
-        bitmap.Coord = SplitFirst(text, ",");
-        bitmap.Coord += "," + SplitFirst(text, ",");
-        bitmap.Coord += "," + SplitFirst(text, ",");
+        TStaticBitmap& bitmap = p.StaticBitmaps.emplace_back();
+        bitmap.File = TakeField(text, ',');
+        bitmap.Coord = TakeField(text, ',');
+        bitmap.Coord.append(1, ',').append(TakeField(text, ','));
+        bitmap.Coord.append(1, ',').append(TakeField(text, ','));
         bitmap.Transparency = text;
-        p.StaticBitmaps.push_back(std::move(bitmap));
     }
 
     // Files
+    const int filesSection = ini.FindSection("Files");
+    const int files = RowCount(IntegerAt(ini, filesSection, "Files", -1), kMaxTableRows);
+    ini.NumberedLines(filesSection, "File", 3, rows);
     p.tbFiles.Clear();
-    const int files = RowCount(ini.ReadInteger("Files", "Files", -1), kMaxTableRows);
+    p.tbFiles.Records.reserve(static_cast<std::size_t>(files));
     for (int i = 0; i < files; ++i) {
-        std::string text = ini.ReadString("Files", "File" + Row(i), "");
+        std::string_view text = ValueOf(rows[static_cast<std::size_t>(i)]);
         if (text.empty())
             continue;
-        TFileRecord r;
-        r.FileName = SplitFirst(text, "|");
-        r.FilePath = SplitFirst(text, "|");
+        TFileRecord& r = p.tbFiles.Records.emplace_back();
+        r.FileName = TakeField(text, '|');
+        r.FilePath = TakeField(text, '|');
         r.SetFlagsFromText(text);
-        p.tbFiles.Append(std::move(r));
     }
     p.tbFiles.Current = p.tbFiles.Empty() ? -1 : 0;
 
     // Shortcuts
+    const int shortcutsSection = ini.FindSection("Shortcuts");
+    const int shortcuts = RowCount(IntegerAt(ini, shortcutsSection, "Shortcuts", -1), kMaxTableRows);
+    ini.NumberedLines(shortcutsSection, "Shortcut", 3, rows);
     p.tbShortcuts.Clear();
-    const int shortcuts = RowCount(ini.ReadInteger("Shortcuts", "Shortcuts", -1), kMaxTableRows);
+    p.tbShortcuts.Records.reserve(static_cast<std::size_t>(shortcuts));
     for (int i = 0; i < shortcuts; ++i) {
-        std::string text = ini.ReadString("Shortcuts", "Shortcut" + Row(i), "");
+        std::string_view text = ValueOf(rows[static_cast<std::size_t>(i)]);
         if (text.empty())
             continue;
-        TShortcutRecord r;
-        r.ProgramGroup = SplitFirst(text, "|");
-        r.Shortcuts = SplitFirst(text, "|");
-        r.Target = SplitFirst(text, "|");
-        r.Arguments = SplitFirst(text, "|");
+        TShortcutRecord& r = p.tbShortcuts.Records.emplace_back();
+        r.ProgramGroup = TakeField(text, '|');
+        r.Shortcuts = TakeField(text, '|');
+        r.Target = TakeField(text, '|');
+        r.Arguments = TakeField(text, '|');
         r.WorkDirectory = text;
-        p.tbShortcuts.Append(std::move(r));
     }
     p.tbShortcuts.Current = p.tbShortcuts.Empty() ? -1 : 0;
 
     // Registry and INI changes: the keys first, then each record's own section.
+    std::string section;
+    std::string itemKey = "Item000";
     for (const auto& cs : kContentsSections) {
         auto& table = p.*cs.Table;
+        const int list = ini.FindSection(cs.Section);
+        const int count = RowCount(IntegerAt(ini, list, cs.CountKey, 0), kMaxTableRows);
+        ini.NumberedLines(list, cs.RowKey, 3, rows);
         table.Clear();
-        const int count = RowCount(ini.ReadInteger(cs.Section, cs.CountKey, 0), kMaxTableRows);
-        for (int i = 0; i < count; ++i) {
-            TContentsRecord r;
-            r.Key = ini.ReadString(cs.Section, cs.RowKey + Row(i), "");
-            table.Records.push_back(std::move(r));
-        }
+        table.Records.resize(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            table.Records[static_cast<std::size_t>(i)].Key = ValueOf(rows[static_cast<std::size_t>(i)]);
         for (auto& r : table.Records) {
-            const std::string section = cs.RecordPrefix + r.Key;
-            const int items = RowCount(ini.ReadInteger(section, "Items", 0), kMaxTableRows);
+            section.assign(cs.RecordPrefix).append(r.Key);
+            const int s = ini.FindSection(section);
+            const int items = RowCount(IntegerAt(ini, s, "Items", 0), kMaxTableRows);
             r.Contents.reserve(static_cast<std::size_t>(items));
-            for (int i = 0; i < items; ++i)
-                r.Contents.push_back(ini.ReadString(section, "Item" + Row(i), ""));
+            for (int i = 0; i < items; ++i) {
+                itemKey.resize(4);
+                AppendZeroPadded(itemKey, i, 3);
+                r.Contents.emplace_back(ValueOf(ini.Find(s, itemKey)));
+            }
         }
         table.Current = table.Empty() ? -1 : 0;
     }
@@ -159,112 +196,322 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
     // Run lists: every row number gives a row, also an empty one.
     for (const auto& rs : kRunSections) {
         auto& list = p.*rs.List;
+        const int s = ini.FindSection(rs.Section);
+        const int count = RowCount(IntegerAt(ini, s, rs.Key, -1), kMaxTableRows);
+        ini.NumberedLines(s, rs.Key, 3, rows);
         list.clear();
-        const int count = RowCount(ini.ReadInteger(rs.Section, rs.Key, -1), kMaxTableRows);
+        list.resize(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
-            std::string text = ini.ReadString(rs.Section, rs.Key + Row(i), "");
-            TRunRecord r;
-            r.Application = SplitFirst(text, "|");
-            r.Argument = SplitFirst(text, "|");
-            r.WorkingDirectory = SplitFirst(text, "|");
-            r.Message = SplitFirst(text, "|");
+            std::string_view text = ValueOf(rows[static_cast<std::size_t>(i)]);
+            TRunRecord& r = list[static_cast<std::size_t>(i)];
+            r.Application = TakeField(text, '|');
+            r.Argument = TakeField(text, '|');
+            r.WorkingDirectory = TakeField(text, '|');
+            r.Message = TakeField(text, '|');
             r.Flag = text;
-            list.push_back(std::move(r));
         }
     }
 }
 
 // ---- Save helpers
 
-// The store writes values as they are; Put writes each in the form that reads back unchanged, so
-// that blanks at either end and surrounding quotes survive a save and a load.
-class TProjectWriter final {
-    static bool NeedsQuotes(const std::string& value) {
-        if (value.empty())
-            return false;
-        const auto front = static_cast<unsigned char>(value.front());
-        const auto back = static_cast<unsigned char>(value.back());
-        return front == ' ' || front == '\t' || front == '"' || front == '\'' || back < 33;
-    }
+// The text is written straight from the project, section by section, in the order and form the
+// keyed store gave it when every value was written into one: sections in the order of their first
+// write, keys in the order of theirs, a key written again replacing its line in place. Values go in
+// the form that reads back unchanged, so that blanks at either end and surrounding quotes survive.
 
+// Lines go straight into the text.
+class TTextWriter final {
 public:
-    explicit TProjectWriter(TkvIniFile& ini) : m_Ini(ini) {}
-    void Put(const std::string& section, const std::string& key, const std::string& value) {
-        if (NeedsQuotes(value))
-            m_Ini.WriteString(section, key, ValueReadBackAs(value));
-        else
-            m_Ini.WriteString(section, key, value);
+    explicit TTextWriter(std::size_t reserve) { m_Out.reserve(reserve); }
+
+    void Section(std::string_view prefix, std::string_view name = {}) {
+        m_Out.append(1, '[').append(prefix).append(name).append("]\r\n");
     }
-    void PutInteger(const std::string& section, const std::string& key, std::int32_t value) {
-        m_Ini.WriteInteger(section, key, value);
+    void EndSection() { m_Out.append("\r\n"); }
+    // Starts the line of key (followed by number in width digits when width > 0); the value is
+    // appended to the string returned, then End finishes the line.
+    std::string& Begin(std::string_view key, long long number = 0, int width = 0) {
+        m_Out.append(key);
+        if (width > 0)
+            AppendZeroPadded(m_Out, number, width);
+        m_Out.append(1, '=');
+        m_Start = m_Out.size();
+        return m_Out;
     }
+    void End() {
+        if (ValueNeedsQuotes(std::string_view(m_Out).substr(m_Start))) {
+            m_Out.insert(m_Start, 1, '"');
+            m_Out.append(1, '"');
+        }
+        m_Out.append("\r\n");
+    }
+    void Lines(const std::vector<std::string>& lines) {
+        for (const auto& line : lines)
+            m_Out.append(line).append("\r\n");
+    }
+    std::string Take() { return std::move(m_Out); }
 
 private:
-    TkvIniFile& m_Ini;
+    std::string m_Out;
+    std::size_t m_Start = 0;
 };
 
-void WriteProjectFile(const TProject& p, TkvIniFile& store) {
-    TProjectWriter ini(store);
-    ini.Put("Info", "Generator", kInfoGenerator);
-    ini.Put("Info", "Copyright", kInfoCopyright);
-    ini.Put("Info", "Homepage", kInfoHomepage);
-    ini.Put("Info", "TZN Needed", kInfoTznNeeded);
-    ini.Put("Info", "TZN Copyright", kInfoTznCopyright);
-    ini.Put("Info", "TZN Homepage", kInfoTznHomepage);
+// Lines collected as the keyed store keeps them, for writes that repeat a key: rows past the
+// numbering (their numbers are cut to the key's width) and records whose keys name one section.
+// Only projects that Save refuses, or that hold such records, need it.
+class TKeyedLines final {
+public:
+    std::string& Begin(std::string_view key, long long number = 0, int width = 0) {
+        m_Key.assign(key);
+        if (width > 0)
+            AppendZeroPadded(m_Key, number, width);
+        m_Value.clear();
+        return m_Value;
+    }
+    void End() {
+        std::string line = m_Key + "=" + ValueReadBackAs(m_Value);
+        const int k = m_Section.IndexOfKey(m_Key);
+        if (k >= 0)
+            m_Section.Lines[static_cast<std::size_t>(k)] = std::move(line); // same key: the index holds
+        else
+            m_Section.AppendLine(std::move(line));
+    }
+    const std::vector<std::string>& Lines() const { return m_Section.Lines; }
 
-    for (const TSetting& setting : ProjectSettings())
-        ini.Put(setting.Section, setting.Key, SettingText(p, setting));
-    // The static bitmaps follow the settings of their section.
-    ini.PutInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.StaticBitmaps.size()));
-    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
-        const TStaticBitmap& b = p.StaticBitmaps[i];
-        ini.Put("Main_Window", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
-                b.File + "," + b.Coord + "," + b.Transparency);
+private:
+    TIniSection m_Section;
+    std::string m_Key, m_Value;
+};
+
+// Writes through put(sink) straight into the text, or, when keys repeat, through the keyed lines.
+template <class F> void PutLines(TTextWriter& w, bool keysRepeat, F put) {
+    if (!keysRepeat) {
+        put(w);
+        return;
+    }
+    TKeyedLines keyed;
+    put(keyed);
+    w.Lines(keyed.Lines());
+}
+
+template <class Sink> void Put(Sink& sink, std::string_view key, std::string_view value) {
+    sink.Begin(key).append(value);
+    sink.End();
+}
+
+template <class Sink> void PutInteger(Sink& sink, std::string_view key, long long value) {
+    AppendNumber(sink.Begin(key), value);
+    sink.End();
+}
+
+// The contents lines of r: its elements, or split holding them split at their line breaks.
+const std::vector<std::string>& LinesOf(const TContentsRecord& r, std::vector<std::string>& split) {
+    const bool breaks = std::any_of(r.Contents.begin(), r.Contents.end(), [](const std::string& line) {
+        return FindLineBreak(line) != std::string::npos;
+    });
+    if (!breaks)
+        return r.Contents;
+    split = ContentsLines(r.Contents);
+    return split;
+}
+
+// A record's contents lines under "Items" and "Item000"...
+template <class Sink> void PutContents(Sink& sink, const std::vector<std::string>& lines) {
+    PutInteger(sink, "Items", static_cast<long long>(lines.size()));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        sink.Begin("Item", static_cast<long long>(i), 3).append(lines[i]);
+        sink.End();
+    }
+}
+
+// The settings by section, the sections in the order of their first setting.
+struct TSettingsSection {
+    const char* Name;
+    std::vector<const TSetting*> Settings;
+};
+
+const std::vector<TSettingsSection>& SettingsSections() {
+    static const std::vector<TSettingsSection> sections = [] {
+        std::vector<TSettingsSection> list;
+        for (const TSetting& setting : ProjectSettings()) {
+            auto it = std::find_if(list.begin(), list.end(), [&](const TSettingsSection& s) {
+                return SameText(s.Name, setting.Section);
+            });
+            if (it == list.end())
+                it = list.insert(list.end(), {setting.Section, {}});
+            it->Settings.push_back(&setting);
+        }
+        return list;
+    }();
+    return sections;
+}
+
+// For each record, the first record whose key names the same section (itself when none before does).
+std::vector<int> FirstOfSection(const TRecordTable<TContentsRecord>& table) {
+    TFoldedIndex keys(&table, [](const void* owner, int i) {
+        return std::string_view(static_cast<const TRecordTable<TContentsRecord>*>(owner)
+                                    ->Records[static_cast<std::size_t>(i)]
+                                    .Key);
+    });
+    keys.Reserve(table.Records.size());
+    std::vector<int> first(table.Records.size());
+    for (int i = 0; i < table.Count(); ++i) {
+        const std::string& key = table.Records[static_cast<std::size_t>(i)].Key;
+        first[static_cast<std::size_t>(i)] = keys.Insert(key, i) ? i : keys.Find(key);
+    }
+    return first;
+}
+
+// About the size of the text, so that it is written into one buffer.
+std::size_t TextSizeBound(const TProject& p) {
+    std::size_t n = 4096 + 256 * ProjectSettings().size();
+    for (const auto& b : p.StaticBitmaps)
+        n += 32 + b.File.size() + b.Coord.size() + b.Transparency.size();
+    for (const auto& r : p.tbFiles.Records)
+        n += 160 + r.FileName.size() + r.FilePath.size();
+    for (const auto& r : p.tbShortcuts.Records)
+        n += 32 + r.ProgramGroup.size() + r.Shortcuts.size() + r.Target.size() + r.Arguments.size() +
+             r.WorkDirectory.size();
+    for (const auto& cs : kContentsSections)
+        for (const auto& r : (p.*cs.Table).Records) {
+            n += 64 + 2 * r.Key.size();
+            for (const auto& line : r.Contents)
+                n += 16 + line.size();
+        }
+    for (const auto& rs : kRunSections)
+        for (const auto& r : p.*rs.List)
+            n += 32 + r.Application.size() + r.Argument.size() + r.WorkingDirectory.size() +
+                 r.Message.size() + r.Flag.size();
+    return n;
+}
+
+std::string WriteProjectFile(const TProject& p) {
+    TTextWriter w(TextSizeBound(p));
+    w.Section("Info");
+    Put(w, "Generator", kInfoGenerator);
+    Put(w, "Copyright", kInfoCopyright);
+    Put(w, "Homepage", kInfoHomepage);
+    Put(w, "TZN Needed", kInfoTznNeeded);
+    Put(w, "TZN Copyright", kInfoTznCopyright);
+    Put(w, "TZN Homepage", kInfoTznHomepage);
+    w.EndSection();
+
+    for (const TSettingsSection& section : SettingsSections()) {
+        w.Section(section.Name);
+        for (const TSetting* setting : section.Settings)
+            Put(w, setting->Key, SettingText(p, *setting));
+        // The static bitmaps follow the settings of their section.
+        if (SameText(section.Name, "Main_Window"))
+            PutLines(w, p.StaticBitmaps.size() > kMaxStaticBitmaps, [&](auto& sink) {
+                PutInteger(sink, "Bitmap", static_cast<long long>(p.StaticBitmaps.size()));
+                for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
+                    const TStaticBitmap& b = p.StaticBitmaps[i];
+                    sink.Begin("Bitmap.", static_cast<long long>(i) + 1, 2)
+                        .append(b.File)
+                        .append(1, ',')
+                        .append(b.Coord)
+                        .append(1, ',')
+                        .append(b.Transparency);
+                    sink.End();
+                }
+            });
+        w.EndSection();
     }
 
-    ini.PutInteger("Files", "Files", p.tbFiles.Count());
-    for (int i = 0; i < p.tbFiles.Count(); ++i) {
-        const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
-        const std::string flags = r.FlagsText();
-        ini.Put("Files", "File" + Row(i), JoinRow({&r.FileName, &r.FilePath, &flags}));
-    }
+    w.Section("Files");
+    PutLines(w, p.tbFiles.Count() > kMaxTableRows, [&](auto& sink) {
+        PutInteger(sink, "Files", p.tbFiles.Count());
+        for (int i = 0; i < p.tbFiles.Count(); ++i) {
+            const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
+            std::string& v = sink.Begin("File", i, 3);
+            v.append(r.FileName).append(1, '|').append(r.FilePath).append(1, '|');
+            r.AppendFlagsText(v);
+            sink.End();
+        }
+    });
+    w.EndSection();
 
-    ini.PutInteger("Shortcuts", "Shortcuts", p.tbShortcuts.Count());
-    for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
-        const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
-        ini.Put("Shortcuts", "Shortcut" + Row(i),
-                JoinRow({&r.ProgramGroup, &r.Shortcuts, &r.Target, &r.Arguments, &r.WorkDirectory}));
-    }
+    w.Section("Shortcuts");
+    PutLines(w, p.tbShortcuts.Count() > kMaxTableRows, [&](auto& sink) {
+        PutInteger(sink, "Shortcuts", p.tbShortcuts.Count());
+        for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
+            const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
+            sink.Begin("Shortcut", i, 3)
+                .append(r.ProgramGroup)
+                .append(1, '|')
+                .append(r.Shortcuts)
+                .append(1, '|')
+                .append(r.Target)
+                .append(1, '|')
+                .append(r.Arguments)
+                .append(1, '|')
+                .append(r.WorkDirectory);
+            sink.End();
+        }
+    });
+    w.EndSection();
 
     for (const auto& cs : kContentsSections) {
         const auto& table = p.*cs.Table;
-        ini.PutInteger(cs.Section, cs.CountKey, table.Count());
-        for (int i = 0; i < table.Count(); ++i)
-            ini.Put(cs.Section, cs.RowKey + Row(i), table.Records[static_cast<std::size_t>(i)].Key);
+        w.Section(cs.Section);
+        PutLines(w, table.Count() > kMaxTableRows, [&](auto& sink) {
+            PutInteger(sink, cs.CountKey, table.Count());
+            for (int i = 0; i < table.Count(); ++i) {
+                sink.Begin(cs.RowKey, i, 3).append(table.Records[static_cast<std::size_t>(i)].Key);
+                sink.End();
+            }
+        });
+        w.EndSection();
+        // Keys equal but for letter case name one section, where the first of them put it; the later
+        // records write their contents over it.
+        const std::vector<int> first = FirstOfSection(table);
+        std::vector<int> sharing(first.size(), 0);
+        for (const int f : first)
+            ++sharing[static_cast<std::size_t>(f)];
         std::vector<std::string> split;
-        for (const auto& r : table.Records) {
-            const std::string section = cs.RecordPrefix + r.Key;
-            const bool breaks =
-                std::any_of(r.Contents.begin(), r.Contents.end(),
-                            [](const std::string& line) { return FindLineBreak(line) != std::string::npos; });
-            if (breaks)
-                split = ContentsLines(r.Contents);
-            const auto& lines = breaks ? split : r.Contents;
-            ini.PutInteger(section, "Items", static_cast<std::int32_t>(lines.size()));
-            for (std::size_t i = 0; i < lines.size(); ++i)
-                ini.Put(section, "Item" + Row(static_cast<int>(i)), lines[i]);
+        for (int i = 0; i < table.Count(); ++i) {
+            if (first[static_cast<std::size_t>(i)] != i)
+                continue;
+            const TContentsRecord& r = table.Records[static_cast<std::size_t>(i)];
+            w.Section(cs.RecordPrefix, r.Key);
+            const auto& lines = LinesOf(r, split);
+            if (sharing[static_cast<std::size_t>(i)] == 1 && lines.size() <= kMaxTableRows) {
+                PutContents(w, lines);
+            } else {
+                TKeyedLines keyed;
+                for (int j = i; j < table.Count(); ++j)
+                    if (first[static_cast<std::size_t>(j)] == i)
+                        PutContents(keyed, LinesOf(table.Records[static_cast<std::size_t>(j)], split));
+                w.Lines(keyed.Lines());
+            }
+            w.EndSection();
         }
     }
 
     for (const auto& rs : kRunSections) {
         const auto& list = p.*rs.List;
-        ini.PutInteger(rs.Section, rs.Key, static_cast<std::int32_t>(list.size()));
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const TRunRecord& r = list[i];
-            ini.Put(rs.Section, rs.Key + Row(static_cast<int>(i)),
-                    JoinRow({&r.Application, &r.Argument, &r.WorkingDirectory, &r.Message, &r.Flag}));
-        }
+        w.Section(rs.Section);
+        PutLines(w, list.size() > kMaxTableRows, [&](auto& sink) {
+            PutInteger(sink, rs.Key, static_cast<long long>(list.size()));
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                const TRunRecord& r = list[i];
+                sink.Begin(rs.Key, static_cast<long long>(i), 3)
+                    .append(r.Application)
+                    .append(1, '|')
+                    .append(r.Argument)
+                    .append(1, '|')
+                    .append(r.WorkingDirectory)
+                    .append(1, '|')
+                    .append(r.Message)
+                    .append(1, '|')
+                    .append(r.Flag);
+                sink.End();
+            }
+        });
+        w.EndSection();
     }
+    return w.Take();
 }
 
 // ---- Limits
@@ -486,12 +733,7 @@ void BackupProjectFile(const std::string& path) {
     // The previous content goes under a new name first and then replaces the old backup, so the old
     // backup stays whole until a new one is; a link at the backup's name is replaced, not followed.
     std::string temp;
-    const std::intptr_t reserved = iniio::CreateTempBeside(backupName, temp);
-    if (reserved < 0)
-        fail(iniio::LastErrorText());
-    iniio::Close(reserved);
-    iniio::Remove(temp);
-    if (!iniio::LinkOrCopy(path, temp))
+    if (!iniio::LinkOrCopyBeside(path, backupName, temp))
         fail(iniio::LastErrorText());
     if (!iniio::Replace(temp, backupName)) {
         const std::string reason = iniio::LastErrorText();
@@ -530,26 +772,23 @@ void SaveProject(TProject& project, const std::string& path) {
 }
 
 std::string ProjectFileText(const TProject& project) {
-    TkvIniFile ini(std::string(), false); // no file name: nothing is read or written
-    WriteProjectFile(project, ini);
-    return ini.ContentText();
+    return WriteProjectFile(project);
 }
 
 namespace {
 
 // Load from a store that has read the file (or its bytes).
 template <class F> void LoadProjectWith(TProject& project, const std::string& path, F read) {
-    TProject loaded = project;
+    TProject loaded;
     try {
-        TkvIniFile ini(std::string(), true);
+        TIniText ini;
         const bool exists = read(ini);
-        const auto& sections = ini.Sections();
-        if (exists && sections.IndexFrom("Start", 0) < 0 && sections.IndexFrom("Main_Window", 0) < 0 &&
-            sections.IndexFrom("Dialog", 0) < 0)
+        if (exists && ini.FindSection("Start") < 0 && ini.FindSection("Main_Window") < 0 &&
+            ini.FindSection("Dialog") < 0)
             throw EProjectFileError(HostToUtf8(path) +
                                     " is not a project file: it has none of the sections [Start], "
                                     "[Main_Window] and [Dialog]");
-        ReadProjectFile(loaded, ini);
+        ReadProjectFile(loaded, project, ini);
     } catch (const EInOutError& e) {
         throw EProjectFileError(std::string(e.what()) + ": " + e.Reason());
     }
@@ -561,14 +800,11 @@ template <class F> void LoadProjectWith(TProject& project, const std::string& pa
 } // namespace
 
 void LoadProject(TProject& project, const std::string& path) {
-    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
-        ini.SetFileName(path);
-        return iniio::PathKind(path) == iniio::TPathKind::File;
-    });
+    LoadProjectWith(project, path, [&](TIniText& ini) { return ini.LoadFile(path); });
 }
 
 void LoadProjectText(TProject& project, const std::string& bytes, const std::string& path) {
-    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
+    LoadProjectWith(project, path, [&](TIniText& ini) {
         ini.LoadText(bytes, path);
         return true;
     });

@@ -60,7 +60,7 @@ std::string FoldView(std::string_view s) {
 
 // Decimal, or hexadecimal after "$"; an optional sign and leading blanks as the classic conversion
 // allows. Hexadecimal fills all 32 bits ($FFFFFFFF is -1).
-bool ParseInteger(const std::string& s, std::int32_t& result) {
+bool ParseInteger(std::string_view s, std::int32_t& result) {
     std::size_t i = 0;
     while (i < s.size() && s[i] == ' ')
         ++i;
@@ -128,9 +128,9 @@ std::size_t TCaseInsensitiveHash::operator()(const std::string& s) const {
     return h;
 }
 
-bool TryStrToInt(const std::string& text, std::int32_t& value) {
+bool TryStrToInt(std::string_view text, std::int32_t& value) {
     if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return ParseInteger("$" + text.substr(2, 255), value);
+        return ParseInteger("$" + std::string(text.substr(2, 255)), value);
     return ParseInteger(text, value);
 }
 
@@ -434,131 +434,155 @@ int ConvertUtf8File(std::string& bytes) {
     }
 }
 
-} // namespace
-
-void TkvIniFile::Load() {
-    m_CurrentSection = 0;
-    const auto cannotOpen = [this](const std::string& reason) {
-        return EInOutError("Cannot open file " + HostToUtf8(m_FileName), reason);
+// The bytes of the file name; false when nothing is at the name. Only a file is read: a folder or
+// anything that cannot be opened or read throws.
+bool ReadFileBytes(const std::string& name, std::string& bytes) {
+    const auto cannotOpen = [&](const std::string& reason) {
+        return EInOutError("Cannot open file " + HostToUtf8(name), reason);
     };
-    if (m_FileName.find('\0') != std::string::npos)
+    if (name.find('\0') != std::string::npos)
         throw cannotOpen("the name holds a NUL byte");
-    switch (iniio::PathKind(m_FileName)) {
+    switch (iniio::PathKind(name)) {
     case iniio::TPathKind::Missing:
-        return;
+        return false;
     case iniio::TPathKind::Folder:
         throw cannotOpen("it is a folder");
     case iniio::TPathKind::File:
         break;
     }
-    std::string bytes;
-    {
-        const std::intptr_t handle = iniio::OpenForReading(m_FileName);
-        if (handle < 0)
-            throw cannotOpen(iniio::LastErrorText());
-        const bool read = iniio::ReadAll(handle, bytes);
-        const std::string reason = read ? std::string() : iniio::LastErrorText();
-        iniio::Close(handle);
-        if (!read)
-            throw EInOutError("Cannot read file " + HostToUtf8(m_FileName), reason);
+    const std::intptr_t handle = iniio::OpenForReading(name);
+    if (handle < 0)
+        throw cannotOpen(iniio::LastErrorText());
+    const bool read = iniio::ReadAll(handle, bytes);
+    const std::string reason = read ? std::string() : iniio::LastErrorText();
+    iniio::Close(handle);
+    if (!read)
+        throw EInOutError("Cannot read file " + HostToUtf8(name), reason);
+    return true;
+}
+
+EInOutError CannotRead(const std::string& fileName, const std::string& reason) {
+    return EInOutError("Cannot read file " + HostToUtf8(fileName), reason);
+}
+
+// A NUL byte would cut every name or value it reaches the system in.
+EInOutError NulLineError(const std::string& fileName, int line) {
+    return CannotRead(fileName, "line " + std::to_string(line) + " holds a NUL byte");
+}
+
+// The text of a file that starts with a UTF-8 byte-order mark in the code page, or a refusal.
+void ConvertByteOrderMark(std::string& bytes, const std::string& fileName) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") != 0)
+        return;
+    if (const int line = ConvertUtf8File(bytes))
+        throw CannotRead(fileName, "line " + std::to_string(line) +
+                                       " holds a character the code page cannot hold (or is no UTF-8 text)");
+}
+
+// The store's line rules over a file's bytes. A line ends at a carriage return; line feeds are
+// dropped wherever they occur (what reading the file in 100-byte chunks up to each carriage return
+// gives, done in one pass). section(name) is called for a header, line(key, value, hasEquals) for
+// every other kept line once a section is open (inSection says whether one is at the start); a line
+// without "=" comes as key. The views last until the next call. Returns the number (from 1) of the
+// first kept line holding a NUL byte, 0 when none does.
+template <class OnSection, class OnLine>
+int ScanLines(std::string_view bytes, const TIniParseOptions& options, bool inSection, OnSection section,
+              OnLine line) {
+    constexpr auto npos = std::string_view::npos;
+    // Only a text holding a NUL byte somewhere needs the test line by line.
+    const bool anyNul = bytes.find('\0') != npos;
+    std::string joined;
+    int lineNumber = 0;
+    int nulLine = 0;
+    std::size_t pos = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = bytes.find('\r', pos);
+        std::size_t from = pos;
+        pos = end == npos ? bytes.size() : end + 1;
+        if (end == npos)
+            end = bytes.size();
+        ++lineNumber;
+        // Usually the only line feed is the one after the previous carriage return.
+        while (from < end && bytes[from] == '\n')
+            ++from;
+        std::string_view text = bytes.substr(from, end - from);
+        if (text.find('\n') != npos) {
+            joined.assign(text);
+            joined.erase(std::remove(joined.begin(), joined.end(), '\n'), joined.end());
+            text = joined;
+        }
+        if (text.empty() || (text.size() == 1 && text[0] == '\x1A') ||
+            (options.SkipComments && text[0] == ';'))
+            continue;
+        const bool hasNul = anyNul && nulLine == 0 && text.find('\0') != npos;
+        if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
+            section(text.substr(1, text.size() - 2));
+            inSection = true;
+            if (hasNul)
+                nulLine = lineNumber;
+            continue;
+        }
+        const std::size_t eq = text.find('=');
+        const bool hasEquals = eq != npos;
+        std::string_view key = hasEquals ? text.substr(0, eq) : text;
+        std::string_view value = hasEquals ? text.substr(eq + 1) : std::string_view();
+        if (options.TrimAroundEquals && hasEquals && eq > 0) {
+            while (!key.empty() && IsBlankOrTab(key.back()))
+                key.remove_suffix(1);
+            while (!value.empty() && IsBlankOrTab(value.front()))
+                value.remove_prefix(1);
+        }
+        if (options.TrimTrailing) {
+            // The "=" itself stops the trimming.
+            std::string_view& tail = hasEquals ? value : key;
+            while (!tail.empty() && static_cast<unsigned char>(tail.back()) < 33)
+                tail.remove_suffix(1);
+        }
+        // Needs a key, and a value of at least two characters starting and ending with one quote.
+        if (options.Unquote && hasEquals && !key.empty() && value.size() >= 2 &&
+            value.front() == value.back() && (value.front() == '"' || value.front() == '\''))
+            value = value.substr(1, value.size() - 2);
+        if ((options.RequireEquals && !hasEquals) || !inSection)
+            continue;
+        if (hasNul && (key.find('\0') != npos || value.find('\0') != npos))
+            nulLine = lineNumber;
+        line(key, value, hasEquals);
     }
-    LoadText(std::move(bytes), m_FileName);
+    return nulLine;
+}
+
+} // namespace
+
+void TkvIniFile::Load() {
+    m_CurrentSection = 0;
+    std::string bytes;
+    if (ReadFileBytes(m_FileName, bytes))
+        LoadText(std::move(bytes), m_FileName);
 }
 
 void TkvIniFile::LoadText(std::string bytes, const std::string& fileName) {
-    const auto cannotRead = [&](const std::string& reason) {
-        return EInOutError("Cannot read file " + HostToUtf8(fileName), reason);
-    };
     m_Sections.Clear();
     m_CurrentSection = 0;
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        if (const int line = ConvertUtf8File(bytes))
-            throw cannotRead("line " + std::to_string(line) +
-                             " holds a character the code page cannot hold (or is no UTF-8 text)");
-    }
-    // A NUL byte would cut every name or value it reaches the system in.
+    ConvertByteOrderMark(bytes, fileName);
     if (const int line = ParseText(bytes)) {
         m_Sections.Clear();
-        throw cannotRead("line " + std::to_string(line) + " holds a NUL byte");
+        throw NulLineError(fileName, line);
     }
     m_Modified = false;
 }
 
 int TkvIniFile::ParseText(const std::string& bytes) {
-    int lineNumber = 0;
-    int nulLine = 0;
-    // A line ends at a carriage return; line feeds are dropped wherever they occur. This is what
-    // reading the file in 100-byte chunks up to each carriage return gives, done in one pass.
     int current = m_Sections.Count() - 1;
     std::string line;
-    std::size_t pos = 0;
-    const std::size_t size = bytes.size();
-    while (pos < size) {
-        std::size_t end = bytes.find('\r', pos);
-        const std::size_t next = end == std::string::npos ? size : end + 1;
-        if (end == std::string::npos)
-            end = size;
-        // Usually the only line feed is the one after the previous carriage return.
-        std::size_t from = pos;
-        while (from < end && bytes[from] == '\n')
-            ++from;
-        line.assign(bytes, from, end - from);
-        ++lineNumber;
-        if (line.find('\n') != std::string::npos)
-            line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
-        pos = next;
-
-        if (line.size() == 1 && line[0] == '\x1A')
-            line.clear();
-        if (m_Options.SkipComments && !line.empty() && line[0] == ';')
-            line.clear();
-        if (line.empty())
-            continue;
-        const bool hasNul = nulLine == 0 && line.find('\0') != std::string::npos;
-        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            current = m_Sections.Add(line.substr(1, line.size() - 2));
-            if (hasNul)
-                nulLine = lineNumber;
-            continue;
-        }
-        if (m_Options.TrimAroundEquals) {
-            std::size_t eq = line.find('=');
-            if (eq != std::string::npos && eq > 0) {
-                std::size_t from = eq;
-                while (from > 0 && IsBlankOrTab(line[from - 1]))
-                    --from;
-                line.erase(from, eq - from);
-                eq = from;
-                std::size_t to = eq + 1;
-                while (to < line.size() && IsBlankOrTab(line[to]))
-                    ++to;
-                line.erase(eq + 1, to - eq - 1);
-            }
-        }
-        if (m_Options.TrimTrailing) {
-            std::size_t len = line.size();
-            while (len > 0 && static_cast<unsigned char>(line[len - 1]) < 33)
-                --len;
-            line.resize(len);
-        }
-        if (m_Options.Unquote) {
-            const std::size_t eq = line.find('=');
-            const std::size_t len = line.size();
-            // Needs a key, and a value of at least two characters starting and ending with one quote.
-            if (eq != std::string::npos && eq > 0 && len > eq + 2 && line[len - 1] == line[eq + 1] &&
-                (line[eq + 1] == '"' || line[eq + 1] == '\'')) {
-                line.erase(len - 1, 1);
-                line.erase(eq + 1, 1);
-            }
-        }
-        if (m_Options.RequireEquals && line.find('=') == std::string::npos)
-            continue;
-        if (current >= 0) {
-            if (hasNul && line.find('\0') != std::string::npos)
-                nulLine = lineNumber;
+    const int nulLine = ScanLines(
+        bytes, m_Options, current >= 0,
+        [&](std::string_view name) { current = m_Sections.Add(std::string(name)); },
+        [&](std::string_view key, std::string_view value, bool hasEquals) {
+            line.assign(key);
+            if (hasEquals)
+                line.append(1, '=').append(value);
             m_Sections[current].AppendLine(line);
-        }
-    }
+        });
     ResolveDuplicates();
     return nulLine;
 }
@@ -764,18 +788,144 @@ bool TkvIniFile::UpdateFile() {
     return ok;
 }
 
-std::string ValueReadBackAs(const std::string& value) {
+bool ValueNeedsQuotes(std::string_view value) {
     const std::size_t n = value.size();
     if (n == 0)
-        return value;
+        return false;
     const auto front = static_cast<unsigned char>(value.front());
     const auto back = static_cast<unsigned char>(value.back());
     // Blanks and tabs after "=" and anything below 33 at the end are trimmed on reading; a value
     // in one pair of matching quotes loses them. In quotes the value keeps all of that.
     const bool quoted = n >= 2 && front == back && (front == '"' || front == '\'');
-    if (front == ' ' || front == '\t' || back < 33 || quoted)
-        return '"' + value + '"';
-    return value;
+    return front == ' ' || front == '\t' || back < 33 || quoted;
+}
+
+std::string ValueReadBackAs(const std::string& value) {
+    return ValueNeedsQuotes(value) ? '"' + value + '"' : value;
+}
+
+// ---- TIniText
+
+namespace {
+
+std::string_view LineKeyAt(const void* lines, int line) {
+    return static_cast<const TIniText::TLine*>(lines)[line].Key;
+}
+
+} // namespace
+
+std::string_view TIniText::NameAt(const void* text, int section) {
+    return static_cast<const TIniText*>(text)->m_Sections[static_cast<std::size_t>(section)].Name;
+}
+
+bool TIniText::LoadFile(const std::string& name) {
+    Clear();
+    std::string bytes;
+    const bool exists = ReadFileBytes(name, bytes);
+    LoadText(std::move(bytes), name);
+    return exists;
+}
+
+void TIniText::LoadText(std::string bytes, const std::string& fileName) {
+    Clear();
+    ConvertByteOrderMark(bytes, fileName);
+    m_Text = std::move(bytes);
+    Parse(fileName);
+}
+
+void TIniText::Clear() {
+    m_Text.clear();
+    m_Joined.clear();
+    m_Lines.clear();
+    m_Sections.clear();
+    m_Names.Clear();
+    m_KeyIndexes.clear();
+}
+
+void TIniText::Parse(const std::string& fileName) {
+    // A view of the text, or of a copy kept here for a line assembled apart.
+    const auto kept = [this](std::string_view view) {
+        const char* const text = m_Text.data();
+        const std::less_equal<const char*> notAfter;
+        if (view.empty() ||
+            (notAfter(text, view.data()) && notAfter(view.data() + view.size(), text + m_Text.size())))
+            return view;
+        return std::string_view(m_Joined.emplace_back(view));
+    };
+    m_Lines.reserve(m_Text.size() / 32);
+    const int nulLine = ScanLines(
+        m_Text, m_Options, false,
+        [&](std::string_view name) {
+            m_Sections.push_back({kept(name), m_Lines.size(), 0});
+        },
+        [&](std::string_view key, std::string_view value, bool hasEquals) {
+            // A line without "=" has no key, as the store sees it.
+            m_Lines.push_back(hasEquals ? TLine{kept(key), kept(value)} : TLine{});
+            ++m_Sections.back().Count;
+        });
+    if (nulLine) {
+        Clear();
+        throw NulLineError(fileName, nulLine);
+    }
+    // The first of same-named sections takes the name; the others cannot be found.
+    m_Names.Reserve(m_Sections.size());
+    for (std::size_t i = 0; i < m_Sections.size(); ++i)
+        m_Names.Insert(m_Sections[i].Name, static_cast<int>(i));
+}
+
+int TIniText::FindSection(std::string_view name) const {
+    return m_Names.Find(name);
+}
+
+const TIniText::TLine* TIniText::Find(int section, std::string_view key) const {
+    if (section < 0)
+        return nullptr;
+    const TSection& s = m_Sections[static_cast<std::size_t>(section)];
+    const TLine* const lines = m_Lines.data() + s.First;
+    // Short sections are searched directly, and so is a section's first line (where a list's count
+    // is): a key index pays off only for the other lines of long sections.
+    if (s.Count < kKeyIndexMinLines || SameTextView(lines[0].Key, key)) {
+        for (std::size_t i = 0; i < s.Count; ++i)
+            if (SameTextView(lines[i].Key, key))
+                return &lines[i];
+        return nullptr;
+    }
+    if (s.KeyIndex < 0) {
+        TFoldedIndex& keys = m_KeyIndexes.emplace_back(lines, &LineKeyAt);
+        keys.Reserve(s.Count);
+        for (std::size_t i = 0; i < s.Count; ++i)
+            keys.Insert(lines[i].Key, static_cast<int>(i));
+        s.KeyIndex = static_cast<int>(m_KeyIndexes.size()) - 1;
+    }
+    const int i = m_KeyIndexes[static_cast<std::size_t>(s.KeyIndex)].Find(key);
+    return i < 0 ? nullptr : &lines[i];
+}
+
+void TIniText::NumberedLines(int section, std::string_view prefix, int width,
+                             std::vector<const TLine*>& slots) const {
+    std::size_t numbers = 1;
+    for (int i = 0; i < width; ++i)
+        numbers *= 10;
+    slots.assign(numbers, nullptr);
+    if (section < 0)
+        return;
+    const TSection& s = m_Sections[static_cast<std::size_t>(section)];
+    const std::size_t length = prefix.size() + static_cast<std::size_t>(width);
+    for (std::size_t i = s.First; i < s.First + s.Count; ++i) {
+        const std::string_view key = m_Lines[i].Key;
+        if (key.size() != length || !SameTextView(key.substr(0, prefix.size()), prefix))
+            continue;
+        std::size_t n = 0;
+        for (const char c : key.substr(prefix.size())) {
+            if (c < '0' || c > '9') {
+                n = numbers;
+                break;
+            }
+            n = n * 10 + static_cast<std::size_t>(c - '0');
+        }
+        if (n < numbers && !slots[n])
+            slots[n] = &m_Lines[i];
+    }
 }
 
 } // namespace tv

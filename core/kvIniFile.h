@@ -8,6 +8,7 @@
 // moment its old content or the new one, and a link at its name is replaced, never written through.
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -34,7 +35,7 @@ std::string FoldCase(const std::string& s);
 bool SameText(const std::string& a, const std::string& b);
 // The store's integer conversion: decimal, hexadecimal after "$" or "0x", optional sign; false when
 // text is no number.
-bool TryStrToInt(const std::string& text, std::int32_t& value);
+bool TryStrToInt(std::string_view text, std::int32_t& value);
 
 // Hash and equality of names that ignore case, for the lookup tables.
 struct TCaseInsensitiveHash {
@@ -165,6 +166,55 @@ private:
     [[noreturn]] void Fail(const std::string& reason);
 };
 
+// A file's text parsed with the store's line rules, for reading only: one pass, and no allocation per
+// line, as names, keys and values are views into the text it holds. Of same-named sections the first
+// is kept, as in a store without a duplicate handler; lookups ignore case and find the first key.
+class TIniText final {
+public:
+    struct TLine {
+        std::string_view Key;   // the text before the first "="; empty when the line has none
+        std::string_view Value; // the text after it
+    };
+
+    explicit TIniText(const TIniParseOptions& options = {}) : m_Options(options) {}
+    TIniText(const TIniText&) = delete; // the views point into this object
+    TIniText& operator=(const TIniText&) = delete;
+
+    // Reads the file name as TkvIniFile::SetFileName does, with its refusals; false (and nothing
+    // read) when nothing is at the name.
+    bool LoadFile(const std::string& name);
+    // Takes the bytes of the file fileName as LoadFile reads them.
+    void LoadText(std::string bytes, const std::string& fileName);
+
+    // The kept section of the name, or -1.
+    int FindSection(std::string_view name) const;
+    // The first line of section whose key is key; nullptr when there is none (or section is -1).
+    const TLine* Find(int section, std::string_view key) const;
+    // The lines of section whose keys are prefix and a number of width digits, in one pass over the
+    // section: slots[n] is the first line of number n, nullptr when there is none.
+    void NumberedLines(int section, std::string_view prefix, int width,
+                       std::vector<const TLine*>& slots) const;
+
+private:
+    struct TSection {
+        std::string_view Name;
+        std::size_t First = 0; // lines [First, First + Count) of m_Lines
+        std::size_t Count = 0;
+        mutable int KeyIndex = -1; // in m_KeyIndexes once built
+    };
+    TIniParseOptions m_Options;
+    std::string m_Text;
+    std::deque<std::string> m_Joined; // lines that lost line feeds, which no view of m_Text can show
+    std::vector<TLine> m_Lines;
+    std::vector<TSection> m_Sections;
+    static std::string_view NameAt(const void* text, int section);
+    TFoldedIndex m_Names{this, &TIniText::NameAt};
+    // Key indexes of long sections, built on their first lookup.
+    mutable std::vector<TFoldedIndex> m_KeyIndexes;
+    void Clear();
+    void Parse(const std::string& fileName);
+};
+
 class TkvIniFile final {
 public:
     // Decides which of two same-named sections survives loading: true keeps the earlier one.
@@ -245,6 +295,8 @@ private:
 // The form of value that the store's reading gives back unchanged: value itself, or value in
 // double quotes when reading would trim blanks or control characters from it or take quotes off it.
 std::string ValueReadBackAs(const std::string& value);
+// Does ValueReadBackAs put value in quotes?
+bool ValueNeedsQuotes(std::string_view value);
 
 // Platform layer of the store (kvIniFile_posix.cpp / kvIniFile_win.cpp). Handles are -1 when none.
 // A failing call leaves the system's wording of the failure for LastErrorText.
@@ -264,10 +316,11 @@ bool Replace(const std::string& from, const std::string& to);
 // Flushes the folder holding path, so that a rename in it lasts.
 bool FlushFolderOf(const std::string& path);
 bool Remove(const std::string& path);
-// Makes copy, a name that does not exist, hold what path holds now, with its modification time and
-// permission bits: a second link to the file when path is a regular file that can have one, else a
-// copy of the bytes (read through a link), flushed.
-bool LinkOrCopy(const std::string& path, const std::string& copy);
+// Makes a new name in target's folder (named as CreateTempBeside names, never an existing file) hold
+// what path holds now, with its modification time and permission bits: a second link to the file
+// when path is a regular file that can have one, else a copy of the bytes (read through a link),
+// flushed. copy receives the name.
+bool LinkOrCopyBeside(const std::string& path, const std::string& target, std::string& copy);
 enum class TPathKind { Missing, File, Folder };
 TPathKind PathKind(const std::string& path);
 void CreateParentFolders(const std::string& path);

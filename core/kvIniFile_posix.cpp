@@ -76,8 +76,9 @@ bool IsRegularOpenFile(int fd, struct stat& st) {
     return false;
 }
 
-// A copy of path's bytes (read through a link) in the new file copy, with path's time and mode.
-bool CopyInto(const std::string& path, const std::string& copy) {
+// A copy of path's bytes (read through a link) in the new file copy, with path's time and mode;
+// exists is set when copy was there already.
+bool CopyInto(const std::string& path, const std::string& copy, bool& exists) {
     const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (in < 0)
         return Failed();
@@ -88,6 +89,7 @@ bool CopyInto(const std::string& path, const std::string& copy) {
     }
     const int out = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (out < 0) {
+        exists = errno == EEXIST;
         Failed();
         ::close(in);
         return false;
@@ -122,6 +124,15 @@ bool CopyInto(const std::string& path, const std::string& copy) {
         g_LastError = reason;
     }
     return ok;
+}
+
+// A hidden name of the target's beside it, of this process, short enough for any file name limit.
+std::string TempNameBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
+    return folder + "." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
 }
 
 } // namespace
@@ -173,16 +184,10 @@ bool ReadAll(std::intptr_t handle, std::string& out) {
 }
 
 std::intptr_t CreateTempBeside(const std::string& target, std::string& tempName) {
-    static std::atomic<unsigned> counter{0};
-    const auto slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    // A hidden name of the target's, short enough for any file name limit.
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
     struct stat st {};
     const bool existing = ::stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName =
-            folder + "." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp";
+        tempName = TempNameBeside(target);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             if (errno == EEXIST)
@@ -230,14 +235,29 @@ bool Remove(const std::string& path) {
     return ::unlink(path.c_str()) == 0 || Failed();
 }
 
-bool LinkOrCopy(const std::string& path, const std::string& copy) {
+bool LinkOrCopyBeside(const std::string& path, const std::string& target, std::string& copy) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0)
         return Failed();
     // A second name of a regular file costs no bytes, so a full disk cannot spoil it.
-    if (S_ISREG(st.st_mode) && ::link(path.c_str(), copy.c_str()) == 0)
-        return true;
-    return CopyInto(path, copy);
+    bool link = S_ISREG(st.st_mode);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        copy = TempNameBeside(target);
+        if (link) {
+            if (::link(path.c_str(), copy.c_str()) == 0)
+                return true;
+            if (errno == EEXIST)
+                continue;
+            link = false; // no second name here: a copy
+        }
+        bool exists = false;
+        if (CopyInto(path, copy, exists))
+            return true;
+        if (!exists)
+            return false;
+    }
+    errno = EEXIST;
+    return Failed();
 }
 
 std::string LastErrorText() {

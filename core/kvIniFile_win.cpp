@@ -39,6 +39,21 @@ std::intptr_t FailedHandle() {
     return -1;
 }
 
+bool AlreadyExists() {
+    const DWORD error = ::GetLastError();
+    return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+}
+
+// A name of the target's beside it, of this process, short enough for any file name limit.
+std::string TempNameBeside(const std::string& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto slash = target.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
+    return folder + "~" + name + "." + std::to_string(::GetCurrentProcessId()) + "-" +
+           std::to_string(counter++) + ".tmp";
+}
+
 } // namespace
 
 TPathKind PathKind(const std::string& path) {
@@ -66,18 +81,13 @@ std::intptr_t OpenForReading(const std::string& path) {
 }
 
 std::intptr_t CreateTempBeside(const std::string& target, std::string& tempName) {
-    static std::atomic<unsigned> counter{0};
-    const auto slash = target.find_last_of("/\\");
-    const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    const std::string name = target.substr(slash == std::string::npos ? 0 : slash + 1).substr(0, 200);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = folder + "~" + name + "." + std::to_string(::GetCurrentProcessId()) + "-" +
-                   std::to_string(counter++) + ".tmp";
+        tempName = TempNameBeside(target);
         const HANDLE h = ::CreateFileA(tempName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h != INVALID_HANDLE_VALUE)
             return FromHandle(h);
-        if (::GetLastError() != ERROR_FILE_EXISTS && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        if (!AlreadyExists())
             return FailedHandle();
     }
     return FailedHandle();
@@ -156,27 +166,40 @@ bool Remove(const std::string& path) {
     return ::DeleteFileA(path.c_str()) != 0 || Failed();
 }
 
-bool LinkOrCopy(const std::string& path, const std::string& copy) {
+bool LinkOrCopyBeside(const std::string& path, const std::string& target, std::string& copy) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return Failed();
-    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
-        ::CreateHardLinkA(copy.c_str(), path.c_str(), nullptr))
-        return true;
-    // CopyFile keeps the time and the attributes; fail if copy exists, never replace.
-    if (!::CopyFileA(path.c_str(), copy.c_str(), TRUE))
-        return Failed();
-    const HANDLE h =
-        ::CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const bool flushed = h != INVALID_HANDLE_VALUE && Flush(FromHandle(h));
-    if (h != INVALID_HANDLE_VALUE)
-        ::CloseHandle(h);
-    if (!flushed) {
-        const std::string reason = LastErrorText();
-        ::DeleteFileA(copy.c_str());
-        g_LastError = reason;
+    bool link = !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        copy = TempNameBeside(target);
+        if (link) {
+            if (::CreateHardLinkA(copy.c_str(), path.c_str(), nullptr))
+                return true;
+            if (AlreadyExists())
+                continue;
+            link = false;
+        }
+        // CopyFile keeps the time and the attributes; fail if copy exists, never replace.
+        if (!::CopyFileA(path.c_str(), copy.c_str(), TRUE)) {
+            if (AlreadyExists())
+                continue;
+            return Failed();
+        }
+        const HANDLE h = ::CreateFileA(copy.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+        const bool flushed = h != INVALID_HANDLE_VALUE && Flush(FromHandle(h));
+        if (h != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h);
+        if (!flushed) {
+            const std::string reason = LastErrorText();
+            ::DeleteFileA(copy.c_str());
+            g_LastError = reason;
+        }
+        return flushed;
     }
-    return flushed;
+    g_LastError = WinErrorText(ERROR_FILE_EXISTS);
+    return false;
 }
 
 std::string LastErrorText() {

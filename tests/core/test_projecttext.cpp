@@ -1,0 +1,145 @@
+// The project file's text is written straight from the project; it must be, byte for byte, what the
+// keyed store holds after every value is written into it key by key (a key written again replacing
+// its line in place), also for projects whose row numbers or record keys repeat a key.
+#include "bench/FullSizeProject.h"
+#include "core/ProjectFile.h"
+#include "core/ProjectSettings.h"
+#include "core/kvIniFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace tv;
+
+namespace {
+
+// Every value written into a keyed store, in the order of the format.
+std::string TextThroughStore(const TProject& p) {
+    TkvIniFile ini(std::string(), false);
+    const auto put = [&](const std::string& section, const std::string& key, const std::string& value) {
+        ini.WriteString(section, key, ValueReadBackAs(value));
+    };
+    const auto row = [](const std::string& prefix, std::size_t i) { return prefix + ZeroPad(i, 3); };
+    put("Info", "Generator", kInfoGenerator);
+    put("Info", "Copyright", kInfoCopyright);
+    put("Info", "Homepage", kInfoHomepage);
+    put("Info", "TZN Needed", kInfoTznNeeded);
+    put("Info", "TZN Copyright", kInfoTznCopyright);
+    put("Info", "TZN Homepage", kInfoTznHomepage);
+    for (const TSetting& setting : ProjectSettings())
+        put(setting.Section, setting.Key, SettingText(p, setting));
+    ini.WriteInteger("Main_Window", "Bitmap", static_cast<int>(p.StaticBitmaps.size()));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
+        const TStaticBitmap& b = p.StaticBitmaps[i];
+        put("Main_Window", "Bitmap." + ZeroPad(i + 1, 2), b.File + "," + b.Coord + "," + b.Transparency);
+    }
+    ini.WriteInteger("Files", "Files", p.tbFiles.Count());
+    for (std::size_t i = 0; i < p.tbFiles.Records.size(); ++i) {
+        const TFileRecord& r = p.tbFiles.Records[i];
+        put("Files", row("File", i), r.FileName + "|" + r.FilePath + "|" + r.FlagsText());
+    }
+    ini.WriteInteger("Shortcuts", "Shortcuts", p.tbShortcuts.Count());
+    for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
+        const TShortcutRecord& r = p.tbShortcuts.Records[i];
+        put("Shortcuts", row("Shortcut", i),
+            r.ProgramGroup + "|" + r.Shortcuts + "|" + r.Target + "|" + r.Arguments + "|" + r.WorkDirectory);
+    }
+    const struct {
+        const char *Section, *CountKey, *RowKey;
+        const TRecordTable<TContentsRecord>& Table;
+    } tables[] = {{"Registry.Add", "Registries", "RegAdd", p.tbRegAdd},
+                  {"Registry.Del", "Registries", "RegDel", p.tbRegDel},
+                  {"INIChanges", "Changes", "Changes", p.tbINI}};
+    for (const auto& t : tables) {
+        ini.WriteInteger(t.Section, t.CountKey, t.Table.Count());
+        for (std::size_t i = 0; i < t.Table.Records.size(); ++i)
+            put(t.Section, row(t.RowKey, i), t.Table.Records[i].Key);
+        for (const auto& r : t.Table.Records) {
+            const std::string section = std::string(t.Section) + "." + r.Key;
+            const auto lines = ContentsLines(r.Contents);
+            ini.WriteInteger(section, "Items", static_cast<int>(lines.size()));
+            for (std::size_t i = 0; i < lines.size(); ++i)
+                put(section, row("Item", i), lines[i]);
+        }
+    }
+    const std::pair<const char*, const TRunList*> runs[] = {{"Before", &p.RunBefore},
+                                                            {"After", &p.RunAfter},
+                                                            {"BeforeUn", &p.RunBeforeUn},
+                                                            {"AfterUn", &p.RunAfterUn}};
+    for (const auto& [name, list] : runs) {
+        const std::string section = std::string("Run.") + name, key = std::string("Run") + name;
+        ini.WriteInteger(section, key, static_cast<int>(list->size()));
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const TRunRecord& r = (*list)[i];
+            put(section, row(key, i),
+                r.Application + "|" + r.Argument + "|" + r.WorkingDirectory + "|" + r.Message + "|" + r.Flag);
+        }
+    }
+    return ini.ContentText();
+}
+
+// The first line where two texts differ, for a readable failure.
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    std::size_t at = 0;
+    while (at < a.size() && at < b.size() && a[at] == b[at])
+        ++at;
+    const std::size_t line = a.rfind('\n', at) == std::string::npos ? 0 : a.rfind('\n', at) + 1;
+    return "at byte " + std::to_string(at) + ": \"" + a.substr(line, 80) + "\" / \"" + b.substr(line, 80) +
+           "\"";
+}
+
+void ExpectTextAsStore(const TProject& p, const char* what) {
+    const std::string direct = ProjectFileText(p), stored = TextThroughStore(p);
+    EXPECT_TRUE(direct == stored) << what << " " << FirstDifference(direct, stored);
+}
+
+} // namespace
+
+TEST(ProjectFileText, IsWhatTheKeyedStoreHoldsForEveryKindOfProject) {
+    TProject fresh;
+    ExpectTextAsStore(fresh, "start-up project");
+    NewProject(fresh, "/opt/tv");
+    ExpectTextAsStore(fresh, "new project");
+
+    TProject full = tvbench::FullSizeProject();
+    ExpectTextAsStore(full, "full-size project");
+
+    // Values that only keep their blanks, tabs and quotes in quotes; empty fields; line breaks in
+    // contents; an empty record key.
+    TProject odd = tvbench::FullSizeProject();
+    odd.AppName = "\"quoted\"";
+    odd.MiscPassword = " secret ";
+    odd.TargetCheckWindow = "tab\t";
+    odd.TargetCheckMutex = "'";
+    odd.StaticBitmaps[0] = {" lead.bmp", "", ""};
+    odd.tbFiles.Records[1] = TFileRecord();
+    odd.tbShortcuts.Records[2].WorkDirectory = "trailing ";
+    odd.tbRegAdd.Records[0].Contents = {"  leading", "\"both\"", "", "a\r\nb\nc\r", "'x'"};
+    odd.tbRegDel.Records[3].Key = "";
+    odd.tbINI.Records[4].Contents.clear();
+    odd.RunAfterUn[5] = {"", "", "", "", " "};
+    ExpectTextAsStore(odd, "odd values");
+}
+
+TEST(ProjectFileText, RepeatedKeysReplaceTheirLineAsTheStoreDoes) {
+    // Record keys that differ only in letter case name one section: the later record's contents
+    // are written over the earlier one's, in its place (Save refuses it unless the contents agree).
+    TProject twins = tvbench::FullSizeProject();
+    twins.tbRegAdd.Records[7].Key = "hklm\\software\\bench\\key3";
+    twins.tbRegAdd.Records[7].Contents = {"one"};
+    twins.tbRegAdd.Records[9].Key = "HKLM\\SOFTWARE\\BENCH\\KEY3";
+    twins.tbRegAdd.Records[9].Contents = {"a", "b", "c"};
+    twins.tbINI.Records[1].Key = twins.tbINI.Records[0].Key;
+    ExpectTextAsStore(twins, "records naming one section");
+
+    // Rows past the numbering: their numbers are cut to the key's width and land on earlier rows.
+    TProject over = tvbench::FullSizeProject();
+    over.tbFiles.Records.resize(1234, over.tbFiles.Records[5]);
+    over.tbFiles.Records.back().FileName = "last.dll";
+    over.RunBefore.resize(1011, {"later", "", "", "", ""});
+    for (int i = 0; i < 30; ++i)
+        over.StaticBitmaps.push_back({"extra" + std::to_string(i) + ".bmp", "", ""});
+    over.tbINI.Records[2].Contents.assign(1005, "line");
+    over.tbINI.Records[2].Contents.back() = "the last line";
+    ExpectTextAsStore(over, "rows past the numbering");
+    EXPECT_FALSE(CheckProjectLimits(over).empty());
+}
