@@ -67,12 +67,29 @@ int RowCount(std::int32_t count, int limit) {
 
 // ZeroPad(n, width) for n >= 0, appended.
 void AppendZeroPadded(std::string& out, long long n, int width) {
+    if (width == 3 && n >= 0 && n < 1000) { // row numbers
+        const char digits[3] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
+                                static_cast<char>('0' + n % 10)};
+        out.append(digits, 3);
+        return;
+    }
     char digits[24];
     const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
     const auto length = static_cast<int>(end - digits);
     if (length < width)
         out.append(static_cast<std::size_t>(width - length), '0');
     out.append(digits, static_cast<std::size_t>(std::min(length, width)));
+}
+
+// The fields joined by separator, appended.
+void AppendJoined(std::string& out, char separator, std::initializer_list<std::string_view> fields) {
+    bool first = true;
+    for (const std::string_view field : fields) {
+        if (!first)
+            out += separator;
+        out.append(field.data(), field.size());
+        first = false;
+    }
 }
 
 void AppendNumber(std::string& out, long long n) {
@@ -179,9 +196,10 @@ void ReadProjectFile(TProject& p, const TProject& current, const TIniText& ini) 
         table.Records.resize(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i)
             table.Records[static_cast<std::size_t>(i)].Key = ValueOf(rows[static_cast<std::size_t>(i)]);
+        int s = list;
         for (auto& r : table.Records) {
             section.assign(cs.RecordPrefix).append(r.Key);
-            const int s = ini.FindSection(section);
+            s = ini.FindSection(section, s < 0 ? -1 : s + 1); // saved files keep the records' order
             const int items = RowCount(IntegerAt(ini, s, "Items", 0), kMaxTableRows);
             r.Contents.reserve(static_cast<std::size_t>(items));
             for (int i = 0; i < items; ++i) {
@@ -223,37 +241,39 @@ void ReadProjectFile(TProject& p, const TProject& current, const TIniText& ini) 
 // Lines go straight into the text.
 class TTextWriter final {
 public:
-    explicit TTextWriter(std::size_t reserve) { m_Out.reserve(reserve); }
+    explicit TTextWriter(std::string& out) : m_Out(out) {}
 
     void Section(std::string_view prefix, std::string_view name = {}) {
-        m_Out.append(1, '[').append(prefix).append(name).append("]\r\n");
+        m_Out += '[';
+        m_Out.append(prefix.data(), prefix.size());
+        m_Out.append(name.data(), name.size());
+        m_Out.append("]\r\n", 3);
     }
-    void EndSection() { m_Out.append("\r\n"); }
+    void EndSection() { m_Out.append("\r\n", 2); }
     // Starts the line of key (followed by number in width digits when width > 0); the value is
     // appended to the string returned, then End finishes the line.
     std::string& Begin(std::string_view key, long long number = 0, int width = 0) {
-        m_Out.append(key);
+        m_Out.append(key.data(), key.size());
         if (width > 0)
             AppendZeroPadded(m_Out, number, width);
-        m_Out.append(1, '=');
+        m_Out += '=';
         m_Start = m_Out.size();
         return m_Out;
     }
     void End() {
         if (ValueNeedsQuotes(std::string_view(m_Out).substr(m_Start))) {
             m_Out.insert(m_Start, 1, '"');
-            m_Out.append(1, '"');
+            m_Out += '"';
         }
-        m_Out.append("\r\n");
+        m_Out.append("\r\n", 2);
     }
     void Lines(const std::vector<std::string>& lines) {
         for (const auto& line : lines)
-            m_Out.append(line).append("\r\n");
+            m_Out.append(line).append("\r\n", 2);
     }
-    std::string Take() { return std::move(m_Out); }
 
 private:
-    std::string m_Out;
+    std::string& m_Out;
     std::size_t m_Start = 0;
 };
 
@@ -386,8 +406,11 @@ std::size_t TextSizeBound(const TProject& p) {
     return n;
 }
 
-std::string WriteProjectFile(const TProject& p) {
-    TTextWriter w(TextSizeBound(p));
+// The text of project p in out.
+void WriteProjectFile(const TProject& p, std::string& out) {
+    out.clear();
+    out.reserve(TextSizeBound(p));
+    TTextWriter w(out);
     w.Section("Info");
     Put(w, "Generator", kInfoGenerator);
     Put(w, "Copyright", kInfoCopyright);
@@ -407,12 +430,8 @@ std::string WriteProjectFile(const TProject& p) {
                 PutInteger(sink, "Bitmap", static_cast<long long>(p.StaticBitmaps.size()));
                 for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
                     const TStaticBitmap& b = p.StaticBitmaps[i];
-                    sink.Begin("Bitmap.", static_cast<long long>(i) + 1, 2)
-                        .append(b.File)
-                        .append(1, ',')
-                        .append(b.Coord)
-                        .append(1, ',')
-                        .append(b.Transparency);
+                    AppendJoined(sink.Begin("Bitmap.", static_cast<long long>(i) + 1, 2), ',',
+                                 {b.File, b.Coord, b.Transparency});
                     sink.End();
                 }
             });
@@ -425,7 +444,7 @@ std::string WriteProjectFile(const TProject& p) {
         for (int i = 0; i < p.tbFiles.Count(); ++i) {
             const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
             std::string& v = sink.Begin("File", i, 3);
-            v.append(r.FileName).append(1, '|').append(r.FilePath).append(1, '|');
+            AppendJoined(v, '|', {r.FileName, r.FilePath, {}});
             r.AppendFlagsText(v);
             sink.End();
         }
@@ -437,16 +456,8 @@ std::string WriteProjectFile(const TProject& p) {
         PutInteger(sink, "Shortcuts", p.tbShortcuts.Count());
         for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
             const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
-            sink.Begin("Shortcut", i, 3)
-                .append(r.ProgramGroup)
-                .append(1, '|')
-                .append(r.Shortcuts)
-                .append(1, '|')
-                .append(r.Target)
-                .append(1, '|')
-                .append(r.Arguments)
-                .append(1, '|')
-                .append(r.WorkDirectory);
+            AppendJoined(sink.Begin("Shortcut", i, 3), '|',
+                         {r.ProgramGroup, r.Shortcuts, r.Target, r.Arguments, r.WorkDirectory});
             sink.End();
         }
     });
@@ -496,22 +507,13 @@ std::string WriteProjectFile(const TProject& p) {
             PutInteger(sink, rs.Key, static_cast<long long>(list.size()));
             for (std::size_t i = 0; i < list.size(); ++i) {
                 const TRunRecord& r = list[i];
-                sink.Begin(rs.Key, static_cast<long long>(i), 3)
-                    .append(r.Application)
-                    .append(1, '|')
-                    .append(r.Argument)
-                    .append(1, '|')
-                    .append(r.WorkingDirectory)
-                    .append(1, '|')
-                    .append(r.Message)
-                    .append(1, '|')
-                    .append(r.Flag);
+                AppendJoined(sink.Begin(rs.Key, static_cast<long long>(i), 3), '|',
+                             {r.Application, r.Argument, r.WorkingDirectory, r.Message, r.Flag});
                 sink.End();
             }
         });
         w.EndSection();
     }
-    return w.Take();
 }
 
 // ---- Limits
@@ -757,8 +759,10 @@ void SaveProject(TProject& project, const std::string& path) {
         CannotWrite(path, "the name holds a NUL byte");
     if (iniio::PathKind(path) == iniio::TPathKind::Folder)
         CannotWrite(path, "it is a folder");
-    // Written from the project alone: whatever the file holds meanwhile is never read into it.
-    const std::string text = ProjectFileText(project);
+    // Written from the project alone: whatever the file holds meanwhile is never read into it. The
+    // buffer is kept for the thread's next save: a megabyte is not faulted in afresh every time.
+    thread_local std::string text;
+    WriteProjectFile(project, text);
     iniio::CreateParentFolders(path);
     TReplacementFile file(path);
     try {
@@ -772,7 +776,9 @@ void SaveProject(TProject& project, const std::string& path) {
 }
 
 std::string ProjectFileText(const TProject& project) {
-    return WriteProjectFile(project);
+    std::string text;
+    WriteProjectFile(project, text);
+    return text;
 }
 
 namespace {

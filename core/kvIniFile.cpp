@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace tv {
 
@@ -33,11 +34,47 @@ const std::array<unsigned char, 256>& FoldTable() {
 bool SameTextView(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
+    // Names are mostly looked up as they are spelled.
+    if (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0)
+        return true;
     const auto& t = FoldTable();
     for (std::size_t i = 0; i < a.size(); ++i)
         if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])])
             return false;
     return true;
+}
+
+// A hash of the folded bytes, eight at a time: plain ASCII is folded in one step, other bytes by the
+// table (folding keeps a byte's top bit, so two spellings of a name take the same way).
+std::uint64_t FoldedHash(std::string_view s) {
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t mixer = 0x9FB21C651E98DF25ull;
+    const auto& t = FoldTable();
+    const auto tableFolded = [&](std::size_t at, std::size_t n) {
+        std::uint64_t w = 0;
+        for (std::size_t k = 0; k < n; ++k)
+            w |= static_cast<std::uint64_t>(t[static_cast<unsigned char>(s[at + k])]) << (8 * k);
+        return w;
+    };
+    std::uint64_t h = s.size();
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, s.data() + i, 8);
+        if (w & (ones * 0x80)) {
+            w = tableFolded(i, 8);
+        } else {
+            const std::uint64_t fromA = w + ones * (0x80 - 'A');
+            const std::uint64_t pastZ = w + ones * (0x80 - 'Z' - 1);
+            w |= ((fromA & ~pastZ) & (ones * 0x80)) >> 2;
+        }
+        h = (h ^ w) * mixer;
+        h ^= h >> 32;
+    }
+    h = (h ^ tableFolded(i, s.size() - i)) * mixer;
+    h ^= h >> 29;
+    h *= 0xC4CEB9FE1A85EC53ull;
+    return h ^ (h >> 32);
 }
 
 bool IsBlankOrTab(char c) {
@@ -119,13 +156,7 @@ std::string FoldCase(const std::string& s) {
 }
 
 std::size_t TCaseInsensitiveHash::operator()(const std::string& s) const {
-    const auto& t = FoldTable();
-    std::size_t h = 1469598103934665603ull; // FNV-1a over the folded bytes
-    for (char c : s) {
-        h ^= t[static_cast<unsigned char>(c)];
-        h *= 1099511628211ull;
-    }
-    return h;
+    return static_cast<std::size_t>(FoldedHash(s));
 }
 
 bool TryStrToInt(std::string_view text, std::int32_t& value) {
@@ -141,13 +172,7 @@ bool SameText(const std::string& a, const std::string& b) {
 // ---- TFoldedIndex
 
 std::size_t TFoldedIndex::SlotOf(std::string_view name) const {
-    const auto& t = FoldTable();
-    std::size_t h = 1469598103934665603ull;
-    for (char c : name) {
-        h ^= t[static_cast<unsigned char>(c)];
-        h *= 1099511628211ull;
-    }
-    return (h ^ (h >> 29)) & (m_Slots.size() - 1);
+    return static_cast<std::size_t>(FoldedHash(name)) & (m_Slots.size() - 1);
 }
 
 void TFoldedIndex::Reserve(std::size_t names) {
@@ -818,18 +843,51 @@ std::string_view TIniText::NameAt(const void* text, int section) {
     return static_cast<const TIniText*>(text)->m_Sections[static_cast<std::size_t>(section)].Name;
 }
 
+TIniText::TBuffers& TIniText::Spare() {
+    // A file's text and lines take megabytes: kept for the next file, they are not handed back to
+    // the system and faulted in afresh every time.
+    thread_local TBuffers spare;
+    return spare;
+}
+
+TIniText::TIniText(const TIniParseOptions& options) : m_Options(options) {
+    TBuffers& spare = Spare();
+    m_Text.swap(spare.Text);
+    m_Lines.swap(spare.Lines);
+    m_Sections.swap(spare.Sections);
+    Clear();
+}
+
+TIniText::~TIniText() {
+    TBuffers& spare = Spare();
+    if (m_Text.capacity() > spare.Text.capacity())
+        m_Text.swap(spare.Text);
+    if (m_Lines.capacity() > spare.Lines.capacity())
+        m_Lines.swap(spare.Lines);
+    if (m_Sections.capacity() > spare.Sections.capacity())
+        m_Sections.swap(spare.Sections);
+}
+
 bool TIniText::LoadFile(const std::string& name) {
     Clear();
-    std::string bytes;
-    const bool exists = ReadFileBytes(name, bytes);
-    LoadText(std::move(bytes), name);
-    return exists;
+    try {
+        const bool exists = ReadFileBytes(name, m_Text);
+        ConvertByteOrderMark(m_Text, name);
+        Parse(name);
+        return exists;
+    } catch (...) {
+        Clear();
+        throw;
+    }
 }
 
 void TIniText::LoadText(std::string bytes, const std::string& fileName) {
     Clear();
     ConvertByteOrderMark(bytes, fileName);
-    m_Text = std::move(bytes);
+    if (bytes.size() <= m_Text.capacity())
+        m_Text.assign(bytes); // keeps the buffer
+    else
+        m_Text = std::move(bytes);
     Parse(fileName);
 }
 
@@ -852,7 +910,17 @@ void TIniText::Parse(const std::string& fileName) {
             return view;
         return std::string_view(m_Joined.emplace_back(view));
     };
-    m_Lines.reserve(m_Text.size() / 32);
+    // Every line ends at a carriage return: one allocation, and no copy, for all of them. Counted in
+    // blocks with a byte-wide count, which compilers vectorise (std::count widens every count).
+    std::size_t lines = 1;
+    for (std::size_t i = 0; i < m_Text.size();) {
+        const std::size_t end = std::min(m_Text.size(), i + 255);
+        unsigned char block = 0;
+        for (; i < end; ++i)
+            block += m_Text[i] == '\r';
+        lines += block;
+    }
+    m_Lines.reserve(lines);
     const int nulLine = ScanLines(
         m_Text, m_Options, false,
         [&](std::string_view name) {
@@ -870,10 +938,15 @@ void TIniText::Parse(const std::string& fileName) {
     // The first of same-named sections takes the name; the others cannot be found.
     m_Names.Reserve(m_Sections.size());
     for (std::size_t i = 0; i < m_Sections.size(); ++i)
-        m_Names.Insert(m_Sections[i].Name, static_cast<int>(i));
+        m_Sections[i].Kept = m_Names.Insert(m_Sections[i].Name, static_cast<int>(i));
 }
 
-int TIniText::FindSection(std::string_view name) const {
+int TIniText::FindSection(std::string_view name, int near) const {
+    if (near >= 0 && near < static_cast<int>(m_Sections.size())) {
+        const TSection& s = m_Sections[static_cast<std::size_t>(near)];
+        if (s.Kept && SameTextView(s.Name, name))
+            return near;
+    }
     return m_Names.Find(name);
 }
 

@@ -176,7 +176,8 @@ public:
         std::string_view Value; // the text after it
     };
 
-    explicit TIniText(const TIniParseOptions& options = {}) : m_Options(options) {}
+    explicit TIniText(const TIniParseOptions& options = {});
+    ~TIniText();
     TIniText(const TIniText&) = delete; // the views point into this object
     TIniText& operator=(const TIniText&) = delete;
 
@@ -186,8 +187,9 @@ public:
     // Takes the bytes of the file fileName as LoadFile reads them.
     void LoadText(std::string bytes, const std::string& fileName);
 
-    // The kept section of the name, or -1.
-    int FindSection(std::string_view name) const;
+    // The kept section of the name, or -1. near is where the name likely is (the section after the
+    // last one found, when reading in file order): a hint that saves the lookup when it is right.
+    int FindSection(std::string_view name, int near = -1) const;
     // The first line of section whose key is key; nullptr when there is none (or section is -1).
     const TLine* Find(int section, std::string_view key) const;
     // The lines of section whose keys are prefix and a number of width digits, in one pass over the
@@ -200,8 +202,16 @@ private:
         std::string_view Name;
         std::size_t First = 0; // lines [First, First + Count) of m_Lines
         std::size_t Count = 0;
+        bool Kept = false;         // the first section of its name
         mutable int KeyIndex = -1; // in m_KeyIndexes once built
     };
+    // The large buffers, passed from a thread's last TIniText to its next one.
+    struct TBuffers {
+        std::string Text;
+        std::vector<TLine> Lines;
+        std::vector<TSection> Sections;
+    };
+    static TBuffers& Spare();
     TIniParseOptions m_Options;
     std::string m_Text;
     std::deque<std::string> m_Joined; // lines that lost line feeds, which no view of m_Text can show

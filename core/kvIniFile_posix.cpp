@@ -167,9 +167,11 @@ bool ReadAll(std::intptr_t handle, std::string& out) {
     out.resize(static_cast<std::size_t>(st.st_size));
     std::size_t done = 0;
     for (;;) {
-        if (done == out.size())
-            out.resize(out.size() + 4096); // the file may have grown since fstat
-        const ssize_t n = ::pread(fd, &out[done], out.size() - done, static_cast<off_t>(done));
+        // The file may have grown since fstat: more is read apart, so that the buffer grows only then.
+        char more[4096];
+        const bool full = done == out.size();
+        const ssize_t n = full ? ::pread(fd, more, sizeof more, static_cast<off_t>(done))
+                               : ::pread(fd, &out[done], out.size() - done, static_cast<off_t>(done));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -177,6 +179,8 @@ bool ReadAll(std::intptr_t handle, std::string& out) {
         }
         if (n == 0)
             break;
+        if (full)
+            out.append(more, static_cast<std::size_t>(n));
         done += static_cast<std::size_t>(n);
     }
     out.resize(done);

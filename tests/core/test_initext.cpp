@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 using namespace tv;
 using tvtest::TempDir;
@@ -82,6 +83,15 @@ TEST(IniText, ReadsWhatTheStoreReads) {
         longSection += "Key" + std::to_string(i % 25) + "=" + std::to_string(i) + "\r\n";
     ExpectReadAsStore(longSection + "KEY3=late\r\n[Next]\r\nKey3=other\r\n");
 
+    // Long names are hashed eight bytes at a time: plain ASCII in one step, other letters by the table.
+    const std::string name = "Registry.Add.HKLM\\Software\\\xC4rger\\\x8A\x8C\x8E\x9F" + std::string(20, 'x');
+    ExpectReadAsStore("[" + name + "]\r\nK=1\r\n[" + FoldCase(name) + "]\r\nK=2\r\n");
+    TIniText folded;
+    folded.LoadText("[" + name + "]\r\nK=1\r\n", "f.ini");
+    EXPECT_EQ(folded.FindSection(FoldCase(name)), 0);
+    EXPECT_EQ(folded.FindSection(Upper(name)), 0);
+    EXPECT_EQ(folded.FindSection(name.substr(1)), -1);
+
     // A UTF-8 byte-order mark, and the refusals with their line numbers.
     ExpectReadAsStore("\xEF\xBB\xBF[S]\r\nk=Caf\xC3\xA9\r\n");
     ExpectReadAsStore("\xEF\xBB\xBF[S]\r\nk=ok\r\nj=\xE4\xB8\xAD\r\n");
@@ -136,4 +146,21 @@ TEST(IniText, LoadsFilesAsTheStoreDoes) {
     EXPECT_EQ(LoadError([&] { text.LoadFile(dir.str()); }),
               "Cannot open file " + dir.str() + ": it is a folder");
     EXPECT_EQ(text.FindSection("S"), -1) << "a failed load leaves nothing";
+}
+
+TEST(IniText, TextsAliveAtOnceKeepTheirOwnLines) {
+    // A thread's texts pass their buffers on to the next one; two at once must not share them.
+    auto first = std::make_unique<TIniText>();
+    first->LoadText("[A]\r\nk=first\r\n", "a.ini");
+    {
+        TIniText second;
+        second.LoadText("[A]\r\nk=second\r\n" + std::string(100000, ';') + "\r\n", "b.ini");
+        EXPECT_EQ(second.Find(second.FindSection("A"), "k")->Value, "second");
+        EXPECT_EQ(first->Find(first->FindSection("A"), "k")->Value, "first");
+    }
+    TIniText third;
+    third.LoadText("[A]\r\nk=third\r\n", "c.ini");
+    EXPECT_EQ(first->Find(first->FindSection("A"), "k")->Value, "first");
+    first.reset();
+    EXPECT_EQ(third.Find(third.FindSection("A"), "k")->Value, "third");
 }
