@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -26,8 +27,8 @@ namespace {
 
 // A run list with its section and row key.
 struct TRunSection {
-    const char* Section;
-    const char* Key;
+    std::string_view Section;
+    std::string_view Key;
     TRunList TProject::*List;
 };
 const TRunSection kRunSections[] = {
@@ -39,10 +40,10 @@ const TRunSection kRunSections[] = {
 
 // A contents table with its list section, count key, row key and the prefix of its record sections.
 struct TContentsSection {
-    const char* Section;
-    const char* CountKey;
-    const char* RowKey;
-    const char* RecordPrefix;
+    std::string_view Section;
+    std::string_view CountKey;
+    std::string_view RowKey;
+    std::string_view RecordPrefix;
     TRecordTable<TContentsRecord> TProject::*Table;
 };
 const TContentsSection kContentsSections[] = {
@@ -51,8 +52,19 @@ const TContentsSection kContentsSections[] = {
     {"INIChanges", "Changes", "Changes", "INIChanges.", &TProject::tbINI},
 };
 
+// Does s hold a control character up to carriage return, or c? One pass the compiler vectorises, to
+// pass the clean values (nearly all) quickly.
+bool HasLowOr(std::string_view s, char c = '\r') {
+    unsigned char hit = 0;
+    for (const char ch : s)
+        hit |= static_cast<unsigned char>((static_cast<unsigned char>(ch) <= '\r') | (ch == c));
+    return hit != 0;
+}
+
 // First carriage return or line feed at or after pos (find_first_of is slow for this).
 std::size_t FindLineBreak(const std::string& s, std::size_t pos = 0) {
+    if (!HasLowOr(std::string_view(s).substr(std::min(pos, s.size()))))
+        return std::string::npos;
     for (std::size_t i = pos; i < s.size(); ++i)
         if (static_cast<unsigned char>(s[i]) <= '\r' && (s[i] == '\r' || s[i] == '\n'))
             return i;
@@ -65,36 +77,24 @@ int RowCount(std::int32_t count, int limit) {
     return std::clamp<std::int32_t>(count, 0, limit);
 }
 
-// ZeroPad(n, width) for n >= 0, appended.
-void AppendZeroPadded(std::string& out, long long n, int width) {
+// ZeroPad(n, width) for n >= 0, written at p (width characters); returns the end.
+char* PutZeroPadded(char* p, long long n, int width) {
     if (width == 3 && n >= 0 && n < 1000) { // row numbers
-        const char digits[3] = {static_cast<char>('0' + n / 100), static_cast<char>('0' + n / 10 % 10),
-                                static_cast<char>('0' + n % 10)};
-        out.append(digits, 3);
-        return;
+        p[0] = static_cast<char>('0' + n / 100);
+        p[1] = static_cast<char>('0' + n / 10 % 10);
+        p[2] = static_cast<char>('0' + n % 10);
+        return p + 3;
     }
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
-    const auto length = static_cast<int>(end - digits);
-    if (length < width)
-        out.append(static_cast<std::size_t>(width - length), '0');
-    out.append(digits, static_cast<std::size_t>(std::min(length, width)));
+    const auto length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    for (int i = length; i < width; ++i)
+        *p++ = '0';
+    return std::copy(digits, digits + std::min(length, width), p);
 }
 
-// The fields joined by separator, appended.
-void AppendJoined(std::string& out, char separator, std::initializer_list<std::string_view> fields) {
-    bool first = true;
-    for (const std::string_view field : fields) {
-        if (!first)
-            out += separator;
-        out.append(field.data(), field.size());
-        first = false;
-    }
-}
-
-void AppendNumber(std::string& out, long long n) {
+void AppendZeroPadded(std::string& out, long long n, int width) {
     char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+    out.append(digits, PutZeroPadded(digits, n, std::min(width, 20)));
 }
 
 // ---- Load helpers
@@ -238,43 +238,76 @@ void ReadProjectFile(TProject& p, const TProject& current, const TIniText& ini) 
 // write, keys in the order of theirs, a key written again replacing its line in place. Values go in
 // the form that reads back unchanged, so that blanks at either end and surrounding quotes survive.
 
-// Lines go straight into the text.
+// Lines go straight into the text: into one buffer, written through a pointer. A line is key (and
+// its row number, when width > 0) "=" and the fields joined by separator.
 class TTextWriter final {
 public:
-    explicit TTextWriter(std::string& out) : m_Out(out) {}
+    TTextWriter(std::string& out, std::size_t expected) : m_Out(out) {
+        m_Out.resize(std::max(m_Out.size(), expected));
+        m_Pos = m_Out.data();
+        m_End = m_Pos + m_Out.size();
+    }
+    // The text ends where the writing did.
+    void Finish() { m_Out.resize(static_cast<std::size_t>(m_Pos - m_Out.data())); }
 
     void Section(std::string_view prefix, std::string_view name = {}) {
-        m_Out += '[';
-        m_Out.append(prefix.data(), prefix.size());
-        m_Out.append(name.data(), name.size());
-        m_Out.append("]\r\n", 3);
+        char* p = Room(prefix.size() + name.size() + 3);
+        *p++ = '[';
+        p = Copy(Copy(p, prefix), name);
+        m_Pos = Copy(p, "]\r\n");
     }
-    void EndSection() { m_Out.append("\r\n", 2); }
-    // Starts the line of key (followed by number in width digits when width > 0); the value is
-    // appended to the string returned, then End finishes the line.
-    std::string& Begin(std::string_view key, long long number = 0, int width = 0) {
-        m_Out.append(key.data(), key.size());
+    void EndSection() { m_Pos = Copy(Room(2), "\r\n"); }
+
+    void Put(std::string_view key, long long number, int width, char separator,
+             std::initializer_list<std::string_view> fields) {
+        std::size_t size = key.size() + static_cast<std::size_t>(std::max(width, 0)) + 5; // = "" CR LF
+        for (const std::string_view field : fields)
+            size += field.size() + 1;
+        char* p = Copy(Room(size), key);
         if (width > 0)
-            AppendZeroPadded(m_Out, number, width);
-        m_Out += '=';
-        m_Start = m_Out.size();
-        return m_Out;
-    }
-    void End() {
-        if (ValueNeedsQuotes(std::string_view(m_Out).substr(m_Start))) {
-            m_Out.insert(m_Start, 1, '"');
-            m_Out += '"';
+            p = PutZeroPadded(p, number, width);
+        *p++ = '=';
+        char* const value = p;
+        bool first = true;
+        for (const std::string_view field : fields) {
+            if (!first)
+                *p++ = separator;
+            first = false;
+            p = Copy(p, field);
         }
-        m_Out.append("\r\n", 2);
+        // Quotes keep what reading would trim or unquote (rare): the value moves up by one.
+        if (ValueNeedsQuotes(std::string_view(value, static_cast<std::size_t>(p - value)))) {
+            std::memmove(value + 1, value, static_cast<std::size_t>(p - value));
+            *value = '"';
+            p += 1;
+            *p++ = '"';
+        }
+        m_Pos = Copy(p, "\r\n");
     }
     void Lines(const std::vector<std::string>& lines) {
         for (const auto& line : lines)
-            m_Out.append(line).append("\r\n", 2);
+            m_Pos = Copy(Copy(Room(line.size() + 2), line), "\r\n");
     }
 
 private:
     std::string& m_Out;
-    std::size_t m_Start = 0;
+    char* m_Pos;
+    char* m_End;
+
+    static char* Copy(char* p, std::string_view s) {
+        if (!s.empty())
+            std::memcpy(p, s.data(), s.size());
+        return p + s.size();
+    }
+    char* Room(std::size_t size) {
+        if (static_cast<std::size_t>(m_End - m_Pos) < size) {
+            const auto used = static_cast<std::size_t>(m_Pos - m_Out.data());
+            m_Out.resize(std::max(2 * m_Out.size(), used + size));
+            m_Pos = m_Out.data() + used;
+            m_End = m_Out.data() + m_Out.size();
+        }
+        return m_Pos;
+    }
 };
 
 // Lines collected as the keyed store keeps them, for writes that repeat a key: rows past the
@@ -282,16 +315,22 @@ private:
 // Only projects that Save refuses, or that hold such records, need it.
 class TKeyedLines final {
 public:
-    std::string& Begin(std::string_view key, long long number = 0, int width = 0) {
-        m_Key.assign(key);
+    void Put(std::string_view key, long long number, int width, char separator,
+             std::initializer_list<std::string_view> fields) {
+        std::string line(key);
         if (width > 0)
-            AppendZeroPadded(m_Key, number, width);
-        m_Value.clear();
-        return m_Value;
-    }
-    void End() {
-        std::string line = m_Key + "=" + ValueReadBackAs(m_Value);
-        const int k = m_Section.IndexOfKey(m_Key);
+            AppendZeroPadded(line, number, width);
+        const std::string keyText = line;
+        std::string value;
+        bool first = true;
+        for (const std::string_view field : fields) {
+            if (!first)
+                value += separator;
+            first = false;
+            value.append(field.data(), field.size());
+        }
+        line.append(1, '=').append(ValueReadBackAs(value));
+        const int k = m_Section.IndexOfKey(keyText);
         if (k >= 0)
             m_Section.Lines[static_cast<std::size_t>(k)] = std::move(line); // same key: the index holds
         else
@@ -301,7 +340,6 @@ public:
 
 private:
     TIniSection m_Section;
-    std::string m_Key, m_Value;
 };
 
 // Writes through put(sink) straight into the text, or, when keys repeat, through the keyed lines.
@@ -316,13 +354,13 @@ template <class F> void PutLines(TTextWriter& w, bool keysRepeat, F put) {
 }
 
 template <class Sink> void Put(Sink& sink, std::string_view key, std::string_view value) {
-    sink.Begin(key).append(value);
-    sink.End();
+    sink.Put(key, 0, 0, ' ', {value});
 }
 
 template <class Sink> void PutInteger(Sink& sink, std::string_view key, long long value) {
-    AppendNumber(sink.Begin(key), value);
-    sink.End();
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    sink.Put(key, 0, 0, ' ', {std::string_view(digits, static_cast<std::size_t>(end - digits))});
 }
 
 // The contents lines of r: its elements, or split holding them split at their line breaks.
@@ -340,8 +378,7 @@ const std::vector<std::string>& LinesOf(const TContentsRecord& r, std::vector<st
 template <class Sink> void PutContents(Sink& sink, const std::vector<std::string>& lines) {
     PutInteger(sink, "Items", static_cast<long long>(lines.size()));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        sink.Begin("Item", static_cast<long long>(i), 3).append(lines[i]);
-        sink.End();
+        sink.Put("Item", static_cast<long long>(i), 3, ' ', {lines[i]});
     }
 }
 
@@ -408,9 +445,7 @@ std::size_t TextSizeBound(const TProject& p) {
 
 // The text of project p in out.
 void WriteProjectFile(const TProject& p, std::string& out) {
-    out.clear();
-    out.reserve(TextSizeBound(p));
-    TTextWriter w(out);
+    TTextWriter w(out, TextSizeBound(p));
     w.Section("Info");
     Put(w, "Generator", kInfoGenerator);
     Put(w, "Copyright", kInfoCopyright);
@@ -430,23 +465,22 @@ void WriteProjectFile(const TProject& p, std::string& out) {
                 PutInteger(sink, "Bitmap", static_cast<long long>(p.StaticBitmaps.size()));
                 for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
                     const TStaticBitmap& b = p.StaticBitmaps[i];
-                    AppendJoined(sink.Begin("Bitmap.", static_cast<long long>(i) + 1, 2), ',',
-                                 {b.File, b.Coord, b.Transparency});
-                    sink.End();
+                    sink.Put("Bitmap.", static_cast<long long>(i) + 1, 2, ',',
+                             {b.File, b.Coord, b.Transparency});
                 }
             });
         w.EndSection();
     }
 
     w.Section("Files");
+    std::string flags;
     PutLines(w, p.tbFiles.Count() > kMaxTableRows, [&](auto& sink) {
         PutInteger(sink, "Files", p.tbFiles.Count());
         for (int i = 0; i < p.tbFiles.Count(); ++i) {
             const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
-            std::string& v = sink.Begin("File", i, 3);
-            AppendJoined(v, '|', {r.FileName, r.FilePath, {}});
-            r.AppendFlagsText(v);
-            sink.End();
+            flags.clear();
+            r.AppendFlagsText(flags);
+            sink.Put("File", i, 3, '|', {r.FileName, r.FilePath, flags});
         }
     });
     w.EndSection();
@@ -456,9 +490,8 @@ void WriteProjectFile(const TProject& p, std::string& out) {
         PutInteger(sink, "Shortcuts", p.tbShortcuts.Count());
         for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
             const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
-            AppendJoined(sink.Begin("Shortcut", i, 3), '|',
-                         {r.ProgramGroup, r.Shortcuts, r.Target, r.Arguments, r.WorkDirectory});
-            sink.End();
+            sink.Put("Shortcut", i, 3, '|',
+                     {r.ProgramGroup, r.Shortcuts, r.Target, r.Arguments, r.WorkDirectory});
         }
     });
     w.EndSection();
@@ -469,8 +502,7 @@ void WriteProjectFile(const TProject& p, std::string& out) {
         PutLines(w, table.Count() > kMaxTableRows, [&](auto& sink) {
             PutInteger(sink, cs.CountKey, table.Count());
             for (int i = 0; i < table.Count(); ++i) {
-                sink.Begin(cs.RowKey, i, 3).append(table.Records[static_cast<std::size_t>(i)].Key);
-                sink.End();
+                sink.Put(cs.RowKey, i, 3, ' ', {table.Records[static_cast<std::size_t>(i)].Key});
             }
         });
         w.EndSection();
@@ -507,13 +539,13 @@ void WriteProjectFile(const TProject& p, std::string& out) {
             PutInteger(sink, rs.Key, static_cast<long long>(list.size()));
             for (std::size_t i = 0; i < list.size(); ++i) {
                 const TRunRecord& r = list[i];
-                AppendJoined(sink.Begin(rs.Key, static_cast<long long>(i), 3), '|',
-                             {r.Application, r.Argument, r.WorkingDirectory, r.Message, r.Flag});
-                sink.End();
+                sink.Put(rs.Key, static_cast<long long>(i), 3, '|',
+                         {r.Application, r.Argument, r.WorkingDirectory, r.Message, r.Flag});
             }
         });
         w.EndSection();
     }
+    w.Finish();
 }
 
 // ---- Limits
@@ -523,19 +555,27 @@ class TLimitCheck {
 public:
     std::vector<std::string> Problems;
 
-    template <class F> void Count(F what, std::size_t n, std::size_t limit) {
+    template <class F> void Count(const F& what, std::size_t n, std::size_t limit) {
         if (n > limit)
             Problems.push_back(what() + " has " + std::to_string(n) + " rows; at most " +
                                std::to_string(limit) + " can be stored");
     }
-    template <class F> void NoLineBreak(F what, const std::string& value) { NoChar(what, value, '\n'); }
+    template <class F> void NoLineBreak(const F& what, const std::string& value) {
+        NoChar(what, value, '\n');
+    }
     // A NUL byte would end the value wherever it reaches the system.
-    template <class F> void NoNul(F what, const std::string& value) {
-        if (value.find('\0') != std::string::npos)
+    template <class F> void NoNul(const F& what, const std::string& value) {
+        if (HasLowOr(value) && value.find('\0') != std::string::npos)
             Problems.push_back(what() + " contains a NUL byte: \"" + Shown(value) + "\"");
     }
     // Line breaks, NUL bytes and c, in one pass over the value.
-    template <class F> void NoChar(F what, const std::string& value, char c) {
+    template <class F> void NoChar(const F& what, const std::string& value, char c) {
+        if (HasLowOr(value, c))
+            ReportChars(what, value, c);
+    }
+
+private:
+    template <class F> void ReportChars(const F& what, const std::string& value, char c) {
         bool lineBreak = false, nul = false, reserved = false;
         for (const char ch : value) {
             if (static_cast<unsigned char>(ch) <= '\r') {
@@ -552,7 +592,6 @@ public:
             Problems.push_back(what() + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
     }
 
-private:
     // A project value in a message: UTF-8, line breaks shown as the escapes a reader recognises.
     static std::string Shown(const std::string& value) {
         std::string s;
