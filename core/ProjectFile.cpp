@@ -420,27 +420,28 @@ std::vector<int> FirstOfSection(const TRecordTable<TContentsRecord>& table) {
     return first;
 }
 
-// About the size of the text, so that it is written into one buffer.
+// About the size of the text (row keys, separators, line ends and the values), so that it is written
+// into one buffer; the buffer still grows when long settings or many file flags need it.
 std::size_t TextSizeBound(const TProject& p) {
-    std::size_t n = 4096 + 256 * ProjectSettings().size();
+    std::size_t n = 2048 + 64 * ProjectSettings().size();
     for (const auto& b : p.StaticBitmaps)
-        n += 32 + b.File.size() + b.Coord.size() + b.Transparency.size();
+        n += 20 + b.File.size() + b.Coord.size() + b.Transparency.size();
     for (const auto& r : p.tbFiles.Records)
-        n += 160 + r.FileName.size() + r.FilePath.size();
+        n += 40 + r.FileName.size() + r.FilePath.size();
     for (const auto& r : p.tbShortcuts.Records)
-        n += 32 + r.ProgramGroup.size() + r.Shortcuts.size() + r.Target.size() + r.Arguments.size() +
+        n += 20 + r.ProgramGroup.size() + r.Shortcuts.size() + r.Target.size() + r.Arguments.size() +
              r.WorkDirectory.size();
     for (const auto& cs : kContentsSections)
         for (const auto& r : (p.*cs.Table).Records) {
-            n += 64 + 2 * r.Key.size();
+            n += 50 + 2 * r.Key.size();
             for (const auto& line : r.Contents)
-                n += 16 + line.size();
+                n += 14 + line.size();
         }
     for (const auto& rs : kRunSections)
         for (const auto& r : p.*rs.List)
-            n += 32 + r.Application.size() + r.Argument.size() + r.WorkingDirectory.size() +
+            n += 24 + r.Application.size() + r.Argument.size() + r.WorkingDirectory.size() +
                  r.Message.size() + r.Flag.size();
-    return n;
+    return n + n / 16;
 }
 
 // The text of project p in out.

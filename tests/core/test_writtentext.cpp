@@ -55,6 +55,14 @@ TEST(ProjectFileText, IsWhatTheKeyedStoreHoldsForEveryKindOfProject) {
     odd.tbINI.Records[4].Contents.clear();
     odd.RunAfterUn[5] = {"", "", "", "", " "};
     ExpectTextAsStore(odd, "odd values");
+
+    // More text than the buffer was first sized for: every file flag, a long setting.
+    TProject large = tvbench::FullSizeProject();
+    large.MiscPassword = std::string(200000, 'p') + " ";
+    for (auto& f : large.tbFiles.Records)
+        f.NoLog = f.NoVersionCheck = f.RegisterServer = f.RegisterFont = f.DontAskUser = f.DontOverwrite =
+            f.ExternalFile = f.SharedFile = true;
+    ExpectTextAsStore(large, "text past the first buffer");
 }
 
 TEST(ProjectFileText, RepeatedKeysReplaceTheirLineAsTheStoreDoes) {
