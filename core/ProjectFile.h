@@ -1,6 +1,7 @@
 #pragma once
-// The project file (.TVX): the whole Project as INI-format text written through the keyed INI store,
-// with a .BAK backup of the previous file before every save.
+// The project file (.TVX): the whole Project as INI-format text with the keyed INI store's rules: read
+// through its line rules (TIniText), written straight from the Project in the order and form the store
+// gives, with a .BAK backup of the previous file before every save.
 
 #include "core/Project.h"
 
