@@ -6,7 +6,7 @@ SHOT_DIR  := out/screenshots
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: all deps gui nogui run test test-gui test-nogui bench screenshots package clean
+.PHONY: all deps gui nogui run test test-gui test-nogui test-windows bench screenshots package clean
 
 all: gui
 
@@ -29,6 +29,11 @@ test-nogui: nogui
 	cd $(NOGUI_DIR) && ctest --output-on-failure -j$(JOBS)
 
 test: test-gui test-nogui
+
+# The GUI-free tests cross-built for 64-bit Windows and run under wine; not part of `make test`.
+test-windows:
+	@scripts/install-deps g++-mingw-w64-x86-64-posix wine64 googletest
+	@scripts/test-windows $(JOBS)
 
 run: gui
 	@scripts/run-demo $(GUI_DIR)

@@ -1,13 +1,13 @@
 #include "cli/CliCommands.h"
 #include "core/ProjectFile.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestPlatform.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
-#include <sys/wait.h>
 
 using namespace tv;
 using tvtest::ReadBytes;
@@ -33,17 +33,13 @@ TRun Cli(std::initializer_list<std::string> args) {
     return {code, out.str(), err.str()};
 }
 
-std::string Quoted(const std::string& s) {
-    return "'" + s + "'";
-}
-
 // Runs the real binary; stdout and stderr land in files of dir.
 TRun Binary(const TempDir& dir, const std::string& args) {
     const auto out = dir.str("stdout.txt"), err = dir.str("stderr.txt");
-    const std::string command = std::string("TAMVELOX_DATA_DIR=/data/tv ") + Quoted(TAMVELOX_CLI_PATH) + " " +
-                                args + " >" + Quoted(out) + " 2>" + Quoted(err);
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+    tvtest::TEnvVar data("TAMVELOX_DATA_DIR", "/data/tv");
+    const int code = tvtest::RunShell(tvtest::ShellWord(TAMVELOX_CLI_PATH) + " " + args + " >" +
+                                      tvtest::ShellWord(out) + " 2>" + tvtest::ShellWord(err));
+    return {code, tvtest::FromConsole(ReadBytes(out)), tvtest::FromConsole(ReadBytes(err))};
 }
 
 // What Save writes after Load, in this process.
@@ -140,11 +136,11 @@ TEST(CliCommands, ExitCodesAndMessages) {
 TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     TempDir dir;
     const auto out = dir.str("new.tvx");
-    auto r = Binary(dir, "new " + Quoted(out));
+    auto r = Binary(dir, "new " + tvtest::ShellWord(out));
     EXPECT_EQ(r.Code, 0) << r.Err;
     EXPECT_EQ(r.Out, "");
     TProject p;
-    NewProject(p, "/data/tv");
+    NewProject(p, tvtest::Native("/data/tv"));
     SaveProject(p, dir.str("expected.tvx"));
     EXPECT_EQ(ReadBytes(out), ReadBytes(dir.str("expected.tvx")));
 
@@ -152,7 +148,7 @@ TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     EXPECT_EQ(r.Code, 0);
     EXPECT_EQ(r.Out.rfind("tamvelox-cli ", 0), 0u) << r.Out;
 
-    r = Binary(dir, "save " + Quoted(dir.str("missing.tvx")) + " " + Quoted(out));
+    r = Binary(dir, "save " + tvtest::ShellWord(dir.str("missing.tvx")) + " " + tvtest::ShellWord(out));
     EXPECT_EQ(r.Code, 2);
     EXPECT_EQ(r.Out, "");
     EXPECT_NE(r.Err.find("missing.tvx"), std::string::npos) << r.Err;
