@@ -1,12 +1,18 @@
 # The two commands of this project are `make run` and `make test`; see README.md.
 GUI_DIR   := out/gui
 NOGUI_DIR := out/nogui
+ASAN_DIR  := out/asan
+FUZZ_DIR  := out/fuzz
 BENCH_DIR := out/bench
 SHOT_DIR  := out/screenshots
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=Debug
 
-.PHONY: all deps gui nogui run test test-gui test-nogui test-windows bench screenshots package clean
+FUZZ_SECONDS ?= 60
+# Launch through ccache when it is there, as the developers' configurations do.
+LAUNCHER  := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
+
+.PHONY: all deps gui nogui asan run test test-gui test-nogui test-asan test-windows bench fuzz screenshots package clean
 
 all: gui
 
@@ -28,7 +34,26 @@ test-gui: gui
 test-nogui: nogui
 	cd $(NOGUI_DIR) && ctest --output-on-failure -j$(JOBS)
 
-test: test-gui test-nogui
+# The GUI-free configuration once more, with AddressSanitizer and UndefinedBehaviorSanitizer and no
+# recovery: any report fails its test. Optimised a little, so the sanitizers cost CI little time.
+asan: deps
+	@cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DTAMVELOX_GUI=OFF \
+	    -DTAMVELOX_SANITIZE=ON $(LAUNCHER) >/dev/null
+	cmake --build $(ASAN_DIR) -j$(JOBS)
+
+test-asan: asan
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j$(JOBS)
+
+test: test-gui test-nogui test-asan
+
+# Each libFuzzer target for FUZZ_SECONDS seconds on its corpus (fuzz/corpus/<target>/, where new
+# inputs and reproducers are kept); built with clang, every library instrumented.
+fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAMVELOX_GUI=OFF \
+	    -DTAMVELOX_TESTS=OFF -DTAMVELOX_FUZZ=ON $(LAUNCHER) >/dev/null
+	cmake --build $(FUZZ_DIR) -j$(JOBS)
+	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 # The GUI-free tests cross-built for 64-bit Windows and run under wine; not part of `make test`.
 test-windows:

@@ -1,45 +1,17 @@
 // Load plus Save of a full project: 1000 rows in every table and run list, 99 static bitmaps.
+#include "bench/FullSizeProject.h"
 #include "core/ProjectFile.h"
+#include "core/kvIniFile.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <filesystem>
 #include <random>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-tv::TProject FullProject() {
-    tv::TProject p;
-    tv::NewProject(p, "/usr/share/tamvelox");
-    p.MiscDeployment = "/srv/deploy/bench";
-    p.AppName = "Benchmark Application 1.0";
-    p.AppInstFolderName = "\\Bench";
-    p.AppGroupFolderName = "\\Bench";
-    for (int i = 0; i < tv::kMaxStaticBitmaps; ++i)
-        p.StaticBitmaps.push_back(
-            {"bitmaps/static" + std::to_string(i) + ".bmp", "10,20,TopLeft", "$00FF00FF"});
-    for (int i = 0; i < tv::kMaxTableRows; ++i) {
-        const std::string n = std::to_string(i);
-        tv::TFileRecord f;
-        f.FileName = "/home/author/project/release/files/module" + n + ".dll";
-        f.FilePath = "\\Bin\\Modules";
-        f.NoLog = i % 2 == 0;
-        f.SharedFile = i % 3 == 0;
-        p.tbFiles.Append(f);
-        p.tbShortcuts.Append({"Bench Group", "Module " + n, "%InstallPath%\\module" + n + ".exe",
-                              "--run " + n, "%InstallPath%"});
-        p.tbRegAdd.Append(
-            {"HKLM\\Software\\Bench\\Key" + n, {"Name=Value " + n + ",STRING", "Count=1,DWORD"}});
-        p.tbRegDel.Append({"HKCU\\Software\\Bench\\Old" + n, {"Obsolete" + n}});
-        p.tbINI.Append({"Windows|bench" + n + ".ini|Settings", {"key=value " + n, "other=1"}});
-        for (tv::TRunList* list : {&p.RunBefore, &p.RunAfter, &p.RunBeforeUn, &p.RunAfterUn})
-            list->push_back(
-                {"tool" + n + ".exe", "/quiet " + n, "%InstallPath%", "Running tool " + n, "WAIT"});
-    }
-    return p;
-}
 
 class TempFolder {
 public:
@@ -61,20 +33,35 @@ private:
 // A full project saved in dir; returns its path.
 std::string SavedFullProject(const TempFolder& dir) {
     const auto path = dir.File("full.tvx");
-    tv::TProject seed = FullProject();
+    tv::TProject seed = tvbench::FullSizeProject();
     tv::SaveProject(seed, path);
     return path;
+}
+
+// The save's flush to disk (file and folder) depends on the disk, not on the program: it is counted
+// apart, and "ms_without_flush" is what the target of 5 ms applies to.
+void ReportFlush(benchmark::State& state, std::int64_t flushStart,
+                 std::chrono::steady_clock::time_point start) {
+    const double iterations = static_cast<double>(state.iterations());
+    const double total =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double flush = static_cast<double>(tv::iniio::FlushNanoseconds() - flushStart) / 1e6;
+    state.counters["ms_flush"] = flush / iterations;
+    state.counters["ms_without_flush"] = (total - flush) / iterations;
 }
 
 void BM_LoadAndSaveFullProject(benchmark::State& state) {
     TempFolder dir;
     const auto path = SavedFullProject(dir);
+    const auto flushStart = tv::iniio::FlushNanoseconds();
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         tv::TProject p;
         tv::LoadProject(p, path);
         tv::SaveProject(p, path);
         benchmark::DoNotOptimize(p.tbFiles.Count());
     }
+    ReportFlush(state, flushStart, start);
     state.counters["bytes"] = static_cast<double>(fs::file_size(path));
 }
 BENCHMARK(BM_LoadAndSaveFullProject)->Unit(benchmark::kMillisecond);
@@ -93,11 +80,22 @@ BENCHMARK(BM_LoadFullProject)->Unit(benchmark::kMillisecond);
 void BM_SaveFullProject(benchmark::State& state) {
     TempFolder dir;
     const auto path = dir.File("full.tvx");
-    tv::TProject p = FullProject();
+    tv::TProject p = tvbench::FullSizeProject();
+    const auto flushStart = tv::iniio::FlushNanoseconds();
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state)
         tv::SaveProject(p, path);
+    ReportFlush(state, flushStart, start);
 }
 BENCHMARK(BM_SaveFullProject)->Unit(benchmark::kMillisecond);
+
+// The text of a save, without the disk.
+void BM_ProjectFileText(benchmark::State& state) {
+    const tv::TProject p = tvbench::FullSizeProject();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tv::ProjectFileText(p).size());
+}
+BENCHMARK(BM_ProjectFileText)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

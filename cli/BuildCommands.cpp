@@ -86,6 +86,12 @@ public:
         m_barShown = true;
     }
     void ProcessMessages() override {}
+    // The compiler speaks to the user directly, as when it runs in a terminal of its own.
+    void CompilerOutput(const std::string& text) override {
+        EndBar();
+        m_err << text << std::flush;
+        m_barShown = !text.empty() && text.back() != '\n'; // our next line starts on a line of its own
+    }
 
 private:
     void EndBar() {
@@ -164,6 +170,7 @@ int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) 
     TCompileOptions compile;
     compile.StartDelayMs = compile.EndDelayMs = 0;
     compile.OfferToRun = false;
+    compile.OfferOutput = false; // it was shown as it came
     const TCompileResult r = Compile(ui, script, compile);
     if (r.Outcome != TCompileOutcome::Done)
         return kExitFailed;

@@ -7,12 +7,14 @@ const std::vector<TCliCommand>& CliCommandTable() {
     static const std::vector<TCliCommand> table = {
         {{"save",
           {"IN.tvx", "OUT.tvx"},
-          "Load IN.tvx and save it as OUT.tvx (an existing OUT is kept as .BAK)"},
+          "Load IN.tvx and save it as OUT.tvx (an existing OUT is kept as .BAK)",
+          {{kFlagRebase, "rewrite paths relative to IN's folder so that they name the same files from "
+                         "OUT's folder"}}},
          &RunSave},
-        {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx"}, &RunNew},
-        {{"build", {"FILE.tvx"}, "Build the deployment folder of FILE.tvx"}, &RunBuild},
-        {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet"}, &RunCheck},
-        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script"},
+        {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx", {}}, &RunNew},
+        {{"build", {"FILE.tvx"}, "Build the deployment folder of FILE.tvx", {}}, &RunBuild},
+        {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet", {}}, &RunCheck},
+        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script", {}},
          &RunCompile},
     };
     return table;

@@ -24,7 +24,10 @@ struct TCliCommand {
 };
 const std::vector<TCliCommand>& CliCommandTable();
 
-// save IN.tvx OUT.tvx: load IN, save it to OUT (backup included).
+// save [--rebase] IN.tvx OUT.tvx: load IN, save it to OUT (backup included). With --rebase, paths
+// relative to IN's folder are rewritten to name the same files from OUT's; without it, they are
+// kept as typed and a note says which of them now name other files.
+extern const char* const kFlagRebase; // "--rebase"
 int RunSave(const CliOptions& options, std::ostream& out, std::ostream& err);
 // new OUT.tvx: save a new project.
 int RunNew(const CliOptions& options, std::ostream& out, std::ostream& err);

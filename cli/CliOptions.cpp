@@ -2,14 +2,17 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <memory>
 
 namespace tv {
 
 namespace {
 
-// The parser with every command; files receives the arguments of the command that was named.
-std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vector<std::string>>& files) {
+// The parser with every command; files receives the arguments of the command that was named, flags
+// each command's flag options.
+std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vector<std::string>>& files,
+                                     std::vector<std::vector<CLI::Option*>>& flags) {
     auto app = std::make_unique<CLI::App>("Tamvelox console tool: builds and converts .tvx projects without "
                                           "a window.",
                                           "tamvelox-cli");
@@ -22,6 +25,7 @@ std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vecto
     app->require_subcommand(0, 1);
     const auto& commands = CliCommandSyntax();
     files.assign(commands.size(), {});
+    flags.assign(commands.size(), {});
     for (std::size_t i = 0; i < commands.size(); ++i) {
         const auto& c = commands[i];
         auto* sub = app->add_subcommand(c.Name, c.Description);
@@ -30,6 +34,8 @@ std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vecto
         for (std::size_t a = 0; a < c.Arguments.size(); ++a)
             sub->add_option(c.Arguments[a], files[i][a], std::string("the ") + c.Arguments[a] + " file")
                 ->required();
+        for (const TCliFlagSyntax& f : c.Flags)
+            flags[i].push_back(sub->add_flag(f.Name, f.Description));
     }
     return app;
 }
@@ -39,7 +45,8 @@ std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vecto
 CliOptions ParseCommandLine(int argc, const char* const* argv) {
     CliOptions options;
     std::vector<std::vector<std::string>> files;
-    auto app = MakeParser(options, files);
+    std::vector<std::vector<CLI::Option*>> flags;
+    auto app = MakeParser(options, files, flags);
     try {
         app->parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -53,11 +60,18 @@ CliOptions ParseCommandLine(int argc, const char* const* argv) {
         if (app->got_subcommand(commands[i].Name)) {
             options.Command = commands[i].Name;
             options.Files = files[i];
+            for (std::size_t f = 0; f < flags[i].size(); ++f)
+                if (flags[i][f]->count() > 0)
+                    options.Flags.push_back(commands[i].Flags[f].Name);
         }
     }
     if (options.Command.empty())
         options.Error = "no command given";
     return options;
+}
+
+bool CliOptions::Has(const std::string& flag) const {
+    return std::find(Flags.begin(), Flags.end(), flag) != Flags.end();
 }
 
 std::string CliUsageText() {
@@ -67,11 +81,18 @@ std::string CliUsageText() {
         std::string line = std::string("  ") + c.Name;
         for (const auto* a : c.Arguments)
             line += std::string(" ") + a;
+        for (const TCliFlagSyntax& f : c.Flags)
+            line += std::string(" [") + f.Name + "]";
         if (line.size() < 32)
             line.resize(32, ' ');
         else
             line += "  ";
         text += line + c.Description + "\n";
+        for (const TCliFlagSyntax& f : c.Flags) {
+            std::string flag = std::string("      ") + f.Name;
+            flag.resize(std::max<std::size_t>(flag.size() + 2, 32), ' ');
+            text += flag + f.Description + "\n";
+        }
     }
     text += "\nExit codes: 0 done, 1 failed or refused, 2 bad arguments or unreadable project.\n";
     return text;

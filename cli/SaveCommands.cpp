@@ -4,6 +4,7 @@
 #include "TamveloxVersion.h"
 #include "core/DocumentCommands.h"
 #include "core/HostPath.h"
+#include "core/PathRebase.h"
 #include "core/ProjectFile.h"
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
@@ -55,18 +56,32 @@ std::string CliProgramDataDir() {
 }
 
 bool LoadCommandProject(const std::string& file, TProject& project, std::ostream& err) {
+    // The file is looked at and read by the name as given: a relative name works also where the
+    // current folder's full path is too long for the system.
     std::error_code ec;
-    const std::filesystem::path path = std::filesystem::absolute(HostPath(file), ec);
-    if (ec || !std::filesystem::is_regular_file(path, ec)) {
-        err << "tamvelox-cli: " << HostToUtf8(file) << ": no such project file\n";
+    const std::filesystem::path given = HostPath(file);
+    const auto status = std::filesystem::status(given, ec);
+    if (!std::filesystem::exists(status)) {
+        err << "tamvelox-cli: " << HostToUtf8(file) << ": no such project file";
+        if (ec && ec != std::errc::no_such_file_or_directory)
+            err << " (" << HostToUtf8(ec.message()) << ")";
+        err << "\n";
+        return false;
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        err << "tamvelox-cli: " << HostToUtf8(file) << ": not a regular file\n";
         return false;
     }
     try {
-        LoadProject(project, PathToHost(path.lexically_normal()));
+        LoadProject(project, file);
     } catch (const std::exception& e) {
         err << "tamvelox-cli: " << e.what() << "\n";
         return false;
     }
+    // The project's own name is its full path (relative paths in it are taken from its folder).
+    const auto full = std::filesystem::absolute(given, ec);
+    if (!ec)
+        project.FileName = PathToHost(full.lexically_normal());
     return true;
 }
 
@@ -84,11 +99,33 @@ int SaveCommandProject(TProject& project, const std::string& file, std::ostream&
 
 } // namespace
 
+const char* const kFlagRebase = "--rebase";
+
 int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
     TProject project;
     if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
-    return SaveCommandProject(project, options.Files.at(1), err);
+    const std::string oldFolder = FolderOfFile(project.FileName);
+    const std::string newFolder = FolderOfFile(options.Files.at(1));
+    if (SameFolder(oldFolder, newFolder) || RelativeHostPaths(project).empty())
+        return SaveCommandProject(project, options.Files.at(1), err);
+
+    if (!options.Has(kFlagRebase)) {
+        // Kept as typed, as asked; the author should know they now name other files.
+        err << "tamvelox-cli: note: these paths stay relative, now to " << HostToUtf8(newFolder)
+            << " (--rebase keeps them naming the same files):\n";
+        for (const TRelativePath& rel : RelativeHostPaths(project))
+            err << "  " << rel.What << " \"" << AnsiToUtf8(*rel.Value) << "\"\n";
+        return SaveCommandProject(project, options.Files.at(1), err);
+    }
+    const std::vector<TRebasedPath> rebased = RebaseHostPaths(project, oldFolder, newFolder);
+    const int code = SaveCommandProject(project, options.Files.at(1), err);
+    if (code == kExitOk) {
+        err << "tamvelox-cli: rewrote the relative paths for " << HostToUtf8(newFolder) << ":\n";
+        for (const std::string& line : RebaseReport(rebased))
+            err << "  " << line << "\n";
+    }
+    return code;
 }
 
 int RunNew(const CliOptions& options, std::ostream&, std::ostream& err) {

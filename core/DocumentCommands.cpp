@@ -1,13 +1,16 @@
 #include "core/DocumentCommands.h"
 
 #include "core/HostPath.h"
+#include "core/PathRebase.h"
 #include "core/ProjectFile.h"
+#include "core/TextCodec.h"
 
 #include "TamveloxVersion.h"
 
 #include <cctype>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <utility>
 
@@ -18,6 +21,7 @@ const char* const kMsgRegistrationFailed = "Can not set .TVX extension to Tamrin
 const char* const kMsgBlankDeployment =
     "Deployment folder may not blank,/#setup will be build in that folder";
 const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
+const char* const kMsgRebaseQuestion = "Rewrite them so that they keep naming the same files ?";
 
 namespace fs = std::filesystem;
 
@@ -158,7 +162,7 @@ void TDocumentCommands::Retitle() {
     m_Ui.SetWindowTitle(RetitledCaption(m_Ui.WindowTitle(), m_Project.FileName));
 }
 
-void TDocumentCommands::New() {
+void TDocumentCommands::Reset() {
     m_Project.FileName = "*UNTITLED";
     m_Project.Modified = true;
     m_Ui.ShowFirstPage();
@@ -169,27 +173,53 @@ void TDocumentCommands::New() {
     m_Ui.RefreshPages();
 }
 
+void TDocumentCommands::New() {
+    Reset();
+    m_Ui.DocumentReplaced();
+}
+
 bool TDocumentCommands::Load() {
     std::string path;
     return m_Ui.OpenFileName(path) && Open(path);
 }
 
+TDocumentCommands::TDocumentState TDocumentCommands::State() const {
+    return {m_Project, m_Ui.WindowTitle(), m_SavedText};
+}
+
+void TDocumentCommands::Restore(TDocumentState state) {
+    m_Project = std::move(state.Project);
+    m_Ui.SetWindowTitle(state.Title);
+    m_SavedText = std::move(state.SavedText);
+}
+
 bool TDocumentCommands::Open(const std::string& path) {
     if (!ConfirmDiscard())
         return false;
-    New();
-    if (UpperFileExt(path) == ".TVX")
-        return LoadFile(path);
-    ImportEngineScript(path);
+    if (UpperFileExt(path) != ".TVX") {
+        New();
+        ImportEngineScript(path);
+        return false;
+    }
+    // New comes first as always; a file that turns out not to load brings back the project that
+    // was open, edits and all, not the empty one New made.
+    TDocumentState before = State();
+    Reset();
+    std::string error;
+    if (TryLoad(path, error)) {
+        m_Ui.DocumentReplaced();
+        return true;
+    }
+    Restore(std::move(before));
+    m_Ui.RefreshPages();
+    m_Ui.MessageDlg(MarkupLiteral(error), TMsgDlgType::mtError, mbOK);
     return false;
 }
 
-bool TDocumentCommands::LoadFile(const std::string& path) {
+bool TDocumentCommands::TryLoad(const std::string& path, std::string& error) {
     // Keep the document as it was, so that a file we could not read leaves neither its name nor
     // half of its contents behind (a later Save would otherwise overwrite that file).
-    TProject before = m_Project;
-    const std::string beforeTitle = m_Ui.WindowTitle();
-
+    TDocumentState before = State();
     m_Project.FileName = path;
     m_Ui.ShowFirstPage();
     m_Ui.ResetProgressLines();
@@ -197,15 +227,24 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
     try {
         LoadProject(m_Project, path);
     } catch (const std::exception& e) {
-        m_Project = std::move(before);
-        m_Ui.SetWindowTitle(beforeTitle);
-        m_Ui.RefreshPages();
-        m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
+        error = e.what();
+        Restore(std::move(before));
         return false;
     }
     MarkSaved();
     m_Ui.RefreshPages();
     return true;
+}
+
+bool TDocumentCommands::LoadFile(const std::string& path) {
+    std::string error;
+    if (TryLoad(path, error)) {
+        m_Ui.DocumentReplaced();
+        return true;
+    }
+    m_Ui.RefreshPages();
+    m_Ui.MessageDlg(MarkupLiteral(error), TMsgDlgType::mtError, mbOK);
+    return false;
 }
 
 void TDocumentCommands::ImportEngineScript(const std::string& /*path*/) {}
@@ -220,21 +259,49 @@ bool TDocumentCommands::Save() {
     if (!m_Ui.SaveFileName(proposed, path) || path.empty())
         return false;
 
+    // Relative host paths are taken from the project's folder: in another folder they would name
+    // other files, unless the author wants them rewritten. They are rewritten in what is saved and
+    // become the project's only once it was.
+    std::optional<TProject> rebased;
+    const std::string oldFolder = FolderOfFile(m_Project.FileName), newFolder = FolderOfFile(path);
+    if (!oldFolder.empty() && !SameFolder(oldFolder, newFolder)) {
+        std::vector<std::string> listed;
+        for (const TRelativePath& rel : RelativeHostPaths(m_Project))
+            listed.push_back(rel.What + " \"" + AnsiToUtf8(*rel.Value) + "\"");
+        if (!listed.empty()) {
+            const std::string question = MarkupList("The project is saved into another folder, " +
+                                                        MarkupLiteral(HostToUtf8(newFolder)) +
+                                                        ", and these paths are relative to its old folder " +
+                                                        MarkupLiteral(HostToUtf8(oldFolder)) + ":",
+                                                    listed) +
+                                         "/#" + kMsgRebaseQuestion;
+            if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes) {
+                rebased = m_Project;
+                RebaseHostPaths(*rebased, oldFolder, newFolder);
+            }
+        }
+    }
+    TProject& written = rebased ? *rebased : m_Project;
+
     // The file name changes only when the file was written: a failed save leaves the window
     // showing the file the project really belongs to.
     const std::string previousName = m_Project.FileName;
-    m_Project.FileName = path;
+    written.FileName = path;
     try {
-        SaveProject(m_Project, path);
+        SaveProject(written, path);
     } catch (const std::exception& e) {
         m_Project.FileName = previousName;
         m_Project.Modified = true;
         m_Ui.MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
         return false;
     }
+    if (rebased)
+        m_Project = std::move(*rebased);
     m_Project.Modified = false;
     MarkSaved();
     Retitle();
+    if (rebased)
+        m_Ui.RefreshPages();
     return true;
 }
 

@@ -22,6 +22,7 @@ extern const char* const kProductTitle; // "Tamrin Installer Velox"
 extern const char* const kMsgRegistrationFailed; // file type could not be registered
 extern const char* const kMsgBlankDeployment;    // Save refused: deployment folder is blank
 extern const char* const kMsgCloseUnsaved;       // close question
+extern const char* const kMsgRebaseQuestion;     // Save to another folder: keep relative paths' files?
 
 class IDocumentUi {
 public:
@@ -44,6 +45,9 @@ public:
     virtual void ResetProgressLines() = 0;
     // Every page shows the Project again (after New and Load).
     virtual void RefreshPages() = 0;
+    // The Project was replaced by a new or loaded one: what the window kept of the previous one
+    // (the script of its last build) no longer applies.
+    virtual void DocumentReplaced() {}
 };
 
 // What the command-line argument asks for at start-up.
@@ -99,14 +103,17 @@ public:
     // Asks for a file, then Open(it). True when a project file was loaded.
     bool Load();
     // Asks before unsaved work is dropped; New, then loads path (a .TVX) or hands it to
-    // ImportEngineScript. True when a project file was loaded.
+    // ImportEngineScript. True when a project file was loaded. A file that cannot be loaded leaves
+    // the document as it was before (Project with its edits, Modified, file name and title).
     bool Open(const std::string& path);
     // Loads a project file into the Project under path. On failure the error is shown and the
     // document is left as it was before (Project, file name and title). True on success.
     bool LoadFile(const std::string& path);
     // Reserved for engine scripts; does nothing.
     void ImportEngineScript(const std::string& path);
-    // Asks for a file name and saves. True when the project was written.
+    // Asks for a file name and saves. True when the project was written. Saved into another
+    // folder, a project with host paths relative to its folder asks whether they should keep
+    // naming the same files (Yes rewrites them, No keeps them as typed).
     bool Save();
     // May the window close? Asks when the project is Modified or holds edits that were never saved.
     bool CloseQuery();
@@ -120,6 +127,19 @@ public:
     const std::string& ProgramDataFolder() const { return m_ProgramDataDir; }
 
 private:
+    // What a failed Load puts back.
+    struct TDocumentState {
+        TProject Project;
+        std::string Title;
+        std::string SavedText;
+    };
+    TDocumentState State() const;
+    void Restore(TDocumentState state);
+    // New's steps, without telling the window that the document was replaced.
+    void Reset();
+    // Loads path; on failure the document is as it was at the call (pages not refreshed) and
+    // error says why.
+    bool TryLoad(const std::string& path, std::string& error);
     void Retitle();
     void MarkSaved();
 

@@ -210,9 +210,12 @@ std::string DesktopIcon(const std::string& exeDir) {
         fs::exists(fs::u8path(prefixData).parent_path() / "icons/hicolor/scalable/apps" / (name + ".svg"),
                    ec))
         return name;
+#ifdef TAMVELOX_SOURCE_DIR
+    // A development build run from its tree shows the icon of the sources.
     const fs::path source = fs::u8path(TAMVELOX_SOURCE_DIR) / "resources/icons" / (name + ".svg");
     if (fs::exists(source, ec))
         return source.u8string();
+#endif
     return name;
 }
 

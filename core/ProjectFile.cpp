@@ -53,7 +53,7 @@ const TContentsSection kContentsSections[] = {
 // First carriage return or line feed at or after pos (find_first_of is slow for this).
 std::size_t FindLineBreak(const std::string& s, std::size_t pos = 0) {
     for (std::size_t i = pos; i < s.size(); ++i)
-        if (s[i] == '\r' || s[i] == '\n')
+        if (static_cast<unsigned char>(s[i]) <= '\r' && (s[i] == '\r' || s[i] == '\n'))
             return i;
     return std::string::npos;
 }
@@ -94,14 +94,13 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
     const int bitmaps = RowCount(ini.ReadInteger("Main_Window", "Bitmap", 0), kMaxStaticBitmaps);
     for (int i = 1; i <= bitmaps; ++i) {
         std::string text = ini.ReadString("Main_Window", "Bitmap." + ZeroPad(i, 2), "");
+        // A short or missing row gets all five fields, so that it is written back as it reads.
         TStaticBitmap bitmap;
-        if (!text.empty()) {
-            bitmap.File = SplitFirst(text, ",");
-            bitmap.Coord = SplitFirst(text, ",");
-            bitmap.Coord += "," + SplitFirst(text, ",");
-            bitmap.Coord += "," + SplitFirst(text, ",");
-            bitmap.Transparency = text;
-        }
+        bitmap.File = SplitFirst(text, ",");
+        bitmap.Coord = SplitFirst(text, ",");
+        bitmap.Coord += "," + SplitFirst(text, ",");
+        bitmap.Coord += "," + SplitFirst(text, ",");
+        bitmap.Transparency = text;
         p.StaticBitmaps.push_back(std::move(bitmap));
     }
 
@@ -177,59 +176,93 @@ void ReadProjectFile(TProject& p, TkvIniFile& ini) {
 
 // ---- Save helpers
 
-void WriteProjectFile(const TProject& p, TkvIniFile& ini) {
-    ini.WriteString("Info", "Generator", kInfoGenerator);
-    ini.WriteString("Info", "Copyright", kInfoCopyright);
-    ini.WriteString("Info", "Homepage", kInfoHomepage);
-    ini.WriteString("Info", "TZN Needed", kInfoTznNeeded);
-    ini.WriteString("Info", "TZN Copyright", kInfoTznCopyright);
-    ini.WriteString("Info", "TZN Homepage", kInfoTznHomepage);
-
-    for (const TSetting& setting : ProjectSettings())
-        ini.WriteString(setting.Section, setting.Key, SettingText(p, setting));
-    // The static bitmaps follow the settings of their section.
-    ini.WriteInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.StaticBitmaps.size()));
-    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
-        const TStaticBitmap& b = p.StaticBitmaps[i];
-        ini.WriteString("Main_Window", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
-                        b.File + "," + b.Coord + "," + b.Transparency);
+// The store writes values as they are; Put writes each in the form that reads back unchanged, so
+// that blanks at either end and surrounding quotes survive a save and a load.
+class TProjectWriter final {
+    static bool NeedsQuotes(const std::string& value) {
+        if (value.empty())
+            return false;
+        const auto front = static_cast<unsigned char>(value.front());
+        const auto back = static_cast<unsigned char>(value.back());
+        return front == ' ' || front == '\t' || front == '"' || front == '\'' || back < 33;
     }
 
-    ini.WriteInteger("Files", "Files", p.tbFiles.Count());
+public:
+    explicit TProjectWriter(TkvIniFile& ini) : m_Ini(ini) {}
+    void Put(const std::string& section, const std::string& key, const std::string& value) {
+        if (NeedsQuotes(value))
+            m_Ini.WriteString(section, key, ValueReadBackAs(value));
+        else
+            m_Ini.WriteString(section, key, value);
+    }
+    void PutInteger(const std::string& section, const std::string& key, std::int32_t value) {
+        m_Ini.WriteInteger(section, key, value);
+    }
+
+private:
+    TkvIniFile& m_Ini;
+};
+
+void WriteProjectFile(const TProject& p, TkvIniFile& store) {
+    TProjectWriter ini(store);
+    ini.Put("Info", "Generator", kInfoGenerator);
+    ini.Put("Info", "Copyright", kInfoCopyright);
+    ini.Put("Info", "Homepage", kInfoHomepage);
+    ini.Put("Info", "TZN Needed", kInfoTznNeeded);
+    ini.Put("Info", "TZN Copyright", kInfoTznCopyright);
+    ini.Put("Info", "TZN Homepage", kInfoTznHomepage);
+
+    for (const TSetting& setting : ProjectSettings())
+        ini.Put(setting.Section, setting.Key, SettingText(p, setting));
+    // The static bitmaps follow the settings of their section.
+    ini.PutInteger("Main_Window", "Bitmap", static_cast<std::int32_t>(p.StaticBitmaps.size()));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i) {
+        const TStaticBitmap& b = p.StaticBitmaps[i];
+        ini.Put("Main_Window", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),
+                b.File + "," + b.Coord + "," + b.Transparency);
+    }
+
+    ini.PutInteger("Files", "Files", p.tbFiles.Count());
     for (int i = 0; i < p.tbFiles.Count(); ++i) {
         const TFileRecord& r = p.tbFiles.Records[static_cast<std::size_t>(i)];
         const std::string flags = r.FlagsText();
-        ini.WriteString("Files", "File" + Row(i), JoinRow({&r.FileName, &r.FilePath, &flags}));
+        ini.Put("Files", "File" + Row(i), JoinRow({&r.FileName, &r.FilePath, &flags}));
     }
 
-    ini.WriteInteger("Shortcuts", "Shortcuts", p.tbShortcuts.Count());
+    ini.PutInteger("Shortcuts", "Shortcuts", p.tbShortcuts.Count());
     for (int i = 0; i < p.tbShortcuts.Count(); ++i) {
         const TShortcutRecord& r = p.tbShortcuts.Records[static_cast<std::size_t>(i)];
-        ini.WriteString("Shortcuts", "Shortcut" + Row(i),
-                        JoinRow({&r.ProgramGroup, &r.Shortcuts, &r.Target, &r.Arguments, &r.WorkDirectory}));
+        ini.Put("Shortcuts", "Shortcut" + Row(i),
+                JoinRow({&r.ProgramGroup, &r.Shortcuts, &r.Target, &r.Arguments, &r.WorkDirectory}));
     }
 
     for (const auto& cs : kContentsSections) {
         const auto& table = p.*cs.Table;
-        ini.WriteInteger(cs.Section, cs.CountKey, table.Count());
+        ini.PutInteger(cs.Section, cs.CountKey, table.Count());
         for (int i = 0; i < table.Count(); ++i)
-            ini.WriteString(cs.Section, cs.RowKey + Row(i), table.Records[static_cast<std::size_t>(i)].Key);
+            ini.Put(cs.Section, cs.RowKey + Row(i), table.Records[static_cast<std::size_t>(i)].Key);
+        std::vector<std::string> split;
         for (const auto& r : table.Records) {
             const std::string section = cs.RecordPrefix + r.Key;
-            const auto lines = ContentsLines(r.Contents);
-            ini.WriteInteger(section, "Items", static_cast<std::int32_t>(lines.size()));
+            const bool breaks =
+                std::any_of(r.Contents.begin(), r.Contents.end(),
+                            [](const std::string& line) { return FindLineBreak(line) != std::string::npos; });
+            if (breaks)
+                split = ContentsLines(r.Contents);
+            const auto& lines = breaks ? split : r.Contents;
+            ini.PutInteger(section, "Items", static_cast<std::int32_t>(lines.size()));
             for (std::size_t i = 0; i < lines.size(); ++i)
-                ini.WriteString(section, "Item" + Row(static_cast<int>(i)), lines[i]);
+                ini.Put(section, "Item" + Row(static_cast<int>(i)), lines[i]);
         }
     }
 
     for (const auto& rs : kRunSections) {
         const auto& list = p.*rs.List;
-        ini.WriteInteger(rs.Section, rs.Key, static_cast<std::int32_t>(list.size()));
+        ini.PutInteger(rs.Section, rs.Key, static_cast<std::int32_t>(list.size()));
         for (std::size_t i = 0; i < list.size(); ++i) {
             const TRunRecord& r = list[i];
-            ini.WriteString(rs.Section, rs.Key + Row(static_cast<int>(i)),
-                            JoinRow({&r.Application, &r.Argument, &r.WorkingDirectory, &r.Message, &r.Flag}));
+            ini.Put(rs.Section, rs.Key + Row(static_cast<int>(i)),
+                    JoinRow({&r.Application, &r.Argument, &r.WorkingDirectory, &r.Message, &r.Flag}));
         }
     }
 }
@@ -246,13 +279,27 @@ public:
             Problems.push_back(what() + " has " + std::to_string(n) + " rows; at most " +
                                std::to_string(limit) + " can be stored");
     }
-    template <class F> void NoLineBreak(F what, const std::string& value) {
-        if (FindLineBreak(value) != std::string::npos)
-            Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
+    template <class F> void NoLineBreak(F what, const std::string& value) { NoChar(what, value, '\n'); }
+    // A NUL byte would end the value wherever it reaches the system.
+    template <class F> void NoNul(F what, const std::string& value) {
+        if (value.find('\0') != std::string::npos)
+            Problems.push_back(what() + " contains a NUL byte: \"" + Shown(value) + "\"");
     }
+    // Line breaks, NUL bytes and c, in one pass over the value.
     template <class F> void NoChar(F what, const std::string& value, char c) {
-        NoLineBreak(what, value);
-        if (value.find(c) != std::string::npos)
+        bool lineBreak = false, nul = false, reserved = false;
+        for (const char ch : value) {
+            if (static_cast<unsigned char>(ch) <= '\r') {
+                lineBreak |= ch == '\r' || ch == '\n';
+                nul |= ch == '\0';
+            }
+            reserved |= ch == c;
+        }
+        if (lineBreak)
+            Problems.push_back(what() + " contains a line break: \"" + Shown(value) + "\"");
+        if (nul)
+            Problems.push_back(what() + " contains a NUL byte: \"" + Shown(value) + "\"");
+        if (reserved && c != '\n')
             Problems.push_back(what() + " contains \"" + std::string(1, c) + "\": \"" + Shown(value) + "\"");
     }
 
@@ -261,7 +308,9 @@ private:
     static std::string Shown(const std::string& value) {
         std::string s;
         for (char c : AnsiToUtf8(value)) {
-            if (c == '\r')
+            if (c == '\0')
+                s += "\\0";
+            else if (c == '\r')
                 s += "\\r";
             else if (c == '\n')
                 s += "\\n";
@@ -352,11 +401,27 @@ std::vector<std::string> CheckProjectLimits(const TProject& p) {
     for (const auto& [name, table] : tables) {
         const std::string tableName = name;
         c.Count([&] { return "The " + tableName + " list"; }, table->Records.size(), kMaxTableRows);
+        // Keys equal but for letter case name one section of the file, which can hold one contents.
+        TFoldedIndex sections(table, [](const void* owner, int i) {
+            return std::string_view(static_cast<const TRecordTable<TContentsRecord>*>(owner)
+                                        ->Records[static_cast<std::size_t>(i)]
+                                        .Key);
+        });
+        sections.Reserve(table->Records.size());
         for (std::size_t i = 0; i < table->Records.size(); ++i) {
             const auto& r = table->Records[i];
             c.NoLineBreak([&] { return "The key of " + tableName + " " + std::to_string(i + 1); }, r.Key);
             c.Count([&] { return "The contents of " + tableName + " \"" + AnsiToUtf8(r.Key) + "\""; },
                     ContentsLineCount(r.Contents), kMaxTableRows);
+            for (const auto& line : r.Contents)
+                c.NoNul([&] { return "The contents of " + tableName + " " + std::to_string(i + 1); }, line);
+            if (sections.Insert(r.Key, static_cast<int>(i)))
+                continue;
+            const auto earlier = static_cast<std::size_t>(sections.Find(r.Key));
+            if (ContentsLines(table->Records[earlier].Contents) != ContentsLines(r.Contents))
+                c.Problems.push_back("The keys of " + tableName + " " + std::to_string(earlier + 1) +
+                                     " and " + std::to_string(i + 1) + " (\"" + AnsiToUtf8(r.Key) +
+                                     "\") differ only in letter case, or not at all, but their contents do");
         }
     }
 
@@ -395,37 +460,47 @@ std::string BackupFileName(const std::string& path) {
     return path + ".BAK";
 }
 
+namespace {
+
+[[noreturn]] void CannotWrite(const std::string& path, const std::string& reason) {
+    throw EProjectFileError("Cannot write file " + HostToUtf8(path) + ": " + reason);
+}
+
+} // namespace
+
 void BackupProjectFile(const std::string& path) {
     std::error_code ec;
     const fs::path file = HostPath(path);
-    const auto status = fs::symlink_status(file, ec);
-    if (ec || !fs::exists(status))
+    const auto status = fs::status(file, ec);
+    if (!fs::exists(status))
         return;
     const std::string backupName = BackupFileName(path);
-    const fs::path backup = HostPath(backupName);
     auto fail = [&](const std::string& why) {
         throw EProjectFileError("Cannot make the backup " + HostToUtf8(backupName) + " of " +
                                 HostToUtf8(path) + ": " + why);
     };
-    if (fs::equivalent(file, backup, ec))
-        return; // the file is its own backup name: it is simply rewritten in place
-    if (!fs::is_regular_file(fs::status(file, ec)))
+    if (fs::equivalent(file, HostPath(backupName), ec))
+        return; // the file is its own backup name: the save replaces it
+    if (!fs::is_regular_file(status))
         fail("it is not a regular file");
-    const auto mtime = fs::last_write_time(file, ec);
-    if (ec)
-        fail(ec.message());
-    // An earlier backup is replaced, also when it was marked read-only.
-    if (fs::is_regular_file(fs::symlink_status(backup, ec)))
-        fs::permissions(backup, fs::perms::owner_write, fs::perm_options::add, ec);
-    if (!fs::copy_file(file, backup, fs::copy_options::overwrite_existing, ec) || ec)
-        fail(ec ? ec.message() : std::string("copy failed"));
-    fs::last_write_time(backup, mtime, ec);
-    if (ec)
-        fail(ec.message());
-    fs::permissions(backup, fs::status(file, ec).permissions(), fs::perm_options::replace, ec);
-    // Clear a read-only mark, then delete; if that fails the new content is written over the file.
-    fs::permissions(file, fs::perms::owner_write, fs::perm_options::add, ec);
-    fs::remove(file, ec);
+    // The previous content goes under a new name first and then replaces the old backup, so the old
+    // backup stays whole until a new one is; a link at the backup's name is replaced, not followed.
+    std::string temp;
+    const std::intptr_t reserved = iniio::CreateTempBeside(backupName, temp);
+    if (reserved < 0)
+        fail(iniio::LastErrorText());
+    iniio::Close(reserved);
+    iniio::Remove(temp);
+    if (!iniio::LinkOrCopy(path, temp))
+        fail(iniio::LastErrorText());
+    if (!iniio::Replace(temp, backupName)) {
+        const std::string reason = iniio::LastErrorText();
+        iniio::Remove(temp);
+        fail(reason);
+    }
+    // A rename between two names of one file does nothing and leaves both: that happens when a save
+    // running at the same time has just made the backup from the same project file.
+    fs::remove(HostPath(temp), ec);
 }
 
 void SaveProject(TProject& project, const std::string& path) {
@@ -436,40 +511,67 @@ void SaveProject(TProject& project, const std::string& path) {
             message += " (and " + std::to_string(problems.size() - 1) + " more problems)";
         throw EProjectFileError(message);
     }
-    BackupProjectFile(path);
-    TkvIniFile ini(path, false);
-    WriteProjectFile(project, ini);
-    if (!ini.UpdateFile())
-        throw EProjectFileError("Cannot write file " + HostToUtf8(path) + ": " + iniio::LastErrorText());
+    if (path.find('\0') != std::string::npos)
+        CannotWrite(path, "the name holds a NUL byte");
+    if (iniio::PathKind(path) == iniio::TPathKind::Folder)
+        CannotWrite(path, "it is a folder");
+    // Written from the project alone: whatever the file holds meanwhile is never read into it.
+    const std::string text = ProjectFileText(project);
+    iniio::CreateParentFolders(path);
+    TReplacementFile file(path);
+    try {
+        file.Write(text);
+        BackupProjectFile(path);
+        file.Commit();
+    } catch (const EInOutError& e) {
+        CannotWrite(path, e.Reason());
+    }
     project.Modified = false;
 }
 
 std::string ProjectFileText(const TProject& project) {
     TkvIniFile ini(std::string(), false); // no file name: nothing is read or written
     WriteProjectFile(project, ini);
-    std::vector<std::string> lines;
-    ini.GetStrings(lines);
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
+    return ini.ContentText();
 }
 
-void LoadProject(TProject& project, const std::string& path) {
+namespace {
+
+// Load from a store that has read the file (or its bytes).
+template <class F> void LoadProjectWith(TProject& project, const std::string& path, F read) {
     TProject loaded = project;
-    {
-        TkvIniFile ini(path, false);
+    try {
+        TkvIniFile ini(std::string(), true);
+        const bool exists = read(ini);
         const auto& sections = ini.Sections();
-        if (iniio::PathKind(path) == iniio::TPathKind::File && sections.IndexFrom("Start", 0) < 0 &&
-            sections.IndexFrom("Main_Window", 0) < 0 && sections.IndexFrom("Dialog", 0) < 0)
+        if (exists && sections.IndexFrom("Start", 0) < 0 && sections.IndexFrom("Main_Window", 0) < 0 &&
+            sections.IndexFrom("Dialog", 0) < 0)
             throw EProjectFileError(HostToUtf8(path) +
                                     " is not a project file: it has none of the sections [Start], "
                                     "[Main_Window] and [Dialog]");
         ReadProjectFile(loaded, ini);
+    } catch (const EInOutError& e) {
+        throw EProjectFileError(std::string(e.what()) + ": " + e.Reason());
     }
     loaded.FileName = path;
     loaded.Modified = false;
     project = std::move(loaded);
+}
+
+} // namespace
+
+void LoadProject(TProject& project, const std::string& path) {
+    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
+        ini.SetFileName(path);
+        return iniio::PathKind(path) == iniio::TPathKind::File;
+    });
+}
+
+void LoadProjectText(TProject& project, const std::string& bytes, const std::string& path) {
+    LoadProjectWith(project, path, [&](TkvIniFile& ini) {
+        ini.LoadText(bytes, path);
+        return true;
+    });
 }
 
 void NewProject(TProject& p, const std::string& programDataDir) {

@@ -138,16 +138,89 @@ bool SameText(const std::string& a, const std::string& b) {
     return SameTextView(a, b);
 }
 
+// ---- TFoldedIndex
+
+std::size_t TFoldedIndex::SlotOf(std::string_view name) const {
+    const auto& t = FoldTable();
+    std::size_t h = 1469598103934665603ull;
+    for (char c : name) {
+        h ^= t[static_cast<unsigned char>(c)];
+        h *= 1099511628211ull;
+    }
+    return (h ^ (h >> 29)) & (m_Slots.size() - 1);
+}
+
+void TFoldedIndex::Reserve(std::size_t names) {
+    std::size_t size = 16;
+    while (size < 2 * names)
+        size *= 2;
+    if (size <= m_Slots.size())
+        return;
+    std::vector<int> old(size, 0);
+    old.swap(m_Slots);
+    for (int slot : old)
+        if (slot) {
+            std::size_t i = SlotOf(m_NameAt(m_Owner, slot - 1));
+            while (m_Slots[i])
+                i = (i + 1) & (m_Slots.size() - 1);
+            m_Slots[i] = slot;
+        }
+}
+
+int TFoldedIndex::Find(std::string_view name) const {
+    if (m_Slots.empty())
+        return -1;
+    for (std::size_t i = SlotOf(name);; i = (i + 1) & (m_Slots.size() - 1)) {
+        const int slot = m_Slots[i];
+        if (!slot)
+            return -1;
+        if (SameTextView(m_NameAt(m_Owner, slot - 1), name))
+            return slot - 1;
+    }
+}
+
+bool TFoldedIndex::Insert(std::string_view name, int position) {
+    if (2 * (m_Count + 1) > m_Slots.size())
+        Reserve(m_Count + 1);
+    std::size_t i = SlotOf(name);
+    for (; m_Slots[i]; i = (i + 1) & (m_Slots.size() - 1))
+        if (SameTextView(m_NameAt(m_Owner, m_Slots[i] - 1), name))
+            return false;
+    m_Slots[i] = position + 1;
+    ++m_Count;
+    return true;
+}
+
 // ---- TIniSection
+
+// A copied or moved section builds its own key index when it needs one.
+TIniSection& TIniSection::operator=(const TIniSection& other) {
+    Name = other.Name;
+    Lines = other.Lines;
+    ClearKeyIndex();
+    return *this;
+}
+
+TIniSection& TIniSection::operator=(TIniSection&& other) noexcept {
+    Name = std::move(other.Name);
+    Lines = std::move(other.Lines);
+    ClearKeyIndex();
+    return *this;
+}
+
+std::string_view TIniSection::KeyAt(const void* section, int line) {
+    return KeyOf(static_cast<const TIniSection*>(section)->Lines[static_cast<std::size_t>(line)]);
+}
 
 // Short sections are searched directly; a key index pays off only for long ones.
 constexpr std::size_t kKeyIndexMinLines = 16;
 
 void TIniSection::BuildKeyIndex() const {
-    m_KeyIndex.clear();
-    m_KeyIndex.reserve(Lines.size());
+    m_KeyIndex.Clear();
+    m_KeyIndex.Rebind(this);
+    m_KeyIndex.Reserve(Lines.size());
     for (int i = 0; i < static_cast<int>(Lines.size()); ++i)
-        m_KeyIndex.emplace(std::string(KeyOf(Lines[static_cast<std::size_t>(i)])), i);
+        m_KeyIndex.Insert(KeyOf(Lines[static_cast<std::size_t>(i)]), i);
     m_KeyIndexValid = true;
 }
 
@@ -160,14 +233,16 @@ int TIniSection::IndexOfKey(const std::string& key) const {
     }
     if (!m_KeyIndexValid)
         BuildKeyIndex();
-    const auto it = m_KeyIndex.find(key);
-    return it == m_KeyIndex.end() ? -1 : it->second;
+    m_KeyIndex.Rebind(this);
+    return m_KeyIndex.Find(key);
 }
 
 void TIniSection::AppendLine(std::string line) {
-    if (m_KeyIndexValid)
-        m_KeyIndex.emplace(std::string(KeyOf(line)), static_cast<int>(Lines.size()));
     Lines.push_back(std::move(line));
+    if (m_KeyIndexValid) {
+        m_KeyIndex.Rebind(this);
+        m_KeyIndex.Insert(KeyOf(Lines.back()), static_cast<int>(Lines.size()) - 1);
+    }
 }
 
 void TIniSection::DeleteLine(int index) {
@@ -177,11 +252,16 @@ void TIniSection::DeleteLine(int index) {
 
 // ---- TSectionList
 
+std::string_view TSectionList::NameAt(const void* list, int position) {
+    return static_cast<const TSectionList*>(list)->m_Items[static_cast<std::size_t>(position)].Name;
+}
+
 void TSectionList::BuildNameIndex() const {
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
+    m_NameIndex.Reserve(m_Items.size());
     m_HasDuplicates = false;
     for (int i = 0; i < Count(); ++i)
-        if (!m_NameIndex.emplace(m_Items[static_cast<std::size_t>(i)].Name, i).second)
+        if (!m_NameIndex.Insert(m_Items[static_cast<std::size_t>(i)].Name, i))
             m_HasDuplicates = true;
     m_NameIndexValid = true;
 }
@@ -207,8 +287,7 @@ int TSectionList::IndexFrom(const std::string& name, int start) const {
         }
         return -1;
     }
-    const auto it = m_NameIndex.find(name);
-    return it == m_NameIndex.end() ? -1 : it->second;
+    return m_NameIndex.Find(name);
 }
 
 bool TSectionList::HasDuplicateNames() const {
@@ -228,7 +307,7 @@ int TSectionList::Add(const std::string& name) {
     const int i = Count();
     m_Items.emplace_back();
     m_Items.back().Name = name;
-    if (m_NameIndexValid && !m_NameIndex.emplace(name, i).second)
+    if (m_NameIndexValid && !m_NameIndex.Insert(name, i))
         m_HasDuplicates = true;
     return i;
 }
@@ -236,32 +315,73 @@ int TSectionList::Add(const std::string& name) {
 void TSectionList::Delete(int index) {
     m_Items.erase(m_Items.begin() + index);
     m_NameIndexValid = false;
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
+}
+
+void TSectionList::DeleteMarked(const std::vector<bool>& discard) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_Items.size(); ++i)
+        if (!discard[i]) {
+            if (kept != i)
+                m_Items[kept] = std::move(m_Items[i]);
+            ++kept;
+        }
+    m_Items.resize(kept);
+    m_NameIndexValid = false;
+    m_NameIndex.Clear();
 }
 
 void TSectionList::Clear() {
     m_Items.clear();
-    m_NameIndex.clear();
+    m_NameIndex.Clear();
     m_NameIndexValid = false;
     LastIndex = 0;
 }
 
 // ---- TkvIniFile
 
-TIniFileHandle& TIniFileHandle::operator=(TIniFileHandle&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_Handle = other.m_Handle;
-        other.m_Handle = -1;
-    }
-    return *this;
+// ---- TReplacementFile
+
+TReplacementFile::TReplacementFile(std::string target) : m_Target(std::move(target)) {}
+
+TReplacementFile::~TReplacementFile() {
+    iniio::Close(m_Handle);
+    if (!m_Committed && !m_TempName.empty())
+        iniio::Remove(m_TempName);
 }
 
-void TIniFileHandle::Close() {
-    if (m_Handle >= 0)
-        iniio::Close(m_Handle);
+void TReplacementFile::Fail(const std::string& reason) {
+    iniio::Close(m_Handle);
+    m_Handle = -1;
+    if (!m_TempName.empty())
+        iniio::Remove(m_TempName);
+    m_TempName.clear();
+    throw EInOutError("Cannot write file " + HostToUtf8(m_Target), reason);
+}
+
+void TReplacementFile::Write(const std::string& data) {
+    if (m_Target.find('\0') != std::string::npos)
+        Fail("the name holds a NUL byte");
+    m_Handle = iniio::CreateTempBeside(m_Target, m_TempName);
+    if (m_Handle < 0) {
+        m_TempName.clear();
+        Fail(iniio::LastErrorText());
+    }
+    if (!iniio::WriteAll(m_Handle, data) || !iniio::Flush(m_Handle))
+        Fail(iniio::LastErrorText());
+    iniio::Close(m_Handle);
     m_Handle = -1;
 }
+
+void TReplacementFile::Commit() {
+    if (!iniio::Replace(m_TempName, m_Target))
+        Fail(iniio::LastErrorText());
+    m_Committed = true;
+    // The new content is in place; a folder that cannot be flushed only weakens its lasting.
+    iniio::FlushFolderOf(m_Target);
+}
+
+// ---- TkvIniFile
 
 TkvIniFile::TkvIniFile(const std::string& fileName, bool readOnly, const TIniParseOptions& options)
     : m_ReadOnly(readOnly), m_Options(options) {
@@ -280,7 +400,6 @@ TkvIniFile::~TkvIniFile() {
 
 void TkvIniFile::SetFileName(const std::string& name) {
     UpdateFile();
-    m_Handle.Close();
     m_Sections.Clear();
     m_FileName = name;
     if (!m_FileName.empty())
@@ -288,12 +407,42 @@ void TkvIniFile::SetFileName(const std::string& name) {
     m_Modified = false;
 }
 
+namespace {
+
+// The number (from 1) of the carriage-return-ended line holding byte offset pos.
+int LineAt(const std::string& bytes, std::size_t pos) {
+    return 1 + static_cast<int>(
+                   std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(pos), '\r'));
+}
+
+// A file that starts with a UTF-8 byte-order mark holds UTF-8 text; the store holds code-page text.
+// Returns the number of a line the code page cannot hold, 0 when all converted.
+int ConvertUtf8File(std::string& bytes) {
+    const std::string_view text = std::string_view(bytes).substr(3);
+    if (auto ansi = Utf8ToAnsi(text)) {
+        bytes = std::move(*ansi);
+        return 0;
+    }
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\r', start);
+        const auto line =
+            text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (!Utf8ToAnsi(line) || end == std::string_view::npos)
+            return LineAt(bytes, 3 + start);
+        start = end + 1;
+    }
+}
+
+} // namespace
+
 void TkvIniFile::Load() {
     m_CurrentSection = 0;
-    m_Handle.Close();
     const auto cannotOpen = [this](const std::string& reason) {
         return EInOutError("Cannot open file " + HostToUtf8(m_FileName), reason);
     };
+    if (m_FileName.find('\0') != std::string::npos)
+        throw cannotOpen("the name holds a NUL byte");
     switch (iniio::PathKind(m_FileName)) {
     case iniio::TPathKind::Missing:
         return;
@@ -302,19 +451,42 @@ void TkvIniFile::Load() {
     case iniio::TPathKind::File:
         break;
     }
-    TIniFileHandle handle(iniio::OpenExisting(m_FileName, m_ReadOnly));
-    if (!handle.IsOpen())
-        throw cannotOpen(iniio::LastErrorText());
     std::string bytes;
-    if (!iniio::ReadAll(handle.Get(), bytes))
-        throw cannotOpen(iniio::LastErrorText());
-    ParseText(bytes);
-    // A store that may write keeps its file locked until it is done.
-    if (!m_ReadOnly)
-        m_Handle = std::move(handle);
+    {
+        const std::intptr_t handle = iniio::OpenForReading(m_FileName);
+        if (handle < 0)
+            throw cannotOpen(iniio::LastErrorText());
+        const bool read = iniio::ReadAll(handle, bytes);
+        const std::string reason = read ? std::string() : iniio::LastErrorText();
+        iniio::Close(handle);
+        if (!read)
+            throw EInOutError("Cannot read file " + HostToUtf8(m_FileName), reason);
+    }
+    LoadText(std::move(bytes), m_FileName);
 }
 
-void TkvIniFile::ParseText(const std::string& bytes) {
+void TkvIniFile::LoadText(std::string bytes, const std::string& fileName) {
+    const auto cannotRead = [&](const std::string& reason) {
+        return EInOutError("Cannot read file " + HostToUtf8(fileName), reason);
+    };
+    m_Sections.Clear();
+    m_CurrentSection = 0;
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        if (const int line = ConvertUtf8File(bytes))
+            throw cannotRead("line " + std::to_string(line) +
+                             " holds a character the code page cannot hold (or is no UTF-8 text)");
+    }
+    // A NUL byte would cut every name or value it reaches the system in.
+    if (const int line = ParseText(bytes)) {
+        m_Sections.Clear();
+        throw cannotRead("line " + std::to_string(line) + " holds a NUL byte");
+    }
+    m_Modified = false;
+}
+
+int TkvIniFile::ParseText(const std::string& bytes) {
+    int lineNumber = 0;
+    int nulLine = 0;
     // A line ends at a carriage return; line feeds are dropped wherever they occur. This is what
     // reading the file in 100-byte chunks up to each carriage return gives, done in one pass.
     int current = m_Sections.Count() - 1;
@@ -331,6 +503,7 @@ void TkvIniFile::ParseText(const std::string& bytes) {
         while (from < end && bytes[from] == '\n')
             ++from;
         line.assign(bytes, from, end - from);
+        ++lineNumber;
         if (line.find('\n') != std::string::npos)
             line.erase(std::remove(line.begin(), line.end(), '\n'), line.end());
         pos = next;
@@ -341,8 +514,11 @@ void TkvIniFile::ParseText(const std::string& bytes) {
             line.clear();
         if (line.empty())
             continue;
+        const bool hasNul = nulLine == 0 && line.find('\0') != std::string::npos;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             current = m_Sections.Add(line.substr(1, line.size() - 2));
+            if (hasNul)
+                nulLine = lineNumber;
             continue;
         }
         if (m_Options.TrimAroundEquals) {
@@ -377,50 +553,45 @@ void TkvIniFile::ParseText(const std::string& bytes) {
         }
         if (m_Options.RequireEquals && line.find('=') == std::string::npos)
             continue;
-        if (current >= 0)
+        if (current >= 0) {
+            if (hasNul && line.find('\0') != std::string::npos)
+                nulLine = lineNumber;
             m_Sections[current].AppendLine(line);
+        }
     }
     ResolveDuplicates();
+    return nulLine;
 }
 
 void TkvIniFile::ResolveDuplicates() {
     if (m_Sections.Count() < 2 || !m_Sections.HasDuplicateNames())
         return;
-    std::vector<std::pair<std::string, int>> order;
-    order.reserve(static_cast<std::size_t>(m_Sections.Count()));
-    for (int i = 0; i < m_Sections.Count(); ++i)
-        order.emplace_back(FoldCase(m_Sections[i].Name), i);
-    // Stable, so that each group stays in file order.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // One pass in file order: each name's survivor so far meets the later sections of its name in
+    // the order they come, which is what walking the sorted names gives, in linear time.
+    std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual> survivors;
+    survivors.reserve(static_cast<std::size_t>(m_Sections.Count()));
     std::vector<bool> discard(static_cast<std::size_t>(m_Sections.Count()), false);
     bool any = false;
-    for (std::size_t g = 0; g < order.size();) {
-        std::size_t end = g + 1;
-        while (end < order.size() && order[end].first == order[g].first)
-            ++end;
-        int survivor = order[g].second;
-        for (std::size_t k = g + 1; k < end; ++k) {
-            const int later = order[k].second;
-            bool keepEarlier = true;
-            if (m_OnDuplicateSection)
-                keepEarlier = m_OnDuplicateSection(m_Sections[survivor].Name, m_Sections[survivor].Lines,
-                                                   m_Sections[later].Lines);
-            if (keepEarlier) {
-                discard[static_cast<std::size_t>(later)] = true;
-            } else {
-                discard[static_cast<std::size_t>(survivor)] = true;
-                survivor = later;
-            }
-            any = true;
+    for (int later = 0; later < m_Sections.Count(); ++later) {
+        const auto [it, first] = survivors.emplace(m_Sections[later].Name, later);
+        if (first)
+            continue;
+        const int survivor = it->second;
+        bool keepEarlier = true;
+        if (m_OnDuplicateSection)
+            keepEarlier = m_OnDuplicateSection(m_Sections[survivor].Name, m_Sections[survivor].Lines,
+                                               m_Sections[later].Lines);
+        if (keepEarlier) {
+            discard[static_cast<std::size_t>(later)] = true;
+        } else {
+            discard[static_cast<std::size_t>(survivor)] = true;
+            it->second = later;
         }
-        g = end;
+        any = true;
     }
     if (!any)
         return;
-    for (int i = m_Sections.Count() - 1; i >= 0; --i)
-        if (discard[static_cast<std::size_t>(i)])
-            m_Sections.Delete(i);
+    m_Sections.DeleteMarked(discard);
     m_Modified = true;
 }
 
@@ -576,16 +747,35 @@ bool TkvIniFile::UpdateFile() {
     if (!m_Modified)
         return true;
     bool ok = true;
+    m_WriteError.clear();
     if (!m_FileName.empty() && !m_ReadOnly) {
-        if (!m_Handle.IsOpen()) {
+        try {
             iniio::CreateParentFolders(m_FileName);
-            m_Handle = TIniFileHandle(iniio::OpenForWrite(m_FileName));
+            TReplacementFile file(m_FileName);
+            file.Write(ContentText());
+            file.Commit();
+        } catch (const EInOutError& e) {
+            ok = false;
+            m_WriteError = e.Reason();
         }
-        ok = m_Handle.IsOpen() && iniio::WriteAll(m_Handle.Get(), ContentText());
     }
     m_Modified = false;
     m_WriteFailed = !ok;
     return ok;
+}
+
+std::string ValueReadBackAs(const std::string& value) {
+    const std::size_t n = value.size();
+    if (n == 0)
+        return value;
+    const auto front = static_cast<unsigned char>(value.front());
+    const auto back = static_cast<unsigned char>(value.back());
+    // Blanks and tabs after "=" and anything below 33 at the end are trimmed on reading; a value
+    // in one pair of matching quotes loses them. In quotes the value keeps all of that.
+    const bool quoted = n >= 2 && front == back && (front == '"' || front == '\'');
+    if (front == ' ' || front == '\t' || back < 33 || quoted)
+        return '"' + value + '"';
+    return value;
 }
 
 } // namespace tv

@@ -3,13 +3,15 @@
 // reads and writes are served from memory, and the file is written back in one go by UpdateFile,
 // which destruction performs. Lines are ANSI byte strings; nothing is escaped.
 //
-// While a store that may write exists on an existing file, it keeps the file open and locked, so
-// two stores of this program never write one file at once (other programs may still read it).
+// Loading only reads (no write access, no lock), so read-only and busy files load. Writing replaces
+// the file as a whole: a new file beside it, flushed, then renamed over it, so the file is at every
+// moment its old content or the new one, and a link at its name is replaced, never written through.
 
 #include <cstdint>
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -42,7 +44,39 @@ struct TCaseInsensitiveEqual {
     bool operator()(const std::string& a, const std::string& b) const { return SameText(a, b); }
 };
 
+// Positions of names, found without regard to case; the first position of a name is kept. An
+// open-addressing table of positions that asks its owner for the name at a position, so that
+// indexing costs no allocation per name.
+class TFoldedIndex final {
+public:
+    using TNameAt = std::string_view (*)(const void* owner, int position);
+    TFoldedIndex(const void* owner, TNameAt nameAt) : m_Owner(owner), m_NameAt(nameAt) {}
+    void Rebind(const void* owner) { m_Owner = owner; }
+
+    int Find(std::string_view name) const;
+    // False (and nothing changes) when the name is there already.
+    bool Insert(std::string_view name, int position);
+    void Clear() {
+        m_Slots.clear();
+        m_Count = 0;
+    }
+    void Reserve(std::size_t names);
+
+private:
+    const void* m_Owner;
+    TNameAt m_NameAt;
+    std::vector<int> m_Slots; // position + 1; 0 is free
+    std::size_t m_Count = 0;
+    std::size_t SlotOf(std::string_view name) const;
+};
+
 struct TIniSection {
+    TIniSection() = default;
+    TIniSection(const TIniSection& other) : Name(other.Name), Lines(other.Lines) {}
+    TIniSection(TIniSection&& other) noexcept : Name(std::move(other.Name)), Lines(std::move(other.Lines)) {}
+    TIniSection& operator=(const TIniSection& other);
+    TIniSection& operator=(TIniSection&& other) noexcept;
+
     std::string Name;
     std::vector<std::string> Lines; // each normally key "=" value
 
@@ -52,13 +86,13 @@ struct TIniSection {
     void AppendLine(std::string line);
     void DeleteLine(int index);
     void ClearKeyIndex() {
-        m_KeyIndex.clear();
+        m_KeyIndex.Clear();
         m_KeyIndexValid = false;
     }
 
 private:
-    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual>
-        m_KeyIndex; // key -> first line
+    static std::string_view KeyAt(const void* section, int line);
+    mutable TFoldedIndex m_KeyIndex{this, &TIniSection::KeyAt}; // key -> first line
     mutable bool m_KeyIndexValid = false;
     void BuildKeyIndex() const;
 };
@@ -79,14 +113,21 @@ public:
     int IndexFrom(const std::string& name, int start) const;
     int Add(const std::string& name);
     void Delete(int index);
+    // Deletes every section whose discard flag is set, in one pass.
+    void DeleteMarked(const std::vector<bool>& discard);
     // Two names equal without regard to case?
     bool HasDuplicateNames() const;
     void Clear();
 
+    TSectionList() = default;
+    TSectionList(const TSectionList&) = delete;
+    TSectionList& operator=(const TSectionList&) = delete;
+
 private:
     std::vector<TIniSection> m_Items;
     // Name -> first position. With duplicate names (only while loading) searches scan instead.
-    mutable std::unordered_map<std::string, int, TCaseInsensitiveHash, TCaseInsensitiveEqual> m_NameIndex;
+    static std::string_view NameAt(const void* list, int position);
+    mutable TFoldedIndex m_NameIndex{this, &TSectionList::NameAt};
     mutable bool m_NameIndexValid = false;
     mutable bool m_HasDuplicates = false;
     void BuildNameIndex() const;
@@ -101,23 +142,27 @@ struct TIniParseOptions {
     bool TrimTrailing = true;     // control characters and blanks at the end go
 };
 
-// An open file of a store; closed when it goes.
-class TIniFileHandle final {
+// A file that replaces target when committed: written beside it under a temporary name and flushed,
+// then renamed over target, and the folder flushed. Until Commit, target is untouched; a file that
+// is not committed is removed. Failures throw EInOutError ("Cannot write file <target>", reason).
+class TReplacementFile final {
 public:
-    TIniFileHandle() = default;
-    explicit TIniFileHandle(std::intptr_t handle) : m_Handle(handle) {}
-    ~TIniFileHandle() { Close(); }
-    TIniFileHandle(TIniFileHandle&& other) noexcept : m_Handle(other.m_Handle) { other.m_Handle = -1; }
-    TIniFileHandle& operator=(TIniFileHandle&& other) noexcept;
-    TIniFileHandle(const TIniFileHandle&) = delete;
-    TIniFileHandle& operator=(const TIniFileHandle&) = delete;
+    explicit TReplacementFile(std::string target);
+    ~TReplacementFile();
+    TReplacementFile(const TReplacementFile&) = delete;
+    TReplacementFile& operator=(const TReplacementFile&) = delete;
 
-    bool IsOpen() const { return m_Handle >= 0; }
-    std::intptr_t Get() const { return m_Handle; }
-    void Close();
+    // Writes data to the new file and flushes it to disk.
+    void Write(const std::string& data);
+    void Commit();
+    const std::string& TempName() const { return m_TempName; }
 
 private:
+    std::string m_Target;
+    std::string m_TempName;
     std::intptr_t m_Handle = -1;
+    bool m_Committed = false;
+    [[noreturn]] void Fail(const std::string& reason);
 };
 
 class TkvIniFile final {
@@ -128,12 +173,14 @@ public:
                            const std::vector<std::string>& later)>;
 
     TkvIniFile(const std::string& fileName, bool readOnly, const TIniParseOptions& options = {});
-    // Writes pending changes (UpdateFile) and releases the file; never throws.
+    // Writes pending changes (UpdateFile); never throws.
     ~TkvIniFile();
     TkvIniFile(const TkvIniFile&) = delete;
     TkvIniFile& operator=(const TkvIniFile&) = delete;
 
-    // Writes pending changes, releases the current file and loads name (nothing for an empty name).
+    // Writes pending changes and loads name (nothing for an empty name). A file holding a NUL byte
+    // in a line it keeps, or one that starts with a UTF-8 byte-order mark and holds a character the
+    // code page cannot hold, is refused: EInOutError "Cannot read file <name>" with the line named.
     void SetFileName(const std::string& name);
 
     std::string ReadString(const std::string& section, const std::string& key, const std::string& def);
@@ -149,18 +196,19 @@ public:
     void EraseSection(const std::string& section);
     void DeleteKey(const std::string& section, const std::string& key);
     void GetStrings(std::vector<std::string>& target) const;
-    // Writes the in-memory content when it changed. Returns false when the file could not be
-    // opened or was not written completely; Modified is cleared either way.
+    // Writes the in-memory content when it changed, replacing the file as a whole. Returns false
+    // when it could not be written completely (the file then keeps its old content; WriteError and
+    // iniio::LastErrorText say why); Modified is cleared either way.
     bool UpdateFile();
 
     const std::string& FileName() const { return m_FileName; }
     bool Modified() const { return m_Modified; }
     bool ReadOnly() const { return m_ReadOnly; }
     int CurrentSection() const { return m_CurrentSection; }
-    bool HasHandle() const { return m_Handle.IsOpen(); }
     const TSectionList& Sections() const { return m_Sections; }
     // True when the last UpdateFile (also the one of SetFileName) failed or wrote only part.
     bool WriteFailed() const { return m_WriteFailed; }
+    const std::string& WriteError() const { return m_WriteError; }
     void SetOnDuplicateSection(TDuplicateSectionHandler handler) {
         m_OnDuplicateSection = std::move(handler);
     }
@@ -169,12 +217,15 @@ public:
 
     // The whole content as UpdateFile writes it.
     std::string ContentText() const;
+    // Replaces the content by the bytes of the file fileName as Load reads them (the refusals
+    // included), without touching the disk.
+    void LoadText(std::string bytes, const std::string& fileName);
     // Parses a file's bytes with the store's line rules into the sections (for Load and tests).
-    void ParseText(const std::string& bytes);
+    // Returns the number (from 1) of the first kept line holding a NUL byte, 0 when none does.
+    int ParseText(const std::string& bytes);
 
 private:
     std::string m_FileName;
-    TIniFileHandle m_Handle;
     bool m_Modified = false;
     TSectionList m_Sections;
     int m_CurrentSection = 0;
@@ -182,6 +233,7 @@ private:
     TDuplicateSectionHandler m_OnDuplicateSection;
     TIniParseOptions m_Options;
     bool m_WriteFailed = false;
+    std::string m_WriteError;
     bool* m_ReportWriteFailure = nullptr;
 
     void Load();
@@ -190,22 +242,39 @@ private:
     TIniSection* FindSection(const std::string& section, const std::string& key, bool create, int& keyIndex);
 };
 
+// The form of value that the store's reading gives back unchanged: value itself, or value in
+// double quotes when reading would trim blanks or control characters from it or take quotes off it.
+std::string ValueReadBackAs(const std::string& value);
+
 // Platform layer of the store (kvIniFile_posix.cpp / kvIniFile_win.cpp). Handles are -1 when none.
+// A failing call leaves the system's wording of the failure for LastErrorText.
 namespace iniio {
-// Opens an existing file to load it: readOnly for reading only, otherwise for reading and writing
-// with an exclusive lock. -1 when it cannot be opened or is locked by another store.
-std::intptr_t OpenExisting(const std::string& path, bool readOnly);
-// Opens (creating it) for writing with an exclusive lock; -1 on failure.
-std::intptr_t OpenForWrite(const std::string& path);
+// Opens an existing file for reading only, sharing it with readers and writers.
+std::intptr_t OpenForReading(const std::string& path);
 bool ReadAll(std::intptr_t handle, std::string& out);
-// Replaces the file's content by data; false when not all of it was written.
+// Creates a new file with a name of its own in target's folder (never an existing file), with the
+// permission bits of target when it exists; tempName receives its name.
+std::intptr_t CreateTempBeside(const std::string& target, std::string& tempName);
 bool WriteAll(std::intptr_t handle, const std::string& data);
+// Flushes the file's data to disk.
+bool Flush(std::intptr_t handle);
 void Close(std::intptr_t handle);
+// Renames from over to; a link at to is replaced, not followed.
+bool Replace(const std::string& from, const std::string& to);
+// Flushes the folder holding path, so that a rename in it lasts.
+bool FlushFolderOf(const std::string& path);
+bool Remove(const std::string& path);
+// Makes copy, a name that does not exist, hold what path holds now, with its modification time and
+// permission bits: a second link to the file when path is a regular file that can have one, else a
+// copy of the bytes (read through a link), flushed.
+bool LinkOrCopy(const std::string& path, const std::string& copy);
 enum class TPathKind { Missing, File, Folder };
 TPathKind PathKind(const std::string& path);
 void CreateParentFolders(const std::string& path);
 // The system's wording of the last failure of this layer, on this thread.
 std::string LastErrorText();
+// Time spent flushing files and folders to disk in this process so far (measured by the benchmark).
+std::int64_t FlushNanoseconds();
 } // namespace iniio
 
 } // namespace tv

@@ -51,6 +51,16 @@ public:
     // Lets the window handle pending events; called before each file, after each copied chunk
     // and while the compiler runs.
     virtual void ProcessMessages() = 0;
+
+    // Compile waits for a program it started (the compiler, then maybe the setup program), named
+    // as the user knows it, until WaitEnded. Meanwhile it asks StopWaitingRequested at every
+    // breath: true ends the wait and leaves the program running.
+    virtual void WaitStarted(const std::string& /*program*/) {}
+    virtual void WaitEnded() {}
+    virtual bool StopWaitingRequested() { return false; }
+    // The compiler's output as it arrives, where it is captured. Compile also keeps all of it in
+    // its result.
+    virtual void CompilerOutput(const std::string& /*text*/) {}
 };
 
 } // namespace tv

@@ -4,11 +4,19 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace tv {
 
 const char* const kScriptMimeType = "application/x-tamrin-script";
 const char* const kCompilerEnvVar = "TAMVELOX_COMPILER";
+
+TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& parameters,
+                               const std::string& folder, const TBreathe& breathe) {
+    TWaitHooks hooks;
+    hooks.Breathe = breathe;
+    return ShellOpenAndWait(file, parameters, folder, hooks);
+}
 
 int ExecuteAndWait(const std::string& file, const std::string& parameters, const std::string& folder,
                    const TBreathe& breathe) {
@@ -27,18 +35,61 @@ void Delay(int ms, const std::function<void()>& breathe) {
     }
 }
 
+namespace {
+
+// Keeps the newest output when there is too much of it, cut at a line start.
+void AppendKept(std::string& kept, bool& cut, const std::string& text) {
+    kept += text;
+    if (kept.size() <= kMaxCompilerOutput)
+        return;
+    std::size_t from = kept.size() - kMaxCompilerOutput;
+    const std::size_t line = kept.find('\n', from);
+    if (line != std::string::npos && line + 1 < kept.size())
+        from = line + 1;
+    kept.erase(0, from);
+    cut = true;
+}
+
+// Waits for a program while the window breathes and tells the window what it waits for.
+TLaunchResult OpenAndWait(IBuildUi& ui, const std::string& file, const std::string& folder,
+                          std::function<void(const std::string&)> output) {
+    // The window hears of the end of every wait it heard of, also when the wait throws.
+    struct TWaitEnd {
+        IBuildUi& Ui;
+        bool Started = false;
+        ~TWaitEnd() {
+            if (Started)
+                Ui.WaitEnded();
+        }
+    } waitEnd{ui};
+    TWaitHooks hooks;
+    hooks.Started = [&ui, &waitEnd](const std::string& program) {
+        waitEnd.Started = true;
+        ui.WaitStarted(program);
+    };
+    hooks.Breathe = [&ui] {
+        ui.ProcessMessages();
+        return !ui.StopWaitingRequested();
+    };
+    hooks.Output = std::move(output);
+    return ShellOpenAndWait(file, "", folder, hooks);
+}
+
+} // namespace
+
 TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompileOptions& options) {
     TCompileResult result;
     auto fail = [&](TCompileOutcome outcome, const std::string& markup) {
         ui.SetProgressState(lbC1, psFailed);
         result.Outcome = outcome;
         result.Message = MarkupToPlain(markup);
-        ui.MessageDlg(markup, TMsgDlgType::mtError, mbOK);
+        // What the compiler said is often the only clue to why it failed.
+        if (options.OfferOutput && result.OutputCaptured && !result.Output.empty())
+            result.ShowOutput = ui.MessageDlg(markup + "/#/#Show the compiler output ?", TMsgDlgType::mtError,
+                                              mbYes | mbNo) == mrYes;
+        else
+            ui.MessageDlg(markup, TMsgDlgType::mtError, mbOK);
         return result;
-    };
-    const auto breathe = [&ui] {
-        ui.ProcessMessages();
-        return true;
     };
     const auto pause = [&ui] { ui.ProcessMessages(); };
 
@@ -56,9 +107,18 @@ TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompi
     Delay(options.StartDelayMs, pause);
     // The compiler runs in the script's folder; ours stays where it is, since the window keeps
     // handling events (and other commands) while it waits.
-    const TLaunchResult launch = ShellOpenAndWait(scriptPath, "", scriptFolder, breathe);
+    bool cut = false;
+    const TLaunchResult launch = OpenAndWait(ui, scriptPath, scriptFolder, [&](const std::string& text) {
+        AppendKept(result.Output, cut, text);
+        ui.CompilerOutput(text);
+    });
+    result.OutputCaptured = launch.OutputCaptured;
+    if (cut)
+        result.Output.insert(0, "[earlier output left out]\n");
 
     if (launch.Status == TLaunchStatus::Interrupted) {
+        // The compiler still runs on its own: whether it will make the setup program is unknown.
+        ui.SetProgressState(lbC1, psIdle);
         result.Outcome = TCompileOutcome::Interrupted;
         return result;
     }
@@ -79,7 +139,7 @@ TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompi
     if (ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
         return result;
     result.RanSetup = true;
-    const TLaunchResult setup = ShellOpenAndWait(result.SetupExe, "", "", breathe);
+    const TLaunchResult setup = OpenAndWait(ui, result.SetupExe, "", nullptr);
     if (setup.Status == TLaunchStatus::NotStarted) {
         result.Message =
             "No program could be started for " + HostPathShown(result.SetupExe) + ": " + setup.Error;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -109,13 +110,14 @@ std::vector<std::string> SplitParameters(const std::string& parameters) {
 }
 
 // The command line that opens file; empty with the reason in why when there is none.
-std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters,
-                                     std::string& why) {
+std::vector<std::string> OpenCommand(const std::string& file, const std::string& parameters, std::string& why,
+                                     std::string& shellCommand) {
     std::vector<std::string> params =
         parameters.empty() ? std::vector<std::string>() : SplitParameters(parameters);
     const char* compiler = std::getenv(kCompilerEnvVar);
     if (IsScript(file) && compiler && *compiler) {
         // The command may carry its own arguments: let the shell split it, the paths go as they are.
+        shellCommand = compiler;
         std::vector<std::string> argv = {"/bin/sh", "-c", std::string(compiler) + " \"$@\"", "sh", file};
         argv.insert(argv.end(), params.begin(), params.end());
         return argv;
@@ -136,6 +138,104 @@ std::vector<std::string> OpenCommand(const std::string& file, const std::string&
     return {};
 }
 
+// The first word of a shell command line, with its quotes taken off.
+std::string FirstShellWord(const std::string& command) {
+    std::string word;
+    std::size_t i = command.find_first_not_of(" \t");
+    char quote = 0;
+    for (; i < command.size(); ++i) {
+        const char c = command[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else if (c == '\\' && quote == '"' && i + 1 < command.size())
+                word += command[++i];
+            else
+                word += c;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+        } else if (c == '\\' && i + 1 < command.size()) {
+            word += command[++i];
+        } else if (c == ' ' || c == '\t' || c == ';' || c == '&' || c == '|') {
+            break;
+        } else {
+            word += c;
+        }
+    }
+    return word;
+}
+
+// The name of the program argv starts, as the user knows it: the file name of the command in
+// $TAMVELOX_COMPILER rather than the shell that runs it.
+std::string ProgramName(const std::vector<std::string>& argv, const std::string& file) {
+    const char* compiler = std::getenv(kCompilerEnvVar);
+    std::string program = argv[0];
+    if (IsScript(file) && compiler && *compiler && argv[0] == "/bin/sh") {
+        program = FirstShellWord(compiler);
+        if (program.empty())
+            program = argv[0];
+    }
+    const std::size_t slash = program.find_last_of('/');
+    return slash == std::string::npos ? program : program.substr(slash + 1);
+}
+
+// Where a started program's output is caught: an unlinked temporary file rather than a pipe, so
+// that a program we stop waiting for (or that outlives us) never dies of a closed pipe nor stalls
+// on a full one. Its stdout and stderr share one file offset, so the text keeps the order it was
+// written in.
+class TOutputFile {
+public:
+    TOutputFile() {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/tamvelox-output-XXXXXX";
+        m_fd = ::mkostemp(&name[0], O_CLOEXEC);
+        if (m_fd >= 0)
+            ::unlink(name.c_str());
+    }
+    ~TOutputFile() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    TOutputFile(const TOutputFile&) = delete;
+    TOutputFile& operator=(const TOutputFile&) = delete;
+
+    int Fd() const { return m_fd; }
+    // What was written since the last call.
+    std::string ReadNew() {
+        std::string text;
+        char buf[16384];
+        for (;;) {
+            const ssize_t n = ::pread(m_fd, buf, sizeof buf, m_read);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return text;
+            text.append(buf, static_cast<std::size_t>(n));
+            m_read += n;
+        }
+    }
+
+private:
+    int m_fd = -1;
+    off_t m_read = 0;
+};
+
+// Programs we stopped waiting for. They are collected once they end, so that none is left behind
+// as a zombie for the rest of our run.
+std::vector<pid_t>& LeftRunning() {
+    static std::vector<pid_t> pids;
+    return pids;
+}
+
+void CollectEnded() {
+    std::vector<pid_t>& pids = LeftRunning();
+    for (auto it = pids.begin(); it != pids.end();) {
+        int status = 0;
+        const pid_t done = ::waitpid(*it, &status, WNOHANG);
+        it = done == 0 ? it + 1 : pids.erase(it);
+    }
+}
+
 void SleepMs(long ms) {
     timespec t{ms / 1000, (ms % 1000) * 1000000L};
     while (::nanosleep(&t, &t) != 0 && errno == EINTR) {
@@ -144,21 +244,38 @@ void SleepMs(long ms) {
 
 } // namespace
 
+bool CanCaptureProgramOutput() {
+    return true;
+}
+
 TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& parameters,
-                               const std::string& folder, const TBreathe& breathe) {
+                               const std::string& folder, const TWaitHooks& hooks) {
+    CollectEnded();
     TLaunchResult result;
     if (file.empty()) {
         result.Error = "no file given";
         return result;
     }
-    const std::vector<std::string> argv = OpenCommand(file, parameters, result.Error);
+    std::string shellCommand; // the command the shell runs for us, when it is one
+    const std::vector<std::string> argv = OpenCommand(file, parameters, result.Error, shellCommand);
     if (argv.empty())
         return result;
 
+    std::unique_ptr<TOutputFile> output;
+    if (hooks.Output) {
+        output = std::make_unique<TOutputFile>();
+        if (output->Fd() < 0)
+            output.reset(); // not worth refusing the compile for: the text goes to stderr instead
+    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    // What the program prints goes with our diagnostics, never into our own output.
-    posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+    if (output) {
+        posix_spawn_file_actions_adddup2(&actions, output->Fd(), STDOUT_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, output->Fd(), STDERR_FILENO);
+    } else {
+        // What the program prints goes with our diagnostics, never into our own output.
+        posix_spawn_file_actions_adddup2(&actions, STDERR_FILENO, STDOUT_FILENO);
+    }
     if (!folder.empty())
         posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     pid_t pid = -1;
@@ -167,21 +284,43 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         result.Error = "cannot start " + argv[0] + ": " + std::strerror(rc);
         return result;
     }
+    result.Program = ProgramName(argv, file);
+    result.OutputCaptured = output != nullptr;
+    if (hooks.Started)
+        hooks.Started(result.Program);
+    const auto passOutput = [&] {
+        if (!output)
+            return;
+        const std::string text = output->ReadNew();
+        if (!text.empty())
+            hooks.Output(text);
+    };
 
     long nap = 1;
     for (;;) {
+        passOutput();
         int status = 0;
         const pid_t done = ::waitpid(pid, &status, WNOHANG);
         if (done == pid) {
+            passOutput();
             result.Status = TLaunchStatus::Exited;
             result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            // The shell's own codes for a command it could not find (127) or run (126).
+            if (!shellCommand.empty() && WIFEXITED(status) &&
+                (result.ExitCode == 127 || result.ExitCode == 126)) {
+                result.Status = TLaunchStatus::NotStarted;
+                result.Error = "the command \"" + shellCommand + "\" (" + kCompilerEnvVar + ") " +
+                               (result.ExitCode == 127 ? "was not found" : "could not be run");
+            }
             return result;
         }
         if (done < 0 && errno != EINTR) {
             result.Status = TLaunchStatus::NoProcess;
             return result;
         }
-        if (breathe && !breathe()) {
+        if (hooks.Breathe && !hooks.Breathe()) {
+            passOutput();
+            LeftRunning().push_back(pid);
             result.Status = TLaunchStatus::Interrupted;
             return result;
         }

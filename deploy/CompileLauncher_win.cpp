@@ -51,9 +51,24 @@ DWORD ShellErrorCode(const SHELLEXECUTEINFOA& info) {
     }
 }
 
+// The file name of the program a process runs; fallback when it cannot be read.
+std::string ProgramName(HANDLE process, const std::string& fallback) {
+    char path[MAX_PATH * 4];
+    DWORD size = sizeof path;
+    if (!QueryFullProcessImageNameA(process, 0, path, &size))
+        return fallback;
+    const std::string full(path, size);
+    const std::size_t sep = full.find_last_of("\\/");
+    return sep == std::string::npos ? full : full.substr(sep + 1);
+}
+
 // Waits for a process while the window's messages keep flowing.
-TLaunchResult WaitFor(HANDLE process, const TBreathe& breathe) {
+TLaunchResult WaitFor(HANDLE process, const std::string& fallbackName, const TWaitHooks& hooks) {
     TLaunchResult result;
+    result.Program = ProgramName(process, fallbackName);
+    if (hooks.Started)
+        hooks.Started(result.Program);
+    const TBreathe& breathe = hooks.Breathe;
     for (;;) {
         MSG msg;
         if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -84,8 +99,12 @@ TLaunchResult WaitFor(HANDLE process, const TBreathe& breathe) {
 
 } // namespace
 
+bool CanCaptureProgramOutput() {
+    return false; // the shell starts the program; its output is its own
+}
+
 TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& parameters,
-                               const std::string& folder, const TBreathe& breathe) {
+                               const std::string& folder, const TWaitHooks& hooks) {
     TLaunchResult result;
     const char* compiler = std::getenv(kCompilerEnvVar);
     if (IsScript(file) && compiler && *compiler) {
@@ -117,7 +136,7 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
             return result;
         }
         CloseHandle(pi.hThread);
-        return WaitFor(pi.hProcess, breathe);
+        return WaitFor(pi.hProcess, ExtractFileName(compiler), hooks);
     }
 
     SHELLEXECUTEINFOA info = {};
@@ -138,7 +157,7 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         result.Status = TLaunchStatus::NoProcess;
         return result;
     }
-    return WaitFor(info.hProcess, breathe);
+    return WaitFor(info.hProcess, ExtractFileName(file), hooks);
 }
 
 } // namespace tv

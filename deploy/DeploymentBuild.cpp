@@ -1,5 +1,6 @@
 #include "deploy/DeploymentBuild.h"
 
+#include "core/HostPath.h"
 #include "core/ProjectFile.h"
 #include "core/kvIniFile.h"
 #include "deploy/DeployError.h"
@@ -7,6 +8,7 @@
 #include "deploy/ScriptWriter.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <map>
 
 namespace tv {
@@ -90,6 +92,45 @@ private:
     std::map<std::string, std::string> m_Folders;
 };
 
+// Why the build must not clear what is at the image folder's place: something that was not made by
+// a build. A build's folder holds Presetup/TZNS.INI; an empty one (or one holding only dot entries,
+// which clearing leaves alone) loses nothing. A link is judged by the folder it leads to, since
+// clearing replaces it. Empty when the folder may go.
+std::string ForeignImageFolder(const std::string& imageRoot) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path root = HostPath(imageRoot);
+    const fs::file_status own = fs::symlink_status(root, ec);
+    if (!fs::exists(own))
+        return {};
+    const std::string shown = QuotedPath(imageRoot);
+    const fs::file_status target = fs::status(root, ec);
+    if (fs::is_symlink(own) && !fs::exists(target))
+        return {}; // a link that leads nowhere holds nothing
+    if (!fs::is_directory(target))
+        return "The image folder " + shown + " is taken by something that is not a folder.";
+    bool empty = true;
+    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = PathToHost(it->path().filename());
+        if (!name.empty() && name[0] != '.') {
+            empty = false;
+            break;
+        }
+    }
+    if (ec)
+        return "The image folder " + shown + " cannot be read (" + ec.message() + "), so the build cannot " +
+               "tell whether it may clear it.";
+    if (empty)
+        return {};
+    const fs::file_status presetup = fs::symlink_status(root / "Presetup", ec);
+    const fs::file_status settings = fs::symlink_status(root / "Presetup" / kSettingsFileName, ec);
+    if (fs::is_directory(presetup) && fs::is_regular_file(settings))
+        return {};
+    return "The folder " + shown + " exists and was not made by a build (it has no Presetup/" +
+           std::string(kSettingsFileName) + "); the build would clear it. Empty or remove it, or " +
+           "choose another deployment folder or project file name.";
+}
+
 } // namespace
 
 std::string ProjectBaseFolder(const TProject& p) {
@@ -159,6 +200,8 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
                                    " is the installer script or setup program, which the " +
                                    "build deletes.");
         }
+        if (const std::string foreign = ForeignImageFolder(paths.ImageRoot); !foreign.empty())
+            refusals.push_back(foreign);
     }
 
     for (const std::string& limit : CheckProjectLimits(p))
@@ -171,8 +214,16 @@ std::vector<std::string> Check(const TProject& p) {
     const TDeploymentPaths paths = DeploymentPaths(p);
 
     auto missing = [&](const std::string& what, const std::string& path) {
-        if (!IsBlank(path) && !FileExists(ResolveProjectPath(p, path)))
-            problems.push_back(what + " " + QuotedPath(ResolveProjectPath(p, path)) + " does not exist.");
+        if (IsBlank(path))
+            return;
+        const std::string resolved = ResolveProjectPath(p, path);
+        const std::string problem = SourceFileProblem(resolved);
+        if (problem.empty())
+            return;
+        if (!IsSymLink(resolved) && !FileExists(resolved) && !DirectoryExists(resolved))
+            problems.push_back(what + " " + QuotedPath(resolved) + " does not exist.");
+        else
+            problems.push_back(what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".");
     };
     for (const TFileRecord& rec : p.tbFiles.Records)
         missing("Source file", rec.FileName);
@@ -199,9 +250,9 @@ std::vector<std::string> Check(const TProject& p) {
     return problems;
 }
 
-TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
+TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits) {
     TBuildResult result;
-    if (p.Modified) {
+    if (p.Modified || unsavedEdits) {
         ui.MessageDlg(kMsgNotSaved, TMsgDlgType::mtInformation, mbOK);
         result.Outcome = TBuildOutcome::NotSaved;
         return result;
@@ -279,6 +330,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
         ui.ProcessMessages();
         return true;
     };
+    const std::string imageReal = NormalizedPath(paths.ImageRoot);
+    std::map<std::string, bool> insideImage; // target folder -> lies inside the image folder
     for (const TCopyJob& job : jobs) {
         if (job.Kind == TCopyJob::File)
             ui.SetCopyText(CopyingText(AnsiToUtf8(job.Label)));
@@ -286,6 +339,20 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath) {
             ui.ShowCopyText(false); // the label keeps the last file name
         ui.ProcessMessages();
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
+        // Clearing leaves dot entries alone, so a link named ".x" may have stayed: a folder made or
+        // a copy written through it would land outside the deployment folder. Looked at before
+        // any folder is made.
+        auto inside = insideImage.find(job.DestFolder);
+        if (inside == insideImage.end())
+            inside = insideImage
+                         .emplace(job.DestFolder,
+                                  IsNormalizedPathInside(NormalizedPath(job.DestFolder), imageReal))
+                         .first;
+        if (!inside->second) {
+            failed(1, "The folder " + QuotedPath(job.DestFolder) +
+                          " leads out of the image folder through a link; nothing was copied into it.");
+            continue;
+        }
         if (!ForceDirectories(job.DestFolder)) {
             failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
             continue;

@@ -36,12 +36,13 @@ std::string ProjectBaseFolder(const TProject& project);
 std::string ResolveProjectPath(const TProject& project, const std::string& path);
 
 // Why the project must not be built at all: blank deployment folder, no project name, a
-// destination climbing out with "..", an image folder that holds the project's own files, rows
-// beyond the file format's limits. Empty when a build may start.
+// destination climbing out with "..", an image folder that holds the project's own files or that
+// an earlier build did not make, rows beyond the file format's limits. Empty when a build may start.
 std::vector<std::string> BuildRefusals(const TProject& project);
 
 // Every problem a build would meet: the refusals, then missing source files, readme, licence, title
-// bitmap and static bitmaps, and files that would land on the same place in the Data folder.
+// bitmap and static bitmaps, sources that are no regular files, and files that would land on the
+// same place in the Data folder.
 std::vector<std::string> Check(const TProject& project);
 
 enum class TBuildOutcome {
@@ -65,6 +66,8 @@ constexpr std::size_t kMaxListedFailures = kMaxListedItems;
 // The Build command. Asks to confirm through ui (anything but No goes on), then builds to the end,
 // reporting failures in one error message at the end; the failing stage's line shows psFailed.
 // scriptPath receives the installer script's path for Compile once the build has got that far.
-TBuildResult Build(const TProject& project, IBuildUi& ui, std::string& scriptPath);
+// unsavedEdits: the project differs from what was last loaded or saved although Modified is clear
+// (some settings do not set it); it is refused as a modified one is.
+TBuildResult Build(const TProject& project, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits = false);
 
 } // namespace tv

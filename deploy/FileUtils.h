@@ -73,6 +73,11 @@ bool ForceDeleteFile(const std::string& path);
 // folders kept for their dot entries) are added to failures when given.
 bool DeleteDirectory(const std::string& path, bool removeRoot, std::vector<std::string>* failures = nullptr);
 std::uint64_t FileSize(const std::string& path); // 0 when it cannot be read
+// Why path (its links followed) is no file the build may copy: missing, a folder, a FIFO, a device,
+// a socket, a file of the system's own pseudo file systems (whose size says nothing of their
+// content), a loop of links. Empty for a regular file. Looks without opening it: opening a FIFO
+// waits for a writer, a device may act on being opened.
+std::string SourceFileProblem(const std::string& path);
 
 // Called after each copied chunk: (source, dest, bytes just written, total size, bytes so far).
 // Returning false stops the copy, which then fails.
@@ -81,6 +86,7 @@ using TCopyProgress = std::function<bool(const std::string& source, const std::s
 constexpr std::size_t kCopyChunk = 131072;
 
 // Copies a file in chunks of kCopyChunk bytes, replacing dest (or adding to its end with append).
+// A source SourceFileProblem refuses is never opened.
 // dest gets the source's modification time and permission bits. A failed copy leaves no partial
 // file behind (with append, dest is cut back to its old size) and throws EDeployError naming both
 // files, with the system's reason.

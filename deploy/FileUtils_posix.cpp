@@ -10,6 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
+#ifdef __linux__
+#include <linux/magic.h>
+#include <sys/vfs.h>
+#endif
 
 namespace tv {
 
@@ -191,6 +195,64 @@ std::uint64_t FileSize(const std::string& path) {
                                                                   : 0;
 }
 
+namespace {
+
+// What kind of thing a non-regular file is, for a message.
+std::string KindOf(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "it is a folder";
+    if (S_ISFIFO(mode))
+        return "it is a FIFO, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "it is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "it is a socket, not a regular file";
+    return "it is not a regular file";
+}
+
+// Files of /proc and /sys report a size of 0 (or a page) whatever they hold.
+bool OnPseudoFileSystem(const std::string& path) {
+#ifdef __linux__
+    struct statfs fs;
+    if (::statfs(path.c_str(), &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC:
+        return true;
+    default:
+        return false;
+    }
+#else
+    (void)path;
+    return false;
+#endif
+}
+
+std::string ProblemOf(const std::string& path, const struct stat& st) {
+    if (!S_ISREG(st.st_mode))
+        return KindOf(st.st_mode);
+    if (OnPseudoFileSystem(path))
+        return "it is a pseudo file of the system (like those in /proc), not a regular file";
+    return {};
+}
+
+} // namespace
+
+std::string SourceFileProblem(const std::string& path) {
+    struct stat st;
+    if (path.empty())
+        return ErrnoText(ENOENT);
+    if (::stat(path.c_str(), &st) != 0)
+        return ErrnoText(errno);
+    return ProblemOf(path, st);
+}
+
 bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
                          bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
@@ -198,14 +260,18 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
             *error = what;
         return false;
     };
-    TFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC));
+    // Looked at before it is opened; O_NONBLOCK keeps a FIFO put in its place meanwhile from
+    // blocking the open, and the second look refuses it.
+    if (const std::string problem = SourceFileProblem(source); !problem.empty())
+        return fail(problem);
+    TFd in(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (in.get() < 0)
         return fail(ErrnoText(errno));
     struct stat st;
     if (::fstat(in.get(), &st) != 0)
         return fail(ErrnoText(errno));
-    if (S_ISDIR(st.st_mode))
-        return fail("it is a folder");
+    if (!S_ISREG(st.st_mode))
+        return fail(KindOf(st.st_mode));
     const std::uint64_t size = static_cast<std::uint64_t>(st.st_size);
     struct stat old;
     if (::stat(dest.c_str(), &old) == 0 && old.st_dev == st.st_dev && old.st_ino == st.st_ino)

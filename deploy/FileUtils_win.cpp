@@ -162,6 +162,17 @@ std::uint64_t FileSize(const std::string& path) {
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 
+std::string SourceFileProblem(const std::string& path) {
+    const DWORD a = Attributes(path);
+    if (a == INVALID_FILE_ATTRIBUTES)
+        return WinErrorText(GetLastError());
+    if (a & FILE_ATTRIBUTE_DIRECTORY)
+        return "it is a folder";
+    if (a & FILE_ATTRIBUTE_DEVICE)
+        return "it is a device, not a regular file";
+    return {};
+}
+
 bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
                          bool append, std::string* error) {
     auto fail = [error](const std::string& what) {
@@ -169,6 +180,8 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
             *error = what;
         return false;
     };
+    if (const std::string problem = SourceFileProblem(source); !problem.empty())
+        return fail(problem);
     THandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     if (!in.valid())
@@ -176,6 +189,8 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(in.get(), &info))
         return fail(WinErrorText(GetLastError()));
+    if (GetFileType(in.get()) != FILE_TYPE_DISK)
+        return fail("it is not a regular file");
     const std::uint64_t size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     {
         // Opening the source itself to write would cut it.

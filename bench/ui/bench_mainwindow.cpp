@@ -1,15 +1,25 @@
-// Start of the wizard: making the main window, starting it up (a new project) and painting it
-// once. The first iteration also pays for the font and style set-up of the process.
+// The wizard's window: making it, starting it up (a new project) and painting it once; the program
+// itself started and timed until its window has been painted; and loading the full-size project
+// into the window, every page refreshed, until the page shown is painted again.
+#include "bench/FullSizeProject.h"
+#include "ui/lib/NameSeam.h"
+#include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MainUnit.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPixmap>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
+QString g_home; // the benchmark's own XDG folders
+
+// In-process: the first iteration also pays for the font and style set-up of the process.
 void MainWindowStartToFirstPaint(benchmark::State& state) {
     for (auto _ : state) {
         tv::TMain window;
@@ -22,14 +32,69 @@ void MainWindowStartToFirstPaint(benchmark::State& state) {
 }
 BENCHMARK(MainWindowStartToFirstPaint)->Unit(benchmark::kMillisecond);
 
+#ifdef TAMVELOX_GUI_PATH
+// The whole program: from starting the process until it says its window has been painted.
+void ProgramStartToFirstPaint(benchmark::State& state) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("TAMVELOX_FIRST_PAINT_PROBE", "1");
+    env.insert("QT_QPA_PLATFORM", qEnvironmentVariable("QT_QPA_PLATFORM", "offscreen"));
+    env.insert("XDG_DATA_HOME", g_home + "/data");
+    env.insert("XDG_CONFIG_HOME", g_home + "/config");
+    for (auto _ : state) {
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer clock;
+        clock.start();
+        program.start(TAMVELOX_GUI_PATH, {});
+        QByteArray said;
+        while (!said.contains("painted") && program.waitForReadyRead(10000))
+            said += program.readAllStandardOutput();
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        program.waitForFinished(10000);
+        if (!said.contains("painted")) {
+            state.SkipWithError("the program did not report its first paint");
+            break;
+        }
+    }
+}
+BENCHMARK(ProgramStartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime();
+#endif
+
+// Load of the full-size project through the window's Load button: the file read, every page
+// refreshed from it, the page shown painted again.
+void LoadFullProjectIntoWindow(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.tvx");
+    tv::TProject seed = tvbench::FullSizeProject();
+    tv::SaveProject(seed, path.toStdString());
+    tv::TMain window;
+    window.show();
+    QCoreApplication::processEvents();
+    auto* load = window.findChild<QToolButton*>("btLoad");
+    // A question would wait for a person: none is expected, and any is answered at once.
+    tv::TwzDialog::RefuseUnscripted(true);
+    tv::TNameSeam::RefuseUnscripted(true);
+    for (auto _ : state) {
+        tv::TNameSeam::ScriptNames({path});
+        load->click();
+        const QPixmap painted = window.grab();
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+    if (window.Project().tbFiles.Count() != tv::kMaxTableRows || window.Project().RunAfterUn.size() != 1000u)
+        state.SkipWithError("the project was not loaded");
+}
+BENCHMARK(LoadFullProjectIntoWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 } // namespace
 
 int main(int argc, char** argv) {
     // The window registers the project file type on every start: keep that out of the user's
     // own desktop files.
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
+    g_home = home.path();
+    qputenv("XDG_DATA_HOME", (g_home + "/data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", (g_home + "/config").toUtf8());
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -83,11 +83,12 @@ TEST(CliBuild, CompileReportsWhetherTheSetupProgramAppeared) {
     EXPECT_EQ(none.Code, 1);
     EXPECT_THAT(none.Err, HasSubstr("No compiler could be started"));
 
-    TEnvVar compiler(tv::kCompilerEnvVar, FAKE_COMPILER_PATH);
+    TEnvVar compiler(tv::kCompilerEnvVar, (ShellWord(FAKE_COMPILER_PATH) + " --lines 2").c_str());
     const TRun made = Cli(desk.dir(), "compile " + ShellWord(demo));
     EXPECT_EQ(made.Code, 0) << made.Err;
+    // stdout carries the product only; what the compiler said goes to stderr, in its order.
     EXPECT_EQ(made.Out, desk.dir().str("deploy/demo.EXE") + "\n");
-    EXPECT_THAT(made.Err, HasSubstr("fake compiler: made demo.EXE")); // the compiler's own words
+    EXPECT_THAT(made.Err, HasSubstr("line 1 to stdout\nline 2 to stderr\nfake compiler: made demo.EXE\n"));
     EXPECT_TRUE(fs::exists(desk.dir().path() / "deploy/demo.EXE"));
 }
 

@@ -9,6 +9,13 @@
 #include <filesystem>
 #include <sstream>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 using namespace tv;
 using tvtest::ReadBytes;
 using tvtest::TempDir;
@@ -104,6 +111,56 @@ TEST(CliCommands, SaveRewritesProjectsExactlyAsSaveDoes) {
     EXPECT_EQ(ReadBytes(dir.str("copy.BAK")), ReadBytes(written));
 }
 
+TEST(CliCommands, SaveIntoAnotherFolderRebasesRelativePathsOnlyWhenAsked) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.str("a"));
+    std::filesystem::create_directories(dir.str("b"));
+    TProject p;
+    NewProject(p, "/data/tv");
+    p.MiscDeployment = "out";
+    p.AppReadme = "docs/r.txt";
+    p.AppLicense = "/abs/licence.txt";
+    p.tbFiles.Append().FileName = "../shared/app.exe";
+    SaveProject(p, dir.str("a/p.tvx"));
+    auto has = [](const std::string& file, const std::string& line) {
+        return ReadBytes(file).find(line + "\r\n") != std::string::npos;
+    };
+
+    // Without --rebase they are kept as typed, and the tool says they now name other files.
+    auto r = Cli({"save", dir.str("a/p.tvx"), dir.str("b/p.tvx")});
+    EXPECT_EQ(r.Code, kExitOk) << r.Err;
+    EXPECT_EQ(r.Out, "");
+    EXPECT_NE(r.Err.find("--rebase"), std::string::npos) << r.Err;
+    EXPECT_NE(r.Err.find("Readme \"docs/r.txt\""), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Err.find("licence"), std::string::npos) << r.Err;
+    EXPECT_TRUE(has(dir.str("b/p.tvx"), "App.Readme=docs/r.txt"));
+
+    // With it they name the same files from the new folder, and each rewrite is reported.
+    for (const auto& args :
+         {std::vector<std::string>{"save", "--rebase", dir.str("a/p.tvx"), dir.str("b/q.tvx")},
+          std::vector<std::string>{"save", dir.str("a/p.tvx"), dir.str("b/q.tvx"), "--rebase"}}) {
+        std::vector<const char*> argv{"tamvelox-cli"};
+        for (const auto& a : args)
+            argv.push_back(a.c_str());
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCli(static_cast<int>(argv.size()), argv.data(), out, err), kExitOk) << err.str();
+        EXPECT_EQ(out.str(), "");
+        EXPECT_NE(err.str().find("Readme \"docs/r.txt\" -> \"../a/docs/r.txt\""), std::string::npos)
+            << err.str();
+        EXPECT_NE(err.str().find("Source file \"../shared/app.exe\" -> \"../shared/app.exe\""),
+                  std::string::npos);
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.Readme=../a/docs/r.txt"));
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "Misc.Deployment=../a/out"));
+        EXPECT_TRUE(has(dir.str("b/q.tvx"), "App.License=/abs/licence.txt"));
+    }
+
+    // Within one folder there is nothing to rewrite or say.
+    r = Cli({"save", "--rebase", dir.str("a/p.tvx"), dir.str("a/copy.tvx")});
+    EXPECT_EQ(r.Code, kExitOk);
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(ReadBytes(dir.str("a/copy.tvx")), ReadBytes(dir.str("a/p.tvx")));
+}
+
 TEST(CliCommands, ExitCodesAndMessages) {
     TempDir dir;
     auto r = Cli({"save", dir.str("absent.tvx"), dir.str("out.tvx")});
@@ -130,6 +187,7 @@ TEST(CliCommands, ExitCodesAndMessages) {
     r = Cli({"--help"});
     EXPECT_EQ(r.Code, kExitOk);
     EXPECT_NE(r.Out.find("save IN.tvx OUT.tvx"), std::string::npos);
+    EXPECT_NE(r.Out.find("--rebase"), std::string::npos);
     EXPECT_EQ(r.Err, "");
 }
 
@@ -152,4 +210,38 @@ TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     EXPECT_EQ(r.Code, 2);
     EXPECT_EQ(r.Out, "");
     EXPECT_NE(r.Err.find("missing.tvx"), std::string::npos) << r.Err;
+}
+
+// A project found by a relative name loads however long the current folder's full path is, and one
+// holding a NUL byte is refused before anything is built or saved from it.
+TEST(CliCommands, ProjectsAreReadByTheNameGivenAndBadOnesRefused) {
+    TempDir dir;
+    const std::string segment(200, 'd');
+    const int home = ::open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(home, 0);
+    ASSERT_EQ(::chdir(dir.str().c_str()), 0);
+    for (int i = 0; i < 25; ++i) // 5000 characters below the test folder: more than PATH_MAX
+        ASSERT_TRUE(::mkdir(segment.c_str(), 0700) == 0 && ::chdir(segment.c_str()) == 0);
+    const auto made = Cli({"new", "p.tvx"});
+    const auto saved = Cli({"save", "p.tvx", "q.tvx"});
+    const bool written = ::access("q.tvx", F_OK) == 0;
+    ASSERT_EQ(::fchdir(home), 0);
+    ::close(home);
+    std::system(("rm -rf " + Quoted(dir.str(segment))).c_str()); // deeper than the library removes
+    EXPECT_EQ(made.Code, 0) << made.Err;
+    EXPECT_EQ(saved.Code, 0) << saved.Err;
+    EXPECT_TRUE(written);
+
+    const auto bad = dir.str("nul.tvx");
+    const auto victim = dir.str("victim");
+    WriteBytes(victim, "keep");
+    WriteBytes(bad, "[Start]\r\nMisc.Deployment=" + victim + std::string(1, '\0') + "/sub\r\n");
+    for (const char* command : {"build", "check"}) {
+        const auto r = Cli({command, bad});
+        EXPECT_EQ(r.Code, 2) << command;
+        EXPECT_EQ(r.Err, "tamvelox-cli: Cannot read file " + bad + ": line 2 holds a NUL byte\n");
+    }
+    EXPECT_EQ(Cli({"save", bad, dir.str("out.tvx")}).Code, 2);
+    EXPECT_EQ(ReadBytes(victim), "keep");
+    EXPECT_FALSE(std::filesystem::exists(dir.str("out.tvx")));
 }

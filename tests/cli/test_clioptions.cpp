@@ -23,6 +23,12 @@ TEST(CliOptions, CommandsTakeTheirFiles) {
     EXPECT_EQ(save.Command, "save");
     EXPECT_EQ(save.Files, (std::vector<std::string>{"in.tvx", "out dir/out.tvx"}));
 
+    EXPECT_FALSE(save.Has("--rebase"));
+    const auto rebase = Parse({"save", "--rebase", "in.tvx", "out.tvx"});
+    EXPECT_TRUE(rebase.Ok()) << rebase.Error;
+    EXPECT_TRUE(rebase.Has("--rebase"));
+    EXPECT_EQ(rebase.Files, (std::vector<std::string>{"in.tvx", "out.tvx"}));
+
     const auto created = Parse({"new", "fresh.tvx"});
     EXPECT_TRUE(created.Ok()) << created.Error;
     EXPECT_EQ(created.Command, "new");
@@ -61,6 +67,7 @@ TEST(CliOptions, BadCommandLinesAreErrors) {
              {"new", "a.tvx", "b.tvx"},                  // one too many
              {"frobnicate", "a.tvx"},                    // unknown command
              {"--colour"},                               // unknown option
+             {"new", "--rebase", "a.tvx"},               // a flag of another command
              {"save", "a.tvx", "b.tvx", "new", "c.tvx"}, // two commands
          }) {
         std::vector<const char*> argv{"tamvelox-cli"};

@@ -80,6 +80,8 @@ public:
     void ShowFirstPage() override { ++firstPageShown; }
     void ResetProgressLines() override { ++resets; }
     void RefreshPages() override { ++refreshes; }
+    void DocumentReplaced() override { ++replaced; }
+    int replaced = 0;
 };
 
 std::string ReadAll(const fs::path& p) {
@@ -325,28 +327,117 @@ TEST_F(DocumentCommandsTest, LoadOfAProjectAndOfAnEngineScript) {
     EXPECT_TRUE(m_Ui.messages.empty());
 }
 
-TEST_F(DocumentCommandsTest, LoadOfAFileThatIsNoProjectIsReportedAndLeavesTheNewProject) {
+TEST_F(DocumentCommandsTest, LoadOfAFileThatIsNoProjectIsReportedAndLeavesTheOpenProjectAsItWas) {
+    const std::string file = WriteProject("open.tvx");
     std::ofstream(Path("notes.tvx")) << "[Other]\nKey=Value\n";
     fs::create_directories(Path("folder.tvx")); // exists but cannot be opened as a file
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    ASSERT_TRUE(cmd.LoadFile(file));
+    EXPECT_EQ(m_Ui.replaced, 1);
+    // Edits, one of them of a setting that leaves Modified clear.
+    m_Project.AppName = "edited";
+    m_Project.TargetCheckWindow = "Main Window";
+    const std::string title = m_Ui.title;
 
     for (const std::string& name : {Path("notes.tvx"), Path("folder.tvx")}) {
         SCOPED_TRACE(name);
         m_Ui.messages.clear();
         m_Ui.openNames.push_back(name);
-        cmd.Load();
-        ASSERT_EQ(m_Ui.messages.size(), 1u);
-        EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtError);
-        EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbOK));
+        m_Ui.answers = {mrYes}; // the edits may go, for a project that loads
+        EXPECT_FALSE(cmd.Load());
+        ASSERT_EQ(m_Ui.messages.size(), 2u);
+        EXPECT_EQ(m_Ui.messages[1].type, TMsgDlgType::mtError);
+        EXPECT_EQ(m_Ui.messages[1].buttons, unsigned(mbOK));
         // The message names the file, shielded from markup (a path's "/b" is no bold switch).
-        EXPECT_EQ(m_Ui.messages[0].text.rfind("/{", 0), 0u);
-        EXPECT_NE(m_Ui.messages[0].text.find(name), std::string::npos);
-        // The document is the one New left: untitled, modified, and titled so.
-        EXPECT_EQ(m_Project.FileName, "*UNTITLED");
-        EXPECT_TRUE(m_Project.Modified);
-        EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
-        EXPECT_EQ(m_Project.AppName, "");
+        EXPECT_EQ(m_Ui.messages[1].text.rfind("/{", 0), 0u);
+        EXPECT_NE(m_Ui.messages[1].text.find(name), std::string::npos);
+        // The document is the one that was open: its file, title, Modified state and edits.
+        EXPECT_EQ(m_Project.FileName, file);
+        EXPECT_FALSE(m_Project.Modified);
+        EXPECT_EQ(m_Ui.title, title);
+        EXPECT_EQ(m_Project.AppName, "edited");
+        EXPECT_EQ(m_Project.TargetCheckWindow, "Main Window");
+        EXPECT_EQ(m_Project.tbFiles.Count(), 1);
+        EXPECT_TRUE(cmd.HasUnsavedWork()); // and still asks before it is dropped
+        EXPECT_EQ(m_Ui.replaced, 1);
     }
+
+    // From a new project too: it stays new and modified.
+    cmd.New();
+    EXPECT_EQ(m_Ui.replaced, 2);
+    m_Project.AppName = "typed";
+    m_Ui.openNames.push_back(Path("notes.tvx"));
+    m_Ui.answers = {mrYes};
+    EXPECT_FALSE(cmd.Load());
+    EXPECT_EQ(m_Project.FileName, "*UNTITLED");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_EQ(m_Project.AppName, "typed");
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
+    EXPECT_EQ(m_Ui.replaced, 2);
+}
+
+TEST_F(DocumentCommandsTest, SavedIntoAnotherFolderRelativePathsFollowWhenAsked) {
+    fs::create_directories(Path("a"));
+    fs::create_directories(Path("b/c"));
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    m_Project.FileName = Path("a/p.tvx");
+    m_Project.MiscDeployment = "out/";
+    m_Project.AppReadme = "docs/readme.txt";
+    m_Project.AppLicense = "-"; // not set
+    m_Project.DialogTitleBMP = "/abs/title.bmp";
+    m_Project.tbFiles.Append().FileName = "../shared/app.exe";
+    m_Project.StaticBitmaps.push_back({"side.bmp", "0,0,0", ""});
+    m_Project.Modified = true;
+    const TProject typed = m_Project;
+
+    // No keeps them as typed: they now name files beside the new project file.
+    m_Ui.saveNames.push_back(Path("b/c/p.tvx"));
+    m_Ui.answers = {mrNo};
+    ASSERT_TRUE(cmd.Save());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtConfirmation);
+    EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbYes | mbNo));
+    for (const char* listed : {"Deployment folder", "docs/readme.txt", "../shared/app.exe", "side.bmp"})
+        EXPECT_NE(m_Ui.messages[0].text.find(listed), std::string::npos) << listed;
+    EXPECT_EQ(m_Ui.messages[0].text.find("title.bmp"), std::string::npos);
+    EXPECT_EQ(m_Project.AppReadme, typed.AppReadme);
+    EXPECT_EQ(m_Project.FileName, Path("b/c/p.tvx"));
+
+    // Yes rewrites them to name the same files from the new folder, in the file and the window.
+    m_Project = typed;
+    m_Ui.messages.clear();
+    const int refreshes = m_Ui.refreshes;
+    m_Ui.saveNames.push_back(Path("b/c/q.tvx"));
+    m_Ui.answers = {mrYes};
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Project.MiscDeployment, "../../a/out/");
+    EXPECT_EQ(m_Project.AppReadme, "../../a/docs/readme.txt");
+    EXPECT_EQ(m_Project.AppLicense, "-");
+    EXPECT_EQ(m_Project.DialogTitleBMP, "/abs/title.bmp");
+    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, "../../shared/app.exe");
+    EXPECT_EQ(m_Project.StaticBitmaps[0].File, "../../a/side.bmp");
+    EXPECT_FALSE(m_Project.Modified);
+    EXPECT_FALSE(cmd.HasUnsavedWork());
+    EXPECT_GT(m_Ui.refreshes, refreshes);
+    TProject reloaded;
+    LoadProject(reloaded, Path("b/c/q.tvx"));
+    EXPECT_EQ(reloaded.AppReadme, "../../a/docs/readme.txt");
+
+    // Within one folder nothing is asked.
+    m_Ui.messages.clear();
+    m_Ui.saveNames.push_back(Path("b/c/./r.tvx"));
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    // A save that fails leaves the paths as they were.
+    m_Project = typed;
+    std::ofstream(Path("plain")) << "x";
+    m_Ui.saveNames.push_back(Path("plain/sub/p.tvx"));
+    m_Ui.answers = {mrYes};
+    EXPECT_FALSE(cmd.Save());
+    EXPECT_EQ(m_Project.AppReadme, typed.AppReadme);
+    EXPECT_EQ(m_Project.FileName, Path("a/p.tvx"));
 }
 
 TEST_F(DocumentCommandsTest, SaveRefusesABlankDeploymentFolder) {

@@ -51,9 +51,6 @@ TEST(HostPath, NonAsciiFoldersAreFoundExpandedAndBackedUp) {
         const std::string file = folder + tvtest::Native("/p.tvx");
         EXPECT_EQ(ExpandFileName(name + "/../" + name + "/./p.tvx", base), file);
         EXPECT_EQ(ExpandFileName(file, "/elsewhere"), file);
-        if (tvtest::kWindows)
-            continue; // see kSecondSaveOnWindows below
-
         // A second save keeps the first file as the backup, next to it in the same folder.
         TProject project;
         project.AppName = "First";
@@ -65,6 +62,4 @@ TEST(HostPath, NonAsciiFoldersAreFoundExpandedAndBackedUp) {
         LoadProject(backup, folder + "/p.BAK");
         EXPECT_EQ(backup.AppName, "First");
     }
-    if (tvtest::kWindows)
-        GTEST_SKIP() << tvtest::kSecondSaveOnWindows;
 }

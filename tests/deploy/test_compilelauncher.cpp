@@ -6,6 +6,7 @@
 #include "deploy/FileUtils.h"
 
 #ifndef _WIN32
+#include "tests/support/ProgramGate.h"
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -30,6 +31,11 @@ std::string BuiltScript(const TempDir& dir) {
     std::string script;
     EXPECT_EQ(Build(p, ui, script).Outcome, TBuildOutcome::Done);
     return script;
+}
+
+// The stand-in compiler as a $TAMVELOX_COMPILER command with extra arguments.
+std::string FakeCompiler(const std::string& args) {
+    return ShellWord(FAKE_COMPILER_PATH) + " " + args;
 }
 
 } // namespace
@@ -65,6 +71,133 @@ TEST(CompileLauncher, RegisteredCompilerMakesTheSetupProgram) {
     EXPECT_THAT(ui.StateLog, ElementsAre(std::make_pair(int(lbC1), int(psRunning)),
                                          std::make_pair(int(lbC1), int(psDone))));
     EXPECT_GT(ui.Breaths, 0);
+    // The window was told whom it waited for, by the program's own name.
+    EXPECT_THAT(ui.Waits, ElementsAre("fake_compiler", "end"));
+#endif
+}
+
+TEST(CompileLauncher, TheCompilersOutputIsCapturedInTheOrderWritten) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the shell starts the compiler, whose output is its own";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--lines 4").c_str());
+    TRecordingUi ui;
+    ui.Answers = {mrNo};
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Done) << r.Message;
+    ASSERT_TRUE(r.OutputCaptured);
+    EXPECT_TRUE(CanCaptureProgramOutput());
+    EXPECT_EQ(r.Output, "line 1 to stdout\nline 2 to stderr\nline 3 to stdout\nline 4 to stderr\n"
+                        "fake compiler: made demo.EXE\n");
+    EXPECT_EQ(ui.Output, r.Output);
+    // Named after the command, not after the shell that runs it.
+    EXPECT_THAT(ui.Waits, ElementsAre("fake_compiler", "end"));
+    EXPECT_FALSE(r.ShowOutput);
+#endif
+}
+
+TEST(CompileLauncher, AFailedCompileOffersWhatTheCompilerSaid) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the shell starts the compiler, whose output is its own";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    {
+        TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--fail").c_str());
+        TRecordingUi ui;
+        ui.Answers = {mrYes};
+        const TCompileResult r = Compile(ui, script, kNoPauses);
+        EXPECT_EQ(r.Outcome, TCompileOutcome::NoSetupProgram);
+        ASSERT_EQ(ui.Messages.size(), 1u);
+        EXPECT_EQ(ui.Messages[0].Type, TMsgDlgType::mtError);
+        EXPECT_EQ(ui.Messages[0].Buttons, unsigned(mbYes | mbNo));
+        EXPECT_THAT(MarkupToPlain(ui.Messages[0].Text), HasSubstr("did not make the setup program"));
+        EXPECT_THAT(MarkupToPlain(ui.Messages[0].Text), HasSubstr("Show the compiler output ?"));
+        EXPECT_TRUE(r.ShowOutput);
+        EXPECT_EQ(r.Output, "fake compiler: failing on request\n");
+
+        // Where the output was shown as it came (the console), the message only reports.
+        TCompileOptions shown = kNoPauses;
+        shown.OfferOutput = false;
+        TRecordingUi ui2;
+        const TCompileResult r2 = Compile(ui2, script, shown);
+        ASSERT_EQ(ui2.Messages.size(), 1u);
+        EXPECT_EQ(ui2.Messages[0].Buttons, unsigned(mbOK));
+        EXPECT_FALSE(r2.ShowOutput);
+    }
+    // A compiler that said nothing has nothing to offer.
+    TEnvVar silent(kCompilerEnvVar, "exit 1 #");
+    TRecordingUi ui;
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+    EXPECT_EQ(r.Outcome, TCompileOutcome::NoSetupProgram);
+    EXPECT_TRUE(r.OutputCaptured);
+    EXPECT_EQ(r.Output, "");
+    ASSERT_EQ(ui.Messages.size(), 1u);
+    EXPECT_EQ(ui.Messages[0].Buttons, unsigned(mbOK));
+#endif
+}
+
+TEST(CompileLauncher, StoppingAWaitLeavesTheProgramRunning) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a FIFO gate";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    TProgramGate gate(desk.dir().str("gate"));
+    ASSERT_TRUE(gate.Made());
+    TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--wait-for '" + gate.Path() + "'").c_str());
+    TRecordingUi ui;
+    // The author stops waiting once the compiler is stuck at its gate.
+    ui.OnBreath = [&] { ui.StopWaiting = ui.Output.find("waiting") != std::string::npos; };
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Interrupted);
+    EXPECT_TRUE(ui.Messages.empty());
+    EXPECT_EQ(ui.States[lbC1], psIdle);
+    EXPECT_THAT(ui.Waits, ElementsAre("fake_compiler", "end"));
+    EXPECT_EQ(r.Output, "fake compiler: waiting\n");
+    // It still holds its gate: it was not stopped with the wait, nor killed by a closed pipe.
+    EXPECT_TRUE(gate.Send("quit\n"));
+#endif
+}
+
+TEST(CompileLauncher, TheWaitForTheSetupProgramCanBeStoppedToo) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a FIFO gate and XDG associations";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    // The setup program is opened by its detected type, which needs a type detector.
+    WriteText(desk.dir().path() / "probe.EXE", "setup\n");
+    const std::string probe = "xdg-mime query filetype '" + desk.dir().str("probe.EXE") + "' >/dev/null 2>&1";
+    if (std::system(probe.c_str()) != 0)
+        GTEST_SKIP() << "xdg-mime cannot tell file types here (neither file nor mimetype installed)";
+    TProgramGate gate(desk.dir().str("gate"));
+    ASSERT_TRUE(gate.Made());
+    TEnvVar compiler(kCompilerEnvVar, FAKE_COMPILER_PATH);
+    // What the desktop opens the setup program with: here a program that waits at the gate.
+    WriteText(desk.dir().path() / "data/applications/setup-runner.desktop",
+              "[Desktop Entry]\nType=Application\nName=Runner\nExec=\"" + std::string(FAKE_COMPILER_PATH) +
+                  "\" --wait-for \"" + gate.Path() + "\" %f\n");
+    WriteText(desk.dir().path() / "config/mimeapps.list",
+              "[Default Applications]\ntext/plain=setup-runner.desktop;\n"
+              "application/octet-stream=setup-runner.desktop;\n"
+              "application/x-ms-dos-executable=setup-runner.desktop;\n");
+    TRecordingUi ui;
+    ui.Answers = {mrYes};
+    // Only the second wait, the setup program's, is stopped.
+    ui.OnBreath = [&] { ui.StopWaiting = ui.Waits.size() == 3 && gate.Held(); };
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Done) << r.Message;
+    EXPECT_TRUE(r.RanSetup);
+    EXPECT_EQ(ui.States[lbC1], psDone);
+    EXPECT_THAT(ui.Waits, ElementsAre("fake_compiler", "end", "fake_compiler", "end"));
+    EXPECT_EQ(ui.ErrorTexts().size(), 0u);
+    // The setup program's output is not the compiler's.
+    EXPECT_EQ(r.Output, "fake compiler: made demo.EXE\n");
+    EXPECT_TRUE(gate.Send("quit\n"));
 #endif
 }
 
@@ -80,6 +213,7 @@ TEST(CompileLauncher, NothingRegisteredIsReportedWithoutWaiting) {
     EXPECT_THAT(ui.ErrorTexts()[0], HasSubstr("No compiler could be started for " + script));
     EXPECT_EQ(ui.Messages.size(), 1u); // no offer to run a setup program that is not there
     EXPECT_EQ(ui.States[lbC1], psFailed);
+    EXPECT_TRUE(ui.Waits.empty()); // nothing to wait for, nothing to stop
     EXPECT_EQ(GetCurrentDir(), before);
     EXPECT_EQ(ExecuteAndWait(script, "", "", {}), -1);
 }
@@ -88,7 +222,7 @@ TEST(CompileLauncher, CompilerCommandFromTheEnvironment) {
     XdgSandbox desk;
     const std::string script = BuiltScript(desk.dir());
     {
-        TEnvVar compiler(kCompilerEnvVar, (ShellWord(FAKE_COMPILER_PATH) + " --fail").c_str());
+        TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--fail").c_str());
         TRecordingUi ui;
         const TCompileResult r = Compile(ui, script, kNoPauses);
         EXPECT_EQ(r.Outcome, TCompileOutcome::NoSetupProgram);

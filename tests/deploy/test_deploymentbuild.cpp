@@ -232,6 +232,7 @@ TEST(DeploymentBuild, SecondBuildRemovesStaleFilesButKeepsDotFiles) {
 TEST(DeploymentBuild, UnsavedOrDeclinedBuildDoesNothing) {
     TempDir dir;
     TProject p = SavedProject(dir);
+    WriteText(dir.path() / "deploy/demo/Presetup/TZNS.INI", "an earlier build's");
     WriteText(dir.path() / "deploy/demo/Data/old.txt", "old");
     p.Modified = true;
     TRecordingUi ui;
@@ -376,6 +377,7 @@ TEST(DeploymentBuild, ClearingRemovesLinksNotTheirTargets) {
     TempDir dir;
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "elsewhere/precious.txt", "keep");
+    WriteText(dir.path() / "deploy/demo/Presetup/TZNS.INI", "an earlier build's");
     WriteText(dir.path() / "deploy/demo/Data/x.txt", "x");
     fs::create_directory_symlink(dir.path() / "elsewhere", dir.path() / "deploy/demo/Data/link");
     TRecordingUi ui;
@@ -384,12 +386,15 @@ TEST(DeploymentBuild, ClearingRemovesLinksNotTheirTargets) {
     EXPECT_EQ(ReadText(dir.path() / "elsewhere/precious.txt"), "keep");
     EXPECT_FALSE(fs::exists(dir.path() / "deploy/demo/Data/link"));
 
-    // The image folder itself a link: the link goes, a real folder takes its place.
+    // The image folder itself a link to an earlier build: the link goes, a real folder takes its
+    // place, and what the link led to stays.
     fs::remove_all(dir.path() / "deploy/demo");
+    WriteText(dir.path() / "elsewhere/Presetup/TZNS.INI", "an earlier build's");
     fs::create_directory_symlink(dir.path() / "elsewhere", dir.path() / "deploy/demo");
     TRecordingUi ui2;
     ASSERT_EQ(RunBuild(p, ui2, script).Outcome, TBuildOutcome::Done);
     EXPECT_EQ(ReadText(dir.path() / "elsewhere/precious.txt"), "keep");
+    EXPECT_EQ(ReadText(dir.path() / "elsewhere/Presetup/TZNS.INI"), "an earlier build's");
     EXPECT_FALSE(fs::is_symlink(dir.path() / "deploy/demo"));
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Presetup/TZNS.INI"));
 #endif

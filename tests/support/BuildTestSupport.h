@@ -90,10 +90,13 @@ public:
     int FilesDone = 0, FilesTotal = 0;
     int Breaths = 0;
     std::function<void()> OnBreath; // runs at every ProcessMessages
+    std::vector<std::string> Waits; // "program" when a wait starts, "end" when it ends
+    bool StopWaiting = false;       // answer to StopWaitingRequested
+    std::string Output;             // the compiler's output as it was handed over
 
     int MessageDlg(const std::string& text, tv::TMsgDlgType type, unsigned buttons) override {
         Messages.push_back({text, type, buttons});
-        if (type != tv::TMsgDlgType::mtConfirmation)
+        if (type != tv::TMsgDlgType::mtConfirmation && !(buttons & tv::mbYes))
             return tv::mrOk;
         if (Answers.empty())
             return tv::mrYes;
@@ -118,6 +121,10 @@ public:
         if (OnBreath)
             OnBreath();
     }
+    void WaitStarted(const std::string& program) override { Waits.push_back(program); }
+    void WaitEnded() override { Waits.push_back("end"); }
+    bool StopWaitingRequested() override { return StopWaiting; }
+    void CompilerOutput(const std::string& text) override { Output += text; }
 
     std::vector<std::string> ErrorTexts() const {
         std::vector<std::string> out;

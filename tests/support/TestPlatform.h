@@ -19,11 +19,6 @@ constexpr bool kWindows = true;
 constexpr bool kWindows = false;
 #endif
 
-// Why a test that saves a project twice is skipped on Windows for now: MinGW's
-// copy_file(overwrite_existing) refuses any existing target, so the second backup fails.
-constexpr const char* kSecondSaveOnWindows =
-    "known Windows failure: the second save cannot replace the .BAK (copy_file overwrite_existing)";
-
 // Sets name to value, or removes it when value is null.
 inline void SetEnv(const char* name, const char* value) {
 #ifdef _WIN32

@@ -1,12 +1,16 @@
 #pragma once
 // Shared pieces of the widget tests: an isolated environment and screenshots on demand.
 #include <QApplication>
+#include <QByteArray>
+#include <QColor>
 #include <QString>
+#include <QStringList>
 #include <QTest>
+#include <QWidget>
 
 #include <functional>
 
-class QWidget;
+class QLineEdit;
 
 namespace tv {
 struct TProject;
@@ -47,5 +51,29 @@ QString isolateEnvironment();
 // Renders the widget into $TAMVELOX_SCREENSHOT_DIR/<name>.png when that variable is set
 // (`make screenshots`); does nothing otherwise. Returns false only when writing failed.
 bool saveShot(QWidget* widget, const QString& name);
+
+// The child of parent named name; warns (and returns null) when there is none.
+template <class T = QWidget> T* In(QWidget* parent, const char* name) {
+    T* w = parent->findChild<T*>(name);
+    if (!w)
+        qWarning("no control %s", name);
+    return w;
+}
+
+// Types text key by key, as a person would; unlike QTest::keyClicks it takes characters beyond ASCII.
+void TypeText(QWidget* w, const QString& text);
+// Replaces an edit's text by typing: focus, select all, delete, type.
+void Retype(QLineEdit* edit, const QString& text);
+
+// A file's bytes; empty when it cannot be read.
+QByteArray ReadFile(const QString& path);
+// Writes bytes to path, making the folders on the way; false when that failed.
+bool WriteFile(const QString& path, const QByteArray& bytes);
+// A small file at path (folders made on the way).
+bool Touch(const QString& path);
+// A text file in the project's code page as lines without their line ends, in UTF-8.
+QStringList FileLines(const QString& path);
+// A w x h bitmap in fill with its bottom-left pixel in corner, saved as BMP; path, or "" on failure.
+QString WriteBitmap(const QString& path, int w, int h, QColor fill, QColor corner);
 
 } // namespace tvtest

@@ -44,6 +44,9 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::ReadFile;
+using tvtest::Retype;
+using tvtest::WriteBitmap;
 
 namespace {
 
@@ -74,25 +77,6 @@ struct TCloseAtEnd {
             dialog->done(2);
     }
 };
-
-QString WriteBitmap(const QString& path, int w, int h, QColor fill, QColor corner) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(fill);
-    image.setPixelColor(0, h - 1, corner);
-    return image.save(path, "BMP") ? path : QString();
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Replaces an edit's text by typing, as the author would.
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 } // namespace
 

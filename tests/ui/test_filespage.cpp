@@ -33,14 +33,9 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::Touch;
 
 namespace {
-
-bool Touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
-}
 
 // Waits for the browsed folder's listing (the file-system model reads folders in the background).
 bool WaitListed(TFileAdd* dialog) {

@@ -29,6 +29,7 @@
 #include <memory>
 
 using namespace tv;
+using tvtest::ReadFile;
 
 namespace {
 
@@ -46,11 +47,6 @@ QStringList PlainMessages() {
         if (asked.plain)
             texts << asked.text;
     return texts;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace

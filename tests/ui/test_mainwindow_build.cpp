@@ -1,7 +1,7 @@
 // The Build page driven through the main window: the refusals, a build with its progress lines and
 // files, problems listed before a build that would fail and reported after it, the lines kept or
 // reset on arriving at the page, commands blocked while a build runs, and Compile with a stand-in
-// compiler.
+// compiler: its output in a view of its own, and waits that the author can stop.
 #include "UiTestSupport.h"
 
 #include "deploy/BuildUi.h"
@@ -11,16 +11,23 @@
 #include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/BuildPage.h"
+#include "ui/pages/CompilerOutputUnit.h"
 #include "ui/main/MainUnit.h"
+#ifdef FAKE_COMPILER_PATH
+#include "tests/support/ProgramGate.h"
+#endif
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -30,16 +37,12 @@
 #include <memory>
 
 using namespace tv;
+using tvtest::WriteFile;
 
 namespace {
 
 const QString kNotSaved = "Script has some edited fields, /#please save before continue";
 const QString kClearQuestion = "This process will clear specified folder if already exists/#Continue ?";
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 } // namespace
 
@@ -61,6 +64,53 @@ private:
         return s;
     }
     void Click(const char* name) { Child<QAbstractButton>(name)->click(); }
+
+#ifdef FAKE_COMPILER_PATH
+    // The saved project built, with the stand-in compiler (given these arguments) set to compile it.
+    void BuildWithFakeCompiler(const QByteArray& arguments) {
+        qputenv(kCompilerEnvVar, QByteArray("'") + FAKE_COMPILER_PATH + "' " + arguments);
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QCOMPARE(States(), QString("222220"));
+        Page()->setCompileOptions({0, 0, true});
+    }
+
+    // Runs action inside the next Compile, once the page waits for the stand-in compiler and the
+    // compiler has reached its gate.
+    void WhenWaitingAtTheGate(const tvtest::TProgramGate& gate, std::function<void()> action) {
+        QMetaObject::invokeMethod(
+            qApp,
+            [this, &gate, action] {
+                if (Page()->Waiting() && gate.Held())
+                    action();
+                else if (Page()->Busy())
+                    WhenWaitingAtTheGate(gate, action);
+            },
+            Qt::QueuedConnection);
+    }
+
+    // What the compiler output view shows when the next command opens it; closes it.
+    struct TViewSeen {
+        QString Text;
+        bool ReadOnly = false, FixedPitch = false, AtEnd = false;
+    };
+    void LookAtNextOutputView(TViewSeen& seen, const QString& shot = {}) {
+        tvtest::OnNextModal<TCompilerOutputForm>([&seen, shot](TCompilerOutputForm* form) {
+            QPlainTextEdit* text = form->findChild<QPlainTextEdit*>("meOutput");
+            seen.Text = text->toPlainText();
+            seen.ReadOnly = text->isReadOnly();
+            seen.FixedPitch = QFontInfo(text->font()).fixedPitch();
+            const QScrollBar* bar = text->verticalScrollBar();
+            seen.AtEnd = bar->value() == bar->maximum();
+            if (!shot.isEmpty())
+                tvtest::saveShot(form, shot);
+            form->findChild<QPushButton*>("btClose")->click();
+        });
+    }
+#endif
 
     // A saved project with one application file, a readme and a title bitmap, shown on the
     // Finish page.
@@ -85,6 +135,13 @@ private:
         Click("btSave");
         QVERIFY(!p.Modified);
         Click("btWizFinish");
+    }
+
+    // Saves the project under its file name again, after a test changed the Project directly.
+    void SaveAgain() {
+        TNameSeam::ScriptNames({Path("proj/My.tvx")});
+        Click("btSave");
+        QVERIFY(!m_Main->Project().Modified);
     }
 
 private slots:
@@ -201,6 +258,7 @@ private slots:
         TFileRecord& missing = w.Project().tbFiles.Append();
         missing.FileName = Path("src/missing.dll").toStdString();
         missing.FilePath = "%System%";
+        SaveAgain(); // a build takes only what the project file holds
 
         // Declining the list of problems builds nothing.
         TwzDialog::ScriptAnswers({mrNo});
@@ -235,6 +293,7 @@ private slots:
             missing.FileName = Path(QString("src/missing%1.dll").arg(i)).toStdString();
             missing.FilePath = "%System%";
         }
+        SaveAgain();
         TwzDialog::ScriptAnswers({mrNo});
         Click("btBuild");
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);
@@ -345,6 +404,115 @@ private slots:
         QVERIFY(!Page()->Busy());
         qunsetenv(kCompilerEnvVar);
     }
+
+#ifdef FAKE_COMPILER_PATH
+    void compilerOutputOpensReadOnlyAtItsEnd() {
+        BuildWithFakeCompiler("--lines 80");
+        if (QTest::currentTestFailed())
+            return;
+        auto* btOutput = Child<QPushButton>("btCompilerOutput");
+        QVERIFY(btOutput->isVisible());
+        QVERIFY(!btOutput->isEnabled()); // nothing compiled yet
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btCompile");
+        QCOMPARE(Page()->ProgressState(lbC1), int(psDone));
+        QVERIFY(btOutput->isEnabled());
+
+        TViewSeen seen;
+        LookAtNextOutputView(seen, "compiler_output");
+        Click("btCompilerOutput");
+        QVERIFY2(seen.Text.startsWith("line 1 to stdout\nline 2 to stderr\nline 3 to stdout\n"),
+                 qPrintable(seen.Text));
+        QVERIFY(seen.Text.endsWith("line 80 to stderr\nfake compiler: made My.EXE"));
+        QVERIFY(seen.ReadOnly);
+        QVERIFY(seen.FixedPitch);
+        QVERIFY(seen.AtEnd);
+    }
+
+    void aFailedCompileOffersTheOutput() {
+        BuildWithFakeCompiler("--fail");
+        if (QTest::currentTestFailed())
+            return;
+        TViewSeen seen;
+        LookAtNextOutputView(seen);
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btCompile");
+        QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtError);
+        QVERIFY(TwzDialog::AskedTexts().back().contains("did not make the setup program"));
+        QVERIFY(TwzDialog::AskedTexts().back().endsWith("Show the compiler output ?"));
+        QCOMPARE(seen.Text, QString("fake compiler: failing on request"));
+        QCOMPARE(Page()->ProgressState(lbC1), int(psFailed));
+        QVERIFY(!Page()->Busy());
+        QVERIFY(Child<QPushButton>("btCompilerOutput")->isEnabled());
+    }
+
+    void theWaitIsShownAndCanBeStopped() {
+        tvtest::TProgramGate gate(Path("gate").toStdString());
+        QVERIFY(gate.Made());
+        BuildWithFakeCompiler("--wait-for '" + Path("gate").toUtf8() + "'");
+        if (QTest::currentTestFailed())
+            return;
+        QString waitingText;
+        bool stopShown = false, othersOff = false;
+        WhenWaitingAtTheGate(gate, [&] {
+            waitingText = Child<QLabel>("lbWaiting")->isVisible() ? Child<QLabel>("lbWaiting")->text() : "";
+            stopShown = Child<QPushButton>("btStopWaiting")->isVisible() &&
+                        Child<QPushButton>("btStopWaiting")->isEnabled();
+            othersOff = !Child<QPushButton>("btBuild")->isEnabled() &&
+                        !Child<QPushButton>("btCompile")->isEnabled() &&
+                        !Child<QPushButton>("btCompilerOutput")->isVisible() &&
+                        !Child<QToolButton>("btLoad")->isEnabled();
+            tvtest::saveShot(m_Main.get(), "main_build_waiting");
+            Click("btStopWaiting");
+        });
+        Click("btCompile");
+        QCOMPARE(waitingText, QString("Waiting for \"fake_compiler\" to end..."));
+        QVERIFY(stopShown);
+        QVERIFY(othersOff);
+        // The command is over and says nothing; the compiler's fate is unknown.
+        QVERIFY(!Page()->Busy());
+        QVERIFY(!Page()->Waiting());
+        QCOMPARE(Page()->ProgressState(lbC1), int(psIdle));
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1); // only the build's question
+        QVERIFY(!Child<QLabel>("lbWaiting")->isVisible());
+        QVERIFY(!Child<QPushButton>("btStopWaiting")->isVisible());
+        QVERIFY(Child<QPushButton>("btCompilerOutput")->isVisible());
+        QCOMPARE(QString::fromStdString(Page()->CompilerOutputText()), QString("fake compiler: waiting\n"));
+        QVERIFY(Child<QPushButton>("btCompilerOutput")->isEnabled());
+        // The compiler was left running at its gate.
+        QVERIFY(gate.Send("quit\n"));
+    }
+
+    void closingDuringTheWaitAsksToStopIt() {
+        tvtest::TProgramGate gate(Path("gate").toStdString());
+        QVERIFY(gate.Made());
+        BuildWithFakeCompiler("--wait-for '" + Path("gate").toUtf8() + "'");
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        QString asked;
+        bool keptWaiting = false;
+        WhenWaitingAtTheGate(gate, [&] {
+            // No (also Escape) goes on waiting; the window closes once the wait is over.
+            TwzDialog::ScriptAnswers({mrNo});
+            w.close();
+            asked = QString::fromStdString(MarkupToPlain(TwzDialog::AskedTexts().last().toStdString()));
+            keptWaiting = Page()->Waiting() && w.isVisible();
+            TwzDialog::ScriptAnswers({mrYes});
+            w.close();
+        });
+        Click("btCompile");
+        QCOMPARE(asked, QString("Compile is waiting for \"fake_compiler\" to end.\nStop waiting and close ?"
+                                "\n(The program goes on running.)"));
+        QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtConfirmation);
+        QVERIFY(keptWaiting);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 3); // the build's question and the two closes
+        QVERIFY(!Page()->Busy());
+        QCoreApplication::processEvents();
+        QVERIFY(!w.isVisible());
+        QVERIFY(gate.Send("quit\n"));
+    }
+#endif
 };
 
 int main(int argc, char** argv) {

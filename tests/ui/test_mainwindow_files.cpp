@@ -27,21 +27,8 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
-
-namespace {
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool Touch(const QString& path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write("data") == 4;
-}
-
-} // namespace
+using tvtest::ReadFile;
+using tvtest::Touch;
 
 class TestMainWindowFiles final : public QObject {
     Q_OBJECT

@@ -34,16 +34,7 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
-
-namespace {
-
-// Types text key by key; unlike QTest::keyClicks it takes characters beyond Latin-1.
-void TypeText(QWidget* w, const QString& text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-} // namespace
+using tvtest::TypeText;
 
 class TestStartPage final : public QObject {
     Q_OBJECT

@@ -22,6 +22,7 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::WriteBitmap;
 
 namespace {
 
@@ -57,14 +58,6 @@ public:
     void RedrawListItems(TShellHandle, int, int last) override { calls.push_back("redraw " + std::to_string(last)); }
     void Paint(TShellHandle) override { calls.push_back("paint"); }
 };
-
-// A bitmap of the given size, its lower-left pixel in corner, the rest in fill.
-QString WriteBitmap(const QString& path, int w, int h, QColor fill, QColor corner) {
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(fill);
-    image.setPixelColor(0, h - 1, corner);
-    return image.save(path, "BMP") ? path : QString();
-}
 
 // Closes the editor when a check inside its modal run fails, so that the test ends instead of waiting.
 struct TCloseAtEnd {

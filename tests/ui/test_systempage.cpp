@@ -45,6 +45,12 @@
 
 using namespace tv;
 using tvtest::OnNextModal;
+using tvtest::FileLines;
+using tvtest::In;
+using tvtest::ReadFile;
+using tvtest::Retype;
+using tvtest::TypeText;
+using tvtest::WriteFile;
 
 namespace {
 
@@ -59,26 +65,6 @@ struct TParam {
     int type = 0;
     int flags = 0;
 };
-
-template <class T = QWidget> T* In(QWidget* parent, const char* name) {
-    T* w = parent->findChild<T*>(name);
-    if (!w)
-        qWarning("no control %s", name);
-    return w;
-}
-
-// Types text key by key; unlike QTest::keyClicks it takes characters beyond ASCII.
-void TypeText(QWidget* w, const QString& text) {
-    for (const QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-
-void Retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    TypeText(edit, text);
-}
 
 void AddParams(QWidget* editor, const QList<TParam>& params) {
     for (const TParam& p : params) {
@@ -113,16 +99,6 @@ std::vector<std::string> Lines(std::initializer_list<const char*> lines) {
     return std::vector<std::string>(lines.begin(), lines.end());
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
 QByteArray Utf16Le(const QString& text) {
     QByteArray bytes("\xFF\xFE", 2);
     for (const QChar c : text) {
@@ -130,14 +106,6 @@ QByteArray Utf16Le(const QString& text) {
         bytes += char(c.unicode() >> 8);
     }
     return bytes;
-}
-
-// The lines of a file the engine reads, without their line ends.
-QStringList FileLines(const QString& path) {
-    QStringList lines;
-    for (QByteArray line : ReadFile(path).split('\n'))
-        lines << QString::fromStdString(AnsiToUtf8(line.replace("\r", "").toStdString()));
-    return lines;
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include "ui/main/WizardPage.h"
 #include "ui/pages/DialogPage.h"
 #include "ui/pages/MainWindowPage.h"
+#include "ui/pages/RunInstallPage.h"
+#include "ui/pages/RunUninstallPage.h"
 #include "ui/pages/StartPage.h"
 #include "ui/pages/SystemPage.h"
 
@@ -133,14 +135,16 @@ void TMain::CreatePages() {
         new TDialogPage(m_Project, m_wizPages),
         new TFilesPage(m_Project, m_wizPages),
         new TSystemPage(m_Project, m_wizPages),
-        new TWizardPage(m_Project, "Run", "Run Application on Installation", m_wizPages),
-        new TWizardPage(m_Project, "RunUninstall", "Run Application on Uninstallation", m_wizPages),
+        new TRunInstallPage(m_Project, m_wizPages),
+        new TRunUninstallPage(m_Project, m_wizPages),
         m_BuildPage,
     };
     for (TWizardPage* page : m_Pages)
         m_wizPages->addWidget(page);
     connect(m_wizPages, &QStackedWidget::currentChanged, this, &TMain::wizPagesPageChanged);
     connect(m_BuildPage, &TBuildPage::busyChanged, this, &TMain::BuildBusyChanged);
+    // Build refuses work that is not in the project file, also edits that leave Modified clear.
+    m_BuildPage->setUnsavedWork([this] { return m_Commands && m_Commands->HasUnsavedWork(); });
 
     auto* rule = new QFrame(this);
     rule->setObjectName("rlBottom");
@@ -248,6 +252,13 @@ void TMain::closeEvent(QCloseEvent* event) {
     // A running Build or Compile finishes first; the window closes (after the usual question)
     // once it has.
     if (m_BuildPage->Busy()) {
+        // A program Compile started may never end (a desktop application that stays open): the
+        // author may let it go. No keeps the old way, closing once the wait is over.
+        if (m_BuildPage->Waiting() &&
+            ShowMessage("Compile is waiting for \"" + MarkupLiteral(m_BuildPage->WaitingFor().toStdString()) +
+                            "\" to end./#Stop waiting and close ?/#(The program goes on running.)",
+                        TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+            m_BuildPage->btStopWaitingClick();
         m_CloseWhenIdle = true;
         event->ignore();
         return;
@@ -447,6 +458,10 @@ void TMain::ResetProgressLines() {
 void TMain::RefreshPages() {
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
+}
+
+void TMain::DocumentReplaced() {
+    m_BuildPage->ForgetBuild();
 }
 
 } // namespace tv

@@ -94,6 +94,7 @@ private:
     void ShowFirstPage() override;
     void ResetProgressLines() override;
     void RefreshPages() override;
+    void DocumentReplaced() override;
 
     void CreatePages();
     void CreateBottomBar();

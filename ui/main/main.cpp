@@ -4,7 +4,40 @@
 #include "TamveloxVersion.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
+
+#include <cstdio>
+
+namespace {
+
+// With TAMVELOX_FIRST_PAINT_PROBE set, the program prints "painted" once its window has been
+// painted for the first time, and ends: how `make bench` times a start from the outside.
+class TFirstPaintProbe final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_Seen) {
+            m_Seen = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    std::fputs("painted\n", stdout);
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0); // no closing questions
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool m_Seen = false;
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -17,6 +50,8 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
     tv::TMain window(arguments);
+    if (qEnvironmentVariableIsSet("TAMVELOX_FIRST_PAINT_PROBE"))
+        window.installEventFilter(new TFirstPaintProbe(&window));
     window.show();
     return app.exec();
 }

@@ -52,12 +52,12 @@ void TCheckGroup::resizeEvent(QResizeEvent* event) {
     m_header->raise();
 }
 
-QFont TitleQFont(const TFontSpec& spec) {
-    QFont f(QString::fromStdString(AnsiToUtf8(spec.Face)));
-    f.setPointSize(std::clamp(spec.Size, 1, 400));
-    f.setBold(spec.Bold);
-    f.setItalic(spec.Italic);
-    f.setUnderline(spec.Underline);
+QFont TitleQFont(const TFontSpec& font) {
+    QFont f(QString::fromStdString(AnsiToUtf8(font.Face)));
+    f.setPointSize(std::clamp(font.Size, 1, 400));
+    f.setBold(font.Bold);
+    f.setItalic(font.Italic);
+    f.setUnderline(font.Underline);
     return f;
 }
 
@@ -83,18 +83,18 @@ QToolButton* MakeBrowseButton(const QString& name, const QString& hint) {
 
 TTitleFont::TTitleFont(TwzLabel* preview, QCheckBox* shadow, TColorButton* shadowColor)
     : m_preview(preview), m_shadow(shadow), m_shadowColor(shadowColor),
-      m_spec(ReadFontSpec("Times New Roman,20,$000000,B").Font) {}
+      m_font(ReadFontSpec("Times New Roman,20,$000000,B").Font) {}
 
 QString TTitleFont::Apply(const QString& text) {
     const auto ansi = Utf8ToAnsi(text.toStdString());
-    const TFontSpecRead read = ReadFontSpec(ansi ? *ansi : std::string(), m_spec);
-    m_spec = read.Font; // the face is taken even when the size is wrong
+    const TFontSpecRead read = ReadFontSpec(ansi ? *ansi : std::string(), m_font);
+    m_font = read.Font; // the face is taken even when the size is wrong
     QFont f = m_preview->font();
-    f.setFamily(FromAnsi(m_spec.Face));
+    f.setFamily(FromAnsi(m_font.Face));
     if (read.SizeValid) {
-        f = TitleQFont(m_spec);
+        f = TitleQFont(m_font);
         QPalette pal = m_preview->palette();
-        pal.setColor(QPalette::WindowText, ToQColor(m_spec.Color));
+        pal.setColor(QPalette::WindowText, ToQColor(m_font.Color));
         m_preview->setPalette(pal);
     }
     m_preview->setFont(f);

@@ -40,7 +40,7 @@ private:
 };
 
 // The font of a title font description (face, size in points, styles).
-QFont TitleQFont(const TFontSpec& spec);
+QFont TitleQFont(const TFontSpec& font);
 
 // The preview label of a title font: "Title", 85 x 45, in shadow style.
 TwzLabel* MakeTitlePreview(const char* name);
@@ -60,13 +60,13 @@ public:
     // Opens the font picker on the edit's text; OK puts the picked font into the edit.
     void Pick(QWidget* window, TFieldBinder& binder, QLineEdit* edit);
 
-    const TFontSpec& Spec() const { return m_spec; }
+    const TFontSpec& ShownFont() const { return m_font; }
 
 private:
     TwzLabel* m_preview;
     QCheckBox* m_shadow;
     TColorButton* m_shadowColor;
-    TFontSpec m_spec;
+    TFontSpec m_font;
 };
 
 // Asks for a bitmap file starting from the edit's text and puts the chosen path into the edit.

@@ -5,6 +5,7 @@
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MessageText.h"
+#include "ui/pages/CompilerOutputUnit.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -80,6 +81,30 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
     connect(m_btBuild, &QPushButton::clicked, this, &TBuildPage::btBuildClick);
     connect(m_btCompile, &QPushButton::clicked, this, &TBuildPage::btCompileClick);
+
+    // Beside the compile line: its output once a compile has ended (only where it can be caught).
+    const int compileTop = ProgressLine(lbC1)->y();
+    m_btCompilerOutput = new QPushButton("Compiler output", this);
+    m_btCompilerOutput->setObjectName("btCompilerOutput");
+    m_btCompilerOutput->setGeometry(kLineLeft + 250, compileTop - 3, 114, 23);
+    m_btCompilerOutput->setEnabled(false);
+    m_btCompilerOutput->setVisible(CanCaptureProgramOutput());
+    connect(m_btCompilerOutput, &QPushButton::clicked, this, &TBuildPage::btCompilerOutputClick);
+
+    // While Compile waits for a program: what it waits for below the line, and in the output
+    // button's place (there is no output before the compiler ended) the way out.
+    m_lbWaiting = new QLabel(this);
+    m_lbWaiting->setObjectName("lbWaiting");
+    m_lbWaiting->setTextFormat(Qt::PlainText);
+    m_lbWaiting->setForegroundRole(QPalette::Highlight);
+    m_lbWaiting->setGeometry(kLineLeft + 20, compileTop + 20, 344, 16);
+    m_lbWaiting->hide();
+    m_btStopWaiting = new QPushButton("Stop waiting", this);
+    m_btStopWaiting->setObjectName("btStopWaiting");
+    m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
+    m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
+    m_btStopWaiting->hide();
+    connect(m_btStopWaiting, &QPushButton::clicked, this, &TBuildPage::btStopWaitingClick);
 }
 
 int TBuildPage::ProgressState(int line) const {
@@ -140,10 +165,44 @@ void TBuildPage::ProcessMessages() {
     QCoreApplication::processEvents();
 }
 
+void TBuildPage::WaitStarted(const std::string& program) {
+    m_Waiting = true;
+    m_StopWaiting = false;
+    m_WaitingFor = MessageToQString(program);
+    const QString text = QString("Waiting for \"%1\" to end...").arg(m_WaitingFor);
+    m_lbWaiting->setToolTip(text);
+    m_lbWaiting->setText(m_lbWaiting->fontMetrics().elidedText(text, Qt::ElideMiddle, m_lbWaiting->width()));
+    m_lbWaiting->show();
+    m_btCompilerOutput->hide();
+    m_btStopWaiting->show();
+}
+
+void TBuildPage::WaitEnded() {
+    m_Waiting = false;
+    m_StopWaiting = false;
+    m_WaitingFor.clear();
+    m_lbWaiting->hide();
+    m_btStopWaiting->hide();
+    m_btCompilerOutput->setVisible(CanCaptureProgramOutput());
+}
+
+void TBuildPage::btStopWaitingClick() {
+    if (m_Waiting)
+        m_StopWaiting = true;
+}
+
+void TBuildPage::btCompilerOutputClick() {
+    if (!m_HasCompilerOutput)
+        return;
+    TCompilerOutputForm view(m_CompilerOutput, window());
+    view.exec();
+}
+
 void TBuildPage::SetBusy(bool busy) {
     m_Busy = busy;
     m_btBuild->setEnabled(!busy);
     m_btCompile->setEnabled(!busy);
+    m_btCompilerOutput->setEnabled(!busy && m_HasCompilerOutput);
     emit busyChanged(busy);
 }
 
@@ -152,7 +211,8 @@ void TBuildPage::btBuildClick() {
         return;
     // Problems a build would meet are listed before anything is cleared. Refusals are left to
     // Build itself, which reports them after its question; an unsaved project is refused first.
-    if (!Project().Modified && BuildRefusals(Project()).empty()) {
+    const bool unsaved = Project().Modified || (m_UnsavedWork && m_UnsavedWork());
+    if (!unsaved && BuildRefusals(Project()).empty()) {
         const std::vector<std::string> problems = Check(Project());
         if (!problems.empty()) {
             // A project whose sources moved may miss hundreds of files: list the first ones only, so
@@ -170,7 +230,7 @@ void TBuildPage::btBuildClick() {
     }
     SetBusy(true);
     try {
-        Build(Project(), *this, m_ScriptPath);
+        Build(Project(), *this, m_ScriptPath, unsaved);
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }
@@ -181,12 +241,22 @@ void TBuildPage::btBuildClick() {
 void TBuildPage::btCompileClick() {
     if (m_Busy)
         return;
+    // The output shown is always the last compile's.
+    m_HasCompilerOutput = false;
+    m_CompilerOutput.clear();
     SetBusy(true);
+    bool showOutput = false;
     try {
-        Compile(*this, m_ScriptPath, m_CompileOptions);
+        TCompileResult r = Compile(*this, m_ScriptPath, m_CompileOptions);
+        m_HasCompilerOutput = r.OutputCaptured;
+        m_CompilerOutput = std::move(r.Output);
+        showOutput = r.ShowOutput;
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }
+    // Still part of the command: a close asked for meanwhile waits for the view too.
+    if (showOutput)
+        btCompilerOutputClick();
     SetBusy(false);
 }
 

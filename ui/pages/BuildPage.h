@@ -1,7 +1,9 @@
 #pragma once
 // The wizard's last page, "Build": the Build and Compile commands with their six progress lines
 // (lbB1..lbB5 for the build stages, lbC1 for the compiler), the name of the file being copied and
-// a bar of the bytes copied. The page is the window side of the build (IBuildUi).
+// a bar of the bytes copied. The page is the window side of the build (IBuildUi). While Compile
+// waits for a program it started, the page names it and offers to stop waiting; afterwards it keeps
+// the compiler's output for a view of its own.
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
@@ -10,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -29,6 +32,17 @@ public:
     const std::string& ScriptPath() const { return m_ScriptPath; }
     // A Build or Compile is running.
     bool Busy() const { return m_Busy; }
+    // Compile waits for the program named by WaitingFor (the compiler or the setup program).
+    bool Waiting() const { return m_Waiting; }
+    const QString& WaitingFor() const { return m_WaitingFor; }
+    // The output of the last Compile's compiler, and whether there is one to show.
+    const std::string& CompilerOutputText() const { return m_CompilerOutput; }
+    bool HasCompilerOutput() const { return m_HasCompilerOutput; }
+    // The project was replaced (New, Load): Compile has no script of this project until a Build.
+    void ForgetBuild() { m_ScriptPath.clear(); }
+    // Tells whether the project differs from what was last loaded or saved, for Build's refusal of
+    // unsaved work; edits of some settings do not set Modified.
+    void setUnsavedWork(std::function<bool()> probe) { m_UnsavedWork = std::move(probe); }
 
     // The pauses around the compiler's run and the offer to run the setup program.
     const TCompileOptions& CompileOptions() const { return m_CompileOptions; }
@@ -47,6 +61,9 @@ public:
     void SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, int filesDone,
                      int filesTotal) override;
     void ProcessMessages() override;
+    void WaitStarted(const std::string& program) override;
+    void WaitEnded() override;
+    bool StopWaitingRequested() override { return m_StopWaiting; }
 
 signals:
     // A Build or Compile started (true) or ended (false).
@@ -55,19 +72,31 @@ signals:
 public slots:
     void btBuildClick();
     void btCompileClick();
+    // Ends the current wait; the program is left running.
+    void btStopWaitingClick();
+    void btCompilerOutputClick();
 
 private:
     void SetBusy(bool busy);
 
     std::string m_ScriptPath;
+    std::function<bool()> m_UnsavedWork;
     TCompileOptions m_CompileOptions;
     bool m_Busy = false;
+    bool m_Waiting = false;
+    bool m_StopWaiting = false;
+    QString m_WaitingFor;
+    std::string m_CompilerOutput;
+    bool m_HasCompilerOutput = false;
 
     std::array<TDCLabel*, kProgressLineCount> m_Lines{};
     QLabel* m_lbCopy = nullptr;
     QProgressBar* m_pbCopy = nullptr;
     QPushButton* m_btBuild = nullptr;
     QPushButton* m_btCompile = nullptr;
+    QLabel* m_lbWaiting = nullptr;
+    QPushButton* m_btStopWaiting = nullptr;
+    QPushButton* m_btCompilerOutput = nullptr;
 };
 
 } // namespace tv

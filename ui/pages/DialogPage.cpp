@@ -235,7 +235,7 @@ void TDialogPage::edDialogFontBtnClick() {
 
 void TDialogPage::btDialogPreviewClick() {
     TSetupDialogLook look;
-    const TFontSpec titleFont = ReadFontSpec(Project().DialogTitleFont, m_titleFont->Spec()).Font;
+    const TFontSpec titleFont = ReadFontSpec(Project().DialogTitleFont, m_titleFont->ShownFont()).Font;
     const TFontSpecFields dialogFont = SplitFontSpec(Project().DialogFont);
     std::int32_t size = 8;
     TryStrToInt(dialogFont.Size, size);

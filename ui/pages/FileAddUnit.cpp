@@ -3,6 +3,8 @@
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/editors/AnsiInput.h"
+#include "ui/lib/FileIconCache.h"
+#include "ui/lib/GlyphButton.h"
 #include "ui/lib/MarkupText.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileModels.h"
@@ -53,16 +55,6 @@ bool Storable(const QString& path) {
     return !path.contains('|') && HostToAnsi(path.toStdString()).has_value();
 }
 
-QToolButton* GlyphButton(QWidget* parent, const char* name, const char* glyph, const QString& hint) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(name);
-    button->setIcon(QIcon(QString(":/glyphs/") + glyph));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setFixedSize(27, 22);
-    return button;
-}
-
 } // namespace
 
 // The selected files: full paths in the order of adding, never one twice.
@@ -81,7 +73,7 @@ public:
         case Qt::DisplayRole:
             return f.Path;
         case Qt::DecorationRole:
-            return m_icons.Icon(f.Path);
+            return FileTypeIcon(f.Path);
         case Qt::ToolTipRole:
             return f.SubFolder.isEmpty()
                        ? f.Path
@@ -119,7 +111,6 @@ public:
 private:
     std::vector<TChosenFile> m_files;
     QSet<QString> m_keys;
-    mutable TFileIconCache m_icons;
 };
 
 // The tree shows folders only.
@@ -203,10 +194,14 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     splitter->addWidget(m_foTree);
     splitter->setChildrenCollapsible(false);
 
-    auto* btFileAdd = GlyphButton(page, "btFileAdd", "add.xpm", "Add selected files");
-    auto* btFileDel = GlyphButton(page, "btFileDel", "remove.xpm", "Remove selected file");
-    auto* btFolderAdd = GlyphButton(page, "btFolderAdd", "folder_add.xpm",
-                                    "Add every file of the browsed folder and its sub-folders");
+    const QSize buttonSize(27, 22);
+    auto* btFileAdd =
+        MakeGlyphButton("btFileAdd", "add", "Add selected files", buttonSize, TGlyphLook::Raised, page);
+    auto* btFileDel =
+        MakeGlyphButton("btFileDel", "remove", "Remove selected file", buttonSize, TGlyphLook::Raised, page);
+    auto* btFolderAdd = MakeGlyphButton("btFolderAdd", "folder_add",
+                                        "Add every file of the browsed folder and its sub-folders",
+                                        buttonSize, TGlyphLook::Raised, page);
 
     m_selected = new TSelectedFilesModel(this);
     m_lsSelected = new QListView(page);

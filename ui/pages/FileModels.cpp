@@ -2,37 +2,18 @@
 
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
+#include "ui/lib/FileIconCache.h"
 #include "ui/pages/FileDialogParts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDropEvent>
-#include <QFileIconProvider>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QStyle>
 #include <QUrl>
 
 namespace tv {
-
-TFileIconCache::TFileIconCache() : m_provider(std::make_unique<QFileIconProvider>()) {}
-TFileIconCache::~TFileIconCache() = default;
-
-QIcon TFileIconCache::Icon(const QString& path) {
-    const int dot = path.lastIndexOf('.');
-    const int delim = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-    const QString type = dot > delim ? path.mid(dot + 1).toLower() : QString();
-    auto it = m_icons.find(type);
-    if (it == m_icons.end()) {
-        // An extension's icon does not depend on the file; a name without one gets the plain file icon.
-        QIcon icon = type.isEmpty() ? m_provider->icon(QAbstractFileIconProvider::File)
-                                    : m_provider->icon(QFileInfo("file." + type));
-        if (icon.isNull())
-            icon = m_provider->icon(QAbstractFileIconProvider::File);
-        it = m_icons.insert(type, icon);
-    }
-    return *it;
-}
 
 // ---- files
 
@@ -78,7 +59,7 @@ QVariant TFilesModel::data(const QModelIndex& index, int role) const {
             return {};
         if (SourceMissing(index.row()))
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
-        return m_icons.Icon(FromAnsi(rec.FileName));
+        return FileTypeIcon(FromAnsi(rec.FileName));
     case Qt::ToolTipRole:
         if (index.column() == 0 && SourceMissing(index.row()))
             return kMissingSource;

@@ -1,6 +1,6 @@
 #pragma once
 // The files page's lists are item models over the Project's own tables: no copy of the records in
-// the views, a rebuild is a model reset. Shell icons are cached per file type.
+// the views, a rebuild is a model reset.
 
 #include "core/Project.h"
 
@@ -14,21 +14,8 @@
 #include <vector>
 
 class QAbstractItemView;
-class QFileIconProvider;
 
 namespace tv {
-
-// Icons of the desktop's theme for files, one lookup per file type (the extension).
-class TFileIconCache final {
-public:
-    TFileIconCache();
-    ~TFileIconCache();
-    QIcon Icon(const QString& path);
-
-private:
-    QHash<QString, QIcon> m_icons;
-    std::unique_ptr<QFileIconProvider> m_provider;
-};
 
 // tbFiles: "File Name", "File Path", "File Flags". A row whose source cannot be found (resolved
 // against the project file's folder, as the build does) shows a warning icon and says so.
@@ -55,7 +42,6 @@ public:
 private:
     const TProject& m_project;
     mutable std::vector<signed char> m_exists; // per row: -1 not looked at yet, 0 missing, 1 there
-    mutable TFileIconCache m_icons;
 };
 
 // tbShortcuts: "Program Group", "Shortcuts", "Target", "Arguments", "Work Directory".

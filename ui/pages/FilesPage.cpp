@@ -4,6 +4,7 @@
 #include "core/TextCodec.h"
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
+#include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileAddUnit.h"
 #include "ui/pages/FileDialogParts.h"
@@ -25,18 +26,6 @@
 namespace tv {
 
 namespace {
-
-QToolButton* GlyphButton(const char* name, const char* glyph, const QString& hint) {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setAutoRaise(true);
-    button->setIcon(QIcon(QString(":/glyphs/") + glyph));
-    button->setIconSize(QSize(16, 16));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setFixedSize(19, 19);
-    return button;
-}
 
 QTableView* ReportView(const char* name, QAbstractItemModel* model, std::initializer_list<int> widths) {
     auto* view = new QTableView;
@@ -110,13 +99,13 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     m_lvShortcuts = ReportView("lvShortcuts", m_shortcutsModel, {200, 250, 200, 150, 250});
     m_lvShortcuts->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    auto* btFileAdd = GlyphButton("btFileAdd", "add.xpm", "Add files");
-    auto* btFileDel = GlyphButton("btFileDel", "remove.xpm", "Remove file");
-    auto* btFileProps = GlyphButton("btFileProps", "props.xpm", "Properties");
-    auto* btFileEdit = GlyphButton("btFileEdit", "clear.xpm", "Clear list");
-    auto* btShortcutAdd = GlyphButton("btShortcutAdd", "shortcut_add.xpm", "Create shortcut");
-    auto* btShortcutDel = GlyphButton("btShortcutDel", "remove.xpm", "Remove shortcut");
-    auto* btShortcutClear = GlyphButton("btShortcutClear", "clear.xpm", "Clear list");
+    auto* btFileAdd = MakeGlyphButton("btFileAdd", "add", "Add files");
+    auto* btFileDel = MakeGlyphButton("btFileDel", "remove", "Remove file");
+    auto* btFileProps = MakeGlyphButton("btFileProps", "props", "Properties");
+    auto* btFileEdit = MakeGlyphButton("btFileEdit", "clear", "Clear list");
+    auto* btShortcutAdd = MakeGlyphButton("btShortcutAdd", "shortcut_add", "Create shortcut");
+    auto* btShortcutDel = MakeGlyphButton("btShortcutDel", "remove", "Remove shortcut");
+    auto* btShortcutClear = MakeGlyphButton("btShortcutClear", "clear", "Clear list");
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 4);

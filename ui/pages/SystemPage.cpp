@@ -6,6 +6,7 @@
 #include "core/TextCodec.h"
 #include "ui/editors/SystemINIEditUnit.h"
 #include "ui/editors/SystemRegEditUnit.h"
+#include "ui/lib/GlyphButton.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/ContentsListModel.h"
@@ -32,7 +33,6 @@ namespace tv {
 
 namespace {
 
-constexpr int kGlyphButton = 19;
 // Names listed in one message before the rest are only counted.
 constexpr int kListedNames = 15;
 
@@ -103,7 +103,7 @@ TSystemPage::TSystemPage(TProject& project, QWidget* parent)
     regBox->addWidget(grRegDel);
 
     // Import of registry exports: a button of the "Add" group, and files dropped onto it.
-    auto* import = GlyphButton("btRegImport", "key_import", "Import a .reg file");
+    auto* import = MakeGlyphButton("btRegImport", "key_import", "Import a .reg file");
     connect(import, &QToolButton::clicked, this, &TSystemPage::btRegImportClick);
     qobject_cast<QVBoxLayout*>(m_grRegAdd->property("tvButtons").value<QObject*>())->addWidget(import);
     m_grRegAdd->setAcceptDrops(true);
@@ -115,17 +115,6 @@ TSystemPage::TSystemPage(TProject& project, QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 2);
     page->addWidget(m_pcSystem);
-}
-
-QToolButton* TSystemPage::GlyphButton(const char* name, const char* glyph, const QString& hint) {
-    auto* button = new QToolButton;
-    button->setObjectName(name);
-    button->setIcon(QIcon(QString(":/glyphs/%1.xpm").arg(glyph)));
-    button->setToolTip(hint);
-    button->setAccessibleName(hint);
-    button->setAutoRaise(true);
-    button->setFixedSize(kGlyphButton, kGlyphButton);
-    return button;
 }
 
 QGroupBox* TSystemPage::CreateRegGroup(TRegGroup& group, const QString& title, const char* keyName,
@@ -172,7 +161,7 @@ QGroupBox* TSystemPage::CreateRegGroup(TRegGroup& group, const QString& title, c
     for (int i = 0; i < 4; ++i) {
         if (i == 2)
             column->addSpacing(6);
-        QToolButton* b = GlyphButton(buttons[i], glyphs[i], hints[i]);
+        QToolButton* b = MakeGlyphButton(buttons[i], glyphs[i], hints[i]);
         column->addWidget(b);
         connect(b, &QToolButton::clicked, this, add ? addSlots[i] : delSlots[i]);
     }
@@ -246,7 +235,7 @@ QWidget* TSystemPage::CreateIniTab() {
     for (int i = 0; i < 4; ++i) {
         if (i == 2)
             column->addSpacing(6);
-        QToolButton* b = GlyphButton(buttons[i].first, buttons[i].second, hints[i]);
+        QToolButton* b = MakeGlyphButton(buttons[i].first, buttons[i].second, hints[i]);
         connect(b, &QToolButton::clicked, this, handlers[i]);
         column->addWidget(b);
     }

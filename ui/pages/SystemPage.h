@@ -69,7 +69,6 @@ private:
     QGroupBox* CreateRegGroup(TRegGroup& group, const QString& title, const char* keyName,
                               const char* paramsName, const char* buttons[4]);
     QWidget* CreateIniTab();
-    QToolButton* GlyphButton(const char* name, const char* glyph, const QString& hint);
 
     TRecordTable<TContentsRecord>& Table(const TRegGroup& group) const { return Project().*group.Table; }
     void RefreshRegView(TRegGroup& group, int n);

@@ -2,22 +2,55 @@
 // as the program that opens .TZN scripts in a sandboxed desktop. It reads the script's [Config],
 // checks that the image folder and its Presetup files are there, and writes <ExeName>.EXE beside
 // the script, recording the folder it ran in. "--fail" makes it end without writing anything.
+// "--lines N" first prints N numbered lines, by turns to stdout and stderr; "--wait-for FIFO" says
+// "waiting" once it holds the FIFO open and then waits for a line from it: "go" lets it compile,
+// "quit" ends it at once.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     bool fail = false;
-    std::string script;
+    int lines = 0;
+    std::string script, waitFor;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--fail")
             fail = true;
+        else if (arg == "--lines" && i + 1 < argc)
+            lines = std::stoi(argv[++i]);
+        else if (arg == "--wait-for" && i + 1 < argc)
+            waitFor = argv[++i];
         else
             script = arg;
+    }
+    for (int i = 1; i <= lines; ++i)
+        (i % 2 ? std::cout : std::cerr) << "line " << i << (i % 2 ? " to stdout" : " to stderr") << std::endl;
+    if (!waitFor.empty()) {
+        std::string order;
+#ifdef _WIN32
+        std::cout << "fake compiler: waiting" << std::endl;
+        std::ifstream gate(waitFor);
+        std::getline(gate, order);
+#else
+        // Opened for reading and writing, the FIFO does not wait for a writer: "waiting" then means
+        // that a writer can reach us.
+        const int gate = ::open(waitFor.c_str(), O_RDWR);
+        std::cout << "fake compiler: waiting" << std::endl;
+        char c = 0;
+        while (gate >= 0 && ::read(gate, &c, 1) == 1 && c != '\n')
+            order += c;
+        ::close(gate);
+#endif
+        if (order == "quit")
+            return 0;
     }
     if (script.empty()) {
         std::cerr << "fake compiler: no script given\n";
@@ -44,8 +77,10 @@ int main(int argc, char** argv) {
         else if (line.compare(0, eq, "ExeName") == 0)
             exeName = line.substr(eq + 1);
     }
-    if (fail)
+    if (fail) {
+        std::cerr << "fake compiler: failing on request" << std::endl;
         return 1;
+    }
     const fs::path folder = fs::absolute(script).parent_path();
     const fs::path image = folder / imagePath;
     for (const char* needed : {"Presetup\\TZNS.INI", "Presetup\\APP.INS"}) {

@@ -1,0 +1,15 @@
+#include "ui/pages/RunInstallPage.h"
+
+namespace tv {
+
+TRunInstallPage::TRunInstallPage(TProject& project, QWidget* parent)
+    : TRunPage(project, "Run", "Run Application on Installation",
+               {{"Before Installation", &TProject::RunBefore, "lvRunBefore", "btRunBeforeAdd",
+                 "btRunBeforeDel", "btRunBeforeClear", Slot(&TRunInstallPage::btRunBeforeAddClick),
+                 Slot(&TRunInstallPage::btRunBeforeDelClick), Slot(&TRunInstallPage::btRunBeforeClearClick)},
+                {"After Installation", &TProject::RunAfter, "lvRunAfter", "btRunAfterAdd", "btRunAfterDel",
+                 "btRunAfterClear", Slot(&TRunInstallPage::btRunAfterAddClick),
+                 Slot(&TRunInstallPage::btRunAfterDelClick), Slot(&TRunInstallPage::btRunAfterClearClick)}},
+               parent) {}
+
+} // namespace tv

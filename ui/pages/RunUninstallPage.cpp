@@ -1,0 +1,17 @@
+#include "ui/pages/RunUninstallPage.h"
+
+namespace tv {
+
+TRunUninstallPage::TRunUninstallPage(TProject& project, QWidget* parent)
+    : TRunPage(project, "RunUninstall", "Run Application on Uninstallation",
+               {{"Before Uninstallation", &TProject::RunBeforeUn, "lvRunBeforeUn", "btRunBeforeUnAdd",
+                 "btRunBeforeUnDel", "btRunBeforeUnClear", Slot(&TRunUninstallPage::btRunBeforeUnAddClick),
+                 Slot(&TRunUninstallPage::btRunBeforeUnDelClick),
+                 Slot(&TRunUninstallPage::btRunBeforeUnClearClick)},
+                {"After Uninstallation", &TProject::RunAfterUn, "lvRunAfterUn", "btRunAfterUnAdd",
+                 "btRunAfterUnDel", "btRunAfterUnClear", Slot(&TRunUninstallPage::btRunAfterUnAddClick),
+                 Slot(&TRunUninstallPage::btRunAfterUnDelClick),
+                 Slot(&TRunUninstallPage::btRunAfterUnClearClick)}},
+               parent) {}
+
+} // namespace tv
