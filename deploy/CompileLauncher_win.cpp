@@ -132,7 +132,8 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         if (errCopy)
             CloseHandle(errCopy);
         if (!started) {
-            result.Error = WinErrorText(startError);
+            result.Error = "the command \"" + std::string(compiler) + "\" (" + kCompilerEnvVar +
+                           ") could not be run: " + WinErrorText(startError);
             return result;
         }
         CloseHandle(pi.hThread);

@@ -411,18 +411,18 @@ TEST_F(DocumentCommandsTest, SavedIntoAnotherFolderRelativePathsFollowWhenAsked)
     m_Ui.answers = {mrYes};
     ASSERT_TRUE(cmd.Save());
     EXPECT_EQ(m_Ui.messages.size(), 1u);
-    EXPECT_EQ(m_Project.MiscDeployment, "../../a/out/");
-    EXPECT_EQ(m_Project.AppReadme, "../../a/docs/readme.txt");
+    EXPECT_EQ(m_Project.MiscDeployment, tvtest::Native("../../a/out/"));
+    EXPECT_EQ(m_Project.AppReadme, tvtest::Native("../../a/docs/readme.txt"));
     EXPECT_EQ(m_Project.AppLicense, "-");
     EXPECT_EQ(m_Project.DialogTitleBMP, "/abs/title.bmp");
-    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, "../../shared/app.exe");
-    EXPECT_EQ(m_Project.StaticBitmaps[0].File, "../../a/side.bmp");
+    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, tvtest::Native("../../shared/app.exe"));
+    EXPECT_EQ(m_Project.StaticBitmaps[0].File, tvtest::Native("../../a/side.bmp"));
     EXPECT_FALSE(m_Project.Modified);
     EXPECT_FALSE(cmd.HasUnsavedWork());
     EXPECT_GT(m_Ui.refreshes, refreshes);
     TProject reloaded;
     LoadProject(reloaded, Path("b/c/q.tvx"));
-    EXPECT_EQ(reloaded.AppReadme, "../../a/docs/readme.txt");
+    EXPECT_EQ(reloaded.AppReadme, tvtest::Native("../../a/docs/readme.txt"));
 
     // Within one folder nothing is asked.
     m_Ui.messages.clear();

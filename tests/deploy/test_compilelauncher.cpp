@@ -313,3 +313,27 @@ TEST(DesktopEntry, DefaultsComeFromTheListsInOrder) {
     EXPECT_EQ(DefaultDesktopIdFromLists("application/x-t"), "vendor-tool.desktop");
 #endif
 }
+
+#ifdef _WIN32
+// Without a compiler command the shell opens the file by its type (ShellExecuteEx), in the folder
+// given, and the launcher waits for what it started and reports its exit code.
+TEST(CompileLauncher, TheShellOpensTheFileInItsFolderAndIsWaitedFor) {
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    const std::string folder = desk.dir().str("deploy");
+    std::vector<std::string> started;
+    TWaitHooks hooks;
+    hooks.Started = [&](const std::string& program) { started.push_back(program); };
+    const TLaunchResult made = ShellOpenAndWait(FAKE_COMPILER_PATH, ShellWord(script), folder, hooks);
+    EXPECT_EQ(made.Status, TLaunchStatus::Exited) << made.Error;
+    EXPECT_EQ(made.ExitCode, 0);
+    EXPECT_THAT(started, ElementsAre("fake_compiler.exe"));
+    EXPECT_THAT(ReadText(desk.dir().path() / "deploy/demo.EXE"), HasSubstr("cwd=" + folder));
+
+    EXPECT_EQ(ExecuteAndWait(FAKE_COMPILER_PATH, "--fail " + ShellWord(script), folder, {}), 1);
+
+    const TLaunchResult missing = ShellOpenAndWait(desk.dir().str("no-such.exe"), "", "", TWaitHooks{});
+    EXPECT_EQ(missing.Status, TLaunchStatus::NotStarted);
+    EXPECT_FALSE(missing.Error.empty());
+}
+#endif
