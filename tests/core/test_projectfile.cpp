@@ -444,9 +444,10 @@ TEST(ProjectFile, SaveKeepsTheOldFileAsBackupWithItsTimeAndMode) {
     SaveProject(p, path);
     EXPECT_EQ(ReadBytes(bak), "previous content");
     EXPECT_EQ(fs::last_write_time(bak), storedTime);
-    if (!tvtest::kWindows) // Windows keeps only a read-only attribute
+    if (!tvtest::kWindows) { // Windows keeps only a read-only attribute
         EXPECT_EQ(fs::status(bak).permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    }
     TProject loaded;
     LoadProject(loaded, path);
     EXPECT_EQ(loaded.AppName, p.AppName);
