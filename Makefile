@@ -12,7 +12,7 @@ FUZZ_SECONDS ?= 60
 # Launch through ccache when it is there, as the developers' configurations do.
 LAUNCHER  := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: all deps gui nogui asan run test test-gui test-nogui test-asan bench fuzz screenshots package clean
+.PHONY: all deps gui nogui asan run test test-gui test-nogui test-asan test-windows bench fuzz screenshots package clean
 
 all: gui
 
@@ -54,6 +54,11 @@ fuzz: deps
 	    -DTAMVELOX_TESTS=OFF -DTAMVELOX_FUZZ=ON $(LAUNCHER) >/dev/null
 	cmake --build $(FUZZ_DIR) -j$(JOBS)
 	@scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+# The GUI-free tests cross-built for 64-bit Windows and run under wine; not part of `make test`.
+test-windows:
+	@scripts/install-deps g++-mingw-w64-x86-64-posix wine64 googletest
+	@scripts/test-windows $(JOBS)
 
 run: gui
 	@scripts/run-demo $(GUI_DIR)

@@ -16,6 +16,9 @@ std::unique_ptr<CLI::App> MakeParser(CliOptions& options, std::vector<std::vecto
     auto app = std::make_unique<CLI::App>("Tamvelox console tool: builds and converts .tvx projects without "
                                           "a window.",
                                           "tamvelox-cli");
+    // On Windows the parser would take "/home/me/x.tvx" for an option; ours are "-" and "--" only.
+    // Set before the commands are added, which take the setting from their parent.
+    app->allow_windows_style_options(false);
     app->set_help_flag();
     app->add_flag("-h,--help", options.Help, "Print this help and exit");
     app->add_flag("--version", options.Version, "Print the version and exit");

@@ -43,8 +43,14 @@ std::string ProgramFolder() {
 } // namespace
 
 std::string CliProgramDataDir() {
-    if (const char* dir = std::getenv("TAMVELOX_DATA_DIR"); dir && *dir)
+    if (const char* dir = std::getenv("TAMVELOX_DATA_DIR"); dir && *dir) {
+#ifdef _WIN32
+        // The bitmap's path is joined with "\\": the folder uses that separator throughout too.
+        return PathToHost(HostPath(dir).make_preferred());
+#else
         return dir;
+#endif
+    }
     // The same search as the window's: installed data, the source tree's resources, the program's folder.
     return ProgramDataDir(ProgramFolder());
 }

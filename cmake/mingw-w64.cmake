@@ -1,5 +1,5 @@
-# Cross build for 64-bit Windows with the MinGW-w64 compiler (POSIX thread model), for checking
-# that the Qt-free part of the program compiles there:
+# Cross build for 64-bit Windows with the MinGW-w64 compiler (POSIX thread model); `make test-windows`
+# uses it for the Qt-free part and its tests:
 #   cmake -S . -B out/mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DTAMVELOX_GUI=OFF -DTAMVELOX_TESTS=OFF
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)

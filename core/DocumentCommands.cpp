@@ -86,6 +86,11 @@ std::string InstalledDataDir(const std::string& exeDir) {
 }
 
 std::string ProgramDataDir(const std::string& exeDir) {
+#ifdef _WIN32
+    // A Windows program keeps its data beside it, wherever it was copied: no folder of the machine
+    // it was built on means anything there.
+    return exeDir;
+#else
     // Beside the program first, so that a tree installed under another prefix than the configured
     // one (a package, a test install) still finds its own data.
     std::vector<std::string> candidates = {InstalledDataDir(exeDir), TAMVELOX_DATA_DIR};
@@ -95,6 +100,7 @@ std::string ProgramDataDir(const std::string& exeDir) {
     candidates.push_back(exeDir);
     const std::string found = FirstExistingFolder(candidates);
     return found.empty() ? exeDir : found;
+#endif
 }
 
 TDocumentCommands::TDocumentCommands(TProject& project, IDocumentUi& ui, std::string programDataDir)

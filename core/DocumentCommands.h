@@ -81,6 +81,7 @@ std::string InstalledDataDir(const std::string& exeDir);
 // The folder of the program's data (the dialog title bitmap tzns256.bmp): the data folder of the
 // prefix the program runs from, else the configured installed data folder, else (in development
 // builds) the source tree's resources folder, else the executable's folder; the first that exists.
+// On Windows always the executable's folder.
 std::string ProgramDataDir(const std::string& exeDir);
 
 class TDocumentCommands final {

@@ -860,10 +860,16 @@ void NewProject(TProject& p, const std::string& programDataDir) {
     p.FileName = "*UNTITLED";
     p.Modified = true;
 
-    // The data folder is a host path; the project holds code-page text.
+    // The data folder is a host path; the project holds code-page text. The file name joins it with
+    // the system's own separator, so that a Windows path does not end up with two kinds.
     std::string folder = HostToAnsi(programDataDir).value_or(programDataDir);
+#ifdef _WIN32
+    const char separator = '\\';
+#else
+    const char separator = '/';
+#endif
     if (!folder.empty() && folder.back() != '/' && folder.back() != '\\')
-        folder += '/';
+        folder += separator;
     for (const TSetting& setting : ProjectSettings()) {
         if (setting.NewKeeps)
             continue;

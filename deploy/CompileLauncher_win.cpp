@@ -114,9 +114,26 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
         STARTUPINFOA si = {};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi = {};
-        if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr,
-                            folder.empty() ? nullptr : folder.c_str(), &si, &pi)) {
-            result.Error = WinErrorText(GetLastError());
+        // What the program prints goes with our diagnostics, never into our own output: it gets our
+        // stderr for both of its streams, through an inheritable copy made for it alone.
+        HANDLE errCopy = nullptr;
+        const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
+        if (err && err != INVALID_HANDLE_VALUE &&
+            DuplicateHandle(GetCurrentProcess(), err, GetCurrentProcess(), &errCopy, 0, TRUE,
+                            DUPLICATE_SAME_ACCESS)) {
+            si.dwFlags |= STARTF_USESTDHANDLES;
+            si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+            si.hStdOutput = errCopy;
+            si.hStdError = errCopy;
+        }
+        const BOOL started = CreateProcessA(nullptr, &line[0], nullptr, nullptr, errCopy ? TRUE : FALSE, 0,
+                                            nullptr, folder.empty() ? nullptr : folder.c_str(), &si, &pi);
+        const DWORD startError = GetLastError();
+        if (errCopy)
+            CloseHandle(errCopy);
+        if (!started) {
+            result.Error = "the command \"" + std::string(compiler) + "\" (" + kCompilerEnvVar +
+                           ") could not be run: " + WinErrorText(startError);
             return result;
         }
         CloseHandle(pi.hThread);

@@ -33,6 +33,15 @@ TEST(CliOptions, CommandsTakeTheirFiles) {
     EXPECT_TRUE(created.Ok()) << created.Error;
     EXPECT_EQ(created.Command, "new");
     EXPECT_EQ(created.Files, (std::vector<std::string>{"fresh.tvx"}));
+
+    // A path that starts with "/" is a file on every system, never a Windows-style option.
+    const auto rooted = Parse({"check", "/home/me/x.tvx"});
+    EXPECT_TRUE(rooted.Ok()) << rooted.Error;
+    EXPECT_EQ(rooted.Files, (std::vector<std::string>{"/home/me/x.tvx"}));
+    const auto named = Parse({"save", "/help", "/version"});
+    EXPECT_TRUE(named.Ok()) << named.Error;
+    EXPECT_FALSE(named.Help || named.Version);
+    EXPECT_EQ(named.Files, (std::vector<std::string>{"/help", "/version"}));
 }
 
 TEST(CliOptions, HelpAndVersion) {

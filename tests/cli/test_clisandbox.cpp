@@ -4,13 +4,20 @@
 // folder and the old script to files outside, a user's folder named like an image folder, a
 // source that is a link), and a fingerprint of the whole tree before and after says what changed.
 #include "tests/support/BuildTestSupport.h"
-#include "tests/support/SandboxTree.h"
 
+#ifndef _WIN32
+#include "tests/support/SandboxTree.h"
 #include <sys/wait.h>
+#endif
 
 using namespace tvtest;
 using ::testing::IsEmpty;
 
+#ifdef _WIN32
+TEST(CliSandbox, NoCommandTouchesAnythingOutsideItsOwnFiles) {
+    GTEST_SKIP() << "the tempting tree is made of symbolic links, and the commands run through sh";
+}
+#else
 namespace {
 
 // Runs tamvelox-cli in the tree's cwd/ with HOME and the desktop's folders inside the tree; returns
@@ -70,3 +77,4 @@ TEST(CliSandbox, NoCommandTouchesAnythingOutsideItsOwnFiles) {
     EXPECT_EQ(ReadText(tree.dir().path() / "outside/secret.txt"), "secret");
     EXPECT_TRUE(fs::exists(tree.dir().path() / "elsewhere/q.tvx"));
 }
+#endif

@@ -121,15 +121,15 @@ TEST(StartupArguments, ExtensionDecidesAndPathsBecomeFull) {
 
     TStartupCommand c = ParseStartupArguments({"setup.tvx"}, "/home/u/work");
     EXPECT_EQ(c.Action, TStartupAction::Load);
-    EXPECT_EQ(c.Path, "/home/u/work/setup.tvx");
+    EXPECT_EQ(c.Path, tvtest::Native("/home/u/work/setup.tvx"));
 
     c = ParseStartupArguments({"../other/Setup.TvX", "ignored.tzn"}, "/home/u/work");
     EXPECT_EQ(c.Action, TStartupAction::Load);
-    EXPECT_EQ(c.Path, "/home/u/other/Setup.TvX");
+    EXPECT_EQ(c.Path, tvtest::Native("/home/u/other/Setup.TvX"));
 
     c = ParseStartupArguments({"/abs/engine.TZN"}, "/home/u");
     EXPECT_EQ(c.Action, TStartupAction::ImportEngineScript);
-    EXPECT_EQ(c.Path, "/abs/engine.TZN");
+    EXPECT_EQ(c.Path, tvtest::Native("/abs/engine.TZN"));
 
     EXPECT_EQ(ParseStartupArguments({"notes.txt"}, "/home/u").Action, TStartupAction::New);
     EXPECT_EQ(ParseStartupArguments({"README"}, "/home/u").Action, TStartupAction::New);
@@ -152,6 +152,9 @@ TEST_F(DocumentCommandsTest, ProgramDataFolderIsTheFirstExistingCandidate) {
 }
 
 TEST_F(DocumentCommandsTest, AProgramInAPrefixUsesThatPrefixsDataFolder) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the <prefix>/bin and <prefix>/share layout is the POSIX one";
+#else
     EXPECT_EQ(InstalledDataDir("/opt/tv/bin"), "/opt/tv/share/tamvelox");
     EXPECT_EQ(InstalledDataDir("/opt/tv/bin/"), "/opt/tv/share/tamvelox");
     EXPECT_EQ(InstalledDataDir("/opt/tv/./bin"), "/opt/tv/share/tamvelox");
@@ -163,7 +166,22 @@ TEST_F(DocumentCommandsTest, AProgramInAPrefixUsesThatPrefixsDataFolder) {
     EXPECT_NE(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
     std::filesystem::create_directories(prefix + "/share/tamvelox");
     EXPECT_EQ(ProgramDataDir(prefix + "/bin"), prefix + "/share/tamvelox");
+#endif
 }
+
+#ifdef _WIN32
+TEST_F(DocumentCommandsTest, AWindowsProgramKeepsItsDataBesideIt) {
+    // Folders that would win on a POSIX system mean nothing to a program copied to another machine.
+    const std::string bin = Path("prefix\\bin");
+    std::filesystem::create_directories(Path("prefix\\share\\tamvelox"));
+    std::filesystem::create_directories(bin);
+    EXPECT_EQ(ProgramDataDir(bin), bin);
+
+    TProject p;
+    NewProject(p, ProgramDataDir(bin));
+    EXPECT_EQ(p.DialogTitleBMP, bin + "\\tzns256.bmp"); // one kind of separator
+}
+#endif
 
 TEST_F(DocumentCommandsTest, CreateReportsAFailedRegistrationAndGoesOn) {
     m_Project.FileName = "/somewhere.tvx";
@@ -393,18 +411,18 @@ TEST_F(DocumentCommandsTest, SavedIntoAnotherFolderRelativePathsFollowWhenAsked)
     m_Ui.answers = {mrYes};
     ASSERT_TRUE(cmd.Save());
     EXPECT_EQ(m_Ui.messages.size(), 1u);
-    EXPECT_EQ(m_Project.MiscDeployment, "../../a/out/");
-    EXPECT_EQ(m_Project.AppReadme, "../../a/docs/readme.txt");
+    EXPECT_EQ(m_Project.MiscDeployment, tvtest::Native("../../a/out/"));
+    EXPECT_EQ(m_Project.AppReadme, tvtest::Native("../../a/docs/readme.txt"));
     EXPECT_EQ(m_Project.AppLicense, "-");
     EXPECT_EQ(m_Project.DialogTitleBMP, "/abs/title.bmp");
-    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, "../../shared/app.exe");
-    EXPECT_EQ(m_Project.StaticBitmaps[0].File, "../../a/side.bmp");
+    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, tvtest::Native("../../shared/app.exe"));
+    EXPECT_EQ(m_Project.StaticBitmaps[0].File, tvtest::Native("../../a/side.bmp"));
     EXPECT_FALSE(m_Project.Modified);
     EXPECT_FALSE(cmd.HasUnsavedWork());
     EXPECT_GT(m_Ui.refreshes, refreshes);
     TProject reloaded;
     LoadProject(reloaded, Path("b/c/q.tvx"));
-    EXPECT_EQ(reloaded.AppReadme, "../../a/docs/readme.txt");
+    EXPECT_EQ(reloaded.AppReadme, tvtest::Native("../../a/docs/readme.txt"));
 
     // Within one folder nothing is asked.
     m_Ui.messages.clear();

@@ -1,5 +1,5 @@
-// The .tvx registration with the Linux desktop: what is written, where, and that an unchanged
-// registration is not written again.
+// The .tvx registration with the desktop: on Linux what is written, where, and that an unchanged
+// registration is not written again; on Windows the keys under HKEY_CLASSES_ROOT.
 #ifndef _WIN32
 
 #include "core/FileTypeRegistration.h"
@@ -152,5 +152,58 @@ TEST_F(FileTypeRegistrationTest, FailsWhenTheDataHomeCannotBeWritten) {
 }
 
 } // namespace
+
+#else
+
+#include "core/FileTypeRegistration.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace {
+
+// The default value of HKEY_CLASSES_ROOT\<key>, or "<none>".
+std::wstring DefaultValue(const std::wstring& key) {
+    wchar_t value[1024];
+    DWORD size = sizeof value;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+        ERROR_SUCCESS)
+        return L"<none>";
+    return value;
+}
+
+} // namespace
+
+TEST(FileTypeRegistration, WritesTheKeysUnderTheClassesRoot) {
+    // An extension and type of the test's own, so that a real registration is never touched.
+    tv::TFileTypeInfo info;
+    info.Extension = ".tvxtest";
+    info.TypeDescription = "Tamvelox test script";
+    info.FileDescription = "Tamvelox test";
+    info.IconIndex = 2;
+    info.ExecutablePath = "C:\\Programs\\Caf\xC3\xA9\\tamvelox.exe"; // UTF-8, as the program keeps it
+    std::string error;
+    ASSERT_TRUE(tv::RegisterFileType(info, &error)) << error;
+    // Every start registers again, over the keys already there.
+    ASSERT_TRUE(tv::RegisterFileType(info, &error)) << error;
+
+    const std::wstring exe = L"C:\\Programs\\Caf\u00E9\\tamvelox.exe";
+    EXPECT_EQ(DefaultValue(L".tvxtest"), L"Tamvelox test script");
+    EXPECT_EQ(DefaultValue(L"Tamvelox test script"), L"Tamvelox test");
+    EXPECT_EQ(DefaultValue(L"Tamvelox test script\\DefaultIcon"), exe + L",2");
+    EXPECT_EQ(DefaultValue(L"Tamvelox test script\\Shell\\Open\\Command"), L"\"" + exe + L"\" \"%1\"");
+
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".tvxtest");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Tamvelox test script");
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L".tvxtest");
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L"Tamvelox test script");
+    EXPECT_EQ(DefaultValue(L".tvxtest"), L"<none>");
+}
 
 #endif

@@ -22,6 +22,9 @@ const char* const kNames[] = {"caf\xC3\xA9", "caf\xE9", "\xE2\x82\xAC \xF0\x9F\x
 } // namespace
 
 TEST(HostPath, EveryByteSurvivesTheRoundTrip) {
+#ifdef _WIN32
+    GTEST_SKIP() << "POSIX paths are bytes kept as they are; Windows converts through the ANSI code page";
+#else
     for (const std::string name : kNames) {
         SCOPED_TRACE(name);
         const std::string full = "/tmp/" + name + "/p.tvx";
@@ -33,6 +36,7 @@ TEST(HostPath, EveryByteSurvivesTheRoundTrip) {
     }
     EXPECT_EQ(PathToHost(HostPath("")), "");
     EXPECT_TRUE(HostPath("").empty());
+#endif
 }
 
 TEST(HostPath, NonAsciiFoldersAreFoundExpandedAndBackedUp) {
@@ -40,15 +44,14 @@ TEST(HostPath, NonAsciiFoldersAreFoundExpandedAndBackedUp) {
         SCOPED_TRACE(name);
         tvtest::TempDir dir;
         const std::string base = dir.path().string();
-        const std::string folder = base + "/" + name;
+        const std::string folder = base + tvtest::Native("/") + name;
         ASSERT_TRUE(fs::create_directory(HostPath(folder)));
 
         EXPECT_EQ(FirstExistingFolder({base + "/missing", folder}), folder);
-        EXPECT_EQ(ExpandFileName(name + "/../" + name + "/./p.tvx", base), folder + "/p.tvx");
-        EXPECT_EQ(ExpandFileName(folder + "/p.tvx", "/elsewhere"), folder + "/p.tvx");
-
+        const std::string file = folder + tvtest::Native("/p.tvx");
+        EXPECT_EQ(ExpandFileName(name + "/../" + name + "/./p.tvx", base), file);
+        EXPECT_EQ(ExpandFileName(file, "/elsewhere"), file);
         // A second save keeps the first file as the backup, next to it in the same folder.
-        const std::string file = folder + "/p.tvx";
         TProject project;
         project.AppName = "First";
         SaveProject(project, file);

@@ -11,15 +11,18 @@
 #include <atomic>
 #include <csignal>
 #include <cstring>
-#include <fcntl.h>
 #include <map>
+#include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
+#endif
 
 using namespace tv;
 using namespace tvtest;
@@ -75,28 +78,36 @@ TEST(BuildSafety, ClearsOnlyAFolderAnEarlierBuildMade) {
     EXPECT_TRUE(script.empty());
     EXPECT_THAT(Check(p), Contains(HasSubstr("was not made by a build")));
 
-    // The same through a link to such a folder: neither the link nor its target goes.
-    fs::rename(dir.path() / "home/Documents", dir.path() / "real");
-    fs::create_directory_symlink(dir.path() / "real", dir.path() / "home/Documents");
-    TRecordingUi viaLink;
-    EXPECT_EQ(Build(p, viaLink, script).Outcome, TBuildOutcome::Refused);
-    EXPECT_TRUE(fs::is_symlink(dir.path() / "home/Documents"));
-    EXPECT_EQ(ReadText(dir.path() / "real/letter.txt"), "dear");
+    // Links need rights a Windows account seldom has; the rest holds there too.
+    if (!kWindows) {
+        // The same through a link to such a folder: neither the link nor its target goes.
+        fs::rename(dir.path() / "home/Documents", dir.path() / "real");
+        fs::create_directory_symlink(dir.path() / "real", dir.path() / "home/Documents");
+        TRecordingUi viaLink;
+        EXPECT_EQ(Build(p, viaLink, script).Outcome, TBuildOutcome::Refused);
+        EXPECT_TRUE(fs::is_symlink(dir.path() / "home/Documents"));
+        EXPECT_EQ(ReadText(dir.path() / "real/letter.txt"), "dear");
 
-    // Something that is no folder at all in its place.
-    fs::remove(dir.path() / "home/Documents");
-    WriteText(dir.path() / "home/Documents", "a file");
-    TRecordingUi file;
-    EXPECT_EQ(Build(p, file, script).Outcome, TBuildOutcome::Refused);
-    EXPECT_EQ(ReadText(dir.path() / "home/Documents"), "a file");
+        // Something that is no folder at all in its place.
+        fs::remove(dir.path() / "home/Documents");
+        WriteText(dir.path() / "home/Documents", "a file");
+        TRecordingUi file;
+        EXPECT_EQ(Build(p, file, script).Outcome, TBuildOutcome::Refused);
+        EXPECT_EQ(ReadText(dir.path() / "home/Documents"), "a file");
 
-    // A marker that is a link does not make the folder a build's.
-    fs::remove(dir.path() / "home/Documents");
+        // A marker that is a link does not make the folder a build's.
+        fs::remove(dir.path() / "home/Documents");
+        WriteText(dir.path() / "home/Documents/mine.txt", "mine");
+        fs::create_directories(dir.path() / "home/Documents/Presetup");
+        fs::create_symlink(dir.path() / "real/letter.txt", dir.path() / "home/Documents/Presetup/TZNS.INI");
+        TRecordingUi fakeMarker;
+        EXPECT_EQ(Build(p, fakeMarker, script).Outcome, TBuildOutcome::Refused);
+        EXPECT_EQ(ReadText(dir.path() / "home/Documents/mine.txt"), "mine");
+    }
+    fs::remove_all(dir.path() / "home/Documents");
     WriteText(dir.path() / "home/Documents/mine.txt", "mine");
-    fs::create_directories(dir.path() / "home/Documents/Presetup");
-    fs::create_symlink(dir.path() / "real/letter.txt", dir.path() / "home/Documents/Presetup/TZNS.INI");
-    TRecordingUi fakeMarker;
-    EXPECT_EQ(Build(p, fakeMarker, script).Outcome, TBuildOutcome::Refused);
+    TRecordingUi notEmpty;
+    EXPECT_EQ(Build(p, notEmpty, script).Outcome, TBuildOutcome::Refused);
     EXPECT_EQ(ReadText(dir.path() / "home/Documents/mine.txt"), "mine");
 
     // Empty, or holding dot entries only (which clearing leaves alone): nothing is lost.
@@ -116,6 +127,9 @@ TEST(BuildSafety, ClearsOnlyAFolderAnEarlierBuildMade) {
 }
 
 TEST(BuildSafety, SourcesThatAreNoRegularFilesAreRefusedUnopened) {
+#ifdef _WIN32
+    GTEST_SKIP() << "FIFOs, devices, sockets and pseudo files";
+#else
     TempDir dir;
     TProject p = SavedProject(dir);
     const std::string fifo = dir.str("pipe");
@@ -187,9 +201,13 @@ TEST(BuildSafety, SourcesThatAreNoRegularFilesAreRefusedUnopened) {
     EXPECT_FALSE(fs::exists(dir.path() / "deploy/demo/Presetup/readme.txt"));
     EXPECT_TRUE(AnyContains(r.Problems, "it is a device"));
     EXPECT_EQ(ui.States[lbB2], psFailed);
+#endif
 }
 
 TEST(BuildSafety, NothingIsWrittenThroughALinkLeftInTheImageFolder) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links";
+#else
     TempDir dir;
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "src/app.cfg", "new");
@@ -208,8 +226,10 @@ TEST(BuildSafety, NothingIsWrittenThroughALinkLeftInTheImageFolder) {
     EXPECT_FALSE(fs::exists(dir.path() / "outside/sub"));
     EXPECT_EQ(r.Outcome, TBuildOutcome::Failed);
     EXPECT_TRUE(AnyContains(r.Problems, "leads out of the image folder"));
+#endif
 }
 
+#ifndef _WIN32
 // The build in a child process whose files may not grow past limit bytes (SIGXFSZ ignored, as a
 // full disk makes writes fail without a signal). Root is bound by the limit as well. Returns the
 // outcome and the problems, one per line.
@@ -244,7 +264,12 @@ std::pair<int, std::string> BuildWithFileSizeLimit(const TProject& p, rlim_t lim
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, report};
 }
 
+#endif
+
 TEST(BuildSafety, AFullDiskIsReportedAsAFailure) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a file size limit in a child process (setrlimit, fork)";
+#else
     TempDir dir;
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "src/big.dat", std::string(3 * kCopyChunk + 17, 'b'));
@@ -267,6 +292,7 @@ TEST(BuildSafety, AFullDiskIsReportedAsAFailure) {
     EXPECT_THAT(why, HasSubstr(kSettingsFileName));
     EXPECT_THAT(why, HasSubstr(kInstallFileName));
     EXPECT_THAT(why, HasSubstr("demo.TZN"));
+#endif
 }
 
 TEST(CompileLauncher, ACompilerCommandThatCannotRunIsNotStarted) {
@@ -279,7 +305,7 @@ TEST(CompileLauncher, ACompilerCommandThatCannotRunIsNotStarted) {
     const std::string missing = desk.dir().str("no/such-compiler");
     WriteText(desk.dir().path() / "plain.txt", "not a program");
     for (const std::string& command : {missing, desk.dir().str("plain.txt")}) {
-        TEnvVar compiler(kCompilerEnvVar, ("'" + command + "' --quiet").c_str());
+        TEnvVar compiler(kCompilerEnvVar, (ShellWord(command) + " --quiet").c_str());
         TRecordingUi ui;
         const TCompileResult r = Compile(ui, script, {0, 0, true});
         EXPECT_EQ(r.Outcome, TCompileOutcome::NotStarted) << r.Message;

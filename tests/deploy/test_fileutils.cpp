@@ -4,8 +4,6 @@
 #include "deploy/FileUtils.h"
 
 #include <numeric>
-#include <sys/stat.h>
-#include <unistd.h>
 
 using namespace tv;
 using namespace tvtest;
@@ -36,11 +34,11 @@ TEST(PathHelpers, HostPathsSplitAtEitherSlash) {
     EXPECT_EQ(ExcludeTrailingPathDelimiter("/deploy\\"), "/deploy");
     EXPECT_EQ(ExcludeTrailingPathDelimiter("/"), "/");
     EXPECT_EQ(JoinPath("/a/", "b"), "/a/b");
-    EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
-    EXPECT_EQ(ResolvePath("/proj", "files/app.exe"), "/proj/files/app.exe");
+    EXPECT_EQ(JoinPath(Native("/a"), "b"), Native("/a/b"));
+    EXPECT_EQ(ResolvePath(Native("/proj"), Native("files/app.exe")), Native("/proj/files/app.exe"));
     EXPECT_EQ(ResolvePath("/proj", "/abs/app.exe"), "/abs/app.exe");
     EXPECT_EQ(ResolvePath("/proj", ""), "");
-    EXPECT_EQ(EngineSubPathToHost("a\\b\\"), "a/b");
+    EXPECT_EQ(EngineSubPathToHost("a\\b\\"), Native("a/b"));
     EXPECT_TRUE(IsPathInside("/x/img/../img/f", "/x/img"));
     EXPECT_TRUE(IsPathInside("/x/img", "/x/img/"));
     EXPECT_FALSE(IsPathInside("/x/image/f", "/x/img"));
@@ -64,7 +62,7 @@ TEST(FileHelpers, ExistenceAndFolderCreation) {
     EXPECT_FALSE(ForceDirectories(dir.str("f.txt/sub"))); // a file in the way
 
     WriteText(dir.path() / "ro.txt", "x");
-    ::chmod(dir.str("ro.txt").c_str(), 0444);
+    MakeReadOnly(dir.path() / "ro.txt");
     EXPECT_TRUE(ForceDeleteFile(dir.str("ro.txt")));
     EXPECT_FALSE(fs::exists(dir.path() / "ro.txt"));
     EXPECT_FALSE(ForceDeleteFile(dir.str("ro.txt")));
@@ -72,6 +70,9 @@ TEST(FileHelpers, ExistenceAndFolderCreation) {
 }
 
 TEST(FileHelpers, CopyKeepsContentTimeAndModeAcrossChunks) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Unix file modes";
+#else
     TempDir dir;
     std::string data(20 * kCopyChunk + 123, '\0');
     for (std::size_t i = 0; i < data.size(); ++i)
@@ -109,6 +110,7 @@ TEST(FileHelpers, CopyKeepsContentTimeAndModeAcrossChunks) {
     WriteText(dir.path() / "empty", "");
     ASSERT_NO_THROW(CopyFile(dir.str("empty"), dir.str("empty.copy")));
     EXPECT_TRUE(FileExists(dir.str("empty.copy")));
+#endif
 }
 
 TEST(FileHelpers, CopyAppendsAndUndoesAFailedCopy) {
@@ -145,6 +147,9 @@ TEST(FileHelpers, CopyAppendsAndUndoesAFailedCopy) {
 }
 
 TEST(FileHelpers, CopyReplacesALinkInsteadOfWritingThroughIt) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links";
+#else
     TempDir dir;
     WriteText(dir.path() / "outside.txt", "keep");
     fs::create_symlink(dir.path() / "outside.txt", dir.path() / "link.txt");
@@ -153,9 +158,13 @@ TEST(FileHelpers, CopyReplacesALinkInsteadOfWritingThroughIt) {
     EXPECT_EQ(ReadText(dir.path() / "outside.txt"), "keep");
     EXPECT_FALSE(fs::is_symlink(dir.path() / "link.txt"));
     EXPECT_EQ(ReadText(dir.path() / "link.txt"), "new");
+#endif
 }
 
 TEST(FileHelpers, DeleteDirectoryKeepsDotEntriesAndNeverFollowsLinks) {
+#ifdef _WIN32
+    GTEST_SKIP() << "symbolic links and Unix folder modes";
+#else
     TempDir dir;
     const fs::path root = dir.path() / "img";
     WriteText(root / "a.txt", "x");
@@ -184,6 +193,7 @@ TEST(FileHelpers, DeleteDirectoryKeepsDotEntriesAndNeverFollowsLinks) {
     EXPECT_TRUE(DeleteDirectory(root.string() + "/", true));
     EXPECT_FALSE(fs::exists(root));
     EXPECT_FALSE(DeleteDirectory(root.string(), true)); // nothing there
+#endif
 }
 
 TEST(FileHelpers, CurrentFolder) {

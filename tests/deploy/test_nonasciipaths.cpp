@@ -7,6 +7,9 @@ using namespace tv;
 using namespace tvtest;
 
 TEST(NonAsciiPaths, NormalizedPathKeepsTheNameAndResolvesLinks) {
+#ifdef _WIN32
+    GTEST_SKIP() << "UTF-8 byte names and symbolic links";
+#else
     TempDir dir;
     const fs::path base = fs::canonical(dir.path());
     const std::string folder = (base / "caf\xC3\xA9").string();
@@ -20,4 +23,5 @@ TEST(NonAsciiPaths, NormalizedPathKeepsTheNameAndResolvesLinks) {
     EXPECT_EQ(NormalizedPath((base / "lien/x.bmp").string()), folder + "/x.bmp");
     EXPECT_TRUE(IsPathInside((base / "lien/x.bmp").string(), folder));
     EXPECT_FALSE(IsPathInside(raw + "/x.bmp", folder));
+#endif
 }

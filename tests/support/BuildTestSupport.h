@@ -6,6 +6,7 @@
 #include "deploy/CompileLauncher.h"
 #include "core/Project.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/TestPlatform.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -15,7 +16,6 @@
 #include <functional>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -152,31 +152,6 @@ inline tv::TFileRecord FileRow(const std::string& source, const std::string& des
     return r;
 }
 
-// Restores an environment variable when the test ends.
-class TEnvVar {
-public:
-    TEnvVar(const char* name, const char* value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_had = true;
-            m_old = old;
-        }
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~TEnvVar() {
-        if (m_had)
-            ::setenv(m_name.c_str(), m_old.c_str(), 1);
-        else
-            ::unsetenv(m_name.c_str());
-    }
-
-private:
-    std::string m_name, m_old;
-    bool m_had = false;
-};
-
 // A desktop of its own: XDG folders, HOME and the compiler override all point into a temporary
 // folder, so nothing of the machine's own associations is seen or touched.
 class XdgSandbox {
@@ -204,7 +179,7 @@ public:
                   "    <glob pattern=\"*.tzn\"/>\n"
                   "  </mime-type>\n"
                   "</mime-info>\n");
-        if (::access("/usr/bin/update-mime-database", X_OK) == 0) {
+        if (!kWindows && fs::exists("/usr/bin/update-mime-database")) {
             const std::string cmd = "update-mime-database '" + m_dir.str("data/mime") + "' >/dev/null 2>&1";
             if (std::system(cmd.c_str()) != 0) {
                 // Not needed: the launcher knows the type of its own scripts.

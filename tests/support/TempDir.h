@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/TestPlatform.h"
+
 namespace tvtest {
 
 namespace fs = std::filesystem;
@@ -33,9 +35,9 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     const fs::path& path() const { return m_Path; }
-    // The folder itself, or rel inside it.
+    // The folder itself, or rel ("/"-separated) inside it, with the system's separators.
     std::string str(const std::string& rel = {}) const {
-        return rel.empty() ? m_Path.string() : (m_Path / rel).string();
+        return rel.empty() ? m_Path.string() : (m_Path / Native(rel)).string();
     }
 
 private:
