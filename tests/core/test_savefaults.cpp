@@ -259,9 +259,11 @@ namespace {
 bool SaveKilledAt(const TProject& project, const std::string& path, int kill, bool& traced) {
     const pid_t child = ::fork();
     if (child == 0) {
+        // The copy is made before tracing starts: the system calls counted are the save's alone,
+        // not the allocator's, whose number depends on what earlier tests left on the heap.
+        TProject p = project;
         ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         ::raise(SIGSTOP);
-        TProject p = project;
         try {
             SaveProject(p, path);
         } catch (...) {
