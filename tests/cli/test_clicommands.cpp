@@ -41,9 +41,10 @@ TRun Cli(std::initializer_list<std::string> args) {
 }
 
 // Runs the real binary; stdout and stderr land in files of dir.
-TRun Binary(const TempDir& dir, const std::string& args) {
+// Runs the real program; dataDir is its TAMVELOX_DATA_DIR (none when null).
+TRun Binary(const TempDir& dir, const std::string& args, const char* dataDir = "/data/tv") {
     const auto out = dir.str("stdout.txt"), err = dir.str("stderr.txt");
-    tvtest::TEnvVar data("TAMVELOX_DATA_DIR", "/data/tv");
+    tvtest::TEnvVar data("TAMVELOX_DATA_DIR", dataDir);
     const int code = tvtest::RunShell(tvtest::ShellWord(TAMVELOX_CLI_PATH) + " " + args + " >" +
                                       tvtest::ShellWord(out) + " 2>" + tvtest::ShellWord(err));
     return {code, tvtest::FromConsole(ReadBytes(out)), tvtest::FromConsole(ReadBytes(err))};
@@ -214,6 +215,24 @@ TEST(CliBinary, NewVersionAndErrorsThroughTheRealProgram) {
     EXPECT_EQ(r.Out, "");
     EXPECT_NE(r.Err.find("missing.tvx"), std::string::npos) << r.Err;
 }
+
+#ifdef _WIN32
+// A Windows program takes its data from beside itself, wherever it was copied: no folder of the
+// machine it was built on is compiled in, and the path has one kind of separator.
+TEST(CliBinary, OnWindowsTheDataFolderIsBesideTheProgram) {
+    TempDir dir;
+    const auto out = dir.str("new.tvx");
+    const TRun r = Binary(dir, "new " + tvtest::ShellWord(out), nullptr);
+    ASSERT_EQ(r.Code, 0) << r.Err;
+    TProject p;
+    LoadProject(p, out);
+    const std::string tail =
+        "\\" + std::filesystem::path(TAMVELOX_CLI_PATH).parent_path().filename().string() + "\\tzns256.bmp";
+    ASSERT_GT(p.DialogTitleBMP.size(), tail.size());
+    EXPECT_EQ(p.DialogTitleBMP.substr(p.DialogTitleBMP.size() - tail.size()), tail) << p.DialogTitleBMP;
+    EXPECT_EQ(p.DialogTitleBMP.find('/'), std::string::npos) << p.DialogTitleBMP;
+}
+#endif
 
 // A project found by a relative name loads however long the current folder's full path is, and one
 // holding a NUL byte is refused before anything is built or saved from it.
