@@ -1,5 +1,6 @@
 #include "ui/pages/FileDialogParts.h"
 
+#include "core/ChangeLines.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/lib/FontSubstitutes.h"
@@ -43,33 +44,16 @@ const QStringList kFileTargetVariables = {"InstallPath",
                                           "Office97",
                                           "Office2000"};
 
-const QStringList kGroupTargetVariables = {"AppFolder",
-                                           "Desktop",
-                                           "ProgramsMenu",
-                                           "StartMenu",
-                                           "StartupMenu",
-                                           "CommonDesktop",
-                                           "CommonProgramsMenu",
-                                           "CommonStartMenu",
-                                           "CommonStartupMenu",
-                                           "InstallPath",
-                                           "BootDrive",
-                                           "Windows",
-                                           "System",
-                                           "Fonts",
-                                           "Personal",
-                                           "SendTo",
-                                           "Templates",
-                                           "ProgramFiles",
-                                           "CommonFiles",
-                                           "Delphi",
-                                           "BDE",
-                                           "ApplicationData",
-                                           "QuickLaunch",
-                                           "IIS-WWWRoot",
-                                           "IIS-Scripts",
-                                           "Office97",
-                                           "Office2000"};
+const QStringList& GroupTargetVariables() {
+    // The same folders an INI change may target; made on first use, after kIniTargets exists.
+    static const QStringList list = [] {
+        QStringList out;
+        for (const std::string& target : kIniTargets)
+            out << QString::fromStdString(target);
+        return out;
+    }();
+    return list;
+}
 
 const std::array<TFileFlagInfo, 8> kFileFlags = {{
     {"cbNoLog", "No Log", "don't write to installation log-file", &TFileRecord::NoLog},

@@ -23,8 +23,8 @@ namespace tv {
 
 // Target folder variables of the file add dialog (and the working directory of a shortcut).
 extern const QStringList kFileTargetVariables;
-// Folder variables of a shortcut's group.
-extern const QStringList kGroupTargetVariables;
+// Folder variables of a shortcut's group: the targets of an INI change.
+const QStringList& GroupTargetVariables();
 
 struct TFileFlagInfo {
     const char* name; // objectName of its check box

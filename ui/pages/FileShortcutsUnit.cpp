@@ -31,7 +31,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
 
     m_cbGroupTarget = new QComboBox(page);
     m_cbGroupTarget->setObjectName("cbGroupTarget");
-    m_cbGroupTarget->addItems(kGroupTargetVariables);
+    m_cbGroupTarget->addItems(GroupTargetVariables());
     m_edGroupTarget = new QLineEdit(page);
     m_edGroupTarget->setObjectName("edGroupTarget");
     m_edShortcut = new QLineEdit(page);
