@@ -215,14 +215,9 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     auto* del = new QShortcut(QKeySequence::Delete, m_lsSelected, nullptr, nullptr, Qt::WidgetShortcut);
     connect(del, &QShortcut::activated, this, &TFileAdd::btFileDelClick);
 
-    m_cbTarget = new QComboBox(page);
-    m_cbTarget->setObjectName("cbTarget");
-    m_cbTarget->addItems(kFileTargetVariables);
-    m_cbTarget->setEditable(false);
-    m_cbTarget->setMaxVisibleItems(14);
-    m_edTargetPath = new QLineEdit(page);
-    m_edTargetPath->setObjectName("edTargetPath");
-    KeepAnsi(m_edTargetPath);
+    const TTargetControls target = CreateTargetControls(page);
+    m_cbTarget = target.variable;
+    m_edTargetPath = target.path;
 
     // Layout: file selection | add and remove | selected files, target and flags
     auto* left = new QVBoxLayout;
@@ -248,16 +243,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     lbSelected->setBuddy(m_lsSelected);
     right->addWidget(lbSelected, 0, 0, 1, 2);
     right->addWidget(m_lsSelected, 1, 0, 1, 2);
-    auto* lbTarget = new QLabel("Target name and/or include path", page);
-    lbTarget->setBuddy(m_cbTarget);
-    right->addWidget(lbTarget, 2, 0, 1, 2);
-    auto* targetRow = new QHBoxLayout;
-    targetRow->setSpacing(4);
-    targetRow->addWidget(m_cbTarget);
-    targetRow->addWidget(m_edTargetPath, 1);
-    right->addLayout(targetRow, 3, 0, 1, 2);
-    right->addWidget(new QLabel("Flags", page), 4, 0, 1, 2);
-    m_flags = CreateFlagBoxes(page, right, 5);
+    m_flags = AddTargetAndFlags(page, right, 2, target);
     right->setRowStretch(1, 1);
 
     auto* row = new QHBoxLayout(page);

@@ -3,10 +3,14 @@
 #include "core/ChangeLines.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/wzDialogUnit.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
+#include <QLabel>
+#include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -81,6 +85,32 @@ TFlagBoxes CreateFlagBoxes(QWidget* parent, QGridLayout* grid, int row) {
         boxes[i] = box;
     }
     return boxes;
+}
+
+TTargetControls CreateTargetControls(QWidget* parent) {
+    TTargetControls c;
+    c.variable = new QComboBox(parent);
+    c.variable->setObjectName("cbTarget");
+    c.variable->addItems(kFileTargetVariables);
+    c.variable->setEditable(false);
+    c.variable->setMaxVisibleItems(14);
+    c.path = new QLineEdit(parent);
+    c.path->setObjectName("edTargetPath");
+    KeepAnsi(c.path);
+    return c;
+}
+
+TFlagBoxes AddTargetAndFlags(QWidget* parent, QGridLayout* grid, int row, const TTargetControls& target) {
+    auto* lbTarget = new QLabel("Target name and/or include path", parent);
+    lbTarget->setBuddy(target.variable);
+    grid->addWidget(lbTarget, row, 0, 1, 2);
+    auto* targetRow = new QHBoxLayout;
+    targetRow->setSpacing(4);
+    targetRow->addWidget(target.variable);
+    targetRow->addWidget(target.path, 1);
+    grid->addLayout(targetRow, row + 1, 0, 1, 2);
+    grid->addWidget(new QLabel("Flags", parent), row + 2, 0, 1, 2);
+    return CreateFlagBoxes(parent, grid, row + 3);
 }
 
 TDialogFrame CreateDialogFrame(QDialog* dialog, const QString& title, const QString& tab, QSize client) {

@@ -17,6 +17,8 @@ class QDialog;
 class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
+class QComboBox;
+class QLineEdit;
 class QWidget;
 
 namespace tv {
@@ -38,6 +40,16 @@ using TFlagBoxes = std::array<QCheckBox*, 8>;
 
 // The eight flag check boxes in two columns of four, added to grid from row.
 TFlagBoxes CreateFlagBoxes(QWidget* parent, QGridLayout* grid, int row);
+
+// The target of the file dialogs: its folder variable and the name or path below it.
+struct TTargetControls {
+    QComboBox* variable = nullptr; // "cbTarget"
+    QLineEdit* path = nullptr;     // "edTargetPath"
+};
+TTargetControls CreateTargetControls(QWidget* parent);
+// "Target name and/or include path" over the target's row, then "Flags" over the flag check boxes:
+// six rows of grid from row, two columns wide.
+TFlagBoxes AddTargetAndFlags(QWidget* parent, QGridLayout* grid, int row, const TTargetControls& target);
 
 struct TDialogFrame {
     QWidget* page = nullptr;        // the tab's page: the dialog's controls go here

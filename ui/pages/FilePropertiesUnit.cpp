@@ -23,29 +23,15 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
         QSize(360, 190));
     QWidget* page = frame.page;
 
-    m_cbTarget = new QComboBox(page);
-    m_cbTarget->setObjectName("cbTarget");
-    m_cbTarget->addItems(kFileTargetVariables);
-    m_cbTarget->setEditable(false);
-    m_cbTarget->setMaxVisibleItems(14);
-    m_edTargetPath = new QLineEdit(page);
-    m_edTargetPath->setObjectName("edTargetPath");
-    KeepAnsi(m_edTargetPath);
+    const TTargetControls target = CreateTargetControls(page);
+    m_cbTarget = target.variable;
+    m_edTargetPath = target.path;
 
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(2);
-    auto* lbTarget = new QLabel("Target name and/or include path", page);
-    lbTarget->setBuddy(m_cbTarget);
-    grid->addWidget(lbTarget, 0, 0, 1, 2);
-    auto* targetRow = new QHBoxLayout;
-    targetRow->setSpacing(4);
-    targetRow->addWidget(m_cbTarget);
-    targetRow->addWidget(m_edTargetPath, 1);
-    grid->addLayout(targetRow, 1, 0, 1, 2);
-    grid->addWidget(new QLabel("Flags", page), 2, 0, 1, 2);
-    m_flags = CreateFlagBoxes(page, grid, 3);
+    m_flags = AddTargetAndFlags(page, grid, 0, target);
     grid->setRowStretch(7, 1);
 
     auto* doOK = new QPushButton("OK", this);
