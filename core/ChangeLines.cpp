@@ -185,6 +185,22 @@ std::string IniLineProblem(const std::string& line) {
     return {};
 }
 
+std::string IniKeyNameProblem(const std::string& name) {
+    if (name.empty())
+        return "The name is empty";
+    if (name.find('=') != std::string::npos)
+        return "The name holds \"=\": the setup reads only the text before it";
+    if (name[0] == ';')
+        return "The name begins with \";\": the setup reads the line as a comment";
+    if (name[0] == '[')
+        return "The name begins with \"[\": the setup may read the line as a section";
+    if (name.front() == ' ' || name.front() == '\t' || name.back() == ' ' || name.back() == '\t')
+        return "The name begins or ends with a blank, which the setup drops";
+    if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 32; }))
+        return "The name holds a control character, which breaks its line";
+    return {};
+}
+
 std::string IniKey(const std::string& target, const std::string& file, const std::string& section) {
     return target + "|" + file + "|" + section;
 }

@@ -28,6 +28,12 @@ std::string IniLine(const std::string& name, const std::string& value, int flags
 std::string RegLineProblem(const std::string& line);
 std::string IniLineProblem(const std::string& line);
 
+// Why an INI line cannot carry name as its key (file and shortcut names become keys of the install
+// list): an "=" ends the key early, a leading ";" makes the line a comment and a leading "[" a
+// section, blanks at either end are trimmed, and a control character breaks the line. Empty when
+// the name is safe.
+std::string IniKeyNameProblem(const std::string& name);
+
 // The key of an INI change: target|file|section.
 std::string IniKey(const std::string& target, const std::string& file, const std::string& section);
 // The three parts of an INI key; missing parts are empty.
