@@ -3,6 +3,7 @@
 #include "deploy/CompileLauncher.h"
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
+#include "deploy/ProjectCheck.h"
 #include "cli/CliCommands.h"
 #include "core/HostPath.h"
 
@@ -123,7 +124,7 @@ bool IsTerminal(const std::ostream& err) {
 int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& script, std::ostream& err) {
     const TBuildResult r = Build(project, ui, script);
     // The closing message names only the first failures; a console has room for all of them.
-    if (r.Outcome == TBuildOutcome::Failed)
+    if (r.Outcome == TBuildOutcome::Failed || r.Outcome == TBuildOutcome::Refused)
         for (std::size_t i = kMaxListedFailures; i < r.Problems.size(); ++i)
             err << "  " << r.Problems[i] << "\n";
     if (r.Outcome != TBuildOutcome::Done)
@@ -151,12 +152,19 @@ int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
     TProject project;
     if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
-    const std::vector<std::string> problems = Check(project);
-    for (const std::string& p : problems)
-        out << p << "\n";
-    if (problems.empty())
+    const TFindings findings = CheckProject(project);
+    int errors = 0;
+    for (const TFinding& f : findings) {
+        errors += f.Kind == TFindingKind::Error;
+        out << (f.Kind == TFindingKind::Error ? "error" : "warning") << " [" << f.Rule << "]: " << f.Text << "\n";
+    }
+    const auto warnings = findings.size() - static_cast<std::size_t>(errors);
+    if (findings.empty())
         err << "No problems found.\n";
-    return problems.empty() ? kExitOk : kExitFailed;
+    else
+        err << errors << (errors == 1 ? " error, " : " errors, ") << warnings
+            << (warnings == 1 ? " warning.\n" : " warnings.\n");
+    return errors ? kExitFailed : kExitOk;
 }
 
 int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) {

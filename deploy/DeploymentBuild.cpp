@@ -5,6 +5,7 @@
 #include "core/kvIniFile.h"
 #include "deploy/DeployError.h"
 #include "deploy/FileUtils.h"
+#include "deploy/ProjectCheck.h"
 #include "deploy/ScriptWriter.h"
 
 #include <algorithm>
@@ -16,6 +17,8 @@ namespace tv {
 const char* const kMsgNotSaved = "Script has some edited fields, /#please save before continue";
 const char* const kMsgClearFolder = "This process will clear specified folder if already exists/#Continue ?";
 const char* const kMsgCannotDelete = "Can not delete ";
+const char* const kMsgWarnings = "The setup will not do exactly what the project says:";
+const char* const kMsgRefused = "The project cannot be built:";
 
 namespace {
 
@@ -209,33 +212,11 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
     return refusals;
 }
 
-std::vector<std::string> Check(const TProject& p) {
-    std::vector<std::string> problems = BuildRefusals(p);
+std::vector<std::string> DestinationClashes(const TProject& p) {
+    std::vector<std::string> clashes;
     const TDeploymentPaths paths = DeploymentPaths(p);
-
-    auto missing = [&](const std::string& what, const std::string& path) {
-        if (IsBlank(path))
-            return;
-        const std::string resolved = ResolveProjectPath(p, path);
-        const std::string problem = SourceFileProblem(resolved);
-        if (problem.empty())
-            return;
-        if (!IsSymLink(resolved) && !FileExists(resolved) && !DirectoryExists(resolved))
-            problems.push_back(what + " " + QuotedPath(resolved) + " does not exist.");
-        else
-            problems.push_back(what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".");
-    };
-    for (const TFileRecord& rec : p.tbFiles.Records)
-        missing("Source file", rec.FileName);
-    missing("Readme", p.AppReadme);
-    missing("Licence", p.AppLicense);
-    missing("Title bitmap", p.DialogTitleBMP);
-    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
-        missing("Static bitmap", bitmap.File);
-
-    // Two different sources that end up under one name: the later copy replaces the earlier one,
-    // and the setup installs the same file twice. Names are folded in the code page, as the
-    // engine's system ignores letter case in file names.
+    // The later copy replaces the earlier one, and the setup installs the same file twice. Names are
+    // folded in the code page, as the engine's system ignores letter case in file names.
     std::map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
         placed[FoldedDestination(JoinPath(paths.Presetup, reserved))] = "the build itself";
@@ -243,11 +224,10 @@ std::vector<std::string> Check(const TProject& p) {
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
         const auto [it, added] = placed.emplace(FoldedDestination(dest), job.Source);
         if (!added && NormalizedPath(it->second) != NormalizedPath(job.Source))
-            problems.push_back(QuotedPath(job.Source) + " and " + QuotedPath(it->second) +
-                               " are both written to " + QuotedPath(dest) +
-                               "; only one of them can be there.");
+            clashes.push_back(QuotedPath(job.Source) + " and " + QuotedPath(it->second) +
+                              " are both written to " + QuotedPath(dest) + "; only one of them can be there.");
     }
-    return problems;
+    return clashes;
 }
 
 TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits) {
@@ -257,22 +237,28 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         result.Outcome = TBuildOutcome::NotSaved;
         return result;
     }
+    // What the setup would do other than typed is said before the question, which may still stop
+    // the build; what it would lose or mangle stops it before anything is deleted.
+    const TFindings findings = CheckProject(p);
+    result.Warnings = FindingTexts(findings, TFindingKind::Warning);
+    if (!result.Warnings.empty())
+        ui.MessageDlg(MarkupList(kMsgWarnings, result.Warnings), TMsgDlgType::mtWarning, mbOK);
     if (ui.MessageDlg(kMsgClearFolder, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrNo) {
         result.Outcome = TBuildOutcome::Cancelled;
         return result;
     }
     ui.ResetProgressLines();
 
-    // Nothing is deleted before these are settled.
-    const std::vector<std::string> refusals = BuildRefusals(p);
-    if (!refusals.empty()) {
+    // The image folder is looked at again: the question may have stood open a while.
+    std::vector<std::string> errors = BuildRefusals(p);
+    for (const TFinding& f : findings)
+        if (f.Kind == TFindingKind::Error && f.Rule != std::string(kBuildSettingsRule))
+            errors.push_back(f.Text);
+    if (!errors.empty()) {
         ui.SetProgressState(lbB1, psFailed);
-        std::string text = "The project cannot be built:";
-        for (const std::string& r : refusals)
-            text += "/#" + MarkupLiteral(r);
-        ui.MessageDlg(text, TMsgDlgType::mtError, mbOK);
+        ui.MessageDlg(MarkupList(kMsgRefused, errors), TMsgDlgType::mtError, mbOK);
         result.Outcome = TBuildOutcome::Refused;
-        result.Problems = refusals;
+        result.Problems = std::move(errors);
         return result;
     }
 

@@ -17,6 +17,8 @@ extern const char* const kMsgNotSaved; // "Script has some edited fields, /#plea
 extern const char* const
     kMsgClearFolder; // "This process will clear specified folder if already exists/#Continue ?"
 extern const char* const kMsgCannotDelete; // "Can not delete "
+extern const char* const kMsgWarnings;     // heads the list of Check's warnings
+extern const char* const kMsgRefused;      // heads the list of errors that stop a build
 
 // Where a build of a project goes. Host paths, resolved against the project file's folder.
 struct TDeploymentPaths {
@@ -40,22 +42,21 @@ std::string ResolveProjectPath(const TProject& project, const std::string& path)
 // an earlier build did not make, rows beyond the file format's limits. Empty when a build may start.
 std::vector<std::string> BuildRefusals(const TProject& project);
 
-// Every problem a build would meet: the refusals, then missing source files, readme, licence, title
-// bitmap and static bitmaps, sources that are no regular files, and files that would land on the
-// same place in the Data folder.
-std::vector<std::string> Check(const TProject& project);
+// Different sources that the build would copy to one place, one text each naming both and the place.
+std::vector<std::string> DestinationClashes(const TProject& project);
 
 enum class TBuildOutcome {
     Done,      // everything built
     NotSaved,  // the project has unsaved changes: nothing done
     Cancelled, // the user answered No: nothing done
-    Refused,   // BuildRefusals: nothing deleted or written
+    Refused,   // an error of Check (BuildRefusals among them): nothing deleted or written
     Failed,    // the build ran to its end but something could not be created, copied or written
 };
 
 struct TBuildResult {
     TBuildOutcome Outcome = TBuildOutcome::Done;
     std::vector<std::string> Problems; // refusals or failures, one UTF-8 text each
+    std::vector<std::string> Warnings; // what Check warned of before the question
     int FilesCopied = 0;
     std::uint64_t BytesCopied = 0;
 };
@@ -63,7 +64,8 @@ struct TBuildResult {
 // How many failures the closing message of a build names; the rest are counted.
 constexpr std::size_t kMaxListedFailures = kMaxListedItems;
 
-// The Build command. Asks to confirm through ui (anything but No goes on), then builds to the end,
+// The Build command. Shows Check's warnings, asks to confirm through ui (anything but No goes on),
+// refuses on any error of Check before deleting anything, then builds to the end,
 // reporting failures in one error message at the end; the failing stage's line shows psFailed.
 // scriptPath receives the installer script's path for Compile once the build has got that far.
 // unsavedEdits: the project differs from what was last loaded or saved although Modified is clear

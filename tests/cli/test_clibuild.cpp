@@ -2,6 +2,10 @@
 // with non-ASCII names.
 #include "tests/support/BuildTestSupport.h"
 
+#include "core/ProjectFile.h"
+
+#include <set>
+
 using namespace tvtest;
 using ::testing::HasSubstr;
 
@@ -60,10 +64,12 @@ TEST(CliBuild, ProblemsRefusalsAndBadInputGiveTheirExitCodes) {
     EXPECT_EQ(check.Code, 1);
     EXPECT_THAT(check.Out, HasSubstr("DemoApp.hlp\" does not exist"));
 
+    // A missing source is an error of Check: the build stops before it clears or writes anything.
     const TRun build = Cli(dir, "build " + ShellWord(demo));
     EXPECT_EQ(build.Code, 1);
-    EXPECT_THAT(build.Err, HasSubstr("Copying presetup & data files: failed"));
+    EXPECT_THAT(build.Err, HasSubstr("cannot be built"));
     EXPECT_THAT(build.Err, HasSubstr("DemoApp.hlp"));
+    EXPECT_FALSE(fs::exists(dir.path() / "deploy"));
 
     std::string text = ReadText(demo);
     text.replace(text.find("%InstallPath%\\Help|"), 19, "%InstallPath%\\..\\x|");
@@ -74,6 +80,70 @@ TEST(CliBuild, ProblemsRefusalsAndBadInputGiveTheirExitCodes) {
 
     EXPECT_EQ(Cli(dir, "build " + ShellWord(dir.str("none.tvx"))).Code, 2);
     EXPECT_EQ(Cli(dir, "check").Code, 2);
+}
+
+// One finding of every rule of Check, through the console: each line names its kind and rule; errors
+// make check and build fail, warnings alone are printed and the build goes on.
+TEST(CliBuild, CheckNamesEveryRuleAndBuildFollowsTheirKinds) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "src/other");
+    for (const char* name : {"app.exe", "a=b.txt", "other/app.exe"})
+        WriteText(dir.path() / "src" / name, "x");
+    WriteText(dir.path() / "src/empty.bmp", "");
+    tv::TProject p;
+    p.MiscDeployment = ""; // build-settings
+    p.tbFiles.Append(FileRow(dir.str("src/app.exe"), "%InstallPath%"));
+    p.tbFiles.Append(FileRow(dir.str("src/other/app.exe"), "%InstallPath%"));  // same-destination
+    p.tbFiles.Append(FileRow(dir.str("src/a=b.txt"), "%InstallPath%"));        // file-name-key
+    p.tbFiles.Append(FileRow(dir.str("src/gone.dll"), "%System%"));            // missing-source
+    tv::TShortcutRecord s;
+    s.ProgramGroup = "%ProgramsMenu%\\Tools"; // shortcut-group-folder
+    s.Shortcuts = ";App";                      // shortcut-name-key
+    s.Arguments = "a,b";                       // shortcut-commas
+    p.tbShortcuts.Append(s);
+    p.tbRegAdd.Append({"HKCU\\Software\\A", {"NoEquals"}}); // change-line
+    p.tbRegAdd.Append({"HKCU\\Software\\B", {}});           // empty-registry-key
+    p.MainBGBitmap = dir.str("src/empty.bmp");               // bitmap-format
+    p.RunAfter.push_back({"%InstallPath%\\\"x\".exe", "", "", "", "10"}); // run-quotes, run-not-installed
+    p.AppInstFolderName = "App";                            // install-folder
+    p.DialogFont = "Comic Neue, 8";                         // font
+    const std::string tvx = dir.str("all.tvx");
+    tv::SaveProject(p, tvx);
+
+    const TRun check = Cli(dir, "check " + ShellWord(tvx));
+    EXPECT_EQ(check.Code, 1);
+    std::set<std::string> printed;
+    std::istringstream lines(check.Out);
+    for (std::string line; std::getline(lines, line);)
+        printed.insert(line.substr(0, line.find("]:") + 1));
+    std::set<std::string> expected;
+    for (const tv::TCheckRule& rule : tv::CheckRules())
+        expected.insert(std::string(rule.Kind == tv::TFindingKind::Error ? "error [" : "warning [") + rule.Name +
+                        "]");
+    EXPECT_EQ(printed, expected) << check.Out;
+    EXPECT_THAT(check.Err, HasSubstr("7 errors, 7 warnings."));
+    const TRun refused = Cli(dir, "build " + ShellWord(tvx));
+    EXPECT_EQ(refused.Code, 1);
+    EXPECT_THAT(refused.Err, HasSubstr("a=b.txt"));
+
+    // Only the warnings left: check succeeds, build prints them and builds.
+    tv::TProject w;
+    w.MiscDeployment = dir.str("deploy");
+    w.tbFiles.Append(FileRow(dir.str("src/app.exe"), "%InstallPath%"));
+    w.tbShortcuts.Append(s);
+    w.tbShortcuts.Records[0].Shortcuts = "App";
+    w.DialogFont = "Comic Neue, 8";
+    const std::string warned = dir.str("warned.tvx");
+    tv::SaveProject(w, warned);
+    const TRun warnCheck = Cli(dir, "check " + ShellWord(warned));
+    EXPECT_EQ(warnCheck.Code, 0) << warnCheck.Out;
+    EXPECT_THAT(warnCheck.Out, HasSubstr("warning [font]: The dialog font \"Comic Neue\""));
+    EXPECT_THAT(warnCheck.Err, HasSubstr("0 errors, 3 warnings."));
+    const TRun built = Cli(dir, "build " + ShellWord(warned));
+    EXPECT_EQ(built.Code, 0) << built.Err;
+    EXPECT_THAT(built.Err, HasSubstr("not do exactly what the project says"));
+    EXPECT_THAT(built.Err, HasSubstr("Comic Neue"));
+    EXPECT_TRUE(fs::exists(dir.path() / "deploy/warned/Data/app.exe"));
 }
 
 TEST(CliBuild, CompileReportsWhetherTheSetupProgramAppeared) {

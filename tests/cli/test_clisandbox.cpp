@@ -66,7 +66,8 @@ TEST(CliSandbox, NoCommandTouchesAnythingOutsideItsOwnFiles) {
     for (const TStep& step : steps) {
         SCOPED_TRACE(step.Args);
         const auto before = tree.Fingerprint();
-        EXPECT_EQ(RunIn(tree, logs, step.Args), step.Code) << ReadText(logs.path() / "err");
+        EXPECT_EQ(RunIn(tree, logs, step.Args), step.Code)
+            << ReadText(logs.path() / "out") << ReadText(logs.path() / "err");
         EXPECT_THAT(TSandboxTree::ChangedOutside(before, tree.Fingerprint(), step.Allowed), IsEmpty());
     }
     // The commands did their work.

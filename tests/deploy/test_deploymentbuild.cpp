@@ -77,16 +77,16 @@ TEST(DeploymentBuild, CopiesFilesSupportFilesAndReportsProgress) {
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "src/app.exe", std::string(300000, 'a'));
     WriteText(dir.path() / "src/help/app.hlp", "help");
-    WriteText(dir.path() / "src/sys/shared.dll", "system copy");
+    WriteText(dir.path() / "src/sys/system.dll", "system copy");
     WriteText(dir.path() / "src/shared.dll", "install copy");
-    WriteText(dir.path() / "art/logo.bmp", "bmp");
+    WriteText(dir.path() / "art/logo.bmp", BmpBytes(4, 3));
     WriteText(dir.path() / "notes.rtf", "readme");
     WriteText(dir.path() / "lic.txt", "licence");
-    WriteText(dir.path() / "title.bmp", "title");
+    WriteText(dir.path() / "title.bmp", BmpBytes(5, 2));
     p.tbFiles.Append(FileRow(dir.str("src/app.exe"), "%InstallPath%"));
     p.tbFiles.Append(FileRow(dir.str("src/help/app.hlp"), "%InstallPath%\\Help"));
     p.tbFiles.Append(FileRow(dir.str("src/shared.dll"), "%InstallPath%"));
-    p.tbFiles.Append(FileRow(dir.str("src/sys/shared.dll"), "%System%"));
+    p.tbFiles.Append(FileRow(dir.str("src/sys/system.dll"), "%System%"));
     p.StaticBitmaps.push_back({dir.str("art/logo.bmp"), "1,2,0", ""});
     p.AppReadme = dir.str("notes.rtf");
     p.AppLicense = "lic.txt";
@@ -99,21 +99,21 @@ TEST(DeploymentBuild, CopiesFilesSupportFilesAndReportsProgress) {
     const fs::path img = dir.path() / "deploy" / "demo";
     EXPECT_THAT(Tree(img),
                 ElementsAre("Data/", "Data/Help/", "Data/Help/app.hlp", "Data/app.exe", "Data/shared.dll",
-                            "Presetup/", "Presetup/APP.INS", "Presetup/TZNS.INI", "Presetup/license.txt",
+                            "Data/system.dll", "Presetup/", "Presetup/APP.INS", "Presetup/TZNS.INI", "Presetup/license.txt",
                             "Presetup/logo.bmp", "Presetup/readme.txt", "Presetup/tzns.bmp"));
-    // One name from two folder variables: both land in Data, the later row wins.
-    EXPECT_EQ(ReadText(img / "Data/shared.dll"), "system copy");
+    // Files of every folder variable land in Data.
+    EXPECT_EQ(ReadText(img / "Data/system.dll"), "system copy");
     EXPECT_EQ(ReadText(img / "Presetup/readme.txt"), "readme");
     EXPECT_EQ(ReadText(img / "Data/app.exe").size(), 300000u);
 
     EXPECT_THAT(ui.CopyTexts, ElementsAre("", "Copying \"app.exe\"...\"", "Copying \"app.hlp\"...\"",
-                                          "Copying \"shared.dll\"...\"", "Copying \"shared.dll\"...\""));
+                                          "Copying \"shared.dll\"...\"", "Copying \"system.dll\"...\""));
     EXPECT_THAT(ui.CopyShown, ElementsAre(true, false, false));
     EXPECT_EQ(r.FilesCopied, 8);
     EXPECT_EQ(ui.FilesDone, 8);
     EXPECT_EQ(ui.FilesTotal, 8);
     EXPECT_EQ(ui.BytesDone, ui.BytesTotal);
-    EXPECT_EQ(ui.BytesTotal, 300000u + 4 + 11 + 12 + 3 + 6 + 7 + 5);
+    EXPECT_EQ(ui.BytesTotal, 300000u + 4 + 11 + 12 + BmpBytes(4, 3).size() + 6 + 7 + BmpBytes(5, 2).size());
     // Before each of the eight files and after each of their chunks.
     EXPECT_GE(ui.Breaths, 8 + 8);
     EXPECT_EQ(ui.LineStates(), (std::vector<int>{psDone, psDone, psDone, psDone, psDone, psIdle}));
@@ -137,7 +137,7 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
     WriteText(dir.path() / "lisez-moi \xC3\xA9.txt", "readme");
     p.tbFiles.Append(FileRow("caf\xE9/th\xE9.exe", "%InstallPath%\\Caf\xE9"));
     p.AppReadme = "lisez-moi \xE9.txt";
-    EXPECT_THAT(Check(p), IsEmpty());
+    EXPECT_THAT(CheckTexts(p), IsEmpty());
 
     TRecordingUi ui;
     std::string script;
@@ -156,7 +156,7 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
 
     // Messages are UTF-8: the host path as it is, a project value converted.
     p.StaticBitmaps.push_back({"\xE9t\xE9.bmp", "0,0,0", ""});
-    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("/\xC3\xA9t\xC3\xA9.bmp\" does not exist")));
+    EXPECT_THAT(CheckTexts(p), ElementsAre(HasSubstr("/\xC3\xA9t\xC3\xA9.bmp\" does not exist")));
     TProject climbing = p;
     climbing.tbFiles.Records[0].FilePath = "%InstallPath%\\..\\Caf\xE9";
     EXPECT_THAT(BuildRefusals(climbing),
@@ -164,7 +164,7 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheHostEncoding) {
     // A support file that would take the place of one the build writes is found in such a folder too.
     WriteText(dir.path() / "art/tzns.ini", "x");
     p.StaticBitmaps = {{"art/tzns.ini", "0,0,0", ""}};
-    EXPECT_THAT(Check(p), ElementsAre(HasSubstr("are both written to")));
+    EXPECT_THAT(CheckTexts(p), Contains(HasSubstr("are both written to")));
 
     // A project file name the code page cannot hold cannot be the image folder's name in the script.
     const TProject cyrillic = SavedProject(dir, "\xD0\xBF.tvx");
@@ -184,7 +184,7 @@ TEST(DeploymentBuild, ProjectTextNamesHostFilesInTheAnsiCodePage) {
     fs::create_directories(HostPath(host("caf\xE9")));
     WriteBytes(host("caf\xE9\\th\xE9.exe"), "tea");
     p.tbFiles.Append(FileRow("caf\xE9\\th\xE9.exe", "%InstallPath%\\Caf\xE9"));
-    EXPECT_THAT(Check(p), IsEmpty());
+    EXPECT_THAT(CheckTexts(p), IsEmpty());
 
     TRecordingUi ui;
     std::string script;
@@ -271,7 +271,7 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
         EXPECT_EQ(ui.States[lbB1], psFailed);
         EXPECT_TRUE(script.empty());
         EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Data/marker")) << part;
-        EXPECT_THAT(Check(p), Contains(HasSubstr(part)));
+        EXPECT_THAT(CheckTexts(p), Contains(HasSubstr(part)));
     };
 
     TProject blank = SavedProject(dir);
@@ -322,17 +322,16 @@ TEST(DeploymentBuild, RefusesBeforeDeletingAnything) {
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Data/marker"));
 }
 
+// What Check cannot foresee: a copy whose folder cannot be made, a script that cannot be written.
 TEST(DeploymentBuild, RunsToTheEndAndReportsWhatFailed) {
     TempDir dir;
     TProject p = SavedProject(dir);
     WriteText(dir.path() / "src/Help", "a file named like a folder");
     WriteText(dir.path() / "src/app.hlp", "help");
     WriteText(dir.path() / "src/good.exe", "good");
-    p.tbFiles.Append(FileRow(dir.str("src/missing.exe"), "%InstallPath%"));
     p.tbFiles.Append(FileRow(dir.str("src/Help"), "%InstallPath%"));
     p.tbFiles.Append(FileRow(dir.str("src/app.hlp"), "%InstallPath%\\Help")); // Data/Help is a file by now
     p.tbFiles.Append(FileRow(dir.str("src/good.exe"), "%InstallPath%"));
-    p.AppLicense = "no-licence.txt";
     // A folder where the script goes: it can be neither deleted nor written.
     fs::create_directories(dir.path() / "deploy/demo.TZN/x");
     TRecordingUi ui;
@@ -344,12 +343,10 @@ TEST(DeploymentBuild, RunsToTheEndAndReportsWhatFailed) {
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Presetup/APP.INS"));
     const auto errors = ui.ErrorTexts();
     ASSERT_EQ(errors.size(), 1u); // one closing message listing everything
-    EXPECT_THAT(errors[0], HasSubstr("missing.exe"));
-    EXPECT_THAT(errors[0], HasSubstr("no-licence.txt"));
     EXPECT_THAT(errors[0],
                 HasSubstr("Could not create the folder \"" + dir.str("deploy/demo/Data/Help") + "\""));
     EXPECT_THAT(errors[0], HasSubstr(dir.str("deploy/demo.TZN")));
-    EXPECT_EQ(r.Problems.size(), 4u);
+    EXPECT_EQ(r.Problems.size(), 2u);
     EXPECT_EQ(ui.LineStates(), (std::vector<int>{psDone, psFailed, psDone, psDone, psFailed, psIdle}));
 }
 
@@ -412,7 +409,7 @@ TEST(DeploymentBuild, CheckFindsProblemsWithoutTouchingTheDisk) {
     p.AppLicense = "-";
     p.DialogTitleBMP = dir.str("title.bmp");
     p.StaticBitmaps.push_back({dir.str("art/side.bmp"), "0,0,0", ""});
-    const auto problems = Check(p);
+    const auto problems = CheckTexts(p);
     EXPECT_EQ(problems.size(), 5u) << ::testing::PrintToString(problems);
     EXPECT_THAT(problems, Contains(HasSubstr("Source file \"" + dir.str("gone.exe") + "\" does not exist")));
     EXPECT_THAT(problems, Contains(HasSubstr("Readme \"" + dir.str("readme.txt"))));
@@ -424,7 +421,7 @@ TEST(DeploymentBuild, CheckFindsProblemsWithoutTouchingTheDisk) {
     TProject fine = SavedProject(dir);
     fine.tbFiles.Append(FileRow(dir.str("a/x.dll"), "%InstallPath%"));
     fine.tbFiles.Append(FileRow(dir.str("a/x.dll"), "%InstallPath%")); // the same file twice is no clash
-    EXPECT_THAT(Check(fine), IsEmpty());
+    EXPECT_THAT(CheckTexts(fine), IsEmpty());
 }
 
 TEST(BuildUiTexts, CaptionsCarryTheStateAndMessagesKeepPathsLiteral) {

@@ -4,6 +4,7 @@
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
+#include "deploy/ProjectCheck.h"
 #include "core/Project.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
@@ -22,6 +23,14 @@
 #include <gtest/gtest.h>
 
 namespace tvtest {
+
+// Every finding of Check as its text, errors first.
+inline std::vector<std::string> CheckTexts(const tv::TProject& project) {
+    std::vector<std::string> texts;
+    for (const tv::TFinding& f : tv::CheckProject(project))
+        texts.push_back(f.Text);
+    return texts;
+}
 
 // The lines of a file written by the INI store (CR LF line ends, a blank line after each section).
 inline std::vector<std::string> IniLines(const fs::path& file) {

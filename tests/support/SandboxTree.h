@@ -35,8 +35,8 @@ public:
         WriteText(r / "src/lib/help.hlp", "help");
         WriteText(r / "src/readme.txt", "read me");
         WriteText(r / "src/licence.txt", "licence");
-        WriteText(r / "src/title.bmp", "BM title");
-        WriteText(r / "src/side.bmp", "BM side");
+        WriteText(r / "src/title.bmp", BmpBytes(6, 4));
+        WriteText(r / "src/side.bmp", BmpBytes(2, 2));
         WriteText(r / "src/app.cfg", "config");
         WriteText(r / "outside/secret.txt", "secret");
         WriteText(r / "outside/ro.txt", "read-only");

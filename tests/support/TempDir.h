@@ -66,4 +66,26 @@ inline std::string ReadText(const fs::path& file) {
     return ReadBytes(file.string());
 }
 
+// A w x h picture of 24 bits per pixel as the bytes of a bitmap file, cut short by cut bytes.
+inline std::string BmpBytes(int w, int h, std::size_t cut = 0) {
+    const std::uint32_t stride = static_cast<std::uint32_t>((w * 3 + 3) / 4 * 4);
+    const std::uint32_t size = 54 + stride * static_cast<std::uint32_t>(h);
+    std::string b(size, '\0');
+    auto put = [&](std::size_t at, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b[at + static_cast<std::size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(2, size, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<std::uint32_t>(w), 4);
+    put(22, static_cast<std::uint32_t>(h), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    b.resize(size - cut);
+    return b;
+}
+
 } // namespace tvtest

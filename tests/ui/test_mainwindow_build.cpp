@@ -121,7 +121,7 @@ private:
         QDir().mkpath(Path("src"));
         QVERIFY(WriteFile(Path("src/app.exe"), QByteArray(300 * 1024, 'x')));
         QVERIFY(WriteFile(Path("src/readme.txt"), "Read me"));
-        QVERIFY(WriteFile(Path("src/title.bmp"), "BM"));
+        QVERIFY(!tvtest::WriteBitmap(Path("src/title.bmp"), 4, 4, Qt::white, Qt::white).isEmpty());
 
         TProject& p = m_Main->Project();
         Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
@@ -250,34 +250,81 @@ private slots:
         QCOMPARE(States(), QString("000000"));
     }
 
-    void problemsAreListedBeforeAndFailuresReportedAfter() {
+    // An error of Check stops the build before anything is cleared; its warnings come before the
+    // question; the Check button lists both without building.
+    void checkErrorsStopTheBuildAndWarningsPrecedeItsQuestion() {
         OpenSavedProject();
         if (QTest::currentTestFailed())
             return;
         TMain& w = *m_Main;
-        TFileRecord& missing = w.Project().tbFiles.Append();
-        missing.FileName = Path("src/missing.dll").toStdString();
-        missing.FilePath = "%System%";
+        QVERIFY(WriteFile(Path("src/a=b.txt"), "x"));
+        TFileRecord& keyless = w.Project().tbFiles.Append();
+        keyless.FileName = Path("src/a=b.txt").toStdString();
+        keyless.FilePath = "%InstallPath%";
+        w.Project().DialogFont = "Comic Neue, 8";
         SaveAgain(); // a build takes only what the project file holds
 
-        // Declining the list of problems builds nothing.
-        TwzDialog::ScriptAnswers({mrNo});
-        Click("btBuild");
-        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
-        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
-        QVERIFY(TwzDialog::AskedTexts()[0].contains("missing.dll"));
+        // The real message, closed with Escape as a reader would.
+        tvtest::resetSeams(false);
+        QString listed;
+        tvtest::OnNextModal<TwzDialogForm>([&listed](TwzDialogForm* form) {
+            listed = form->dlgText()->Caption();
+            tvtest::saveShot(form, "main_build_check");
+            QTest::keyClick(form, Qt::Key_Escape);
+        });
+        Click("btCheck");
+        QVERIFY(listed.startsWith("Errors: "));
+        QVERIFY(listed.contains("a=b.txt"));
+        QVERIFY(listed.contains("Warnings: "));
+        QVERIFY(listed.contains("Comic Neue"));
         QVERIFY(!QFileInfo::exists(Path("deploy")));
 
-        // Going on builds the rest and names the file that could not be copied; the copy line
-        // shows the failure.
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
-        TwzDialog::ScriptAnswers({mrYes, mrYes, mrOk});
+        TwzDialog::ScriptAnswers({mrOk, mrYes, mrOk});
         Click("btBuild");
         QCOMPARE(TwzDialog::AskedTexts().size(), 3);
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("Comic Neue"));
         QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
         QCOMPARE(TwzDialog::AskedMessages()[2].type, TMsgDlgType::mtError);
-        QVERIFY(TwzDialog::AskedTexts()[2].contains("missing.dll"));
+        QVERIFY(TwzDialog::AskedTexts()[2].contains("a=b.txt"));
+        QCOMPARE(States(), QString("300000"));
+        QVERIFY(!QFileInfo::exists(Path("deploy")));
+
+        // Without the error the warning still comes first, and the build goes on.
+        w.Project().tbFiles.Records.pop_back();
+        SaveAgain();
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TwzDialog::ScriptAnswers({mrOk, mrYes});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
+        QCOMPARE(States(), QString("222220"));
+    }
+
+    // What Check cannot foresee (a file gone while the build runs) is reported after the build,
+    // which still does the rest.
+    void failuresDuringTheBuildAreReportedAfterIt() {
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        TMain& w = *m_Main;
+        QVERIFY(WriteFile(Path("src/going.dll"), "soon gone"));
+        TFileRecord& going = w.Project().tbFiles.Append();
+        going.FileName = Path("src/going.dll").toStdString();
+        going.FilePath = "%System%";
+        SaveAgain();
+        QMetaObject::invokeMethod(qApp, [this] { QFile::remove(Path("src/going.dll")); }, Qt::QueuedConnection);
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TwzDialog::ScriptAnswers({mrYes, mrOk});
+        Click("btBuild");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        QCOMPARE(TwzDialog::AskedTexts()[0], kClearQuestion);
+        QCOMPARE(TwzDialog::AskedMessages()[1].type, TMsgDlgType::mtError);
+        QVERIFY(TwzDialog::AskedTexts()[1].contains("going.dll"));
         QCOMPARE(States(), QString("232220"));
         QVERIFY(QFileInfo::exists(Path("deploy/My/Data/app.exe")));
         QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
@@ -294,14 +341,13 @@ private slots:
             missing.FilePath = "%System%";
         }
         SaveAgain();
-        TwzDialog::ScriptAnswers({mrNo});
+        TwzDialog::ScriptAnswers({mrYes, mrOk});
         Click("btBuild");
-        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
-        const QString text = TwzDialog::AskedTexts()[0];
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        const QString text = TwzDialog::AskedTexts()[1];
         QVERIFY(text.contains("missing0.dll"));
         QVERIFY(!text.contains("missing39.dll"));
-        QVERIFY(text.contains("/#... and 25 more/#"));
-        QVERIFY(text.endsWith("Build anyway ?"));
+        QVERIFY(text.contains("/#... and 25 more"));
         QVERIFY(!QFileInfo::exists(Path("deploy")));
     }
 

@@ -2,6 +2,7 @@
 
 #include "deploy/CompileLauncher.h"
 #include "deploy/DeploymentBuild.h"
+#include "deploy/ProjectCheck.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MessageText.h"
@@ -25,7 +26,6 @@ constexpr int kPageWidth = 410;
 constexpr int kLineLeft = 24;
 constexpr int kFirstLineTop = 78;
 constexpr int kLineStep = 22;
-constexpr std::size_t kMaxListedProblems = 15;
 
 QList<QPixmap> ProgressImages() {
     return {QPixmap(":/glyphs/progress_idle.xpm"), QPixmap(":/glyphs/progress_running.xpm"),
@@ -79,6 +79,11 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_btCompile = new QPushButton("Compile Tamrin Installer setup", this);
     m_btCompile->setObjectName("btCompile");
     m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
+    m_btCheck = new QPushButton("Check", this);
+    m_btCheck->setObjectName("btCheck");
+    m_btCheck->setToolTip("List what would stop a build and what the setup would do other than the project says");
+    m_btCheck->setGeometry(kLineLeft + 290, kFirstLineTop - 2, 74, 23);
+    connect(m_btCheck, &QPushButton::clicked, this, &TBuildPage::btCheckClick);
     connect(m_btBuild, &QPushButton::clicked, this, &TBuildPage::btBuildClick);
     connect(m_btCompile, &QPushButton::clicked, this, &TBuildPage::btCompileClick);
 
@@ -202,6 +207,7 @@ void TBuildPage::SetBusy(bool busy) {
     m_Busy = busy;
     m_btBuild->setEnabled(!busy);
     m_btCompile->setEnabled(!busy);
+    m_btCheck->setEnabled(!busy);
     m_btCompilerOutput->setEnabled(!busy && m_HasCompilerOutput);
     emit busyChanged(busy);
 }
@@ -209,25 +215,8 @@ void TBuildPage::SetBusy(bool busy) {
 void TBuildPage::btBuildClick() {
     if (m_Busy)
         return;
-    // Problems a build would meet are listed before anything is cleared. Refusals are left to
-    // Build itself, which reports them after its question; an unsaved project is refused first.
+    // Build itself shows Check's warnings before its question and refuses on an error.
     const bool unsaved = Project().Modified || (m_UnsavedWork && m_UnsavedWork());
-    if (!unsaved && BuildRefusals(Project()).empty()) {
-        const std::vector<std::string> problems = Check(Project());
-        if (!problems.empty()) {
-            // A project whose sources moved may miss hundreds of files: list the first ones only, so
-            // the question and its buttons stay on the screen.
-            std::string text = "The build will meet these problems:";
-            const std::size_t listed = std::min(problems.size(), kMaxListedProblems);
-            for (std::size_t i = 0; i < listed; ++i)
-                text += "/#" + MarkupLiteral(problems[i]);
-            if (problems.size() > listed)
-                text += "/#... and " + std::to_string(problems.size() - listed) + " more";
-            text += "/#Build anyway ?";
-            if (MessageDlg(text, TMsgDlgType::mtWarning, mbYes | mbNo) != mrYes)
-                return;
-        }
-    }
     SetBusy(true);
     try {
         Build(Project(), *this, m_ScriptPath, unsaved);
@@ -236,6 +225,25 @@ void TBuildPage::btBuildClick() {
     }
     ShowCopyText(false);
     SetBusy(false);
+}
+
+void TBuildPage::btCheckClick() {
+    if (m_Busy)
+        return;
+    const TFindings findings = CheckProject(Project());
+    if (findings.empty()) {
+        MessageDlg("No problems found.", TMsgDlgType::mtInformation, mbOK);
+        return;
+    }
+    const auto errors = FindingTexts(findings, TFindingKind::Error);
+    const auto warnings = FindingTexts(findings, TFindingKind::Warning);
+    std::string text;
+    if (!errors.empty())
+        text = MarkupList("Errors: the build refuses to start while these stand.", errors);
+    if (!warnings.empty())
+        text += (text.empty() ? "" : "/# /#") +
+                MarkupList("Warnings: the setup will not do exactly what the project says.", warnings);
+    MessageDlg(text, errors.empty() ? TMsgDlgType::mtWarning : TMsgDlgType::mtError, mbOK);
 }
 
 void TBuildPage::btCompileClick() {

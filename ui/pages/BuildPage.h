@@ -72,6 +72,9 @@ signals:
 public slots:
     void btBuildClick();
     void btCompileClick();
+    // Lists what a build would refuse (errors) and what the setup would do other than typed
+    // (warnings), without building.
+    void btCheckClick();
     // Ends the current wait; the program is left running.
     void btStopWaitingClick();
     void btCompilerOutputClick();
@@ -94,6 +97,7 @@ private:
     QProgressBar* m_pbCopy = nullptr;
     QPushButton* m_btBuild = nullptr;
     QPushButton* m_btCompile = nullptr;
+    QPushButton* m_btCheck = nullptr;
     QLabel* m_lbWaiting = nullptr;
     QPushButton* m_btStopWaiting = nullptr;
     QPushButton* m_btCompilerOutput = nullptr;

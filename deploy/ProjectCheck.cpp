@@ -1,0 +1,428 @@
+#include "deploy/ProjectCheck.h"
+
+#include "core/ChangeLines.h"
+#include "core/FontSpec.h"
+#include "core/HostPath.h"
+#include "core/kvIniFile.h"
+#include "deploy/DeploymentBuild.h"
+#include "deploy/FileUtils.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <fstream>
+
+namespace tv {
+
+namespace {
+
+using TTexts = std::vector<std::string>;
+
+// A project value (code page) in a message (UTF-8).
+std::string Quoted(const std::string& value) {
+    return "\"" + AnsiToUtf8(value) + "\"";
+}
+
+std::string QuotedPath(const std::string& path) {
+    return "\"" + HostPathShown(path) + "\"";
+}
+
+std::string RowOf(int index) {
+    return "row " + std::to_string(index + 1);
+}
+
+// The folder and the name of an engine path: "%InstallPath%\Help\a.hlp" gives "%InstallPath%\Help"
+// and "a.hlp".
+void SplitEnginePath(const std::string& path, std::string& folder, std::string& name) {
+    const auto slash = path.rfind('\\');
+    folder = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool SameFolded(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && FoldCase(a) == FoldCase(b);
+}
+
+std::string TrimBlanks(const std::string& s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    return s.substr(first, s.find_last_not_of(" \t") - first + 1);
+}
+
+// ---- errors
+
+void FindBuildRefusals(const TProject& p, TTexts& out) {
+    for (std::string& refusal : BuildRefusals(p))
+        out.push_back(std::move(refusal));
+}
+
+// Sources the build copies: they must be there and be regular files.
+void FindMissingSources(const TProject& p, TTexts& out) {
+    const std::string missingReason = SourceFileProblem(std::string());
+    auto look = [&](const std::string& what, const std::string& path) {
+        if (IsBlank(path))
+            return;
+        const std::string resolved = ResolveProjectPath(p, path);
+        const std::string problem = SourceFileProblem(resolved);
+        if (problem.empty())
+            return;
+        // One message per reason, the system's own: a name too long for the system is not "missing".
+        if (problem == missingReason && !IsSymLink(resolved))
+            out.push_back(what + " " + QuotedPath(resolved) + " does not exist.");
+        else
+            out.push_back(what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".");
+    };
+    for (const TFileRecord& rec : p.tbFiles.Records)
+        look("Source file", rec.FileName);
+    look("Readme", p.AppReadme);
+    look("Licence", p.AppLicense);
+    look("Title bitmap", p.DialogTitleBMP);
+    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+        look("Static bitmap", bitmap.File);
+}
+
+void FindSameDestinations(const TProject& p, TTexts& out) {
+    for (std::string& clash : DestinationClashes(p))
+        out.push_back(std::move(clash));
+}
+
+// A file's name (with its sub-folder) is the key of its line in the install list.
+void FindFileNameKeys(const TProject& p, TTexts& out) {
+    const auto& rows = p.tbFiles.Records;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::string path = IncludeTrailingBackslash(rows[i].FilePath);
+        SplitFirst(path, "\\");
+        const std::string key = path + ExtractFileName(rows[i].FileName);
+        if (const std::string problem = IniKeyNameProblem(key); !problem.empty())
+            out.push_back("File " + Quoted(key) + " (" + RowOf(static_cast<int>(i)) +
+                          " of the files): " + problem + ".");
+    }
+}
+
+void FindShortcutNameKeys(const TProject& p, TTexts& out) {
+    const auto& rows = p.tbShortcuts.Records;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (const std::string problem = IniKeyNameProblem(rows[i].Shortcuts); !problem.empty())
+            out.push_back("Shortcut " + Quoted(rows[i].Shortcuts) + " (" + RowOf(static_cast<int>(i)) +
+                          " of the shortcuts): " + problem + ".");
+}
+
+void FindChangeLines(const TProject& p, TTexts& out) {
+    auto look = [&](const TRecordTable<TContentsRecord>& table, const char* what,
+                    std::string (*problemOf)(const std::string&)) {
+        for (const TContentsRecord& rec : table.Records)
+            for (const std::string& line : rec.Contents) {
+                std::string problem;
+                if (std::any_of(line.begin(), line.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 32; }))
+                    problem = "The line holds a control character, which breaks it";
+                else
+                    problem = problemOf(line);
+                if (!problem.empty())
+                    out.push_back(std::string(what) + " " + Quoted(rec.Key) + ", line " + Quoted(line) +
+                                  ": " + problem + ".");
+            }
+    };
+    look(p.tbRegAdd, "Registry key to add", &RegLineProblem);
+    look(p.tbRegDel, "Registry key to remove", &RegLineProblem);
+    look(p.tbINI, "INI change", &IniLineProblem);
+}
+
+void FindBitmapFormats(const TProject& p, TTexts& out) {
+    // Bitmaps the build copies and that are missing are named by the missing-source rule already.
+    // The background bitmap is not copied: its path is handed on as typed, and a project file
+    // without one names "bricks.bmp", so only one that is there is looked into.
+    auto look = [&](const std::string& what, const std::string& path, bool copied) {
+        if (IsBlank(path))
+            return;
+        const std::string resolved = ResolveProjectPath(p, path);
+        if (!SourceFileProblem(resolved).empty() && (copied || !FileExists(resolved)))
+            return;
+        if (const std::string problem = BitmapFileProblem(resolved); !problem.empty())
+            out.push_back(what + " " + QuotedPath(resolved) + " is no bitmap the setup can show: " + problem +
+                          ".");
+    };
+    look("Title bitmap", p.DialogTitleBMP, true);
+    look("Background bitmap", p.MainBGBitmap, false);
+    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+        look("Static bitmap", bitmap.File, true);
+}
+
+// ---- warnings
+
+// The run lists' texts are written between double quotes; one inside ends the column early.
+void FindRunQuotes(const TProject& p, TTexts& out) {
+    const std::pair<const TRunList*, const char*> lists[] = {
+        {&p.RunBefore, "before installation"},
+        {&p.RunAfter, "after installation"},
+        {&p.RunBeforeUn, "before uninstallation"},
+        {&p.RunAfterUn, "after uninstallation"},
+    };
+    for (const auto& [list, when] : lists)
+        for (const TRunRecord& run : *list) {
+            const std::pair<const std::string*, const char*> columns[] = {
+                {&run.Application, "Application"},
+                {&run.Argument, "Arguments"},
+                {&run.WorkingDirectory, "Working Directory"},
+                {&run.Message, "Message"},
+            };
+            for (const auto& [text, column] : columns)
+                if (text->find('"') != std::string::npos)
+                    out.push_back("Program " + Quoted(run.Application) + " run " + when + ": its " + column +
+                                  " " + Quoted(*text) +
+                                  " holds a double quote, which ends the column early.");
+        }
+}
+
+// A shortcut's arguments and working folder are written without quotes between commas.
+void FindShortcutCommas(const TProject& p, TTexts& out) {
+    for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
+        const std::pair<const std::string*, const char*> columns[] = {
+            {&rec.Arguments, "Arguments"},
+            {&rec.WorkDirectory, "Working Directory"},
+        };
+        for (const auto& [text, column] : columns)
+            if (text->find(',') != std::string::npos)
+                out.push_back("Shortcut " + Quoted(rec.Shortcuts) + ": its " + column + " " + Quoted(*text) +
+                              " holds a comma, which the setup reads as the end of the column.");
+    }
+}
+
+// A program run after installation (or before uninstallation) from a folder the project installs
+// files to must be one of them; the run dialog suggests bare names, so a file placed in a
+// sub-folder is easily run from the wrong place.
+void FindRunProgramsNotInstalled(const TProject& p, TTexts& out) {
+    auto installedIn = [&](const std::string& folder, const std::string& name, bool& folderUsed) {
+        for (const TFileRecord& rec : p.tbFiles.Records) {
+            if (!SameFolded(ExcludeTrailingBackslash(rec.FilePath), folder))
+                continue;
+            folderUsed = true;
+            if (SameFolded(ExtractFileName(rec.FileName), name))
+                return true;
+        }
+        return false;
+    };
+    const std::pair<const TRunList*, const char*> lists[] = {
+        {&p.RunAfter, "after installation"},
+        {&p.RunBeforeUn, "before uninstallation"},
+    };
+    for (const auto& [list, when] : lists)
+        for (const TRunRecord& run : *list) {
+            std::string folder, name;
+            SplitEnginePath(run.Application, folder, name);
+            if (folder.empty() || name.empty())
+                continue;
+            bool folderUsed = false;
+            if (!installedIn(folder, name, folderUsed) && folderUsed)
+                out.push_back("Program " + Quoted(run.Application) + " run " + when +
+                              " is not among the files " + "installed to " + Quoted(folder) + ".");
+        }
+}
+
+void FindShortcutGroupSubFolders(const TProject& p, TTexts& out) {
+    for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
+        std::string rest = IncludeTrailingBackslash(rec.ProgramGroup);
+        const std::string root = SplitFirst(rest, "\\");
+        if (!ExcludeTrailingBackslash(rest).empty())
+            out.push_back("Shortcut " + Quoted(rec.Shortcuts) + ": the setup places it in " + Quoted(root) +
+                          "; the sub-folder of its group " + Quoted(rec.ProgramGroup) + " is dropped.");
+    }
+}
+
+void FindInstallFolderBackslash(const TProject& p, TTexts& out) {
+    const std::string& rest = p.AppInstFolderName;
+    if (!rest.empty() && rest[0] != '\\')
+        out.push_back("The installation folder is " + Quoted(p.AppInstallText()) + ": its rest " +
+                      Quoted(rest) + " does not begin with \"\\\", so it joins the folder's name.");
+}
+
+void FindUncommonFonts(const TProject& p, TTexts& out) {
+    const std::pair<const std::string*, const char*> fonts[] = {
+        {&p.MainTitleFont, "main window's title font"},
+        {&p.DialogTitleFont, "dialog title font"},
+        {&p.DialogFont, "dialog font"},
+    };
+    for (const auto& [spec, what] : fonts) {
+        const std::string face = TrimBlanks(SplitFontSpec(*spec).Face);
+        if (!face.empty() && !IsCommonWindowsFont(face))
+            out.push_back(std::string("The ") + what + " " + Quoted(face) +
+                          " is not on every Windows system; " +
+                          "where it is missing, the setup shows another font.");
+    }
+}
+
+void FindEmptyRegistryKeys(const TProject& p, TTexts& out) {
+    for (const TContentsRecord& rec : p.tbRegAdd.Records)
+        if (std::all_of(rec.Contents.begin(), rec.Contents.end(),
+                        [](const std::string& line) { return line.empty(); }))
+            out.push_back("Registry key to add " + Quoted(rec.Key) +
+                          " has no values; the setup only creates " + "the key.");
+}
+
+const std::vector<TCheckRule> kRules = {
+    {kBuildSettingsRule, TFindingKind::Error,
+     "The deployment folder, project name, destinations and row counts allow no build", &FindBuildRefusals},
+    {"missing-source", TFindingKind::Error, "A file the build copies is missing or is no regular file",
+     &FindMissingSources},
+    {"same-destination", TFindingKind::Error, "Two files would be copied to one place",
+     &FindSameDestinations},
+    {"file-name-key", TFindingKind::Error, "A file name the install list cannot hold as a key",
+     &FindFileNameKeys},
+    {"shortcut-name-key", TFindingKind::Error, "A shortcut name the install list cannot hold as a key",
+     &FindShortcutNameKeys},
+    {"change-line", TFindingKind::Error, "A registry or INI change line the setup cannot read",
+     &FindChangeLines},
+    {"bitmap-format", TFindingKind::Error, "A title, background or static bitmap that is no readable BMP",
+     &FindBitmapFormats},
+    {"run-quotes", TFindingKind::Warning, "A double quote inside a quoted column of a program to run",
+     &FindRunQuotes},
+    {"shortcut-commas", TFindingKind::Warning, "A comma in a shortcut's arguments or working folder",
+     &FindShortcutCommas},
+    {"run-not-installed", TFindingKind::Warning,
+     "A program run after installation or before uninstallation that is not installed where it is run",
+     &FindRunProgramsNotInstalled},
+    {"shortcut-group-folder", TFindingKind::Warning, "A shortcut group with a sub-folder, which is dropped",
+     &FindShortcutGroupSubFolders},
+    {"install-folder", TFindingKind::Warning, "An installation folder whose rest does not begin with \"\\\"",
+     &FindInstallFolderBackslash},
+    {"font", TFindingKind::Warning, "A title or dialog font that not every Windows system has",
+     &FindUncommonFonts},
+    {"empty-registry-key", TFindingKind::Warning, "A registry key to add without values",
+     &FindEmptyRegistryKeys},
+};
+
+std::uint32_t LittleEndian(const unsigned char* p, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+} // namespace
+
+const std::vector<TCheckRule>& CheckRules() {
+    return kRules;
+}
+
+TFindings CheckProject(const TProject& project) {
+    TFindings findings;
+    for (const TFindingKind kind : {TFindingKind::Error, TFindingKind::Warning})
+        for (const TCheckRule& rule : kRules) {
+            if (rule.Kind != kind)
+                continue;
+            TTexts texts;
+            rule.Find(project, texts);
+            for (std::string& text : texts)
+                findings.push_back({kind, rule.Name, std::move(text)});
+        }
+    return findings;
+}
+
+std::vector<std::string> FindingTexts(const TFindings& findings, TFindingKind kind) {
+    std::vector<std::string> texts;
+    for (const TFinding& f : findings)
+        if (f.Kind == kind)
+            texts.push_back(f.Text);
+    return texts;
+}
+
+bool HasErrors(const TFindings& findings) {
+    return std::any_of(findings.begin(), findings.end(),
+                       [](const TFinding& f) { return f.Kind == TFindingKind::Error; });
+}
+
+const std::vector<std::string>& CommonWindowsFonts() {
+    static const std::vector<std::string> fonts = {
+        "Arial",
+        "Arial Black",
+        "Comic Sans MS",
+        "Courier",
+        "Courier New",
+        "Georgia",
+        "Impact",
+        "Lucida Console",
+        "Lucida Sans Unicode",
+        "Marlett",
+        "Microsoft Sans Serif",
+        "MS Sans Serif",
+        "MS Serif",
+        "Palatino Linotype",
+        "Segoe UI",
+        "Small Fonts",
+        "Symbol",
+        "System",
+        "Tahoma",
+        "Times New Roman",
+        "Trebuchet MS",
+        "Verdana",
+        "Webdings",
+        "Wingdings",
+    };
+    return fonts;
+}
+
+bool IsCommonWindowsFont(const std::string& face) {
+    const auto& fonts = CommonWindowsFonts();
+    return std::any_of(fonts.begin(), fonts.end(), [&](const std::string& f) { return SameFolded(f, face); });
+}
+
+std::string BitmapFileProblem(const std::string& path) {
+    if (const std::string problem = SourceFileProblem(path); !problem.empty())
+        return problem;
+    std::ifstream in(HostPath(path), std::ios::binary);
+    if (!in)
+        return "it cannot be opened";
+    in.seekg(0, std::ios::end);
+    const std::uint64_t size = static_cast<std::uint64_t>(in.tellg());
+    in.seekg(0);
+    std::array<unsigned char, 14 + 40> h{};
+    in.read(reinterpret_cast<char*>(h.data()), static_cast<std::streamsize>(h.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (size == 0)
+        return "the file is empty";
+    if (got < 2 || h[0] != 'B' || h[1] != 'M')
+        return "it does not begin as a BMP file does";
+    if (got < 18)
+        return "the file ends inside its header";
+    const std::uint32_t offBits = LittleEndian(&h[10], 4);
+    const std::uint32_t infoSize = LittleEndian(&h[14], 4);
+    std::int64_t width = 0, height = 0;
+    std::uint32_t planes = 0, bpp = 0, compression = 0;
+    if (infoSize == 12) {
+        if (got < 26)
+            return "the file ends inside its header";
+        width = LittleEndian(&h[18], 2);
+        height = LittleEndian(&h[20], 2);
+        planes = LittleEndian(&h[22], 2);
+        bpp = LittleEndian(&h[24], 2);
+    } else if (infoSize >= 40 && infoSize <= 124) {
+        if (got < 54 || size < 14 + infoSize)
+            return "the file ends inside its header";
+        width = static_cast<std::int32_t>(LittleEndian(&h[18], 4));
+        height = static_cast<std::int32_t>(LittleEndian(&h[22], 4));
+        planes = LittleEndian(&h[26], 2);
+        bpp = LittleEndian(&h[28], 2);
+        compression = LittleEndian(&h[30], 4);
+    } else {
+        return "its header is of an unknown kind";
+    }
+    if (width <= 0 || height == 0 || planes != 1)
+        return "its header gives no picture size";
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return "it has " + std::to_string(bpp) + " bits per pixel";
+    const bool rle = (compression == 1 && bpp == 8) || (compression == 2 && bpp == 4);
+    if (compression != 0 && compression != 3 && !rle)
+        return "its pixels are stored in a way the setup does not read";
+    if (offBits < 14 + infoSize || offBits >= size)
+        return "its pixel data lies outside the file";
+    if (!rle) {
+        const std::uint64_t stride = (static_cast<std::uint64_t>(width) * bpp + 31) / 32 * 4;
+        const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -height : height);
+        if (offBits + stride * rows > size)
+            return "the file is cut short: its pixel data ends early";
+    }
+    return {};
+}
+
+} // namespace tv

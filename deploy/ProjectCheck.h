@@ -1,0 +1,53 @@
+#pragma once
+// Check: what a build of a project would meet, and what the setup would read other than the
+// author typed. Every rule is one function in one table (ProjectCheck.cpp); Check, Build, the
+// console tool and the window all go through CheckProject.
+//
+// An error is something the setup would lose or mangle (or the build could not do at all): Build
+// refuses before it writes anything. A warning is something the setup would do other than typed:
+// it is shown, and the build goes on.
+
+#include "core/Project.h"
+
+#include <string>
+#include <vector>
+
+namespace tv {
+
+enum class TFindingKind { Error, Warning };
+
+struct TFinding {
+    TFindingKind Kind = TFindingKind::Error;
+    std::string Rule; // the rule's name in the table, e.g. "file-name-key"
+    std::string Text; // UTF-8: names the row or field and the offending text
+};
+using TFindings = std::vector<TFinding>;
+
+// A rule: its name, its kind, what it looks for (one line, for help texts) and the function that
+// appends its findings.
+struct TCheckRule {
+    const char* Name;
+    TFindingKind Kind;
+    const char* Summary;
+    void (*Find)(const TProject& project, std::vector<std::string>& texts);
+};
+const std::vector<TCheckRule>& CheckRules();
+// The rule that reports BuildRefusals (the build looks at them again after its question).
+constexpr const char* kBuildSettingsRule = "build-settings";
+
+// Every finding of every rule: errors first, each kind in the order of the table.
+TFindings CheckProject(const TProject& project);
+
+// The texts of the findings of one kind, in order.
+std::vector<std::string> FindingTexts(const TFindings& findings, TFindingKind kind);
+bool HasErrors(const TFindings& findings);
+
+// Faces every Windows system has; a title or dialog font outside them is replaced on the target.
+const std::vector<std::string>& CommonWindowsFonts();
+bool IsCommonWindowsFont(const std::string& face);
+
+// Why the file at path (its links followed) is no bitmap the setup can show: missing, unreadable,
+// not a BMP, a BMP header it cannot use, or pixel data cut short. Empty for a sound BMP.
+std::string BitmapFileProblem(const std::string& path);
+
+} // namespace tv
