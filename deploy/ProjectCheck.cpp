@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <fstream>
+#include <set>
 
 namespace tv {
 
@@ -193,16 +194,13 @@ void FindShortcutCommas(const TProject& p, TTexts& out) {
 // files to must be one of them; the run dialog suggests bare names, so a file placed in a
 // sub-folder is easily run from the wrong place.
 void FindRunProgramsNotInstalled(const TProject& p, TTexts& out) {
-    auto installedIn = [&](const std::string& folder, const std::string& name, bool& folderUsed) {
-        for (const TFileRecord& rec : p.tbFiles.Records) {
-            if (!SameFolded(ExcludeTrailingBackslash(rec.FilePath), folder))
-                continue;
-            folderUsed = true;
-            if (SameFolded(ExtractFileName(rec.FileName), name))
-                return true;
-        }
-        return false;
-    };
+    // Folded the way the engine's system compares names: the folders files go to, and each file there.
+    std::set<std::string> folders, installed;
+    for (const TFileRecord& rec : p.tbFiles.Records) {
+        const std::string folder = FoldCase(ExcludeTrailingBackslash(rec.FilePath));
+        folders.insert(folder);
+        installed.insert(folder + "\\" + FoldCase(ExtractFileName(rec.FileName)));
+    }
     const std::pair<const TRunList*, const char*> lists[] = {
         {&p.RunAfter, "after installation"},
         {&p.RunBeforeUn, "before uninstallation"},
@@ -213,8 +211,8 @@ void FindRunProgramsNotInstalled(const TProject& p, TTexts& out) {
             SplitEnginePath(run.Application, folder, name);
             if (folder.empty() || name.empty())
                 continue;
-            bool folderUsed = false;
-            if (!installedIn(folder, name, folderUsed) && folderUsed)
+            const std::string folded = FoldCase(folder);
+            if (folders.count(folded) && !installed.count(folded + "\\" + FoldCase(name)))
                 out.push_back("Program " + Quoted(run.Application) + " run " + when +
                               " is not among the files " + "installed to " + Quoted(folder) + ".");
         }

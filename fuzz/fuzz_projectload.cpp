@@ -1,7 +1,7 @@
 // Project Load on any bytes, then the format's limit check and the build's Check, as the console
 // tool's `check` runs them.
 #include "core/ProjectFile.h"
-#include "deploy/DeploymentBuild.h"
+#include "deploy/ProjectCheck.h"
 
 #include <cstdint>
 #include <string>
@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     tv::CheckProjectLimits(project);
-    tv::Check(project);
+    tv::CheckProject(project);
     return 0;
 }

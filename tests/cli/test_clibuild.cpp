@@ -3,6 +3,7 @@
 #include "tests/support/BuildTestSupport.h"
 
 #include "core/ProjectFile.h"
+#include "tests/support/EveryFinding.h"
 
 #include <set>
 
@@ -86,27 +87,7 @@ TEST(CliBuild, ProblemsRefusalsAndBadInputGiveTheirExitCodes) {
 // make check and build fail, warnings alone are printed and the build goes on.
 TEST(CliBuild, CheckNamesEveryRuleAndBuildFollowsTheirKinds) {
     TempDir dir;
-    fs::create_directories(dir.path() / "src/other");
-    for (const char* name : {"app.exe", "a=b.txt", "other/app.exe"})
-        WriteText(dir.path() / "src" / name, "x");
-    WriteText(dir.path() / "src/empty.bmp", "");
-    tv::TProject p;
-    p.MiscDeployment = ""; // build-settings
-    p.tbFiles.Append(FileRow(dir.str("src/app.exe"), "%InstallPath%"));
-    p.tbFiles.Append(FileRow(dir.str("src/other/app.exe"), "%InstallPath%"));  // same-destination
-    p.tbFiles.Append(FileRow(dir.str("src/a=b.txt"), "%InstallPath%"));        // file-name-key
-    p.tbFiles.Append(FileRow(dir.str("src/gone.dll"), "%System%"));            // missing-source
-    tv::TShortcutRecord s;
-    s.ProgramGroup = "%ProgramsMenu%\\Tools"; // shortcut-group-folder
-    s.Shortcuts = ";App";                      // shortcut-name-key
-    s.Arguments = "a,b";                       // shortcut-commas
-    p.tbShortcuts.Append(s);
-    p.tbRegAdd.Append({"HKCU\\Software\\A", {"NoEquals"}}); // change-line
-    p.tbRegAdd.Append({"HKCU\\Software\\B", {}});           // empty-registry-key
-    p.MainBGBitmap = dir.str("src/empty.bmp");               // bitmap-format
-    p.RunAfter.push_back({"%InstallPath%\\\"x\".exe", "", "", "", "10"}); // run-quotes, run-not-installed
-    p.AppInstFolderName = "App";                            // install-folder
-    p.DialogFont = "Comic Neue, 8";                         // font
+    tv::TProject p = ProjectWithEveryFinding(dir.path());
     const std::string tvx = dir.str("all.tvx");
     tv::SaveProject(p, tvx);
 
@@ -130,7 +111,7 @@ TEST(CliBuild, CheckNamesEveryRuleAndBuildFollowsTheirKinds) {
     tv::TProject w;
     w.MiscDeployment = dir.str("deploy");
     w.tbFiles.Append(FileRow(dir.str("src/app.exe"), "%InstallPath%"));
-    w.tbShortcuts.Append(s);
+    w.tbShortcuts.Append(p.tbShortcuts.Records[0]);
     w.tbShortcuts.Records[0].Shortcuts = "App";
     w.DialogFont = "Comic Neue, 8";
     const std::string warned = dir.str("warned.tvx");

@@ -6,6 +6,9 @@
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
+#include "deploy/ProjectCheck.h"
+#include "core/ProjectFile.h"
+#include "tests/support/EveryFinding.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogFormUnit.h"
@@ -35,6 +38,7 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 
 using namespace tv;
 using tvtest::WriteFile;
@@ -302,6 +306,33 @@ private slots:
         QCOMPARE(TwzDialog::AskedTexts().size(), 2);
         QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
         QCOMPARE(States(), QString("222220"));
+    }
+
+    // Every rule's finding reaches the author on the Build page, with its kind.
+    void everyFindingOfCheckIsShownOnTheBuildPage() {
+        m_Main = std::make_unique<TMain>();
+        m_Main->show();
+        TProject every = tvtest::ProjectWithEveryFinding(m_Dir->path().toStdString());
+        const std::string file = Path("every.tvx").toStdString();
+        SaveProject(every, file);
+        TNameSeam::ScriptNames({Path("every.tvx")});
+        Click("btLoad");
+        QCOMPARE(m_Main->Project().FileName, file);
+        Click("btWizFinish");
+        TwzDialog::ScriptAnswers({mrOk});
+        Click("btCheck");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        const QString listed = TwzDialog::AskedTexts()[0];
+        const qsizetype warningsAt = listed.indexOf("Warnings: ");
+        QVERIFY(listed.startsWith("Errors: ") && warningsAt > 0);
+        std::set<std::string> rules;
+        for (const TFinding& f : CheckProject(m_Main->Project())) {
+            const qsizetype at = listed.indexOf("/{" + QString::fromStdString(f.Text) + "/}");
+            QVERIFY2(at > 0, f.Text.c_str());
+            QCOMPARE(at > warningsAt, f.Kind == TFindingKind::Warning);
+            rules.insert(f.Rule);
+        }
+        QCOMPARE(rules.size(), CheckRules().size());
     }
 
     // What Check cannot foresee (a file gone while the build runs) is reported after the build,
