@@ -258,7 +258,20 @@ bool TDocumentCommands::Save() {
     std::string path;
     if (!m_Ui.SaveFileName(proposed, path) || path.empty())
         return false;
+    return SaveTo(path);
+}
 
+bool TDocumentCommands::SaveInPlace() {
+    if (m_Project.IsUntitled())
+        return Save();
+    if (IsBlank(m_Project.MiscDeployment)) {
+        m_Ui.MessageDlg(kMsgBlankDeployment, TMsgDlgType::mtError, mbOK);
+        return false;
+    }
+    return SaveTo(m_Project.FileName);
+}
+
+bool TDocumentCommands::SaveTo(const std::string& path) {
     // Relative host paths are taken from the project's folder: in another folder they would name
     // other files, unless the author wants them rewritten. They are rewritten in what is saved and
     // become the project's only once it was.

@@ -115,6 +115,8 @@ public:
     // folder, a project with host paths relative to its folder asks whether they should keep
     // naming the same files (Yes rewrites them, No keeps them as typed).
     bool Save();
+    // Saves under the project's file name without asking for one (Save when it has none yet).
+    bool SaveInPlace();
     // May the window close? Asks when the project is Modified or holds edits that were never saved.
     bool CloseQuery();
     // Before New or Load replace the project: asks "Script is not saved yet,/#Continue ?" when the
@@ -142,6 +144,8 @@ private:
     bool TryLoad(const std::string& path, std::string& error);
     void Retitle();
     void MarkSaved();
+    // Save's steps once the file name is known.
+    bool SaveTo(const std::string& path);
 
     TProject& m_Project;
     IDocumentUi& m_Ui;

@@ -489,6 +489,38 @@ TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
     EXPECT_TRUE(m_Ui.messages.empty());
 }
 
+TEST_F(DocumentCommandsTest, SaveInPlaceAsksForANameOnlyWhenThereIsNone) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.New();
+    m_Project.MiscDeployment = Path("deploy");
+    m_Project.AppName = "First";
+    const std::string file = Path("Setup.tvx");
+    m_Ui.saveNames.push_back(file);
+    ASSERT_TRUE(cmd.SaveInPlace()); // untitled: the dialog is asked
+    EXPECT_EQ(m_Ui.proposedNames.size(), 1u);
+    const std::string first = ReadAll(file);
+
+    // Twice in place: no dialog, and the backup holds the first save's bytes.
+    for (const char* name : {"Second", "Third"}) {
+        m_Project.AppName = name;
+        m_Project.Modified = true;
+        ASSERT_TRUE(cmd.SaveInPlace());
+        EXPECT_FALSE(m_Project.Modified);
+        if (std::string(name) == "Second")
+            EXPECT_EQ(ReadAll(Path("Setup.BAK")), first);
+    }
+    EXPECT_EQ(m_Ui.proposedNames.size(), 1u);
+    EXPECT_NE(ReadAll(Path("Setup.BAK")).find("Second"), std::string::npos);
+    EXPECT_NE(ReadAll(file).find("Third"), std::string::npos);
+    EXPECT_EQ(m_Project.FileName, file);
+    EXPECT_TRUE(m_Ui.messages.empty());
+
+    // The blank deployment folder is refused here too.
+    m_Project.MiscDeployment.clear();
+    EXPECT_FALSE(cmd.SaveInPlace());
+    EXPECT_EQ(m_Ui.messages.size(), 1u);
+}
+
 TEST_F(DocumentCommandsTest, FailedSaveKeepsTheDocumentStateAndSaysSo) {
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
     m_Project.MiscDeployment = Path("deploy");

@@ -317,6 +317,52 @@ private slots:
         QCOMPARE(TwzDialog::AskedTexts().size(), 1);
     }
 
+    // Ctrl+S saves a named project where it is; Ctrl+Shift+S and the button ask, and only another
+    // existing file than the project's own brings the replace question.
+    void ctrlSSavesInPlaceAndSaveAsAsksOnlyForAnotherFile() {
+        TMain& w = Open();
+        const QString file = WriteProject("Kept.tvx", "Kept");
+        TNameSeam::ScriptNames({file});
+        Click("btLoad");
+        const QByteArray loaded = ReadFile(file);
+
+        tvtest::resetSeams(true); // any name or message question now fails the step below
+        TypeAppName(" 1");
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(TNameSeam::Asked().empty());
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QVERIFY(!w.Project().Modified);
+        const QByteArray first = ReadFile(file);
+        QVERIFY(first.contains("Kept 1"));
+        TypeAppName("2");
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(ReadFile(file).contains("Kept 12"));
+        QCOMPARE(ReadFile(Path("Kept.BAK")), first);
+        QVERIFY(first != loaded);
+
+        // Save As onto the same file: no question.
+        tvtest::resetSeams(true);
+        TypeAppName("3");
+        TNameSeam::ScriptNames({file});
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked()[0].proposed, file);
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QVERIFY(ReadFile(file).contains("Kept 123"));
+
+        // Onto another project's file: asked, and No keeps both files as they were.
+        const QString other = WriteProject("Other.tvx", "Other");
+        TypeAppName("4");
+        TNameSeam::ScriptNames({other});
+        TwzDialog::ScriptAnswers({mrNo});
+        Click("btSave");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].endsWith("already exists./#Do you want to replace it?"));
+        QVERIFY(ReadFile(other).contains("Other"));
+        QVERIFY(w.Project().Modified);
+        QCOMPARE(QString::fromStdString(w.Project().FileName), file);
+    }
+
     void failedSaveIsReportedAndKeepsTheProjectModified() {
         TMain& w = Open();
         TypeAppName("Not Written");

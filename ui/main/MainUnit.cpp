@@ -184,8 +184,11 @@ void TMain::CreateBottomBar() {
     m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4, QKeySequence(Qt::Key_F1));
     m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30, QKeySequence::New);
     m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56, QKeySequence::Open);
+    // The button (and Ctrl+Shift+S) asks where to save; Ctrl+S saves in place, as editors do.
     m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82,
-                                QKeySequence::Save);
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    auto* saveInPlace = new QShortcut(QKeySequence::Save, this);
+    connect(saveInPlace, &QShortcut::activated, this, &TMain::SaveInPlace);
     m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108,
                                 QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_btAbout, &QToolButton::clicked, this, &TMain::btAboutClick);
@@ -333,6 +336,13 @@ void TMain::btSaveClick() {
         NoteRecent();
 }
 
+void TMain::SaveInPlace() {
+    if (m_BuildPage->Busy() || !m_btSave->isEnabled())
+        return;
+    if (m_Commands->SaveInPlace())
+        NoteRecent();
+}
+
 void TMain::btExitClick() {
     close();
 }
@@ -430,7 +440,16 @@ bool TMain::OpenFileName(std::string& path) {
 
 bool TMain::SaveFileName(const std::string& proposed, std::string& path) {
     QString name;
+    // The dialog's own overwrite question would ask about the very file being edited too; ours asks
+    // only when another existing file was chosen.
+    SaveDialog1()->setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!RunFileDialog(SaveDialog1(), QString::fromStdString(proposed), name))
+        return false;
+    const QFileInfo chosen(name);
+    if (chosen.exists() && (proposed.empty() || chosen != QFileInfo(QString::fromStdString(proposed))) &&
+        ShowMessage(MarkupLiteral(QDir::toNativeSeparators(chosen.absoluteFilePath()).toStdString()) +
+                        " already exists./#Do you want to replace it?",
+                    TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
         return false;
     path = QDir::toNativeSeparators(name).toStdString();
     return true;

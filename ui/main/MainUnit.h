@@ -66,6 +66,8 @@ public slots:
     void btNewClick();
     void btLoadClick();
     void btSaveClick();
+    // Ctrl+S: saves under the project's file name, asking for one only when it has none.
+    void SaveInPlace();
     void btExitClick();
     // A project chosen in the Load button's list of recent projects: loaded as Load does.
     void LoadRecent(const QString& path);
