@@ -21,21 +21,6 @@ namespace tv {
 
 namespace {
 
-std::string Size(std::uint64_t bytes) {
-    std::ostringstream s;
-    s.setf(std::ios::fixed);
-    s.precision(1);
-    if (bytes >= (1u << 30))
-        s << bytes / double(1u << 30) << " GiB";
-    else if (bytes >= (1u << 20))
-        s << bytes / double(1u << 20) << " MiB";
-    else if (bytes >= 1024)
-        s << bytes / 1024.0 << " KiB";
-    else
-        s << bytes << " B";
-    return s.str();
-}
-
 // The console's side of a build: questions are answered Yes (the command was the confirmation),
 // messages (UTF-8, as every message) and stage lines go to err; on a terminal a one-line bar shows
 // files and bytes.
@@ -80,7 +65,7 @@ public:
         m_lastFiles = filesDone;
         std::string line = "\r[" + std::string(filled, '#') + std::string(width - filled, '.') + "] " +
                            std::to_string(filesDone) + "/" + std::to_string(filesTotal) + " files, " +
-                           Size(bytesDone) + " of " + Size(bytesTotal) + "  " + m_copy;
+                           SizeText(bytesDone) + " of " + SizeText(bytesTotal) + "  " + m_copy;
         if (line.size() > 100)
             line.resize(100);
         m_err << line << "\x1b[K" << std::flush;
@@ -129,8 +114,8 @@ int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& scrip
             err << "  " << r.Problems[i] << "\n";
     if (r.Outcome != TBuildOutcome::Done)
         return kExitFailed;
-    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << r.FilesCopied << " files, "
-        << Size(r.BytesCopied) << ")\n";
+    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << CopiedText(r.FilesCopied, r.BytesCopied)
+        << ")\n";
     return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 #include "deploy/BuildUi.h"
 
 #include <array>
+#include <sstream>
 
 namespace tv {
 
@@ -36,6 +37,25 @@ std::string ProgressText(int line) {
     for (std::size_t p = text.find("&&"); p != std::string::npos; p = text.find("&&", p + 1))
         text.erase(p, 1);
     return text;
+}
+
+std::string SizeText(std::uint64_t bytes) {
+    std::ostringstream s;
+    s.setf(std::ios::fixed);
+    s.precision(1);
+    if (bytes >= (1u << 30))
+        s << bytes / double(1u << 30) << " GiB";
+    else if (bytes >= (1u << 20))
+        s << bytes / double(1u << 20) << " MiB";
+    else if (bytes >= 1024)
+        s << bytes / 1024.0 << " KiB";
+    else
+        s << bytes << " B";
+    return s.str();
+}
+
+std::string CopiedText(int files, std::uint64_t bytes) {
+    return std::to_string(files) + (files == 1 ? " file, " : " files, ") + SizeText(bytes);
 }
 
 std::string CopyingText(const std::string& fileName) {

@@ -15,7 +15,6 @@
 namespace tv {
 
 const char* const kMsgNotSaved = "Script has some edited fields, /#please save before continue";
-const char* const kMsgClearFolder = "This process will clear specified folder if already exists/#Continue ?";
 const char* const kMsgCannotDelete = "Can not delete ";
 const char* const kMsgWarnings = "The setup will not do exactly what the project says:";
 const char* const kMsgRefused = "The project cannot be built:";
@@ -144,6 +143,11 @@ std::string ResolveProjectPath(const TProject& p, const std::string& path) {
     return ResolvePath(ProjectBaseFolder(p), AnsiToHost(path));
 }
 
+std::string ClearFolderQuestion(const TDeploymentPaths& paths) {
+    return "This process will clear the folder " + MarkupLiteral(HostPathShown(paths.ImageRoot)) +
+           " if it already exists/#Continue ?";
+}
+
 TDeploymentPaths DeploymentPaths(const TProject& p) {
     TDeploymentPaths d;
     d.ProjectName = p.IsUntitled() ? std::string() : ProjectNameOf(p.FileName);
@@ -243,7 +247,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     result.Warnings = FindingTexts(findings, TFindingKind::Warning);
     if (!result.Warnings.empty())
         ui.MessageDlg(MarkupList(kMsgWarnings, result.Warnings), TMsgDlgType::mtWarning, mbOK);
-    if (ui.MessageDlg(kMsgClearFolder, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrNo) {
+    if (ui.MessageDlg(ClearFolderQuestion(DeploymentPaths(p)), TMsgDlgType::mtConfirmation, mbYes | mbNo) ==
+        mrNo) {
         result.Outcome = TBuildOutcome::Cancelled;
         return result;
     }

@@ -14,8 +14,6 @@
 namespace tv {
 
 extern const char* const kMsgNotSaved; // "Script has some edited fields, /#please save before continue"
-extern const char* const
-    kMsgClearFolder; // "This process will clear specified folder if already exists/#Continue ?"
 extern const char* const kMsgCannotDelete; // "Can not delete "
 extern const char* const kMsgWarnings;     // heads the list of Check's warnings
 extern const char* const kMsgRefused;      // heads the list of errors that stop a build
@@ -31,6 +29,8 @@ struct TDeploymentPaths {
     std::string SetupExe;    // Deploy/ProjectName.EXE
 };
 TDeploymentPaths DeploymentPaths(const TProject& project);
+// Build's question before it clears the image folder, naming it.
+std::string ClearFolderQuestion(const TDeploymentPaths& paths);
 
 // The folder relative host paths of a project are taken from (the project file's folder).
 std::string ProjectBaseFolder(const TProject& project);

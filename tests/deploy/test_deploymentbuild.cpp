@@ -42,7 +42,8 @@ TEST(DeploymentBuild, EmptyProjectMakesTheBareTree) {
     EXPECT_THAT(Tree(dir.path() / "deploy"), ElementsAre("demo.TZN", "demo/", "demo/Data/", "demo/Presetup/",
                                                          "demo/Presetup/APP.INS", "demo/Presetup/TZNS.INI"));
     ASSERT_EQ(ui.Messages.size(), 1u); // only the question
-    EXPECT_EQ(ui.Messages[0].Text, kMsgClearFolder);
+    EXPECT_EQ(ui.Messages[0].Text, ClearFolderQuestion(DeploymentPaths(p)));
+    EXPECT_THAT(ui.Messages[0].Text, HasSubstr("clear the folder /{" + dir.str("deploy/demo") + "/}"));
     EXPECT_EQ(ui.Messages[0].Type, TMsgDlgType::mtConfirmation);
     EXPECT_EQ(ui.Messages[0].Buttons, unsigned(mbYes | mbNo));
     EXPECT_EQ(ui.LineStates(), (std::vector<int>{psDone, psDone, psDone, psDone, psDone, psIdle}));

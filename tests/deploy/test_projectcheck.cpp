@@ -157,7 +157,7 @@ TEST(ProjectCheck, WhatTheSetupWouldDoOtherThanTypedAreWarnings) {
     ASSERT_GE(ui.Messages.size(), 2u);
     EXPECT_EQ(ui.Messages[0].Type, TMsgDlgType::mtWarning);
     EXPECT_THAT(ui.Messages[0].Text, HasSubstr("Photon"));
-    EXPECT_EQ(ui.Messages[1].Text, kMsgClearFolder);
+    EXPECT_EQ(ui.Messages[1].Text, ClearFolderQuestion(DeploymentPaths(p)));
 }
 
 TEST(ProjectCheck, AnErrorStopsTheBuildBeforeItWritesAnything) {

@@ -6,6 +6,7 @@
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
+#include "deploy/DeploymentBuild.h"
 #include "deploy/ProjectCheck.h"
 #include "core/ProjectFile.h"
 #include "tests/support/EveryFinding.h"
@@ -21,6 +22,9 @@
 #endif
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -45,8 +49,16 @@ using tvtest::WriteFile;
 
 namespace {
 
+// Stands in for the desktop's file manager: notes the folders it was asked to open.
+class TUrlCatcher final : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Opened;
+public slots:
+    void open(const QUrl& url) { Opened.push_back(url); }
+};
+
 const QString kNotSaved = "Script has some edited fields, /#please save before continue";
-const QString kClearQuestion = "This process will clear specified folder if already exists/#Continue ?";
 
 } // namespace
 
@@ -68,6 +80,10 @@ private:
         return s;
     }
     void Click(const char* name) { Child<QAbstractButton>(name)->click(); }
+    // Build's question for the window's project, which names the folder it clears.
+    QString ClearQuestion() const {
+        return QString::fromStdString(ClearFolderQuestion(DeploymentPaths(m_Main->Project())));
+    }
 
 #ifdef FAKE_COMPILER_PATH
     // The saved project built, with the stand-in compiler (given these arguments) set to compile it.
@@ -178,7 +194,7 @@ private slots:
         w.Project().Modified = false;
         TwzDialog::ScriptAnswers({mrNo});
         Click("btBuild");
-        QCOMPARE(TwzDialog::AskedTexts().last(), kClearQuestion);
+        QCOMPARE(TwzDialog::AskedTexts().last(), ClearQuestion());
         QCOMPARE(States(), QString("200000"));
         QVERIFY(!QFileInfo::exists(Path("deploy")));
     }
@@ -200,7 +216,7 @@ private slots:
             QTest::keyClick(form, Qt::Key_Escape);
         });
         Click("btBuild");
-        QCOMPARE(asked, kClearQuestion);
+        QCOMPARE(asked, ClearQuestion());
         QVERIFY(QFileInfo::exists(Path("deploy/My/Data/kept.txt")));
         QVERIFY(QFileInfo::exists(Path("deploy/My/Data/app.exe")));
         QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
@@ -229,7 +245,7 @@ private slots:
         Click("btBuild");
         QCOMPARE(copying, QString("Copying \"app.exe\"...\""));
         QCOMPARE(statesWhileCopying, QString("210000"));
-        QCOMPARE(TwzDialog::AskedTexts(), QStringList{kClearQuestion});
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList{ClearQuestion()});
         QCOMPARE(States(), QString("222220"));
         QCOMPARE(QString::fromStdString(w.ScriptPath()), Path("deploy/My.TZN"));
         QVERIFY(QFileInfo::exists(Path("deploy/My.TZN")));
@@ -239,6 +255,18 @@ private slots:
         QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/TZNS.INI")));
         QVERIFY(QFileInfo::exists(Path("deploy/My/Presetup/APP.INS")));
         QCOMPARE(Child<QProgressBar>("pbCopy")->value(), Child<QProgressBar>("pbCopy")->maximum());
+        // The page says where the build went and what it copied; the link opens the folder.
+        auto* built = Child<QLabel>("lbBuilt");
+        QVERIFY(built->isVisible());
+        QVERIFY(built->text().contains("(3 files, 30"));
+        QCOMPARE(built->toolTip(), Path("deploy"));
+        const auto href = QRegularExpression("href=\"([^\"]+)\"").match(built->text());
+        QVERIFY(href.hasMatch());
+        TUrlCatcher catcher;
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
+        emit built->linkActivated(href.captured(1));
+        QDesktopServices::unsetUrlHandler("file");
+        QCOMPARE(catcher.Opened, QList<QUrl>{QUrl::fromLocalFile(Path("deploy"))});
         QVERIFY(!Child<QLabel>("lbCopy")->isVisible());
         QVERIFY(Child<QLabel>("lbCopy")->text().startsWith("Copying \""));
         tvtest::saveShot(&w, "main_build_done");
@@ -290,7 +318,7 @@ private slots:
         QCOMPARE(TwzDialog::AskedTexts().size(), 3);
         QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
         QVERIFY(TwzDialog::AskedTexts()[0].contains("Comic Neue"));
-        QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
+        QCOMPARE(TwzDialog::AskedTexts()[1], ClearQuestion());
         QCOMPARE(TwzDialog::AskedMessages()[2].type, TMsgDlgType::mtError);
         QVERIFY(TwzDialog::AskedTexts()[2].contains("a=b.txt"));
         QCOMPARE(States(), QString("300000"));
@@ -304,7 +332,7 @@ private slots:
         TwzDialog::ScriptAnswers({mrOk, mrYes});
         Click("btBuild");
         QCOMPARE(TwzDialog::AskedTexts().size(), 2);
-        QCOMPARE(TwzDialog::AskedTexts()[1], kClearQuestion);
+        QCOMPARE(TwzDialog::AskedTexts()[1], ClearQuestion());
         QCOMPARE(States(), QString("222220"));
     }
 
@@ -353,7 +381,7 @@ private slots:
         TwzDialog::ScriptAnswers({mrYes, mrOk});
         Click("btBuild");
         QCOMPARE(TwzDialog::AskedTexts().size(), 2);
-        QCOMPARE(TwzDialog::AskedTexts()[0], kClearQuestion);
+        QCOMPARE(TwzDialog::AskedTexts()[0], ClearQuestion());
         QCOMPARE(TwzDialog::AskedMessages()[1].type, TMsgDlgType::mtError);
         QVERIFY(TwzDialog::AskedTexts()[1].contains("going.dll"));
         QCOMPARE(States(), QString("232220"));

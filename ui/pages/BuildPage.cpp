@@ -3,12 +3,16 @@
 #include "deploy/CompileLauncher.h"
 #include "deploy/DeploymentBuild.h"
 #include "deploy/ProjectCheck.h"
+#include "core/TextCodec.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/MessageText.h"
 #include "ui/pages/CompilerOutputUnit.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QUrl>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -104,6 +108,15 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_lbWaiting->setForegroundRole(QPalette::Highlight);
     m_lbWaiting->setGeometry(kLineLeft + 20, compileTop + 20, 344, 16);
     m_lbWaiting->hide();
+    // Where the last build went, as a link that opens the folder; shares the waiting line's place.
+    m_lbBuilt = new QLabel(this);
+    m_lbBuilt->setObjectName("lbBuilt");
+    m_lbBuilt->setTextFormat(Qt::RichText);
+    m_lbBuilt->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    m_lbBuilt->setGeometry(m_lbWaiting->geometry());
+    m_lbBuilt->hide();
+    connect(m_lbBuilt, &QLabel::linkActivated, this,
+            [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
     m_btStopWaiting = new QPushButton("Stop waiting", this);
     m_btStopWaiting->setObjectName("btStopWaiting");
     m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
@@ -170,7 +183,27 @@ void TBuildPage::ProcessMessages() {
     QCoreApplication::processEvents();
 }
 
+void TBuildPage::ForgetBuild() {
+    m_ScriptPath.clear();
+    m_lbBuilt->hide();
+}
+
+void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t bytes) {
+    const QString shown = QDir::toNativeSeparators(QString::fromStdString(HostToUtf8(folder)));
+    const QString counts = QString::fromStdString(CopiedText(files, bytes));
+    const QFontMetrics metrics(m_lbBuilt->font());
+    // The folder's name loses its middle rather than the counts their place.
+    const int room = m_lbBuilt->width() - metrics.horizontalAdvance("Built  (" + counts + ")") - 4;
+    const QString name = metrics.elidedText(shown, Qt::ElideMiddle, std::max(room, 40));
+    m_lbBuilt->setText(QString("Built <a href=\"%1\">%2</a> (%3)")
+                           .arg(QUrl::fromLocalFile(QString::fromStdString(HostToUtf8(folder))).toString().toHtmlEscaped(),
+                                name.toHtmlEscaped(), counts));
+    m_lbBuilt->setToolTip(shown);
+    m_lbBuilt->show();
+}
+
 void TBuildPage::WaitStarted(const std::string& program) {
+    m_lbBuilt->hide();
     m_Waiting = true;
     m_StopWaiting = false;
     m_WaitingFor = MessageToQString(program);
@@ -218,8 +251,11 @@ void TBuildPage::btBuildClick() {
     // Build itself shows Check's warnings before its question and refuses on an error.
     const bool unsaved = Project().Modified || (m_UnsavedWork && m_UnsavedWork());
     SetBusy(true);
+    m_lbBuilt->hide();
     try {
-        Build(Project(), *this, m_ScriptPath, unsaved);
+        const TBuildResult r = Build(Project(), *this, m_ScriptPath, unsaved);
+        if (r.Outcome == TBuildOutcome::Done)
+            ShowBuilt(DeploymentPaths(Project()).Deploy, r.FilesCopied, r.BytesCopied);
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }

@@ -39,7 +39,7 @@ public:
     const std::string& CompilerOutputText() const { return m_CompilerOutput; }
     bool HasCompilerOutput() const { return m_HasCompilerOutput; }
     // The project was replaced (New, Load): Compile has no script of this project until a Build.
-    void ForgetBuild() { m_ScriptPath.clear(); }
+    void ForgetBuild();
     // Tells whether the project differs from what was last loaded or saved, for Build's refusal of
     // unsaved work; edits of some settings do not set Modified.
     void setUnsavedWork(std::function<bool()> probe) { m_UnsavedWork = std::move(probe); }
@@ -81,6 +81,7 @@ public slots:
 
 private:
     void SetBusy(bool busy);
+    void ShowBuilt(const std::string& folder, int files, std::uint64_t bytes);
 
     std::string m_ScriptPath;
     std::function<bool()> m_UnsavedWork;
@@ -98,6 +99,7 @@ private:
     QPushButton* m_btBuild = nullptr;
     QPushButton* m_btCompile = nullptr;
     QPushButton* m_btCheck = nullptr;
+    QLabel* m_lbBuilt = nullptr; // after a build: where it went and what it copied
     QLabel* m_lbWaiting = nullptr;
     QPushButton* m_btStopWaiting = nullptr;
     QPushButton* m_btCompilerOutput = nullptr;
