@@ -9,34 +9,6 @@ namespace tv {
 
 const std::vector<std::string> kRegRoots = {"HKCR", "HKCU", "HKLM", "HKU"};
 
-const std::vector<std::string> kIniTargets = {"AppFolder",
-                                              "Desktop",
-                                              "ProgramsMenu",
-                                              "StartMenu",
-                                              "StartupMenu",
-                                              "CommonDesktop",
-                                              "CommonProgramsMenu",
-                                              "CommonStartMenu",
-                                              "CommonStartupMenu",
-                                              "InstallPath",
-                                              "BootDrive",
-                                              "Windows",
-                                              "System",
-                                              "Fonts",
-                                              "Personal",
-                                              "SendTo",
-                                              "Templates",
-                                              "ProgramFiles",
-                                              "CommonFiles",
-                                              "Delphi",
-                                              "BDE",
-                                              "ApplicationData",
-                                              "QuickLaunch",
-                                              "IIS-WWWRoot",
-                                              "IIS-Scripts",
-                                              "Office97",
-                                              "Office2000"};
-
 const std::vector<std::string> kChangeFlags = {"None", "NO_LOG", "DONT_OVERWRITE", "NO_LOG+DONT_OVERWRITE"};
 
 const std::vector<std::string> kRegTypes = {"0 - String ", "1 - Numeric", "2 - Binary"};
@@ -111,25 +83,6 @@ bool IsHexBytes(const std::string& s) {
         ++count;
     }
     return count > 0;
-}
-
-unsigned char FoldCase(unsigned char c) {
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - 32);
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<unsigned char>(c - 32);
-    switch (c) {
-    case 0x9A:
-        return 0x8A; // š
-    case 0x9C:
-        return 0x8C; // œ
-    case 0x9E:
-        return 0x8E; // ž
-    case 0xFF:
-        return 0x9F; // ÿ
-    default:
-        return c;
-    }
 }
 
 } // namespace
@@ -211,12 +164,6 @@ TIniKeyParts SplitIniKey(std::string key) {
     parts.File = SplitFirst(key, "|");
     parts.Section = SplitFirst(key, "|");
     return parts;
-}
-
-bool SameKeyIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return FoldCase(static_cast<unsigned char>(x)) == FoldCase(static_cast<unsigned char>(y));
-           });
 }
 
 } // namespace tv

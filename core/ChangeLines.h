@@ -4,6 +4,9 @@
 // 2 binary); an INI line is name=value[,flags]. The engine splits a line at its first "=" and the
 // rest at its commas, so a comma inside a value ends it.
 
+#include "core/CaseFold.h"
+#include "core/FolderVariables.h" // kIniTargets: the folders an INI file may sit in
+
 #include <string>
 #include <vector>
 
@@ -11,8 +14,6 @@ namespace tv {
 
 // The registry roots the engine knows, in the editor's order.
 extern const std::vector<std::string> kRegRoots; // "HKCR", "HKCU", "HKLM", "HKU"
-// The folder variables an INI file may sit in, in the editor's order (27).
-extern const std::vector<std::string> kIniTargets;
 // The flag items of both editors; item 0 ("None") writes no flags.
 extern const std::vector<std::string> kChangeFlags;
 // The registry value types by their digit: "0 - String ", "1 - Numeric", "2 - Binary".
@@ -42,12 +43,10 @@ struct TIniKeyParts {
 };
 TIniKeyParts SplitIniKey(std::string key);
 
-// Case-insensitive comparison of two ANSI keys (ASCII and the Windows-1252 letters).
-bool SameKeyIgnoringCase(const std::string& a, const std::string& b);
 // The first record index whose key equals key without regard to case; -1 when none.
 template <class Table> int IndexOfKeyIgnoringCase(const Table& table, const std::string& key) {
     for (int i = 0; i < table.Count(); ++i)
-        if (SameKeyIgnoringCase(table.Records[i].Key, key))
+        if (SameText(table.Records[i].Key, key))
             return i;
     return -1;
 }

@@ -7,34 +7,6 @@
 
 namespace tv {
 
-const std::vector<std::string> kFolderVariables = {"ProgramFiles",
-                                                   "CommonFiles",
-                                                   "Desktop",
-                                                   "ProgramsMenu",
-                                                   "StartMenu",
-                                                   "StartupMenu",
-                                                   "CommonDesktop",
-                                                   "CommonProgramsMenu",
-                                                   "CommonStartMenu",
-                                                   "CommonStartupMenu",
-                                                   "BootDrive",
-                                                   "Windows",
-                                                   "System",
-                                                   "ApplicationData",
-                                                   "QuickLaunch",
-                                                   "Fonts",
-                                                   "Personal",
-                                                   "SendTo",
-                                                   "Templates",
-                                                   "Delphi",
-                                                   "BDE",
-                                                   "Date",
-                                                   "LangStr",
-                                                   "IIS-WWWRoot",
-                                                   "IIS-Scripts",
-                                                   "Office97",
-                                                   "Office2000"};
-
 const std::vector<std::string> kDialogPosXWords = {"Left", "Center", "Right"};
 const std::vector<std::string> kDialogPosYWords = {"Top", "Center", "Bottom"};
 

@@ -6,6 +6,8 @@
 // Text values are byte strings in the ANSI code page (Windows-1252): the UI converts at its edge
 // (core/TextCodec.h).
 
+#include "core/FolderVariables.h" // kFolderVariables: the installation folder list
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -15,8 +17,6 @@ namespace tv {
 
 using TColor = std::uint32_t; // $00BBGGRR
 
-// The engine's named folders offered for the installation and program-group folders, in list order.
-extern const std::vector<std::string> kFolderVariables;
 // Position words of Dialog/DialogPosX and Dialog/DialogPosY (indexes 0..2).
 extern const std::vector<std::string> kDialogPosXWords; // "Left", "Center", "Right"
 extern const std::vector<std::string> kDialogPosYWords; // "Top", "Center", "Bottom"

@@ -1,11 +1,14 @@
 #include "core/RegFileImport.h"
 
 #include "core/ChangeLines.h"
+#include "core/ProjectFile.h"
 #include "core/TextCodec.h"
+#include "core/kvIniFile.h"
 
 #include <cctype>
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 
 namespace tv {
 
@@ -78,16 +81,6 @@ std::string TrimWhite(const std::string& s) {
     if (first == std::string::npos)
         return {};
     return s.substr(first, s.find_last_not_of(" \t") - first + 1);
-}
-
-bool StartsWithNoCase(const std::string& s, const std::string& prefix) {
-    if (s.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(s[i])) !=
-            std::tolower(static_cast<unsigned char>(prefix[i])))
-            return false;
-    return true;
 }
 
 struct TLogicalLine {
@@ -195,10 +188,7 @@ std::string KindName(const std::string& kind) {
                                                              {"9", "a resource descriptor"},
                                                              {"a", "a resource requirements list"},
                                                              {"b", "a 64-bit number"}};
-    std::string lower;
-    for (char c : kind)
-        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const auto it = names.find(lower);
+    const auto it = names.find(FoldCase(kind));
     return (it == names.end() ? std::string("a value of kind") : it->second) + " (hex(" + kind + "))";
 }
 
@@ -212,7 +202,7 @@ std::string AbbreviateRoot(const std::string& key) {
     const std::string root = key.substr(0, slash);
     const std::string rest = slash == std::string::npos ? std::string() : key.substr(slash);
     for (const auto& [full, shortName] : roots)
-        if (SameKeyIgnoringCase(root, full) || SameKeyIgnoringCase(root, shortName))
+        if (SameText(root, full) || SameText(root, shortName))
             return shortName + rest;
     return {};
 }
@@ -223,6 +213,41 @@ std::string ValueLabel(const std::string& key, bool isDefault, const std::string
 
 std::string NotAnsi(const std::string& utf8) {
     return "holds \"" + FirstUnencodable(utf8) + "\", which Windows-1252 cannot hold";
+}
+
+// A name or value the way a message can show it: control characters spelled out.
+std::string Shown(const std::string& s) {
+    static const char* const digits = "0123456789ABCDEF";
+    std::string out;
+    for (char c : s) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '\r')
+            out += "<CR>";
+        else if (b == '\n')
+            out += "<LF>";
+        else if (b == 0)
+            out += "<NUL>";
+        else if (b < 32)
+            out += std::string("<0x") + digits[b >> 4] + digits[b & 15] + ">";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// Why text cannot stand in a parameter line or key: the project file keeps one line per entry, and
+// the engine's lines end at a line break; empty when it can.
+std::string ControlCharacterProblem(const std::string& text) {
+    for (char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b == '\r' || b == '\n')
+            return "a line break, which would split its line in two";
+        if (b == 0)
+            return "a NUL character, which ends the text for the engine";
+        if (b < 32)
+            return "a control character, which the engine cannot read";
+    }
+    return {};
 }
 
 class TParser {
@@ -237,7 +262,7 @@ public:
             Key(line.Number, text);
             return;
         }
-        if (!m_current) {
+        if (m_current == kNone) {
             if (!m_skippingKey)
                 Skip("line " + std::to_string(line.Number) + ": a value outside any key");
             return;
@@ -245,18 +270,42 @@ public:
         Value(line.Number, text);
     }
 
+    // Names the values left out of keys that were full.
+    void Finish() {
+        for (std::size_t i = 0; i < m_overflow.size(); ++i) {
+            const TOverflow& o = m_overflow[i];
+            if (o.Count == 0)
+                continue;
+            Skip(AnsiToUtf8(m_result.Keys[i].Key) + ": " + std::to_string(o.Count) + " more value" +
+                 (o.Count == 1 ? "" : "s") + " (from line " + std::to_string(o.FirstLine) + ") than the " +
+                 std::to_string(kMaxTableRows) + " a key can hold");
+        }
+    }
+
 private:
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    struct TOverflow {
+        int Count = 0;
+        int FirstLine = 0;
+    };
+
     void Skip(const std::string& what) { m_result.Skipped.push_back(what); }
 
     void Key(int number, const std::string& text) {
-        m_current = nullptr;
+        m_current = kNone;
         m_skippingKey = true;
+        const std::string line = "line " + std::to_string(number);
         if (text.back() != ']') {
-            Skip("line " + std::to_string(number) + ": a key without its closing \"]\"");
+            Skip(line + ": a key without its closing \"]\"");
             return;
         }
         bool remove = text.size() > 1 && text[1] == '-';
         const std::string full = text.substr(remove ? 2 : 1, text.size() - (remove ? 3 : 2));
+        if (const std::string problem = ControlCharacterProblem(full); !problem.empty()) {
+            Skip(line + ": the key " + Shown(full) + " holds " + problem);
+            return;
+        }
         const std::string key = AbbreviateRoot(full);
         if (key.empty()) {
             Skip(full + ": a root the engine does not know");
@@ -268,18 +317,16 @@ private:
             return;
         }
         m_skippingKey = false;
-        for (auto& k : m_result.Keys)
-            if (k.Delete == remove && SameKeyIgnoringCase(k.Key, *ansi)) {
-                m_current = &k;
-                break;
-            }
-        if (!m_current) {
+        // A key given twice, in any letter case, is one entry.
+        auto& index = remove ? m_deleteIndex : m_addIndex;
+        const auto [it, added] = index.emplace(*ansi, m_result.Keys.size());
+        if (added) {
             m_result.Keys.push_back({*ansi, remove, {}});
-            m_current = &m_result.Keys.back();
+            m_overflow.emplace_back();
         }
         m_currentLabel = key;
-        if (remove)
-            m_current = nullptr; // a deleted key takes no values
+        if (!remove) // a deleted key takes no values
+            m_current = it->second;
     }
 
     void Value(int number, const std::string& text) {
@@ -299,67 +346,30 @@ private:
             Skip(where + ": no \"=\" after the value name");
             return;
         }
-        const std::string data = TrimWhite(text.substr(pos + 1));
-        const std::string label = ValueLabel(m_currentLabel, isDefault, name);
+        std::string data = TrimWhite(text.substr(pos + 1));
+        const std::string label = ValueLabel(m_currentLabel, isDefault, Shown(name));
 
         std::string value;
         int type = 0;
         if (!data.empty() && data[0] == '"') {
             std::size_t p = 0;
-            if (!ParseQuoted(data, p, value) || !TrimWhite(data.substr(p)).empty()) {
+            if (!ParseQuoted(data, p, value)) {
                 Skip(label + ": a string without its closing quote");
                 return;
             }
-        } else if (data == "-") {
-            Skip(label + ": the removal of a single value, which the engine's lists cannot hold");
-            return;
-        } else if (StartsWithNoCase(data, "dword:")) {
-            const std::string digits = TrimWhite(data.substr(6));
-            if (digits.empty() || digits.size() > 8 ||
-                digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
-                Skip(label + ": \"" + data + "\" is no dword value");
-                return;
-            }
-            value = std::to_string(std::stoul(digits, nullptr, 16));
-            type = 1;
-        } else if (StartsWithNoCase(data, "hex")) {
-            std::string kind = "3"; // hex: is binary
-            std::size_t colon = 3;
-            if (data.size() > 3 && data[3] == '(') {
-                const auto close = data.find(')');
-                if (close == std::string::npos) {
-                    Skip(label + ": \"" + data.substr(0, 8) + "...\" is no value kind");
-                    return;
-                }
-                kind = data.substr(4, close - 4);
-                colon = close + 1;
-            }
-            std::vector<unsigned char> bytes;
-            if (colon >= data.size() || data[colon] != ':' || !ParseHexBytes(data.substr(colon + 1), bytes)) {
-                Skip(label + ": broken hexadecimal bytes");
-                return;
-            }
-            if (kind == "3") {
-                if (bytes.empty()) {
-                    Skip(label + ": a binary value without bytes");
-                    return;
-                }
-                value = HexText(bytes);
-                type = 2;
-            } else if (kind == "4" && bytes.size() == 4) {
-                value = std::to_string(static_cast<unsigned long>(bytes[0]) | bytes[1] << 8 | bytes[2] << 16 |
-                                       static_cast<unsigned long>(bytes[3]) << 24);
-                type = 1;
-            } else {
-                Skip(label + ": " + KindName(kind) + ", which the engine cannot take");
+            const std::string after = TrimWhite(data.substr(p));
+            if (!after.empty() && after[0] != ';') {
+                Skip(label + ": \"" + after + "\" after the string's closing quote");
                 return;
             }
         } else {
-            Skip(label + ": \"" + data + "\" is no value the engine can take");
-            return;
+            // A comment may follow the value; no unquoted value holds a ";".
+            data = TrimWhite(data.substr(0, data.find(';')));
+            if (!ParseUnquoted(label, data, value, type))
+                return;
         }
 
-        if (isDefault) {
+        if (isDefault || name.empty()) {
             Skip(label + ": a parameter line needs a name");
             return;
         }
@@ -371,17 +381,93 @@ private:
             Skip(label + ": the value holds a comma, which ends a value in a parameter line");
             return;
         }
+        if (const std::string problem = ControlCharacterProblem(name); !problem.empty()) {
+            Skip(where + ": the name " + Shown(name) + " holds " + problem);
+            return;
+        }
+        if (const std::string problem = ControlCharacterProblem(value); !problem.empty()) {
+            Skip(where + ": the value of \"" + Shown(name) + "\" holds " + problem);
+            return;
+        }
         const auto ansiName = Utf8ToAnsi(name);
         const auto ansiValue = Utf8ToAnsi(value);
         if (!ansiName || !ansiValue) {
             Skip(label + ": " + NotAnsi(ansiName ? value : name));
             return;
         }
-        m_current->Lines.push_back(RegLine(*ansiName, *ansiValue, type, 0));
+        auto& lines = m_result.Keys[m_current].Lines;
+        if (lines.size() >= static_cast<std::size_t>(kMaxTableRows)) {
+            TOverflow& o = m_overflow[m_current];
+            if (o.Count++ == 0)
+                o.FirstLine = number;
+            return;
+        }
+        lines.push_back(RegLine(*ansiName, *ansiValue, type, 0));
     }
 
+    // A dword: or hex: value; false (and the value named as skipped) when the engine cannot take it.
+    bool ParseUnquoted(const std::string& label, const std::string& data, std::string& value, int& type) {
+        if (data == "-") {
+            Skip(label + ": the removal of a single value, which the engine's lists cannot hold");
+            return false;
+        }
+        if (StartsWithText(data, "dword:")) {
+            const std::string digits = TrimWhite(data.substr(6));
+            if (digits.empty() || digits.size() > 8 ||
+                digits.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+                Skip(label + ": \"" + data + "\" is no dword value");
+                return false;
+            }
+            value = std::to_string(std::stoul(digits, nullptr, 16));
+            type = 1;
+            return true;
+        }
+        if (!StartsWithText(data, "hex")) {
+            Skip(label + ": \"" + data + "\" is no value the engine can take");
+            return false;
+        }
+        std::string kind = "3"; // hex: is binary
+        std::size_t colon = 3;
+        if (data.size() > 3 && data[3] == '(') {
+            const auto close = data.find(')');
+            if (close == std::string::npos) {
+                Skip(label + ": \"" + data.substr(0, 8) + "...\" is no value kind");
+                return false;
+            }
+            kind = data.substr(4, close - 4);
+            colon = close + 1;
+        }
+        std::vector<unsigned char> bytes;
+        if (colon >= data.size() || data[colon] != ':' || !ParseHexBytes(data.substr(colon + 1), bytes)) {
+            Skip(label + ": broken hexadecimal bytes");
+            return false;
+        }
+        if (kind == "3") {
+            if (bytes.empty()) {
+                Skip(label + ": a binary value without bytes");
+                return false;
+            }
+            value = HexText(bytes);
+            type = 2;
+            return true;
+        }
+        if (kind == "4" && bytes.size() == 4) {
+            value = std::to_string(static_cast<unsigned long>(bytes[0]) | bytes[1] << 8 | bytes[2] << 16 |
+                                   static_cast<unsigned long>(bytes[3]) << 24);
+            type = 1;
+            return true;
+        }
+        Skip(label + ": " + KindName(kind) + ", which the engine cannot take");
+        return false;
+    }
+
+    using TKeyIndex =
+        std::unordered_map<std::string, std::size_t, TCaseInsensitiveHash, TCaseInsensitiveEqual>;
+
     TRegImport& m_result;
-    TRegImportKey* m_current = nullptr;
+    std::size_t m_current = kNone;     // index in m_result.Keys of the key that takes values
+    std::vector<TOverflow> m_overflow; // by key
+    TKeyIndex m_addIndex, m_deleteIndex;
     std::string m_currentLabel;
     bool m_skippingKey = false;
 };
@@ -423,37 +509,81 @@ bool ParseRegFile(const std::string& bytes, TRegImport& result, std::string& err
     TParser parser(result);
     for (++i; i < lines.size(); ++i)
         parser.Line(lines[i]);
+    parser.Finish();
     return true;
 }
 
+namespace {
+
+// The first record of each key, found without regard to case.
+class TTableIndex {
+public:
+    explicit TTableIndex(const TRecordTable<TContentsRecord>& table) {
+        m_first.reserve(table.Records.size());
+        for (std::size_t i = 0; i < table.Records.size(); ++i)
+            m_first.emplace(table.Records[i].Key, i);
+    }
+    // The record index of key; -1 when the table does not hold it.
+    long Find(const std::string& key) const {
+        const auto it = m_first.find(key);
+        return it == m_first.end() ? -1 : static_cast<long>(it->second);
+    }
+    void Add(const std::string& key, std::size_t record) { m_first.emplace(key, record); }
+
+private:
+    std::unordered_map<std::string, std::size_t, TCaseInsensitiveHash, TCaseInsensitiveEqual> m_first;
+};
+
+// Puts lines into contents: a line replaces the first one of its parameter name, others are
+// appended while the key holds fewer than kMaxTableRows lines. Returns how many were left out.
+int MergeLines(std::vector<std::string>& contents, const std::vector<std::string>& lines) {
+    std::unordered_map<std::string, std::size_t, TCaseInsensitiveHash, TCaseInsensitiveEqual> byName;
+    for (std::size_t i = 0; i < contents.size(); ++i)
+        byName.emplace(LineName(contents[i]), i);
+    // Lines holding line breaks count once for each line they become in the project file.
+    std::size_t count = ContentsLines(contents).size();
+    int leftOut = 0;
+    for (const auto& line : lines) {
+        const auto it = byName.find(LineName(line));
+        if (it != byName.end()) {
+            contents[it->second] = line;
+        } else if (count >= static_cast<std::size_t>(kMaxTableRows)) {
+            ++leftOut;
+        } else {
+            byName.emplace(LineName(line), contents.size());
+            contents.push_back(line);
+            ++count;
+        }
+    }
+    return leftOut;
+}
+
+} // namespace
+
 std::vector<std::string> ExistingRegKeys(const TProject& project, const TRegImport& import) {
+    const TTableIndex add(project.tbRegAdd), remove(project.tbRegDel);
     std::vector<std::string> keys;
     for (const auto& k : import.Keys)
-        if (IndexOfKeyIgnoringCase(k.Delete ? project.tbRegDel : project.tbRegAdd, k.Key) >= 0)
+        if ((k.Delete ? remove : add).Find(k.Key) >= 0)
             keys.push_back(AnsiToUtf8(k.Key));
     return keys;
 }
 
 TRegApplyResult ApplyRegImport(TProject& project, const TRegImport& import, bool merge) {
     TRegApplyResult result;
+    TTableIndex add(project.tbRegAdd), remove(project.tbRegDel);
     for (const auto& k : import.Keys) {
         auto& table = k.Delete ? project.tbRegDel : project.tbRegAdd;
-        const int existing = IndexOfKeyIgnoringCase(table, k.Key);
+        TTableIndex& index = k.Delete ? remove : add;
+        const long existing = index.Find(k.Key);
         if (existing >= 0) {
             if (!merge)
                 continue;
             auto& contents = table.Records[static_cast<std::size_t>(existing)].Contents;
-            for (const auto& line : k.Lines) {
-                bool replaced = false;
-                for (auto& old : contents)
-                    if (SameKeyIgnoringCase(LineName(old), LineName(line))) {
-                        old = line;
-                        replaced = true;
-                        break;
-                    }
-                if (!replaced)
-                    contents.push_back(line);
-            }
+            if (const int leftOut = MergeLines(contents, k.Lines); leftOut > 0)
+                result.LinesLeftOut.push_back(AnsiToUtf8(k.Key) + ": " + std::to_string(leftOut) +
+                                              " more value" + (leftOut == 1 ? "" : "s") + " than the " +
+                                              std::to_string(kMaxTableRows) + " a key can hold");
             ++result.Merged;
             continue;
         }
@@ -461,6 +591,7 @@ TRegApplyResult ApplyRegImport(TProject& project, const TRegImport& import, bool
             result.Refused.push_back(AnsiToUtf8(k.Key));
             continue;
         }
+        index.Add(k.Key, table.Records.size());
         table.Records.push_back({k.Key, k.Lines});
         ++result.Added;
     }

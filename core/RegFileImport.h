@@ -3,7 +3,8 @@
 // code page and "Windows Registry Editor Version 5.00" files in UTF-16LE (or UTF-8). Each key
 // becomes one entry with its root abbreviated (HKEY_CURRENT_USER -> HKCU); strings become type 0
 // lines, dword: values type 1 (decimal), hex: values type 2 (bytes as "07 A5 3E"); [-KEY] becomes
-// an entry of the deletion list. What the engine's lines cannot carry is skipped and named.
+// an entry of the deletion list. What the engine's lines cannot carry is skipped and named: among
+// it line breaks and other control characters, and the values of a key past kMaxTableRows.
 
 #include "core/Project.h"
 
@@ -34,10 +35,12 @@ struct TRegApplyResult {
     int Added = 0;                    // new entries
     int Merged = 0;                   // entries that took lines into an existing key
     std::vector<std::string> Refused; // UTF-8 keys left out because a list is full
+    // UTF-8, one per merged key that could not take all its new lines: the key and how many not.
+    std::vector<std::string> LinesLeftOut;
 };
 // Adds the keys of import to tbRegAdd and tbRegDel. A key its list holds already takes the new
 // lines when merge is true (a line replaces the one of the same parameter name, others are
-// appended) and is left alone otherwise. A list never passes kMaxTableRows.
+// appended) and is left alone otherwise. Neither a list nor a key's lines pass kMaxTableRows.
 TRegApplyResult ApplyRegImport(TProject& project, const TRegImport& import, bool merge);
 
 } // namespace tv

@@ -11,45 +11,12 @@ namespace tv {
 
 namespace {
 
-// Lower-case mapping of ASCII and of the Windows-1252 letters.
-const std::array<unsigned char, 256>& FoldTable() {
-    static const std::array<unsigned char, 256> table = [] {
-        std::array<unsigned char, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            t[i] = static_cast<unsigned char>(i);
-        for (int c = 'A'; c <= 'Z'; ++c)
-            t[c] = static_cast<unsigned char>(c + 32);
-        for (int c = 0xC0; c <= 0xDE; ++c)
-            if (c != 0xD7)
-                t[c] = static_cast<unsigned char>(c + 32);
-        t[0x8A] = 0x9A; // S caron
-        t[0x8C] = 0x9C; // OE
-        t[0x8E] = 0x9E; // Z caron
-        t[0x9F] = 0xFF; // Y diaeresis
-        return t;
-    }();
-    return table;
-}
-
-bool SameTextView(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    // Names are mostly looked up as they are spelled.
-    if (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0)
-        return true;
-    const auto& t = FoldTable();
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (t[static_cast<unsigned char>(a[i])] != t[static_cast<unsigned char>(b[i])])
-            return false;
-    return true;
-}
-
 // A hash of the folded bytes, eight at a time: plain ASCII is folded in one step, other bytes by the
 // table (folding keeps a byte's top bit, so two spellings of a name take the same way).
 std::uint64_t FoldedHash(std::string_view s) {
     constexpr std::uint64_t ones = 0x0101010101010101ull;
     constexpr std::uint64_t mixer = 0x9FB21C651E98DF25ull;
-    const auto& t = FoldTable();
+    const auto& t = CaseFoldTable();
     const auto tableFolded = [&](std::size_t at, std::size_t n) {
         std::uint64_t w = 0;
         for (std::size_t k = 0; k < n; ++k)
@@ -85,14 +52,6 @@ bool IsBlankOrTab(char c) {
 std::string_view KeyOf(const std::string& line) {
     const auto eq = line.find('=');
     return eq == std::string::npos ? std::string_view() : std::string_view(line).substr(0, eq);
-}
-
-std::string FoldView(std::string_view s) {
-    const auto& t = FoldTable();
-    std::string out(s);
-    for (auto& c : out)
-        c = static_cast<char>(t[static_cast<unsigned char>(c)]);
-    return out;
 }
 
 // Decimal, or hexadecimal after "$"; an optional sign and leading blanks as the classic conversion
@@ -151,10 +110,6 @@ bool ParseInteger(std::string_view s, std::int32_t& result) {
 
 } // namespace
 
-std::string FoldCase(const std::string& s) {
-    return FoldView(s);
-}
-
 std::size_t TCaseInsensitiveHash::operator()(const std::string& s) const {
     return static_cast<std::size_t>(FoldedHash(s));
 }
@@ -163,10 +118,6 @@ bool TryStrToInt(std::string_view text, std::int32_t& value) {
     if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         return ParseInteger("$" + std::string(text.substr(2, 255)), value);
     return ParseInteger(text, value);
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return SameTextView(a, b);
 }
 
 // ---- TFoldedIndex
@@ -199,7 +150,7 @@ int TFoldedIndex::Find(std::string_view name) const {
         const int slot = m_Slots[i];
         if (!slot)
             return -1;
-        if (SameTextView(m_NameAt(m_Owner, slot - 1), name))
+        if (SameText(m_NameAt(m_Owner, slot - 1), name))
             return slot - 1;
     }
 }
@@ -209,7 +160,7 @@ bool TFoldedIndex::Insert(std::string_view name, int position) {
         Reserve(m_Count + 1);
     std::size_t i = SlotOf(name);
     for (; m_Slots[i]; i = (i + 1) & (m_Slots.size() - 1))
-        if (SameTextView(m_NameAt(m_Owner, m_Slots[i] - 1), name))
+        if (SameText(m_NameAt(m_Owner, m_Slots[i] - 1), name))
             return false;
     m_Slots[i] = position + 1;
     ++m_Count;
@@ -252,7 +203,7 @@ void TIniSection::BuildKeyIndex() const {
 int TIniSection::IndexOfKey(const std::string& key) const {
     if (!m_KeyIndexValid && Lines.size() < kKeyIndexMinLines) {
         for (std::size_t i = 0; i < Lines.size(); ++i)
-            if (SameTextView(KeyOf(Lines[i]), key))
+            if (SameText(KeyOf(Lines[i]), key))
                 return static_cast<int>(i);
         return -1;
     }
@@ -944,7 +895,7 @@ void TIniText::Parse(const std::string& fileName) {
 int TIniText::FindSection(std::string_view name, int near) const {
     if (near >= 0 && near < static_cast<int>(m_Sections.size())) {
         const TSection& s = m_Sections[static_cast<std::size_t>(near)];
-        if (s.Kept && SameTextView(s.Name, name))
+        if (s.Kept && SameText(s.Name, name))
             return near;
     }
     return m_Names.Find(name);
@@ -957,9 +908,9 @@ const TIniText::TLine* TIniText::Find(int section, std::string_view key) const {
     const TLine* const lines = m_Lines.data() + s.First;
     // Short sections are searched directly, and so is a section's first line (where a list's count
     // is): a key index pays off only for the other lines of long sections.
-    if (s.Count < kKeyIndexMinLines || SameTextView(lines[0].Key, key)) {
+    if (s.Count < kKeyIndexMinLines || SameText(lines[0].Key, key)) {
         for (std::size_t i = 0; i < s.Count; ++i)
-            if (SameTextView(lines[i].Key, key))
+            if (SameText(lines[i].Key, key))
                 return &lines[i];
         return nullptr;
     }
@@ -986,7 +937,7 @@ void TIniText::NumberedLines(int section, std::string_view prefix, int width,
     const std::size_t length = prefix.size() + static_cast<std::size_t>(width);
     for (std::size_t i = s.First; i < s.First + s.Count; ++i) {
         const std::string_view key = m_Lines[i].Key;
-        if (key.size() != length || !SameTextView(key.substr(0, prefix.size()), prefix))
+        if (key.size() != length || !SameText(key.substr(0, prefix.size()), prefix))
             continue;
         std::size_t n = 0;
         for (const char c : key.substr(prefix.size())) {

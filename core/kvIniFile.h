@@ -7,6 +7,8 @@
 // the file as a whole: a new file beside it, flushed, then renamed over it, so the file is at every
 // moment its old content or the new one, and a link at its name is replaced, never written through.
 
+#include "core/CaseFold.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -30,9 +32,6 @@ private:
     std::string m_Reason;
 };
 
-// Case-insensitive comparison of names and keys (ASCII and the letters of Windows-1252).
-std::string FoldCase(const std::string& s);
-bool SameText(const std::string& a, const std::string& b);
 // The store's integer conversion: decimal, hexadecimal after "$" or "0x", optional sign; false when
 // text is no number.
 bool TryStrToInt(std::string_view text, std::int32_t& value);

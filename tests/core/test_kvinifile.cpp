@@ -85,7 +85,8 @@ TEST(KvIniFileLoad, TrimmingAndUnquoting) {
                      "lone=\"\r\n"
                      "mixed=\"x'\r\n"
                      "both = ' padded ' \r\n"
-                     "inner=a\"b\"\r\n");
+                     "inner=a\"b\"\r\n"
+                     "bang=wow! \x01\r\n");
     TkvIniFile ini(path, false);
     EXPECT_EQ(ini.ReadString("S", "spaced", ""), "value");
     EXPECT_EQ(ini.ReadString("S", "lead", "none"), "none");
@@ -97,6 +98,7 @@ TEST(KvIniFileLoad, TrimmingAndUnquoting) {
     EXPECT_EQ(ini.ReadString("S", "mixed", ""), "\"x'");
     EXPECT_EQ(ini.ReadString("S", "both", ""), " padded ");
     EXPECT_EQ(ini.ReadString("S", "inner", ""), "a\"b\"");
+    EXPECT_EQ(ini.ReadString("S", "bang", ""), "wow!") << "\"!\" is the first character kept at the end";
 }
 
 TEST(KvIniFileLoad, ParseOptionsCanBeSwitchedOff) {
@@ -143,9 +145,10 @@ TEST(KvIniFileLoad, DuplicateSectionsFirstWinsUnlessTheHandlerSaysOtherwise) {
 
 TEST(KvIniFileRead, CaseInsensitiveLookupFirstKeyWins) {
     TkvIniFile ini("", false);
-    ini.ParseText("[Sec]\r\nKey=one\r\nkey=two\r\n[\xC4rger]\r\nk=3\r\n");
+    ini.ParseText("[Sec]\r\nKey=one\r\nkey=two\r\n[\xC4rger]\r\nk=3\r\n[\xDEorn]\r\nk=4\r\n");
     EXPECT_EQ(ini.ReadString("SEC", "KEY", ""), "one");
     EXPECT_EQ(ini.ReadString("\xE4RGER", "K", ""), "3") << "Windows-1252 letters fold too";
+    EXPECT_EQ(ini.ReadString("\xFEORN", "K", ""), "4") << "the last of them too";
     ini.WriteString("sec", "KEY", "new");
     EXPECT_EQ(ini.Sections()[0].Lines, (std::vector<std::string>{"KEY=new", "key=two"}));
 }

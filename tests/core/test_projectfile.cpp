@@ -415,9 +415,13 @@ TEST(ProjectFile, LoadReadsHandWrittenValuesLikeTheFormatSays) {
     EXPECT_EQ(p.RunBefore[0].Flag, "e|f");
     EXPECT_EQ(p.RunBefore[1].Application, "");
 
-    WriteBytes(path, "[Start]\r\nApp.Install=%windows%NoSlash\r\nApp.Group=C:\r\nTarget.OS=2000\r\n[Main_"
-                     "Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n");
+    WriteBytes(path, "[Start]\r\nApp.Install=%windows%NoSlash\r\nApp.Group=C:\r\nTarget.OS=2000\r\n"
+                     "Misc.Reboot=-1\r\n[Main_Window]\r\nBitmap=100000000\r\n[Files]\r\nFiles=5000\r\n"
+                     "[Dialog]\r\nDialogPosX=-1\r\nDialogPosY=3\r\n");
     LoadProject(p, path);
+    EXPECT_TRUE(p.MiscReboot) << "any number but 0 is true";
+    EXPECT_EQ(p.DialogPosX, 2) << "below the range: the default position";
+    EXPECT_EQ(p.DialogPosY, 2);
     EXPECT_EQ(p.TargetOSText(), "");
     EXPECT_EQ(p.AppInstFolder, "Windows");
     EXPECT_EQ(p.AppInstFolderName, "NoSlash") << "the text after the variable is kept as written";
@@ -523,7 +527,7 @@ TEST(ProjectFile, ValuesTheFormatCannotHoldAreRefusedBeforeAnythingIsWritten) {
     WriteBytes(path, "old");
     auto refused = [&](TProject p, const std::string& expectedInMessage) {
         p.Modified = true;
-        EXPECT_FALSE(CheckProjectLimits(p).empty());
+        EXPECT_EQ(CheckProjectLimits(p).size(), 1u) << ::testing::PrintToString(CheckProjectLimits(p));
         try {
             SaveProject(p, path);
             ADD_FAILURE() << "saved although " << expectedInMessage;

@@ -3,6 +3,7 @@
 #include "core/ChangeLines.h"
 #include "core/RegFileImport.h"
 #include "core/TextCodec.h"
+#include "core/kvIniFile.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ using namespace tv;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using namespace std::string_literals;
 
 namespace {
 
@@ -65,6 +67,9 @@ TEST(ChangeLines, RegistryLinesTheEngineWouldMisreadAreNamed) {
     EXPECT_THAT(RegLineProblem("A=1,1,NO_LOG,X"), HasSubstr("Too many commas"));
     EXPECT_THAT(RegLineProblem("A=ten,1"), HasSubstr("whole number"));
     EXPECT_THAT(RegLineProblem("A=7A5,2"), HasSubstr("two-digit"));
+    // An empty number or byte list is no value of its type.
+    EXPECT_THAT(RegLineProblem("A=,1"), HasSubstr("whole number"));
+    EXPECT_THAT(RegLineProblem("A=,2"), HasSubstr("two-digit"));
 }
 
 TEST(ChangeLines, IniLinesTheEngineWouldMisreadAreNamed) {
@@ -84,10 +89,16 @@ TEST(ChangeLines, IniKeysSplitIntoThreePartsAndCompareWithoutCase) {
     const auto shortKey = SplitIniKey("Windows|a.ini");
     EXPECT_EQ(shortKey.File, "a.ini");
     EXPECT_EQ(shortKey.Section, "");
-    EXPECT_TRUE(SameKeyIgnoringCase("Windows|a.ini|S", "Windows|A.INI|s"));
-    EXPECT_TRUE(SameKeyIgnoringCase("HKCU\\\xC9t\xE9", "hkcu\\\xE9T\xC9")); // accented letters
-    EXPECT_FALSE(SameKeyIgnoringCase("HKCU\\a", "HKCU\\b"));
-    EXPECT_FALSE(SameKeyIgnoringCase("\xD7", "\xF7")); // multiplication and division signs
+    EXPECT_TRUE(SameText("Windows|a.ini|S", "Windows|A.INI|s"));
+    EXPECT_TRUE(SameText("HKCU\\\xC9t\xE9", "hkcu\\\xE9T\xC9")); // accented letters
+    EXPECT_FALSE(SameText("HKCU\\a", "HKCU\\b"));
+    EXPECT_FALSE(SameText("\xD7", "\xF7")); // multiplication and division signs
+    // The ends of the accented range, and the letters outside it.
+    EXPECT_TRUE(SameText("\xC0\xDE\x8A\x8C\x8E\x9F", "\xE0\xFE\x9A\x9C\x9E\xFF"));
+    EXPECT_FALSE(SameText("\xDF", "\xFF")); // sharp s has no capital here
+    EXPECT_TRUE(StartsWithText("DWORD:1", "dword:"));
+    EXPECT_EQ(TCaseInsensitiveHash()("Th\xDEorn \xC0 la carte"),
+              TCaseInsensitiveHash()("tH\xFEORN \xE0 LA CARTE"));
 }
 
 TEST(RegFileImport, AnAnsiExportBecomesEntriesInTheEditorsFormat) {
@@ -168,6 +179,16 @@ TEST(RegFileImport, BrokenFilesAreRefusedAndBrokenLinesNamed) {
     EXPECT_FALSE(ParseRegFile("", r, error));
     EXPECT_FALSE(ParseRegFile("\xFF\xFEW\x00\x00", r, error));                        // odd length
     EXPECT_FALSE(ParseRegFile(std::string("\xFF\xFE\x00\xD8\x41\x00", 6), r, error)); // lone surrogate
+    EXPECT_FALSE(ParseRegFile(
+        Utf16Export(u"Windows Registry Editor Version 5.00\r\n") + std::string("\x00\xDC", 2), r, error));
+    EXPECT_FALSE(
+        ParseRegFile(Utf16Export(u"Windows Registry Editor Version 5.00\r\n") + "\xFF\xDB", r, error));
+    // The first and the last pair decode.
+    const TRegImport pairs =
+        Parse(Utf16Export(u"Windows Registry Editor Version 5.00\r\n[HKEY_CURRENT_USER\\P]\r\n"
+                          u"\"\U00010000\"=\"x\"\r\n\"\U0010FFFF\"=\"x\"\r\n"));
+    EXPECT_THAT(AllSkipped(pairs), HasSubstr("holds \"\U00010000\""));
+    EXPECT_THAT(AllSkipped(pairs), HasSubstr("holds \"\U0010FFFF\""));
 
     const TRegImport broken = Parse("REGEDIT4\n"
                                     "\"early\"=\"no key yet\"\n"
@@ -176,6 +197,8 @@ TEST(RegFileImport, BrokenFilesAreRefusedAndBrokenLinesNamed) {
                                     "\"num\"=dword:xyz\n"
                                     "\"big\"=dword:123456789\n"
                                     "\"bytes\"=hex:1,zz\n"
+                                    "\"three\"=hex:123\n"
+                                    "\"half\"=hex:0a,1z\n"
                                     "\"gone\"=-\n"
                                     "\"comma\"=\"a,b\"\n"
                                     "\"a=b\"=\"x\"\n"
@@ -186,16 +209,75 @@ TEST(RegFileImport, BrokenFilesAreRefusedAndBrokenLinesNamed) {
     ASSERT_EQ(broken.Keys.size(), 1u);
     EXPECT_THAT(broken.Keys[0].Lines, ElementsAre("ok=kept,0"));
     const std::string skipped = AllSkipped(broken);
-    EXPECT_EQ(broken.Skipped.size(), 10u) << skipped;
+    EXPECT_EQ(broken.Skipped.size(), 12u) << skipped;
     EXPECT_THAT(skipped, HasSubstr("line 2: a value outside any key"));
     EXPECT_THAT(skipped, HasSubstr("\"open\": a string without its closing quote"));
     EXPECT_THAT(skipped, HasSubstr("\"dword:xyz\" is no dword value"));
     EXPECT_THAT(skipped, HasSubstr("\"bytes\": broken hexadecimal bytes"));
+    EXPECT_THAT(skipped, HasSubstr("\"three\": broken hexadecimal bytes"));
+    EXPECT_THAT(skipped, HasSubstr("\"half\": broken hexadecimal bytes"));
     EXPECT_THAT(skipped, HasSubstr("\"gone\": the removal of a single value"));
     EXPECT_THAT(skipped, HasSubstr("\"comma\": the value holds a comma"));
     EXPECT_THAT(skipped, HasSubstr("\"a=b\": the name holds \"=\""));
-    EXPECT_THAT(skipped, HasSubstr("line 11 (HKCU\\Good): not a value line"));
-    EXPECT_THAT(skipped, HasSubstr("line 13: a key without its closing \"]\""));
+    EXPECT_THAT(skipped, HasSubstr("line 13 (HKCU\\Good): not a value line"));
+    EXPECT_THAT(skipped, HasSubstr("line 15: a key without its closing \"]\""));
+}
+
+TEST(RegFileImport, LinesTheProjectFileCannotKeepAreRefusedAndTheRestOfTheKeyKept) {
+    const TRegImport r = Parse("REGEDIT4\r\n"
+                               "[HKEY_CURRENT_USER\\K]\r\n"
+                               "\"before\"=\"1\"\r\n"
+                               "\"c\rd\"=\"x\"\r\n"
+                               "\"cr\"=\"a\rb\"\r\n"
+                               "\"nul\"=\"a\0b\"\r\n"
+                               "\"tab\"=\"a\tb\"\r\n"
+                               "\"\"=\"unnamed\"\r\n"
+                               "\"noted\"=\"x\" ; a comment\r\n"
+                               "\"number\"=dword:00000001;a comment\r\n"
+                               "\"junk\"=\"x\" y\r\n"
+                               "\"after\"=\"2\"\r\n"
+                               "[HKEY_CURRENT_USER\\a\rb]\r\n"
+                               "\"lost\"=\"x\"\r\n"s);
+    ASSERT_EQ(r.Keys.size(), 1u);
+    EXPECT_THAT(r.Keys[0].Lines, ElementsAre("before=1,0", "noted=x,0", "number=1,1", "after=2,0"));
+    const std::string skipped = AllSkipped(r);
+    EXPECT_EQ(r.Skipped.size(), 7u) << skipped;
+    EXPECT_THAT(skipped, HasSubstr("line 4 (HKCU\\K): the name c<CR>d holds a line break"));
+    EXPECT_THAT(skipped, HasSubstr("line 5 (HKCU\\K): the value of \"cr\" holds a line break"));
+    EXPECT_THAT(skipped, HasSubstr("line 6 (HKCU\\K): the value of \"nul\" holds a NUL character"));
+    EXPECT_THAT(skipped, HasSubstr("line 7 (HKCU\\K): the value of \"tab\" holds a control character"));
+    EXPECT_THAT(skipped, HasSubstr("HKCU\\K \"\": a parameter line needs a name"));
+    EXPECT_THAT(skipped, HasSubstr("\"junk\": \"y\" after the string's closing quote"));
+    EXPECT_THAT(skipped, HasSubstr("line 13: the key HKEY_CURRENT_USER\\a<CR>b holds a line break"));
+}
+
+TEST(RegFileImport, AKeyKeepsNoMoreLinesThanTheProjectFileHolds) {
+    std::string reg = "REGEDIT4\n[HKEY_CURRENT_USER\\Big]\n";
+    for (int i = 0; i < 1200; ++i)
+        reg += "\"v" + std::to_string(i) + "\"=\"x\"\n";
+    // The same key again, in other letters, goes on counting.
+    reg += "[HKEY_CURRENT_USER\\big]\n";
+    for (int i = 1200; i < 1500; ++i)
+        reg += "\"v" + std::to_string(i) + "\"=\"x\"\n";
+    const TRegImport r = Parse(reg);
+    ASSERT_EQ(r.Keys.size(), 1u);
+    ASSERT_EQ(r.Keys[0].Lines.size(), static_cast<std::size_t>(kMaxTableRows));
+    EXPECT_EQ(r.Keys[0].Lines.back(), "v999=x,0");
+    EXPECT_THAT(r.Skipped,
+                ElementsAre("HKCU\\Big: 500 more values (from line 1003) than the 1000 a key can hold"));
+
+    // Merged into a key that holds 998 lines, two of them one line each way: one replaces, two fit.
+    TProject p;
+    std::vector<std::string> lines = {"v0=old,0", "a=1,0\r\nb=2,0"};
+    for (int i = 0; i < 996; ++i)
+        lines.push_back("old" + std::to_string(i) + "=x,0");
+    p.tbRegAdd.Append({"HKCU\\Big", lines});
+    const auto applied = ApplyRegImport(p, r, true);
+    const auto& merged = p.tbRegAdd.Records[0].Contents;
+    ASSERT_EQ(merged.size(), 999u);
+    EXPECT_EQ(merged[0], "v0=x,0");
+    EXPECT_EQ(merged.back(), "v1=x,0");
+    EXPECT_THAT(applied.LinesLeftOut, ElementsAre("HKCU\\Big: 998 more values than the 1000 a key can hold"));
 }
 
 TEST(RegFileImport, ExistingKeysMergeOnlyWhenAskedAndListsStayWithinTheirLimit) {

@@ -1,3 +1,4 @@
+#include "core/FolderVariables.h"
 #include "core/Project.h"
 #include "core/TextCodec.h"
 
@@ -62,11 +63,40 @@ TEST(ProjectModel, ComposedTexts) {
     EXPECT_EQ(kFolderVariables[26], "Office2000");
 }
 
+// Projects store a place in these lists and the window offers them in this order: derived from one
+// table, each must stay as it was written out before.
+TEST(FolderVariables, EachListKeepsItsFoldersInItsOrder) {
+    using L = std::vector<std::string>;
+    const L common = {"Desktop",       "ProgramsMenu",       "StartMenu",       "StartupMenu",
+                      "CommonDesktop", "CommonProgramsMenu", "CommonStartMenu", "CommonStartupMenu"};
+    const L system = {"BootDrive", "Windows", "System", "Fonts", "Personal", "SendTo", "Templates"};
+    const L tail = {"Delphi",      "BDE",         "ApplicationData", "QuickLaunch",
+                    "IIS-WWWRoot", "IIS-Scripts", "Office97",        "Office2000"};
+    auto join = [](std::initializer_list<L> parts) {
+        L all;
+        for (const L& part : parts)
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    };
+    EXPECT_EQ(FolderVariables(TFolderList::FileTarget),
+              join({{"InstallPath", "ProgramGroup"}, system, {"ProgramFiles", "CommonFiles"}, common, tail}));
+    EXPECT_EQ(FolderVariables(TFolderList::IniTarget),
+              join({{"AppFolder"}, common, {"InstallPath"}, system, {"ProgramFiles", "CommonFiles"}, tail}));
+    EXPECT_EQ(kIniTargets, FolderVariables(TFolderList::IniTarget));
+    EXPECT_EQ(kFolderVariables,
+              join({{"ProgramFiles", "CommonFiles"},
+                    common,
+                    {"BootDrive", "Windows", "System"},
+                    {"ApplicationData", "QuickLaunch", "Fonts", "Personal", "SendTo", "Templates", "Delphi",
+                     "BDE", "Date", "LangStr", "IIS-WWWRoot", "IIS-Scripts", "Office97", "Office2000"}}));
+}
+
 TEST(ProjectModel, TextHelpers) {
     EXPECT_EQ(ColorToText(0x00FF0000), "$00FF0000");
     EXPECT_EQ(ColorToText(0xFFFFFFFF), "$FFFFFFFF");
     EXPECT_EQ(TextToColor("$00808080", 1), 0x00808080u);
     EXPECT_EQ(TextToColor("0xff", 1), 0xFFu);
+    EXPECT_EQ(TextToColor("0XFF", 1), 0xFFu);
     EXPECT_EQ(TextToColor("16", 1), 16u);
     EXPECT_EQ(TextToColor("grey", 1), 1u);
 

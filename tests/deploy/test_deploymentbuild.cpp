@@ -378,11 +378,14 @@ TEST(DeploymentBuild, ClearingRemovesLinksNotTheirTargets) {
     WriteText(dir.path() / "deploy/demo/Presetup/TZNS.INI", "an earlier build's");
     WriteText(dir.path() / "deploy/demo/Data/x.txt", "x");
     fs::create_directory_symlink(dir.path() / "elsewhere", dir.path() / "deploy/demo/Data/link");
+    // A link to nothing where the old setup program was: a stale build's, removed like a file.
+    fs::create_symlink(dir.path() / "nowhere.EXE", dir.path() / "deploy/demo.EXE");
     TRecordingUi ui;
     std::string script;
     ASSERT_EQ(RunBuild(p, ui, script).Outcome, TBuildOutcome::Done);
     EXPECT_EQ(ReadText(dir.path() / "elsewhere/precious.txt"), "keep");
     EXPECT_FALSE(fs::exists(dir.path() / "deploy/demo/Data/link"));
+    EXPECT_FALSE(fs::is_symlink(dir.path() / "deploy/demo.EXE"));
 
     // The image folder itself a link to an earlier build: the link goes, a real folder takes its
     // place, and what the link led to stays.

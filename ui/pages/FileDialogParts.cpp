@@ -1,6 +1,6 @@
 #include "ui/pages/FileDialogParts.h"
 
-#include "core/ChangeLines.h"
+#include "core/FolderVariables.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "ui/editors/AnsiInput.h"
@@ -20,42 +20,22 @@
 
 namespace tv {
 
-const QStringList kFileTargetVariables = {"InstallPath",
-                                          "ProgramGroup",
-                                          "BootDrive",
-                                          "Windows",
-                                          "System",
-                                          "Fonts",
-                                          "Personal",
-                                          "SendTo",
-                                          "Templates",
-                                          "ProgramFiles",
-                                          "CommonFiles",
-                                          "Desktop",
-                                          "ProgramsMenu",
-                                          "StartMenu",
-                                          "StartupMenu",
-                                          "CommonDesktop",
-                                          "CommonProgramsMenu",
-                                          "CommonStartMenu",
-                                          "CommonStartupMenu",
-                                          "Delphi",
-                                          "BDE",
-                                          "ApplicationData",
-                                          "QuickLaunch",
-                                          "IIS-WWWRoot",
-                                          "IIS-Scripts",
-                                          "Office97",
-                                          "Office2000"};
+namespace {
+
+QStringList FolderList(TFolderList list) {
+    QStringList out;
+    for (const std::string& name : FolderVariables(list))
+        out << QString::fromStdString(name);
+    return out;
+}
+
+} // namespace
+
+const QStringList kFileTargetVariables = FolderList(TFolderList::FileTarget);
 
 const QStringList& GroupTargetVariables() {
-    // The same folders an INI change may target; made on first use, after kIniTargets exists.
-    static const QStringList list = [] {
-        QStringList out;
-        for (const std::string& target : kIniTargets)
-            out << QString::fromStdString(target);
-        return out;
-    }();
+    // The same folders an INI change may target.
+    static const QStringList list = FolderList(TFolderList::IniTarget);
     return list;
 }
 
