@@ -506,8 +506,9 @@ TEST_F(DocumentCommandsTest, SaveInPlaceAsksForANameOnlyWhenThereIsNone) {
         m_Project.Modified = true;
         ASSERT_TRUE(cmd.SaveInPlace());
         EXPECT_FALSE(m_Project.Modified);
-        if (std::string(name) == "Second")
+        if (std::string(name) == "Second") {
             EXPECT_EQ(ReadAll(Path("Setup.BAK")), first);
+        }
     }
     EXPECT_EQ(m_Ui.proposedNames.size(), 1u);
     EXPECT_NE(ReadAll(Path("Setup.BAK")).find("Second"), std::string::npos);
