@@ -765,6 +765,7 @@ private slots:
         QCOMPARE(path->text(), QString());
         QCoreApplication::sendPostedEvents();
         QVERIFY(RefusalShown(path).contains(QString::fromUtf8("\u0416")));
+        QVERIFY(tvtest::saveShot(&dialog, "dialog_file_add_refused_character"));
         QCOMPARE(int(TwzDialog::AskedTexts().size()), asked);
 
         // A full shortcut table refuses one more.
