@@ -425,7 +425,7 @@ private slots:
             told.startsWith(QString("These %1 were not added:").arg(expected.size() + (canLock ? 1 : 0))));
         if (canLock)
             QVERIFY2(told.contains("app/locked: the folder cannot be read"), qPrintable(told));
-        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
 
         // Picked in the list, a name the install list cannot hold as a key is refused with its reason.
         Fixture fx;

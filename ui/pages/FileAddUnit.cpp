@@ -411,8 +411,9 @@ void TFileAdd::AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> l
         items.push_back((QDir::toNativeSeparators(out.Path) + ": " + out.Reason).toStdString());
     const QString head = leftOut.size() == 1 ? QString("This was not added:")
                                              : QString("These %1 were not added:").arg(leftOut.size());
-    wzDialog().MessageDlg(QString::fromStdString(MarkupList(head.toStdString(), items)), TMsgDlgType::mtError,
-                          0, mbOK);
+    // A warning: the rest of the add went through.
+    wzDialog().MessageDlg(QString::fromStdString(MarkupList(head.toStdString(), items)),
+                          TMsgDlgType::mtWarning, 0, mbOK);
 }
 
 void TFileAdd::btFileAddClick() {
