@@ -1,5 +1,6 @@
 #pragma once
 // Shared pieces of the widget tests: an isolated environment and screenshots on demand.
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QByteArray>
 #include <QColor>
@@ -18,15 +19,25 @@ struct TProject;
 
 namespace tvtest {
 
+// How many wake-ups of the event loop OnNextModal waits for its window before it fails the test.
+constexpr int kModalTries = 20000;
+
 // Runs action on the modal window the next command opens, once its event loop shows it. Fails the
-// test when the window that opens is not a W.
-template <class W = QWidget> void OnNextModal(std::function<void(W*)> action) {
+// test when the window that opens is not a W, or when none has opened after kModalTries wake-ups of
+// the event loop. It looks again only when the loop wakes up, so a wait in between does not spin.
+template <class W = QWidget> void OnNextModal(std::function<void(W*)> action, int triesLeft = kModalTries) {
     QMetaObject::invokeMethod(
         qApp,
-        [action] {
+        [action, triesLeft] {
             QWidget* modal = QApplication::activeModalWidget();
             if (!modal) {
-                OnNextModal<W>(action);
+                if (triesLeft <= 0) {
+                    QVERIFY2(false, "the expected modal window never opened");
+                    return;
+                }
+                QObject::connect(
+                    QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, qApp,
+                    [action, triesLeft] { OnNextModal<W>(action, triesLeft - 1); }, Qt::SingleShotConnection);
                 return;
             }
             auto* w = qobject_cast<W*>(modal);

@@ -410,6 +410,65 @@ private slots:
         QVERIFY(!fx.project.Modified);
     }
 
+    // Editing a row never loses what it holds: an unreadable file ends the edit with the row as it
+    // was, another bitmap keeps the row's distances, and the title shows as the setup will show it.
+    void staticBitmapEditKeepsTheRow() {
+        Fixture<TMainWindowPage> fx;
+        fx.project.FileName = Path("keep/My.tvx").toStdString();
+        QVERIFY(QDir().mkpath(Path("keep")));
+        QVERIFY(tvtest::WriteFile(Path("keep/junk.bmp"), "not a bitmap"));
+        QVERIFY(!WriteBitmap(Path("keep/wide.bmp"), 100, 50, Qt::red, Qt::red).isEmpty());
+        const QString small = WriteBitmap(Path("keep/small.bmp"), 30, 10, Qt::blue, Qt::white);
+        auto& rows = fx.project.StaticBitmaps;
+        rows = {{"junk.bmp", "5,6,3", "$00123456"}, {"wide.bmp", "10,20,3", "$00FF00FF"}};
+        fx.project.AppName = "Shown";
+        fx.project.MainTitle = true;
+        fx.project.MainBGAppTitle = false;
+        fx.page->LoadFromProject();
+        auto* list = fx.get<QTableView>("lvStaticBMP");
+        fx.project.Modified = false;
+
+        list->selectRow(0);
+        TwzDialog::ScriptAnswers({mrOk});
+        OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
+            TCloseAtEnd closing{e};
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(!e->isVisible());
+        });
+        QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton13"), Qt::LeftButton);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("junk.bmp"));
+        QCOMPARE(rows[0].File, std::string("junk.bmp"));
+        QCOMPARE(rows[0].Coord, std::string("5,6,3"));
+        QCOMPARE(rows[0].Transparency, std::string("$00123456"));
+        QVERIFY(!fx.project.Modified);
+
+        list->selectRow(1);
+        OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
+            TCloseAtEnd closing{e};
+            // The setup shows the title by the Title switch alone.
+            QVERIFY(e->Title()->isVisible());
+            TNameSeam::ScriptNames({small});
+            e->PopupMenu()->findChild<QAction*>("mnSelectBitmap")->trigger();
+            e->PopupMenu()->findChild<QAction*>("mnSet")->trigger();
+        });
+        QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton13"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(rows[1].File), small);
+        QCOMPARE(rows[1].Coord, std::string("10,20,3"));
+        QCOMPARE(rows[1].Transparency, std::string("$00FFFFFF"));
+        QVERIFY(fx.project.Modified);
+
+        fx.project.MainTitle = false;
+        fx.project.MainBGAppTitle = true;
+        list->selectRow(1);
+        OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
+            TCloseAtEnd closing{e};
+            QVERIFY(!e->Title()->isVisible());
+            QTest::keyClick(e, Qt::Key_Escape);
+        });
+        QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton13"), Qt::LeftButton);
+    }
+
     void dialogPreviewStandsWhereTheSetupPutsIt() {
         Fixture<TDialogPage> fx;
         QVERIFY(!WriteBitmap(Path("title.bmp"), 120, 280, QColor(0, 128, 128), Qt::white).isEmpty());

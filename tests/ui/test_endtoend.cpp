@@ -184,6 +184,12 @@ private slots:
         });
         Click("btFileAdd");
         QVERIFY(added);
+        // The version-control folder is left out, and the author is told.
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains(".svn: its name begins with"));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
         QCOMPARE(m_Main->Project().tbFiles.Count(), 6);
         QCOMPARE(Child<QTableView>("lvFiles")->model()->rowCount(), 6);
 

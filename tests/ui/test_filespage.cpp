@@ -5,7 +5,10 @@
 
 #include "core/MsgDlg.h"
 #include "core/Project.h"
+#include "ui/editors/AnsiInput.h"
+#include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileAddUnit.h"
 #include "ui/pages/FileModels.h"
@@ -30,6 +33,14 @@
 #include <QUrl>
 
 #include <functional>
+
+#ifndef _WIN32
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 using namespace tv;
 using tvtest::OnNextModal;
@@ -249,6 +260,7 @@ private slots:
         QTest::keyClick(fx.files(), Qt::Key_Delete);
         QCOMPARE(recs.size(), std::size_t(4));
         QCOMPARE(fx.project.tbShortcuts.Count(), 1);
+        TwzDialog::ScriptAnswers({mrYes});
         fx.click("btFileEdit");
         QCOMPARE(fx.files()->model()->rowCount(), 0);
         QCOMPARE(fx.project.tbFiles.Current, -1);
@@ -256,6 +268,46 @@ private slots:
         fx.click("btFileDel");
         fx.click("btFileEdit");
         QVERIFY(!fx.project.Modified);
+    }
+
+    // Clear list asks first, on both lists; Escape is No and keeps every row.
+    void clearListAsksFirst() {
+        Fixture fx;
+        fx.project.tbFiles.Records.push_back({"/a/b.exe", "%System%"});
+        fx.project.tbFiles.Records.push_back({"/a/c.dll", "%System%"});
+        fx.project.tbShortcuts.Records.push_back({"%Desktop%", "B", "%System%\\b.exe", "", "%System%"});
+        fx.page->LoadFromProject();
+        fx.project.Modified = false;
+
+        tvtest::resetSeams(false);
+        QString asked;
+        OnModal<TwzDialogForm>([&](TwzDialogForm* w) {
+            asked = w->dlgText()->Caption();
+            QVERIFY(w->Button(mbYes) && w->Button(mbNo));
+            QTest::keyClick(w, Qt::Key_Escape);
+        });
+        fx.click("btFileEdit");
+        QCOMPARE(asked, QString("Sure to delete ALL files ?"));
+        QCOMPARE(fx.project.tbFiles.Count(), 2);
+        QCOMPARE(fx.files()->model()->rowCount(), 2);
+        QVERIFY(!fx.project.Modified);
+
+        tvtest::resetSeams();
+        TwzDialog::ScriptAnswers({mrNo, mrYes, mrYes});
+        fx.click("btShortcutClear");
+        QCOMPARE(TwzDialog::AskedTexts(), QStringList({"Sure to delete ALL shortcuts ?"}));
+        QCOMPARE(fx.project.tbShortcuts.Count(), 1);
+        QVERIFY(!fx.project.Modified);
+        fx.click("btShortcutClear");
+        QCOMPARE(fx.project.tbShortcuts.Count(), 0);
+        QCOMPARE(fx.shortcuts()->model()->rowCount(), 0);
+        fx.click("btFileEdit");
+        QCOMPARE(fx.project.tbFiles.Count(), 0);
+        QVERIFY(fx.project.Modified);
+        // An empty list asks nothing.
+        fx.click("btFileEdit");
+        fx.click("btShortcutClear");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 3);
     }
 
     void wholeFolderKeepsItsShape() {
@@ -276,7 +328,13 @@ private slots:
             QTest::mouseClick(Get<QToolButton>(d, "btFolderAdd"), Qt::LeftButton);
             Get<QPushButton>(d, "doOK")->click();
         });
-        QVERIFY(TwzDialog::AskedTexts().isEmpty()); // no question for a few files
+        // No question for a few files; one message names what was left out and why.
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        const QString told = TwzDialog::AskedTexts()[0];
+        QVERIFY2(told.startsWith("These 3 were not added:") && told.contains("app/.git: its name begins") &&
+                     told.contains("a/.cache: its name begins") &&
+                     told.contains("app/link: it is a link to a folder"),
+                 qPrintable(told));
         QStringList got;
         for (const TFileRecord& r : fx.project.tbFiles.Records)
             got << QDir(app).relativeFilePath(QString::fromStdString(r.FileName)) + " -> " +
@@ -291,6 +349,7 @@ private slots:
         const QString many = tmp.filePath("many");
         for (int i = 0; i < 201; ++i)
             QVERIFY(Touch(many + QString("/f%1.txt").arg(i, 3, 10, QChar('0'))));
+        tvtest::resetSeams();
         TwzDialog::ScriptAnswers({mrNo, mrYes});
         fx.addFiles([&](TFileAdd* d) {
             QVERIFY(d->SetFolder(many));
@@ -304,6 +363,89 @@ private slots:
         QVERIFY(TwzDialog::AskedTexts()[0].startsWith("201 files"));
         QCOMPARE(fx.project.tbFiles.Count(), 205);
         QCOMPARE(fx.project.tbFiles.Records[4].FilePath, std::string("%InstallPath%"));
+    }
+
+    // A folder add takes regular files whose names the project can keep, and tells in one message
+    // what it left out and why; files picked one by one meet the same rules.
+    void folderAddTakesRegularFilesOnly() {
+#ifdef _WIN32
+        QSKIP("FIFOs, sockets and these names are POSIX");
+#else
+        QTemporaryDir tmp;
+        const QString app = tmp.filePath("app");
+        for (const char* name : {"app/ok.txt", "app/.env", "app/.git/config", "app/sub/fine.dat",
+                                 "app/a=b.txt", "app/;start.txt", "app/ lead.txt", "app/cr\rlf.txt"})
+            QVERIFY(Touch(tmp.filePath(QString::fromUtf8(name))));
+        QVERIFY(Touch(tmp.filePath("app/bad|sub/x.txt")));
+        QVERIFY(::mkfifo(QFile::encodeName(tmp.filePath("app/pipe")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(tmp.filePath("app/gone.txt"), tmp.filePath("app/dangling")));
+        const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        QVERIFY(sock >= 0);
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        const QByteArray sockPath = QFile::encodeName(tmp.filePath("app/sock"));
+        QVERIFY(std::size_t(sockPath.size()) < sizeof addr.sun_path);
+        std::memcpy(addr.sun_path, sockPath.constData(), std::size_t(sockPath.size()));
+        QVERIFY(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0);
+        // Root reads every folder: the unreadable one can be made only as another user.
+        const bool canLock = ::geteuid() != 0;
+        if (canLock) {
+            QVERIFY(Touch(tmp.filePath("app/locked/secret.txt")));
+            QVERIFY(QFile::setPermissions(tmp.filePath("app/locked"), QFileDevice::WriteOwner));
+        }
+
+        TFileAdd dialog(nullptr, 100, tmp.path());
+        TwzDialog::ScriptAnswers({mrOk});
+        dialog.AddPaths({app});
+        if (canLock)
+            QFile::setPermissions(tmp.filePath("app/locked"),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        ::close(sock);
+        QStringList taken;
+        for (const TChosenFile& f : dialog.SelectedFiles())
+            taken << QDir(app).relativeFilePath(f.Path);
+        QCOMPARE(taken, QStringList({"ok.txt", "sub/fine.dat"}));
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        const QString told = TwzDialog::AskedTexts()[0];
+        const QStringList expected = {
+            "app/.env: its name begins with \".\"",
+            "app/.git: its name begins with \".\"",
+            "app/bad|sub: its name holds \"|\"",
+            "app/pipe: it is a FIFO",
+            "app/sock: it is a socket",
+            "app/dangling: it is a link to nothing",
+            "app/a=b.txt: the name holds \"=\"",
+            "app/;start.txt: the name begins with \";\"",
+            "app/ lead.txt: the name begins or ends with a blank",
+            "cr\rlf.txt: its name holds a line break",
+        };
+        for (const QString& line : expected)
+            QVERIFY2(told.contains(line), qPrintable(line + " in " + told));
+        QVERIFY(
+            told.startsWith(QString("These %1 were not added:").arg(expected.size() + (canLock ? 1 : 0))));
+        if (canLock)
+            QVERIFY2(told.contains("app/locked: the folder cannot be read"), qPrintable(told));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtWarning);
+
+        // Picked in the list, a name the install list cannot hold as a key is refused with its reason.
+        Fixture fx;
+        tvtest::resetSeams();
+        TwzDialog::ScriptAnswers({mrOk});
+        fx.addFiles([&](TFileAdd* d) {
+            QVERIFY(d->SetFolder(app));
+            QVERIFY(WaitListed(d));
+            ClickFile(d, "a=b.txt", Qt::NoModifier);
+            ClickFile(d, "ok.txt");
+            QTest::mouseClick(Get<QToolButton>(d, "btFileAdd"), Qt::LeftButton);
+            QCOMPARE(Rows(Get<QListView>(d, "lsSelected")), QStringList({QDir::toNativeSeparators(app + "/ok.txt")}));
+            Get<QPushButton>(d, "doOK")->click();
+        });
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY2(TwzDialog::AskedTexts()[0].startsWith("This was not added:") &&
+                     TwzDialog::AskedTexts()[0].contains("a=b.txt: the name holds \"=\""),
+                 qPrintable(TwzDialog::AskedTexts()[0]));
+        QCOMPARE(fx.project.tbFiles.Count(), 1);
+#endif
     }
 
     void droppedFilesOpenTheDialog() {
@@ -399,6 +541,44 @@ private slots:
         QCOMPARE(recs[1].FilePath, std::string("%System%"));
     }
 
+    // Files of a folder add sit in sub-folders of one target: choosing only another variable over
+    // them keeps each file's sub-folder.
+    void propertiesKeepEachSubPathWhenOnlyTheVariableIsChosen() {
+        Fixture fx;
+        auto& recs = fx.project.tbFiles.Records;
+        recs.push_back({"/s/a.exe", "%CommonFiles%\\Demo"});
+        recs.push_back({"/s/t/many/b.dat", "%CommonFiles%\\Demo\\t\\many"});
+        recs.push_back({"/s/c.txt", "odd"});
+        fx.page->LoadFromProject();
+        fx.files()->selectAll();
+        OnModal<TFileProperties>([](TFileProperties* d) {
+            auto* variable = Get<QComboBox>(d, "cbTarget");
+            QCOMPARE(variable->currentIndex(), -1);
+            QCOMPARE(Get<QLineEdit>(d, "edTargetPath")->text(), QString());
+            variable->setFocus();
+            QTest::keyClick(variable, Qt::Key_Down); // the first variable, InstallPath
+            QCOMPARE(variable->currentText(), QString("InstallPath"));
+            Get<QPushButton>(d, "doOK")->click();
+        });
+        fx.click("btFileProps");
+        QCOMPARE(recs[0].FilePath, std::string("%InstallPath%\\Demo"));
+        QCOMPARE(recs[1].FilePath, std::string("%InstallPath%\\Demo\\t\\many"));
+        QCOMPARE(recs[2].FilePath, std::string("%InstallPath%odd"));
+        QVERIFY(fx.project.Modified);
+
+        // A path typed over them is every file's path.
+        fx.files()->selectAll();
+        OnModal<TFileProperties>([](TFileProperties* d) {
+            Get<QComboBox>(d, "cbTarget")->setFocus();
+            QTest::keyClick(Get<QComboBox>(d, "cbTarget"), Qt::Key_Down);
+            QTest::keyClicks(Get<QLineEdit>(d, "edTargetPath"), "\\x");
+            Get<QPushButton>(d, "doOK")->click();
+        });
+        fx.click("btFileProps");
+        for (const TFileRecord& r : recs)
+            QCOMPARE(r.FilePath, std::string("%InstallPath%\\x"));
+    }
+
     void missingSourcesAreMarked() {
         QTemporaryDir tmp;
         Fixture fx;
@@ -467,6 +647,18 @@ private slots:
             add->click();
             QVERIFY(TwzDialog::AskedTexts().last().startsWith("The shortcut name may not contain"));
             QCOMPARE(fx.project.tbShortcuts.Count(), 1);
+            // So is a name the install list cannot hold as a key, with the reason.
+            for (const char* bad : {"a=b", ";x", "[x", " x"}) {
+                TwzDialog::ScriptAnswers({mrOk});
+                Get<QLineEdit>(d, "edArguments")->setFocus();
+                name->setText(bad);
+                add->click();
+                const QString told = TwzDialog::AskedTexts().last();
+                QVERIFY2(told.startsWith("The shortcut name cannot be a key") && told.contains("The name "),
+                         qPrintable(told));
+                QCOMPARE(d->focusWidget(), static_cast<QWidget*>(name));
+                QCOMPARE(fx.project.tbShortcuts.Count(), 1);
+            }
 
             name->setText("--");
             auto* group = Get<QComboBox>(d, "cbGroupTarget");
@@ -520,6 +712,8 @@ private slots:
         fx.shortcuts()->selectRow(0);
         QTest::keyClick(fx.shortcuts(), Qt::Key_Delete);
         QCOMPARE(s[0].Shortcuts, std::string("--"));
+        tvtest::resetSeams();
+        TwzDialog::ScriptAnswers({mrYes});
         fx.click("btShortcutClear");
         QCOMPARE(fx.shortcuts()->model()->rowCount(), 0);
 
@@ -563,14 +757,16 @@ private slots:
         TwzDialog::ScriptAnswers({mrOk});
         dialog.AddPaths({tmp.path()});
         QCOMPARE(dialog.SelectedFiles().size(), std::size_t(1));
-        QVERIFY(TwzDialog::AskedTexts().last().startsWith("2 file(s) were not added"));
-        // Characters outside the code page cannot be typed into the target path.
+        QVERIFY(TwzDialog::AskedTexts().last().startsWith("These 2 were not added"));
+        // Characters outside the code page cannot be typed into the target path; the box says so.
         auto* path = Get<QLineEdit>(&dialog, "edTargetPath");
+        const int asked = int(TwzDialog::AskedTexts().size());
         QTest::sendKeyEvent(QTest::Click, path, Qt::Key_unknown, QString::fromUtf8("\u0416"), Qt::NoModifier);
         QCOMPARE(path->text(), QString());
-        TwzDialog::ScriptAnswers({mrOk});
-        QCoreApplication::sendPostedEvents(); // the refusal is told once the key press is over
-        QVERIFY(TwzDialog::AskedTexts().last().contains(QString::fromUtf8("\u0416")));
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(RefusalShown(path).contains(QString::fromUtf8("\u0416")));
+        QVERIFY(tvtest::saveShot(&dialog, "dialog_file_add_refused_character"));
+        QCOMPARE(int(TwzDialog::AskedTexts().size()), asked);
 
         // A full shortcut table refuses one more.
         fx.project.tbShortcuts.Records.resize(1000);

@@ -267,7 +267,10 @@ private slots:
             e->PopupMenu()->close();
 
             const QPoint at = e->Picture()->pos() + QPoint(7, 9);
-            e->Picture()->move(at);
+            for (int i = 0; i < 7; ++i)
+                QTest::keyClick(e->Picture(), Qt::Key_Right);
+            for (int i = 0; i < 9; ++i)
+                QTest::keyClick(e->Picture(), Qt::Key_Down);
             TNameSeam::ScriptNames({file});
             Item(*e, "mnSelectBitmap")->trigger();
             QCOMPARE(TNameSeam::Asked().back().dialog, QString("OpenPictureDialog1"));
@@ -309,22 +312,59 @@ private slots:
         junk.write("not a bitmap at all");
         junk.close();
 
+        // Opened on it, the editor says so and closes: the failed load ends the edit.
         TStaticBMP editor;
         editor.SetFileName(Path("junk.bmp"));
         OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
             TCloseAtEnd closing{e};
             QCoreApplication::sendPostedEvents();
-            QCOMPARE(TwzDialog::AskedTexts().size(), 1);
-            QVERIFY(TwzDialog::AskedTexts()[0].contains("junk.bmp"));
-            QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
-            // Choosing one is refused the same way; the file stays as it was.
-            TNameSeam::ScriptNames({Path("missing.bmp")});
-            Item(*e, "mnSelectBitmap")->trigger();
-            QCOMPARE(TwzDialog::AskedTexts().size(), 2);
-            QCOMPARE(e->FileName(), Path("junk.bmp"));
-            e->reject();
+            QVERIFY(!e->isVisible());
         });
         QCOMPARE(editor.exec(), 2);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("junk.bmp"));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+
+        // Choosing one is refused the same way; the file and the picture stay as they were.
+        const QString good = WriteBitmap(Path("good.bmp"), 12, 6, Qt::blue, Qt::blue);
+        TStaticBMP second;
+        second.SetFileName(good);
+        OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
+            TCloseAtEnd closing{e};
+            TNameSeam::ScriptNames({Path("junk.bmp")});
+            Item(*e, "mnSelectBitmap")->trigger();
+            QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+            QCOMPARE(e->FileName(), good);
+            QCOMPARE(e->Picture()->size(), QSize(12, 6));
+            QVERIFY(e->isVisible());
+            e->reject();
+        });
+        QCOMPARE(second.exec(), 2);
+    }
+
+    // "Select Bitmap" keeps X and Y and stands the new picture at them, from any corner.
+    void anotherBitmapKeepsTheDistances() {
+        const QString first = WriteBitmap(Path("first.bmp"), 100, 50, Qt::red, Qt::red);
+        const QString other = WriteBitmap(Path("other.bmp"), 30, 10, Qt::green, Qt::green);
+        TStaticBMP editor;
+        editor.SetFileName(first);
+        editor.SetPlacement(10, 20, orRightBottom);
+        OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
+            TCloseAtEnd closing{e};
+            const QSize c = e->ClientSize();
+            QCOMPARE(e->Picture()->pos(), QPoint(c.width() - 110, c.height() - 70));
+            TNameSeam::ScriptNames({other});
+            Item(*e, "mnSelectBitmap")->trigger();
+            QCOMPARE(e->X(), 10);
+            QCOMPARE(e->Y(), 20);
+            QCOMPARE(e->Picture()->pos(), QPoint(c.width() - 40, c.height() - 30));
+            QCOMPARE(e->Picture()->toolTip(), QString("X=10,Y=20 Coord. begin: Right-Bottom"));
+            Item(*e, "mnSet")->trigger();
+        });
+        QCOMPARE(editor.exec(), 1);
+        QCOMPARE(editor.FileName(), other);
+        QCOMPARE(editor.X(), 10);
+        QCOMPARE(editor.Y(), 20);
     }
 
     void pathsTheProjectCannotKeepAreRefused() {

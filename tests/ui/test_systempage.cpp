@@ -9,6 +9,7 @@
 #include "core/MsgDlg.h"
 #include "core/Project.h"
 #include "core/TextCodec.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/editors/ContentsMemo.h"
 #include "ui/editors/SystemINIEditUnit.h"
 #include "ui/editors/SystemRegEditUnit.h"
@@ -42,6 +43,10 @@
 
 #include <functional>
 #include <memory>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 using namespace tv;
 using tvtest::OnNextModal;
@@ -506,33 +511,41 @@ private slots:
         QVERIFY(Project().tbRegAdd.Empty());
     }
 
+    // Refused where typed, and shown beside the box: no window per keystroke.
     void textsWindows1252CannotHoldAreRefusedWhereTyped() {
         Open();
+        QStringList shown;
         InRegEditor("jdFlatButton4", [&](TSystemRegEdit* e) {
             auto* key = In<QLineEdit>(e, "edKey");
             Retype(key, "\\K");
             QTest::sendKeyEvent(QTest::Click, key, Qt::Key_unknown, QString(QChar(0x0416)), Qt::NoModifier);
-            QCoreApplication::processEvents(); // the message comes once the key press is over
+            QCoreApplication::processEvents();
+            QCOMPARE(key->text(), QString("\\K"));
+            shown << RefusalShown(key);
+            QCOMPARE(key->toolTip(), shown.last());
+            QCOMPARE(key->palette().color(QPalette::Base), QColor(255, 221, 221));
             auto* memo = In<QPlainTextEdit>(e, "edValues");
             memo->setFocus();
             QTest::keyClicks(memo, "a=");
             QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_unknown, QString(QChar(0x03B1)), Qt::NoModifier);
+            shown << RefusalShown(memo);
             TypeText(memo, "\u00e9,0");
-            QCoreApplication::processEvents();
-            // Pasted text is refused whole, with one message.
+            QCOMPARE(RefusalShown(memo), QString()); // the next good key takes the mark away
+            // Pasted text is refused whole.
             QApplication::clipboard()->setText("\nx=\u2192\u2190,0");
             memo->paste();
+            shown << RefusalShown(memo);
             QCoreApplication::processEvents();
+            QVERIFY(TwzDialog::AskedTexts().isEmpty());
             ClickOK(e);
         });
         QCoreApplication::processEvents();
         QCOMPARE(Project().tbRegAdd.Records[0].Key, std::string("HKCU\\K"));
         QCOMPARE(Project().tbRegAdd.Records[0].Contents, Lines({"a=\xE9,0"}));
-        const QStringList asked = TwzDialog::AskedTexts();
-        QCOMPARE(asked.size(), 3);
-        QVERIFY2(asked[0].contains(QChar(0x0416)), qPrintable(asked[0]));
-        QVERIFY2(asked[1].contains(QChar(0x03B1)), qPrintable(asked[1]));
-        QVERIFY2(asked[2].contains(QChar(0x2192)), qPrintable(asked[2]));
+        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QVERIFY2(shown[0].contains(QChar(0x0416)), qPrintable(shown[0]));
+        QVERIFY2(shown[1].contains(QChar(0x03B1)), qPrintable(shown[1]));
+        QVERIFY2(shown[2].contains(QChar(0x2192)), qPrintable(shown[2]));
     }
 
     void memosMarkLinesTheEngineWouldMisread() {
@@ -683,6 +696,39 @@ private slots:
         other.setAccepted(false);
         QApplication::sendEvent(group, &other);
         QVERIFY(!other.isAccepted());
+    }
+
+    // A dropped name that is no regular file is refused before it is opened: a FIFO would block the
+    // window for good, a link to a device would be read without end.
+    void droppedFilesThatAreNoRegularFilesAreRefused() {
+#ifdef _WIN32
+        QSKIP("FIFOs and /dev/zero are POSIX");
+#else
+        Open();
+        const QString fifo = Path("pipe.reg");
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        const QString zero = Path("zero.reg");
+        QVERIFY(QFile::link("/dev/zero", zero));
+        auto* group = Child("grRegAdd");
+        const QPoint at = group->rect().center();
+        for (const QString& path : {fifo, zero}) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(group, &enter);
+            QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(group, &drop);
+            TwzDialog::ScriptAnswers({mrOk});
+            QCoreApplication::processEvents();
+            QVERIFY2(TwzDialog::AskedTexts().last().contains(path),
+                     qPrintable(TwzDialog::AskedTexts().last()));
+            QVERIFY(TwzDialog::AskedTexts().last().contains("not a regular file"));
+            QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtError);
+        }
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        QVERIFY(Project().tbRegAdd.Empty());
+        QVERIFY(!Project().Modified);
+#endif
     }
 
     // Entries made in the window are saved as the console tool saves them, and the window's build

@@ -429,6 +429,17 @@ private slots:
         auto input = dialog.CreateInputForm("Create directory", "Name", "New Folder");
         QVERIFY(tvtest::saveShot(input.get(), "msg_inputquery"));
     }
+
+    // A modal window the test waits for and that never opens fails the test instead of leaving the
+    // check looking for it for ever.
+    void onNextModalGivesUpWhenNoWindowOpens() {
+        bool ran = false;
+        tvtest::OnNextModal<QWidget>([&ran](QWidget*) { ran = true; });
+        QEXPECT_FAIL("", "no window opens", Continue);
+        for (int i = 0; i <= tvtest::kModalTries + 1; ++i)
+            QCoreApplication::processEvents();
+        QVERIFY(!ran);
+    }
 };
 
 QTEST_MAIN(TestWzDialog)

@@ -21,12 +21,13 @@ QString Problem(const TLineCheck& check, const QString& line) {
     return QString::fromStdString(check(*ansi));
 }
 
-// Refuses text holding a character the project cannot store; true when it was refused.
-bool RefuseNotAnsi(const QString& text) {
+// Refuses text holding a character the project cannot store, shown beside memo; true when it was
+// refused.
+bool RefuseNotAnsi(QWidget* memo, const QString& text) {
     const std::string utf8 = text.toStdString();
     if (text.isEmpty() || Utf8ToAnsi(utf8))
         return false;
-    ReportNotAnsi(QString::fromStdString(FirstUnencodable(utf8)));
+    ShowRefused(memo, QString::fromStdString(FirstUnencodable(utf8)));
     return true;
 }
 
@@ -106,7 +107,7 @@ bool TContentsMemo::viewportEvent(QEvent* e) {
 }
 
 void TContentsMemo::keyPressEvent(QKeyEvent* e) {
-    if (RefuseNotAnsi(e->text())) {
+    if (RefuseNotAnsi(this, e->text())) {
         e->accept();
         return;
     }
@@ -114,7 +115,7 @@ void TContentsMemo::keyPressEvent(QKeyEvent* e) {
 }
 
 void TContentsMemo::inputMethodEvent(QInputMethodEvent* e) {
-    if (RefuseNotAnsi(e->commitString())) {
+    if (RefuseNotAnsi(this, e->commitString())) {
         e->accept();
         return;
     }
@@ -122,7 +123,7 @@ void TContentsMemo::inputMethodEvent(QInputMethodEvent* e) {
 }
 
 void TContentsMemo::insertFromMimeData(const QMimeData* source) {
-    if (source->hasText() && RefuseNotAnsi(source->text()))
+    if (source->hasText() && RefuseNotAnsi(this, source->text()))
         return;
     QPlainTextEdit::insertFromMimeData(source);
 }

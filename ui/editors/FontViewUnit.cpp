@@ -188,14 +188,23 @@ void TFontView::showEvent(QShowEvent* event) {
 }
 
 void TFontView::FillFonts() {
-    if (m_FontsFilled)
-        return;
+    if (!m_FontsFilled)
+        FillFonts(QFontDatabase::families());
+}
+
+void TFontView::FillFonts(const QStringList& families) {
     m_FontsFilled = true;
+    m_Fonts->clear();
+    QStringList sorted = families;
+    std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
     m_Fonts->setUpdatesEnabled(false);
     const QSignalBlocker block(m_Fonts);
     const QString current = QString::fromStdString(m_Spec.Face);
     QList<QTreeWidgetItem*> items;
-    for (const QString& family : QFontDatabase::families()) {
+    for (const QString& family : sorted) {
         if (QFontDatabase::isPrivateFamily(family))
             continue;
         auto* item = new QTreeWidgetItem(QStringList(family));
@@ -205,7 +214,6 @@ void TFontView::FillFonts() {
         items.append(item);
     }
     m_Fonts->addTopLevelItems(items);
-    m_Fonts->sortItems(0, Qt::AscendingOrder);
     // Show where the current face is, without taking it over.
     for (int i = 0; i < m_Fonts->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = m_Fonts->topLevelItem(i);

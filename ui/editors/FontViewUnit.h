@@ -3,6 +3,7 @@
 // and hands it back as a font specification text ("Arial,10,$000000FF,BU").
 
 #include <QFont>
+#include <QStringList>
 
 #include "core/FontSpec.h"
 #include "ui/editors/ColorStrip.h"
@@ -34,6 +35,9 @@ public:
 
     // Fills the font list now (it is otherwise filled when the window is first shown).
     void FillFonts();
+    // Fills the font list with families, in the order of their names without regard to case (names
+    // that differ only in case by code points): the same order on every system and locale.
+    void FillFonts(const QStringList& families);
     bool Tracking() const { return m_Tracking; }
 
 public slots:

@@ -230,9 +230,16 @@ void TStaticBMP::Activate() {
     m_static->SetTransparent(m_mnTransparent->isChecked());
     m_static->setToolTip(Hint());
     m_static->setFocus();
-    if (unreadable) // once the window stands
+    // A picture that cannot be read ends the edit once the window stands: what the row holds (its
+    // transparent colour above all) is not replaced by the sample's.
+    if (unreadable)
         QMetaObject::invokeMethod(
-            this, [this, name = m_fileName] { ReportUnreadable(name); }, Qt::QueuedConnection);
+            this,
+            [this, name = m_fileName] {
+                ReportUnreadable(name);
+                done(2);
+            },
+            Qt::QueuedConnection);
 }
 
 void TStaticBMP::resizeEvent(QResizeEvent* event) {
@@ -294,9 +301,10 @@ void TStaticBMP::mnSelectBitmapClick() {
     }
     m_fileName = chosen;
     m_static->SetImage(image);
-    // The picture keeps its place on the screen; the distances follow its new size, so that what is
-    // set is what is seen.
-    MovedTo(m_static->pos());
+    // X and Y stay what they were: the new picture stands at the same distances from the origin's
+    // corner as the old one.
+    Place();
+    m_static->setToolTip(Hint());
 }
 
 void TStaticBMP::mnTransparentClick() {

@@ -2,6 +2,7 @@
 
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
+#include "ui/editors/AnsiInput.h"
 #include "ui/editors/ColorViewUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/ColorButton.h"
@@ -17,11 +18,6 @@
 namespace tv {
 
 namespace {
-
-const char* const kWrongProperty = "tvWrongText";
-const char* const kHintProperty = "tvHint";
-// The tint of a box whose text its rule calls wrong.
-const QColor kWrongTint(255, 221, 221);
 
 // Refuses any text holding a character the project's code page cannot store, and says which one.
 class TAnsiValidator final : public QValidator {
@@ -45,25 +41,6 @@ QString FromAnsi(const std::string& ansi) {
     return QString::fromStdString(AnsiToUtf8(ansi));
 }
 
-// Shows (reason not empty) or clears the wrong-text mark of an edit.
-void MarkWrong(QLineEdit* edit, const QString& reason) {
-    const bool wrong = !reason.isEmpty();
-    if (wrong == edit->property(kWrongProperty).toBool() && (!wrong || edit->toolTip() == reason))
-        return;
-    if (!edit->property(kHintProperty).isValid())
-        edit->setProperty(kHintProperty, edit->toolTip());
-    edit->setProperty(kWrongProperty, wrong);
-    if (wrong) {
-        QPalette pal = edit->palette();
-        pal.setColor(QPalette::Base, kWrongTint);
-        edit->setPalette(pal);
-    } else {
-        edit->setPalette(QPalette()); // back to the inherited colours
-    }
-    edit->setToolTip(wrong ? reason : edit->property(kHintProperty).toString());
-    edit->setAccessibleDescription(reason);
-}
-
 } // namespace
 
 TFieldBinder::TFieldBinder(TProject& project, QWidget* page, std::function<void()> fieldChanged)
@@ -79,7 +56,8 @@ void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits ed
 }
 
 void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits edits, TTextRule rule) {
-    edit->setValidator(new TAnsiValidator([this](const QString& ch) { ReportRefused(ch); }, edit));
+    // A refused key is shown beside the box, not in a window per keystroke.
+    edit->setValidator(new TAnsiValidator([edit](const QString& ch) { ShowRefused(edit, ch); }, edit));
     connect(edit, &QLineEdit::textChanged, this,
             [this, edit, field, edits, rule] { StoreText(edit, field, edits, rule); });
     m_loaders.push_back([this, edit, field] { edit->setText(FromAnsi(m_project.*field)); });
@@ -104,7 +82,7 @@ void TFieldBinder::StoreText(QLineEdit* edit, std::string TProject::*field, TEdi
     }
     const QString reason = rule ? rule(text) : QString();
     if (rule)
-        MarkWrong(edit, reason);
+        MarkRuleProblem(edit, reason);
     if (!m_loading && reason.isEmpty())
         Changed(edits);
 }
@@ -198,7 +176,7 @@ bool TFieldBinder::SetChosenText(QLineEdit* edit, const QString& text) {
 }
 
 bool TFieldBinder::IsMarkedWrong(const QLineEdit* edit) {
-    return edit->property(kWrongProperty).toBool();
+    return !RuleProblem(edit).isEmpty();
 }
 
 void TFieldBinder::ReportRefused(const QString& character) {

@@ -4,8 +4,8 @@
 // change notification (Modified). Load() shows the Project's values without writing anything back.
 //
 // Text goes into the Project in its code page (Windows-1252): a typed character the code page
-// cannot hold is refused where it is typed, and one message names it once the key press or paste is
-// over (several refusals in one go give one message).
+// cannot hold is refused where it is typed and shown beside the box (AnsiInput.h); a chosen name
+// the code page cannot hold is refused with a message.
 //
 //     Binder().Text(m_edAppName, &TProject::AppName, TEdits::SetModified);
 //     Binder().Check(m_cbRemoveOldReferences, &TProject::TargetRemoveOldReferences, TEdits::KeepModified);
@@ -76,7 +76,8 @@ public:
     // The edit's text holds what its rule calls wrong (shown with its reason); false for edits
     // without a rule.
     static bool IsMarkedWrong(const QLineEdit* edit);
-    // Tells the author that a character cannot be stored; merges refusals made in one go.
+    // Tells the author in a message that a character cannot be stored (a chosen file name, a text a
+    // program put in); merges refusals made in one go.
     void ReportRefused(const QString& character);
 
 private:

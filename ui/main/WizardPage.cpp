@@ -1,5 +1,7 @@
 #include "ui/main/WizardPage.h"
 
+#include "core/MsgDlg.h"
+#include "ui/lib/wzDialogUnit.h"
 #include "ui/main/FieldBinder.h"
 #include "ui/main/PageHeading.h"
 
@@ -35,6 +37,10 @@ void TWizardPage::FieldChanged() {
 
 int TWizardPage::ContentTop() const {
     return m_heading->geometry().bottom() + 3;
+}
+
+bool TWizardPage::Confirm(const QString& question) const {
+    return wzDialog().MessageDlg(question, TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) == mrYes;
 }
 
 } // namespace tv

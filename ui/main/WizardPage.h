@@ -48,6 +48,8 @@ protected:
     TFieldBinder& Binder() const { return *m_binder; }
     // First free y below the heading.
     int ContentTop() const;
+    // Asks question with Yes and No; true only for Yes (Escape is No).
+    bool Confirm(const QString& question) const;
 
 private:
     TProject& m_project;

@@ -154,7 +154,8 @@ TSetupScreen SetupScreenFromProject(const TProject& project, int skip) {
     s.GradientTop = project.MainGradientTop;
     s.GradientBot = project.MainGradientBot;
     s.Background = ReadProjectImage(project, project.MainBGBitmap);
-    s.ShowTitle = project.MainTitle && project.MainBGAppTitle;
+    // The engine shows the title by Main_Window/Title alone; it is never given BG.AppTitle.
+    s.ShowTitle = project.MainTitle;
     s.Title = FromAnsi(project.AppName);
     const TFontSpec font = ReadFontSpec(project.MainTitleFont, ReadFontSpec("Times New Roman,20,$000000,B").Font).Font;
     s.TitleFont = TitleQFont(font);

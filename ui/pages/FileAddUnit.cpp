@@ -1,7 +1,9 @@
 #include "ui/pages/FileAddUnit.h"
 
+#include "core/ChangeLines.h"
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
+#include "deploy/FileUtils.h"
 #include "ui/editors/AnsiInput.h"
 #include "ui/lib/FileIconCache.h"
 #include "ui/lib/GlyphButton.h"
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QGridLayout>
@@ -50,9 +53,38 @@ QString PathKey(const QString& path) {
 #endif
 }
 
-// Why a host path cannot go into the project; empty when it can.
-bool Storable(const QString& path) {
-    return !path.contains('|') && HostToAnsi(path.toStdString()).has_value();
+// Why a host path cannot be stored in the project's rows; empty when it can.
+QString TextProblem(const QString& path) {
+    if (path.contains('|'))
+        return "its name holds \"|\", which the project cannot store";
+    if (std::any_of(path.begin(), path.end(), [](QChar c) { return c.unicode() < 32; }))
+        return "its name holds a line break or another control character, which the project cannot store";
+    const std::string utf8 = path.toStdString();
+    if (!HostToAnsi(utf8))
+        return QString("its name holds \"%1\", which the Windows-1252 character set of the project cannot "
+                       "hold")
+            .arg(QString::fromStdString(FirstUnencodable(utf8)));
+    return {};
+}
+
+// Why a picked file cannot go into the project; empty when it can. Only regular files are copied,
+// and the file's name must survive as the key of its line in the install list.
+QString FileProblem(const QString& path) {
+    if (const QString problem = TextProblem(path); !problem.isEmpty())
+        return problem;
+    const std::string host = QFile::encodeName(path).toStdString();
+    if (const std::string problem = SourceFileProblem(host); !problem.empty()) {
+        const QFileInfo info(path);
+        return info.isSymLink() && !info.exists() ? QString("it is a link to nothing")
+                                                  : QString::fromStdString(problem);
+    }
+    const std::string key = IniKeyNameProblem(ExtractFileName(*HostToAnsi(path.toStdString())));
+    if (!key.empty()) {
+        QString reason = QString::fromStdString(AnsiToUtf8(key));
+        reason[0] = reason[0].toLower();
+        return reason;
+    }
+    return {};
 }
 
 } // namespace
@@ -360,26 +392,28 @@ void TFileAdd::DirectoryLoaded(const QString& path) {
 
 // ---- adding and removing
 
-void TFileAdd::AddChosen(std::vector<TChosenFile> files) {
-    QStringList refused;
-    const auto bad = std::stable_partition(files.begin(), files.end(),
-                                           [](const TChosenFile& f) { return Storable(f.Path); });
-    for (auto it = bad; it != files.end(); ++it)
-        refused << it->Path;
-    files.erase(bad, files.end());
-    m_selected->Add(files);
-    if (refused.isEmpty())
+void TFileAdd::AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> leftOut) {
+    std::vector<TChosenFile> taken;
+    taken.reserve(files.size());
+    for (TChosenFile& f : files) {
+        if (const QString problem = FileProblem(f.Path); problem.isEmpty())
+            taken.push_back(std::move(f));
+        else
+            leftOut.push_back({f.Path, problem});
+    }
+    m_selected->Add(taken);
+    if (leftOut.empty())
         return;
-    QString names;
-    for (int i = 0; i < std::min<int>(int(refused.size()), 5); ++i)
-        names += "/#" + MarkupLiteral(QDir::toNativeSeparators(refused[i]));
-    if (refused.size() > 5)
-        names += QString("/#... and %1 more").arg(refused.size() - 5);
-    wzDialog().MessageDlg(QString("%1 file(s) were not added: their names hold \"|\" or characters outside "
-                                  "the Windows-1252 character set, which the project cannot store:%2")
-                              .arg(refused.size())
-                              .arg(names),
-                          TMsgDlgType::mtError, 0, mbOK);
+    // One message for the whole add, however much was left out.
+    std::vector<std::string> items;
+    items.reserve(leftOut.size());
+    for (const TLeftOut& out : leftOut)
+        items.push_back((QDir::toNativeSeparators(out.Path) + ": " + out.Reason).toStdString());
+    const QString head = leftOut.size() == 1 ? QString("This was not added:")
+                                             : QString("These %1 were not added:").arg(leftOut.size());
+    // A warning: the rest of the add went through.
+    wzDialog().MessageDlg(QString::fromStdString(MarkupList(head.toStdString(), items)),
+                          TMsgDlgType::mtWarning, 0, mbOK);
 }
 
 void TFileAdd::btFileAddClick() {
@@ -401,7 +435,8 @@ void TFileAdd::btFileDelClick() {
         m_selected->Remove(current.row());
 }
 
-bool TFileAdd::CollectFolder(const QString& folder, std::vector<TChosenFile>& files) const {
+bool TFileAdd::CollectFolder(const QString& folder, std::vector<TChosenFile>& files,
+                             std::vector<TLeftOut>& leftOut) const {
     const QDir root(folder);
     std::vector<QString> pending{folder};
     while (!pending.empty()) {
@@ -410,28 +445,42 @@ bool TFileAdd::CollectFolder(const QString& folder, std::vector<TChosenFile>& fi
         const QDir dir(current);
         QString sub = QDir::toNativeSeparators(root.relativeFilePath(current));
         sub = sub == "." ? QString() : sub.replace('/', '\\');
+        QFileInfoList subs;
+        // Links that lead nowhere are listed only with System.
         for (const QFileInfo& f : dir.entryInfoList(
-                 QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-            files.push_back({QDir::toNativeSeparators(f.absoluteFilePath()), sub});
-            if (int(files.size()) > kMaxTableRows)
-                return false;
+                 QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+            const QString path = f.absoluteFilePath();
+            if (f.fileName().startsWith('.')) {
+                leftOut.push_back({path, "its name begins with \".\""});
+            } else if (f.isDir() && f.isSymLink()) {
+                leftOut.push_back({path, "it is a link to a folder"});
+            } else if (f.isDir()) {
+                if (const QString problem = TextProblem(f.fileName()); !problem.isEmpty())
+                    leftOut.push_back({path, problem});
+                else if (!f.isReadable() || !f.isExecutable())
+                    leftOut.push_back({path, "the folder cannot be read"});
+                else
+                    subs.push_back(f);
+            } else {
+                files.push_back({QDir::toNativeSeparators(path), sub});
+                if (int(files.size()) > kMaxTableRows)
+                    return false;
+            }
         }
         // Depth first in name order: the sub-folders go on the stack last to first.
-        const QFileInfoList subs = dir.entryInfoList(
-            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name);
         for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-            if (!it->fileName().startsWith('.'))
-                pending.push_back(it->absoluteFilePath());
+            pending.push_back(it->absoluteFilePath());
     }
     return true;
 }
 
 void TFileAdd::AddPaths(const QStringList& paths) {
     std::vector<TChosenFile> files;
+    std::vector<TLeftOut> leftOut;
     for (const QString& path : paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
-            if (!CollectFolder(info.absoluteFilePath(), files)) {
+            if (!CollectFolder(info.absoluteFilePath(), files, leftOut)) {
                 wzDialog().MessageDlg(QString("%1/#holds more than %2 files, more than a project can take."
                                               "/#Nothing was added.")
                                           .arg(MarkupLiteral(QDir::toNativeSeparators(path)))
@@ -447,7 +496,7 @@ void TFileAdd::AddPaths(const QStringList& paths) {
         wzDialog().MessageDlg(QString("%1 files were found./#Add them all ?").arg(files.size()),
                               TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) != mrYes)
         return;
-    AddChosen(std::move(files));
+    AddChosen(std::move(files), std::move(leftOut));
 }
 
 void TFileAdd::btFolderAddClick() {

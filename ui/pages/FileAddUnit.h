@@ -85,11 +85,20 @@ protected:
     void reject() override;
 
 private:
-    // Lists the files that can go into the project and tells about the others.
-    void AddChosen(std::vector<TChosenFile> files);
-    // Every file below folder (sub-folders whose name starts with "." and links to folders left
-    // out); false when there are more than the project could ever take.
-    bool CollectFolder(const QString& folder, std::vector<TChosenFile>& files) const;
+    // What an add left out, and why.
+    struct TLeftOut {
+        QString Path;
+        QString Reason;
+    };
+    // Lists the files that can go into the project (regular files whose names the project can store
+    // and the install list can hold as keys) and tells in one message about the others and about
+    // leftOut.
+    void AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> leftOut = {});
+    // Every file below folder; entries whose name starts with ".", links to folders and folders that
+    // cannot be read or whose names the project cannot store go to leftOut. False when there are
+    // more files than the project could ever take.
+    bool CollectFolder(const QString& folder, std::vector<TChosenFile>& files,
+                       std::vector<TLeftOut>& leftOut) const;
     void DirectoryLoaded(const QString& path);
 
     int m_room;

@@ -60,8 +60,9 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
         if (!files.empty() && sameTarget)
             m_edTargetPath->setText(FromAnsi(files.front()->FilePath));
         else
-            m_edTargetPath->setPlaceholderText("each file keeps its own target");
+            m_edTargetPath->setPlaceholderText("each file keeps its own path");
     }
+    m_mixedTargets = !sameTarget;
     for (std::size_t i = 0; i < kFileFlags.size(); ++i) {
         int set = 0;
         for (const TFileRecord* f : files)
@@ -90,8 +91,17 @@ void TFileProperties::doOKClick() {
 }
 
 void TFileProperties::Apply(TFileRecord& rec) const {
-    if (m_targetChanged)
-        rec.FilePath = ToAnsi(FolderText(m_cbTarget->currentText(), m_edTargetPath->text()));
+    if (m_targetChanged) {
+        QString rest = m_edTargetPath->text();
+        // Over files with different targets an empty path box changes only the variable: the
+        // sub-folders a folder add gave each file stay.
+        if (m_mixedTargets && rest.isEmpty()) {
+            QString variable;
+            if (!SplitFolderText(FromAnsi(rec.FilePath), variable, rest))
+                rest = FromAnsi(rec.FilePath);
+        }
+        rec.FilePath = ToAnsi(FolderText(m_cbTarget->currentText(), rest));
+    }
     for (std::size_t i = 0; i < kFileFlags.size(); ++i)
         if (m_flags[i]->checkState() != Qt::PartiallyChecked)
             rec.*kFileFlags[i].field = m_flags[i]->isChecked();

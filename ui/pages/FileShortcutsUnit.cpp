@@ -1,6 +1,8 @@
 #include "ui/pages/FileShortcutsUnit.h"
 
+#include "core/ChangeLines.h"
 #include "core/MsgDlg.h"
+#include "core/TextCodec.h"
 #include "deploy/FileUtils.h"
 #include "ui/editors/AnsiInput.h"
 #include "ui/lib/wzDialogUnit.h"
@@ -128,6 +130,14 @@ void TFileShortcuts::doAddClick() {
         !CheckNoBar(m_edArguments->text(), "The arguments", m_edArguments) ||
         !CheckNoBar(m_edWorkingDir->text(), "The working directory", m_edWorkingDir))
         return;
+    // The name is the key of the shortcut's line in the install list.
+    if (const std::string problem = IniKeyNameProblem(ToAnsi(m_edShortcut->text())); !problem.empty()) {
+        wzDialog().MessageDlg("The shortcut name cannot be a key of the install list:/#" +
+                                  QString::fromStdString(AnsiToUtf8(problem)) + ".",
+                              TMsgDlgType::mtError, 0, mbOK);
+        m_edShortcut->setFocus();
+        return;
+    }
     TShortcutRecord rec;
     rec.ProgramGroup = ToAnsi(GroupText());
     rec.Shortcuts = ToAnsi(m_edShortcut->text());

@@ -235,11 +235,11 @@ void TFilesPage::btFileDelClick() {
 }
 
 void TFilesPage::btFileEditClick() {
-    const bool had = !Project().tbFiles.Empty();
+    if (Project().tbFiles.Empty() || !Confirm("Sure to delete ALL files ?"))
+        return;
     Project().tbFiles.Clear();
     RefreshFiles();
-    if (had)
-        FieldChanged();
+    FieldChanged();
 }
 
 void TFilesPage::btFilePropsClick() {
@@ -300,11 +300,11 @@ void TFilesPage::btShortcutDelClick() {
 }
 
 void TFilesPage::btShortcutClearClick() {
-    const bool had = !Project().tbShortcuts.Empty();
+    if (Project().tbShortcuts.Empty() || !Confirm("Sure to delete ALL shortcuts ?"))
+        return;
     Project().tbShortcuts.Clear();
     RefreshShortcuts();
-    if (had)
-        FieldChanged();
+    FieldChanged();
 }
 
 void TFilesPage::lvShortcutsClick(const QModelIndex& current) {

@@ -4,6 +4,7 @@
 #include "core/MsgDlg.h"
 #include "core/RegFileImport.h"
 #include "core/TextCodec.h"
+#include "deploy/FileUtils.h"
 #include "ui/editors/SystemINIEditUnit.h"
 #include "ui/editors/SystemRegEditUnit.h"
 #include "ui/lib/GlyphButton.h"
@@ -310,10 +311,6 @@ void TSystemPage::lvINIClick() {
 
 // ---- commands ----
 
-bool TSystemPage::Confirm(const char* question) const {
-    return wzDialog().MessageDlg(question, TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) == mrYes;
-}
-
 bool TSystemPage::ListIsFull(int count) const {
     if (count < kMaxTableRows)
         return false;
@@ -451,6 +448,14 @@ void TSystemPage::btRegImportClick() {
 
 bool TSystemPage::ImportRegFile(const QString& path) {
     const QString shown = "/{" + path + "/}";
+    // Looked at before it is opened, as every source is: a FIFO would block the open and a device
+    // (a link to /dev/zero) would be read for ever.
+    if (const std::string problem = SourceFileProblem(QFile::encodeName(path).toStdString());
+        !problem.empty()) {
+        wzDialog().MessageDlg("Cannot open file " + shown + ":/#" + QString::fromStdString(problem),
+                              TMsgDlgType::mtError, 0, mbOK);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         wzDialog().MessageDlg("Cannot open file " + shown, TMsgDlgType::mtError, 0, mbOK);

@@ -80,7 +80,6 @@ private:
     void RemoveEntry(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh);
     void ClearEntries(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh);
     // Asks question; true on Yes.
-    bool Confirm(const char* question) const;
     bool ListIsFull(int count) const;
 
     QTabWidget* m_pcSystem = nullptr;
