@@ -7,6 +7,8 @@
 // the file as a whole: a new file beside it, flushed, then renamed over it, so the file is at every
 // moment its old content or the new one, and a link at its name is replaced, never written through.
 
+#include "core/TvError.h"
+
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -19,15 +21,9 @@
 namespace tv {
 
 // Input/output failure of a store: "Cannot open file <path>", with the system's reason apart.
-class EInOutError final : public std::runtime_error {
+class EInOutError final : public ETvError {
 public:
-    explicit EInOutError(const std::string& message, std::string reason = {})
-        : std::runtime_error(message), m_Reason(std::move(reason)) {}
-    // What the system said ("Permission denied"); empty when it said nothing.
-    const std::string& Reason() const { return m_Reason; }
-
-private:
-    std::string m_Reason;
+    using ETvError::ETvError;
 };
 
 // Case-insensitive comparison of names and keys (ASCII and the letters of Windows-1252).
