@@ -365,6 +365,7 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
             return exited(status);
         if (hooks.Breathe && !hooks.Breathe()) {
             if (!ended) {
+                passOutput(); // what it said just before, at most one piece more
                 LeftRunning().push_back(pid);
                 result.Status = TLaunchStatus::Interrupted;
                 return result;
