@@ -8,6 +8,7 @@
 // moment its old content or the new one, and a link at its name is replaced, never written through.
 
 #include "core/CaseFold.h"
+#include "core/TvError.h"
 
 #include <cstdint>
 #include <deque>
@@ -21,15 +22,9 @@
 namespace tv {
 
 // Input/output failure of a store: "Cannot open file <path>", with the system's reason apart.
-class EInOutError final : public std::runtime_error {
+class EInOutError final : public ETvError {
 public:
-    explicit EInOutError(const std::string& message, std::string reason = {})
-        : std::runtime_error(message), m_Reason(std::move(reason)) {}
-    // What the system said ("Permission denied"); empty when it said nothing.
-    const std::string& Reason() const { return m_Reason; }
-
-private:
-    std::string m_Reason;
+    using ETvError::ETvError;
 };
 
 // The store's integer conversion: decimal, hexadecimal after "$" or "0x", optional sign; false when

@@ -2,6 +2,7 @@
 
 #include "deploy/FileUtils.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <utility>
@@ -37,18 +38,51 @@ void Delay(int ms, const std::function<void()>& breathe) {
 
 namespace {
 
-// Keeps the newest output when there is too much of it, cut at a line start.
-void AppendKept(std::string& kept, bool& cut, const std::string& text) {
-    kept += text;
-    if (kept.size() <= kMaxCompilerOutput)
-        return;
-    std::size_t from = kept.size() - kMaxCompilerOutput;
-    const std::size_t line = kept.find('\n', from);
-    if (line != std::string::npos && line + 1 < kept.size())
-        from = line + 1;
-    kept.erase(0, from);
-    cut = true;
-}
+// The newest output, kMaxCompilerOutput bytes at most, cut at a line start when there was more.
+// A ring of one allocation: a flood costs neither more memory than the limit nor any copying of
+// what is kept.
+class TKeptOutput final {
+public:
+    void Append(const std::string& text) {
+        m_Total += text.size();
+        // Of a piece longer than the limit only its end can stay.
+        std::size_t from = text.size() > kMaxCompilerOutput ? text.size() - kMaxCompilerOutput : 0;
+        while (from < text.size()) {
+            std::size_t n = text.size() - from;
+            if (m_Ring.size() < kMaxCompilerOutput) {
+                // Room for all of it at once, once it is more than a little, so that it never grows
+                // by doubling past the limit.
+                if (m_Ring.size() + n > kSmallOutput && m_Ring.capacity() < kRingCapacity)
+                    m_Ring.reserve(kRingCapacity);
+                n = std::min(n, kMaxCompilerOutput - m_Ring.size());
+                m_Ring.append(text, from, n);
+            } else {
+                n = std::min(n, kMaxCompilerOutput - m_Head);
+                m_Ring.replace(m_Head, n, text, from, n);
+                m_Head = (m_Head + n) % kMaxCompilerOutput;
+            }
+            from += n;
+        }
+    }
+
+    // The kept text; when the oldest part was left out, it starts at a line start after note.
+    std::string Take(const std::string& note) {
+        if (m_Total > kMaxCompilerOutput) {
+            std::rotate(m_Ring.begin(), m_Ring.begin() + static_cast<std::ptrdiff_t>(m_Head), m_Ring.end());
+            const std::size_t line = m_Ring.find('\n');
+            m_Ring.replace(0, line != std::string::npos && line + 1 < m_Ring.size() ? line + 1 : 0, note);
+        }
+        m_Total = m_Head = 0;
+        return std::move(m_Ring);
+    }
+
+private:
+    static constexpr std::size_t kSmallOutput = 64 << 10;
+    static constexpr std::size_t kRingCapacity = kMaxCompilerOutput + 64; // and a note
+    std::string m_Ring;
+    std::size_t m_Head = 0; // once the ring is full: where its oldest byte is
+    std::size_t m_Total = 0;
+};
 
 // Waits for a program while the window breathes and tells the window what it waits for.
 TLaunchResult OpenAndWait(IBuildUi& ui, const std::string& file, const std::string& folder,
@@ -107,14 +141,13 @@ TCompileResult Compile(IBuildUi& ui, const std::string& scriptPath, const TCompi
     Delay(options.StartDelayMs, pause);
     // The compiler runs in the script's folder; ours stays where it is, since the window keeps
     // handling events (and other commands) while it waits.
-    bool cut = false;
+    TKeptOutput kept;
     const TLaunchResult launch = OpenAndWait(ui, scriptPath, scriptFolder, [&](const std::string& text) {
-        AppendKept(result.Output, cut, text);
+        kept.Append(text);
         ui.CompilerOutput(text);
     });
     result.OutputCaptured = launch.OutputCaptured;
-    if (cut)
-        result.Output.insert(0, "[earlier output left out]\n");
+    result.Output = kept.Take("[earlier output left out]\n");
 
     if (launch.Status == TLaunchStatus::Interrupted) {
         // The compiler still runs on its own: whether it will make the setup program is unknown.

@@ -26,7 +26,9 @@ struct TWaitHooks {
     std::function<void(const std::string& program)> Started;
     TBreathe Breathe;
     // When set, the program's standard output and error are captured (where the platform starts the
-    // program itself) and handed over piece by piece as they arrive, in the order written. When not
+    // program itself) and handed over piece by piece as they arrive, in the order written, with a
+    // breath after each piece of at most 256 KiB. When the wait is stopped after the program has
+    // ended, of what was not handed over yet only the last kMaxCompilerOutput bytes are. When not
     // set, or not captured, they go to our standard error.
     std::function<void(const std::string& text)> Output;
 };

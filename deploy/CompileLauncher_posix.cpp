@@ -1,10 +1,11 @@
 // Opening a file with the desktop's program and waiting for it, on Linux and other POSIX desktops.
 #include "deploy/CompileLauncher.h"
 
+#include "core/kvIniFile.h"
 #include "deploy/DesktopEntry.h"
 #include "deploy/FileUtils.h"
-#include "core/kvIniFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include <fcntl.h>
 #include <memory>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -200,25 +202,57 @@ public:
     TOutputFile& operator=(const TOutputFile&) = delete;
 
     int Fd() const { return m_fd; }
-    // What was written since the last call.
-    std::string ReadNew() {
-        std::string text;
-        char buf[16384];
-        for (;;) {
-            const ssize_t n = ::pread(m_fd, buf, sizeof buf, m_read);
+    // What was written since the last call, at most most bytes of it: a flood is passed on in
+    // pieces, with the window's events between them.
+    std::string ReadNew(std::size_t most) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0 || st.st_size <= m_read)
+            return {};
+        most = std::min(most, static_cast<std::size_t>(st.st_size - m_read));
+        std::string text(most, '\0');
+        std::size_t got = 0;
+        while (got < most) {
+            const ssize_t n = ::pread(m_fd, &text[got], most - got, m_read);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n <= 0)
-                return text;
-            text.append(buf, static_cast<std::size_t>(n));
+                break;
+            got += static_cast<std::size_t>(n);
             m_read += n;
         }
+        text.resize(got);
+        ReleaseRead();
+        return text;
+    }
+    // Leaves out what is written but not read yet, except its last keep bytes.
+    void SkipAllBut(std::size_t keep) {
+        struct stat st {};
+        if (::fstat(m_fd, &st) == 0 && st.st_size - m_read > static_cast<off_t>(keep))
+            m_read = st.st_size - static_cast<off_t>(keep);
     }
 
 private:
     int m_fd = -1;
     off_t m_read = 0;
+    off_t m_released = 0;
+
+    // Gives back the room of what was read: a long flood would otherwise fill the temporary folder.
+    void ReleaseRead() {
+#ifdef FALLOC_FL_PUNCH_HOLE
+        constexpr off_t kStep = 16 << 20;
+        if (m_read - m_released < kStep)
+            return;
+        const off_t upTo = m_read / kStep * kStep;
+        if (::fallocate(m_fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, m_released, upTo - m_released) == 0)
+            m_released = upTo;
+        else
+            m_released = m_read; // not supported here: the file keeps its room
+#endif
+    }
 };
+
+// The most of a program's output passed on at one breath.
+constexpr std::size_t kOutputPiece = 256 << 10;
 
 // Programs we stopped waiting for. They are collected once they end, so that none is left behind
 // as a zombie for the rest of our run.
@@ -288,44 +322,67 @@ TLaunchResult ShellOpenAndWait(const std::string& file, const std::string& param
     result.OutputCaptured = output != nullptr;
     if (hooks.Started)
         hooks.Started(result.Program);
+    // One piece of the output; true when more may be waiting.
     const auto passOutput = [&] {
         if (!output)
-            return;
-        const std::string text = output->ReadNew();
+            return false;
+        const std::string text = output->ReadNew(kOutputPiece);
         if (!text.empty())
             hooks.Output(text);
+        return text.size() == kOutputPiece;
+    };
+    const auto exited = [&](int status) {
+        result.Status = TLaunchStatus::Exited;
+        result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        // The shell's own codes for a command it could not find (127) or run (126).
+        if (!shellCommand.empty() && WIFEXITED(status) &&
+            (result.ExitCode == 127 || result.ExitCode == 126)) {
+            result.Status = TLaunchStatus::NotStarted;
+            result.Error = "the command \"" + shellCommand + "\" (" + kCompilerEnvVar + ") " +
+                           (result.ExitCode == 127 ? "was not found" : "could not be run");
+        }
+        return result;
     };
 
+    // The program is looked at before its output is read, so that once it has ended, what is read
+    // is all it wrote. Output is read piece by piece with a breath after each, so a flood of it
+    // neither freezes the window nor is held whole, and a stop is heard between two pieces.
+    bool ended = false;
+    int status = 0;
     long nap = 1;
     for (;;) {
-        passOutput();
-        int status = 0;
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid) {
-            passOutput();
-            result.Status = TLaunchStatus::Exited;
-            result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            // The shell's own codes for a command it could not find (127) or run (126).
-            if (!shellCommand.empty() && WIFEXITED(status) &&
-                (result.ExitCode == 127 || result.ExitCode == 126)) {
-                result.Status = TLaunchStatus::NotStarted;
-                result.Error = "the command \"" + shellCommand + "\" (" + kCompilerEnvVar + ") " +
-                               (result.ExitCode == 127 ? "was not found" : "could not be run");
+        if (!ended) {
+            const pid_t done = ::waitpid(pid, &status, WNOHANG);
+            if (done == pid) {
+                ended = true;
+            } else if (done < 0 && errno != EINTR) {
+                result.Status = TLaunchStatus::NoProcess;
+                return result;
             }
-            return result;
         }
-        if (done < 0 && errno != EINTR) {
-            result.Status = TLaunchStatus::NoProcess;
-            return result;
-        }
+        const bool more = passOutput();
+        if (ended && !more)
+            return exited(status);
         if (hooks.Breathe && !hooks.Breathe()) {
-            passOutput();
-            LeftRunning().push_back(pid);
-            result.Status = TLaunchStatus::Interrupted;
-            return result;
+            if (!ended) {
+                passOutput(); // what it said just before, at most one piece more
+                LeftRunning().push_back(pid);
+                result.Status = TLaunchStatus::Interrupted;
+                return result;
+            }
+            // The program has ended with much of its output unread: its end, where a compiler
+            // says what went wrong, is handed over, the part before it left out.
+            output->SkipAllBut(kMaxCompilerOutput);
+            while (passOutput()) {
+            }
+            return exited(status);
         }
-        SleepMs(nap);
-        nap = nap < 16 ? nap * 2 : 16; // quick answers for short runs, few wake-ups for long ones
+        if (more) {
+            nap = 1;
+        } else {
+            SleepMs(nap);
+            nap = nap < 16 ? nap * 2 : 16; // quick answers for short runs, few wake-ups for long ones
+        }
     }
 }
 

@@ -329,6 +329,13 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         else if (job.Kind == TCopyJob::TitleBitmap)
             ui.ShowCopyText(false); // the label keeps the last file name
         ui.ProcessMessages();
+        // Such a file would land under the name after its "\": not the file that is listed.
+        if (job.Kind == TCopyJob::File || job.Kind == TCopyJob::StaticBitmap) {
+            if (const std::string why = SourceNameProblem(job.Source); !why.empty()) {
+                failed(1, "Could not copy " + QuotedPath(job.Source) + ": " + why + ".");
+                continue;
+            }
+        }
         const std::string dest = JoinPath(job.DestFolder, job.DestName);
         // Clearing leaves dot entries alone, so a link named ".x" may have stayed: a folder made or
         // a copy written through it would land outside the deployment folder. Looked at before

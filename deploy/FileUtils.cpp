@@ -56,6 +56,19 @@ bool IsPathDelimiter(char c) {
 #endif
 }
 
+std::string SourceNameProblem(const std::string& hostPath) {
+#ifdef _WIN32
+    (void)hostPath;
+    return {};
+#else
+    const std::size_t slash = hostPath.rfind('/');
+    const std::string name = slash == std::string::npos ? hostPath : hostPath.substr(slash + 1);
+    if (name.find('\\') == std::string::npos)
+        return {};
+    return "its name \"" + HostPathShown(name) + "\" holds a \"\\\", which a Windows file name cannot hold";
+#endif
+}
+
 namespace {
 
 std::size_t LastDelimiter(const std::string& path) {

@@ -78,6 +78,11 @@ std::uint64_t FileSize(const std::string& path); // 0 when it cannot be read
 // content), a loop of links. Empty for a regular file. Looks without opening it: opening a FIFO
 // waits for a writer, a device may act on being opened.
 std::string SourceFileProblem(const std::string& path);
+// Why the file at hostPath cannot be installed under its own name: on Linux a "\" may be part of
+// a file's name, but the build takes the name after the last "/" or "\" (and Windows cannot hold
+// a "\" in a name), so such a file would reach the setup under another name. Empty when the name
+// is fine (always on Windows, where "\" separates folders).
+std::string SourceNameProblem(const std::string& hostPath);
 
 // Called after each copied chunk: (source, dest, bytes just written, total size, bytes so far).
 // Returning false stops the copy, which then fails.

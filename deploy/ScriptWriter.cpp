@@ -26,8 +26,9 @@ template <class F> void WriteEngineFile(const std::string& path, F body) {
     try {
         TkvIniFile ini(path, false);
         body(ini);
+        // The store keeps the reason of its own failure; the system's last error may be another's.
         if (!ini.UpdateFile())
-            throw EDeployError(failure, iniio::LastErrorText());
+            throw EDeployError(failure, ini.WriteError());
     } catch (const EInOutError& e) {
         throw EDeployError(failure, e.Reason());
     }

@@ -244,6 +244,46 @@ TEST(BuildSafety, NothingIsWrittenThroughALinkLeftInTheImageFolder) {
 #endif
 }
 
+TEST(BuildSafety, ASourceWhoseNameHoldsABackslashIsNeverInstalledUnderAnotherName) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a backslash separates folders here";
+#else
+    // On Linux "\" may be part of a name; the setup would take the text after it for the name.
+    EXPECT_EQ(SourceNameProblem("/src/we\\ird/ok.txt"), "");
+    EXPECT_EQ(SourceNameProblem("/src/ok.txt"), "");
+    EXPECT_EQ(SourceNameProblem("/src/a\\b.txt"), "its name \"a\\b.txt\" holds a \"\\\", which a Windows "
+                                                  "file name cannot hold");
+    EXPECT_NE(SourceNameProblem("a\\b.txt"), "");
+
+    TempDir dir;
+    TProject p = SavedProject(dir);
+    WriteText(dir.path() / "src/a\\b.txt", "a file named a\\b.txt");
+    WriteText(dir.path() / "src/x\\y.bmp", "BM");
+    WriteText(dir.path() / "src/we\\ird/ok.txt", "ok");
+    p.tbFiles.Append(FileRow(dir.str("src/a\\b.txt"), "%InstallPath%"));
+    p.tbFiles.Append(FileRow(dir.str("src/we\\ird/ok.txt"), "%InstallPath%"));
+    p.StaticBitmaps.push_back({dir.str("src/x\\y.bmp"), "0,0,0", ""});
+
+    TRecordingUi ui;
+    std::string script;
+    const TBuildResult r = Build(p, ui, script);
+    EXPECT_NE(r.Outcome, TBuildOutcome::Done);
+    EXPECT_TRUE(AnyContains(r.Problems, "a\\b.txt")) << ::testing::PrintToString(r.Problems);
+    EXPECT_TRUE(AnyContains(r.Problems, "x\\y.bmp")) << ::testing::PrintToString(r.Problems);
+    // Neither under the name after its "\" nor under its own name, which no Windows folder can hold.
+    const fs::path image = dir.path() / "deploy/demo";
+    if (fs::exists(image)) {
+        const std::vector<std::string> tree = Tree(image);
+        for (const char* name : {"Data/b.txt", "Data/a\\b.txt", "Presetup/y.bmp", "Presetup/x\\y.bmp"})
+            EXPECT_THAT(tree, ::testing::Not(Contains(name))) << name;
+        // A "\" in a folder's name is no concern: the name after the last "/" is the file's.
+        if (r.Outcome == TBuildOutcome::Failed) {
+            EXPECT_EQ(ReadText(image / "Data/ok.txt"), "ok");
+        }
+    }
+#endif
+}
+
 #ifndef _WIN32
 // The build in a child process whose files may not grow past limit bytes (SIGXFSZ ignored, as a
 // full disk makes writes fail without a signal). Root is bound by the limit as well. Returns the

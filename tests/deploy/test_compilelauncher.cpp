@@ -163,6 +163,72 @@ TEST(CompileLauncher, StoppingAWaitLeavesTheProgramRunning) {
 #endif
 }
 
+// A compiler that floods its output: every piece of it is handed over, each between two breaths
+// and none larger than the kept limit; what is kept is the end, from a line start.
+TEST(CompileLauncher, AFloodOfOutputIsReadInPiecesAndOnlyItsEndIsKept) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the shell starts the compiler, whose output is its own";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    const std::size_t flood = 5 * kMaxCompilerOutput + 6400;
+    TEnvVar compiler(kCompilerEnvVar, FakeCompiler("--flood " + std::to_string(flood)).c_str());
+    TRecordingUi ui;
+    ui.Answers = {mrNo};
+    std::size_t seen = 0, largest = 0;
+    ui.OnBreath = [&] {
+        largest = std::max(largest, ui.Output.size() - seen);
+        seen = ui.Output.size();
+    };
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+    largest = std::max(largest, ui.Output.size() - seen);
+
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Done) << r.Message;
+    const std::string last = "fake compiler: made demo.EXE\n";
+    ASSERT_EQ(ui.Output.size(), flood + last.size());
+    EXPECT_LT(largest, kMaxCompilerOutput);
+    const std::string note = "[earlier output left out]\n";
+    ASSERT_EQ(r.Output.compare(0, note.size(), note), 0);
+    const std::string kept = r.Output.substr(note.size());
+    EXPECT_LE(kept.size(), kMaxCompilerOutput);
+    EXPECT_GT(kept.size(), kMaxCompilerOutput - 64);
+    EXPECT_EQ(ui.Output.compare(ui.Output.size() - kept.size(), kept.size(), kept), 0);
+    EXPECT_EQ(ui.Output[ui.Output.size() - kept.size() - 1], '\n');
+    EXPECT_EQ(kept.compare(0, 11, "flood line "), 0);
+#endif
+}
+
+// "Stop waiting" in the middle of a flood ends the wait at the next piece, not at its end.
+TEST(CompileLauncher, AStopIsHeardDuringAFlood) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a FIFO gate";
+#else
+    XdgSandbox desk;
+    const std::string script = BuiltScript(desk.dir());
+    TProgramGate gate(desk.dir().str("gate"));
+    ASSERT_TRUE(gate.Made());
+    const std::size_t flood = 8 * kMaxCompilerOutput;
+    TEnvVar compiler(
+        kCompilerEnvVar,
+        FakeCompiler("--flood " + std::to_string(flood) + " --wait-for '" + gate.Path() + "'").c_str());
+    TRecordingUi ui;
+    ui.OnBreath = [&] { ui.StopWaiting = ui.Output.size() > 2 * kMaxCompilerOutput; };
+    const TCompileResult r = Compile(ui, script, kNoPauses);
+
+    EXPECT_EQ(r.Outcome, TCompileOutcome::Interrupted);
+    EXPECT_THAT(ui.Waits, ElementsAre("fake_compiler", "end"));
+    EXPECT_GT(ui.Output.size(), 2 * kMaxCompilerOutput);
+    EXPECT_LT(ui.Output.size(), 3 * kMaxCompilerOutput);
+    const std::string note = "[earlier output left out]\n";
+    ASSERT_EQ(r.Output.compare(0, note.size(), note), 0);
+    const std::string kept = r.Output.substr(note.size());
+    EXPECT_LE(kept.size(), kMaxCompilerOutput);
+    EXPECT_EQ(ui.Output.compare(ui.Output.size() - kept.size(), kept.size(), kept), 0);
+    // The compiler was left running, with its gate.
+    EXPECT_TRUE(gate.Send("quit\n"));
+#endif
+}
+
 TEST(CompileLauncher, TheWaitForTheSetupProgramCanBeStoppedToo) {
 #ifdef _WIN32
     GTEST_SKIP() << "a FIFO gate and XDG associations";

@@ -3,6 +3,9 @@
 
 #include "deploy/ScriptWriter.h"
 
+#include <cerrno>
+#include <system_error>
+
 using namespace tv;
 using namespace tvtest;
 using ::testing::ElementsAre;
@@ -232,7 +235,18 @@ TEST(ScriptWriter, WriterReportsAFileItCannotWrite) {
         ADD_FAILURE() << "no error";
     } catch (const EDeployError& e) {
         EXPECT_EQ(std::string(e.what()), "Could not write \"" + dir.str("TZNS.INI") + "\".");
-        EXPECT_FALSE(e.Reason().empty());
+        EXPECT_EQ(e.Reason(), "it is a folder");
+    }
+    // The store finds nothing to load under a file, and fails when it writes: the reason is the one
+    // it met then.
+    WriteText(dir.path() / "Presetup", "a file where the folder should be");
+    try {
+        WriteInstallFile(p, dir.str("Presetup"));
+        ADD_FAILURE() << "no error";
+    } catch (const ETvError& e) {
+        EXPECT_NE(dynamic_cast<const EDeployError*>(&e), nullptr);
+        EXPECT_EQ(e.Text(), "Could not write \"" + dir.str("Presetup/APP.INS") + "\". (" +
+                                std::generic_category().message(ENOTDIR) + ")");
     }
 }
 

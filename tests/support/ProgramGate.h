@@ -22,7 +22,7 @@ public:
 
     bool Made() const { return m_Made; }
     const std::string& Path() const { return m_Path; }
-    // A program holds the gate open: the stand-in has reached its wait, and is still running.
+    // A program holds the gate open: the stand-in is running, and an order sent now reaches it.
     bool Held() const {
         const int fd = ::open(m_Path.c_str(), O_WRONLY | O_NONBLOCK);
         if (fd >= 0)

@@ -2,9 +2,12 @@
 // as the program that opens .TZN scripts in a sandboxed desktop. It reads the script's [Config],
 // checks that the image folder and its Presetup files are there, and writes <ExeName>.EXE beside
 // the script, recording the folder it ran in. "--fail" makes it end without writing anything.
-// "--lines N" first prints N numbered lines, by turns to stdout and stderr; "--wait-for FIFO" says
-// "waiting" once it holds the FIFO open and then waits for a line from it: "go" lets it compile,
-// "quit" ends it at once.
+// "--lines N" first prints N numbered lines, by turns to stdout and stderr; "--wait-for FIFO" holds
+// the FIFO open from its start, says "waiting" after its other output and then waits for a line
+// from it: "go" lets it compile, "quit" ends it at once. "--flood BYTES" first writes that many
+// bytes of numbered lines of 64 bytes to stdout, as fast as it can.
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -19,6 +22,7 @@ namespace fs = std::filesystem;
 int main(int argc, char** argv) {
     bool fail = false;
     int lines = 0;
+    long long flood = 0;
     std::string script, waitFor;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -26,10 +30,32 @@ int main(int argc, char** argv) {
             fail = true;
         else if (arg == "--lines" && i + 1 < argc)
             lines = std::stoi(argv[++i]);
+        else if (arg == "--flood" && i + 1 < argc)
+            flood = std::stoll(argv[++i]);
         else if (arg == "--wait-for" && i + 1 < argc)
             waitFor = argv[++i];
         else
             script = arg;
+    }
+#ifndef _WIN32
+    // Opened for reading and writing, the FIFO does not wait for a writer: from here on an order
+    // can reach us, also while we still write.
+    const int gate = waitFor.empty() ? -1 : ::open(waitFor.c_str(), O_RDWR);
+#endif
+    if (flood > 0) {
+        std::string block;
+        for (long long n = 0; flood > 0; ++n) {
+            char line[96]; // 64 bytes used
+            std::snprintf(line, sizeof line, "flood line %012lld %039d\n", n % 1000000000000LL, 0);
+            block.append(line, 64);
+            if (block.size() >= 65536 || static_cast<long long>(block.size()) >= flood) {
+                const std::size_t size = static_cast<std::size_t>(std::min<long long>(flood, block.size()));
+                std::cout.write(block.data(), static_cast<std::streamsize>(size));
+                flood -= static_cast<long long>(size);
+                block.clear();
+            }
+        }
+        std::cout.flush();
     }
     for (int i = 1; i <= lines; ++i)
         (i % 2 ? std::cout : std::cerr) << "line " << i << (i % 2 ? " to stdout" : " to stderr") << std::endl;
@@ -40,9 +66,6 @@ int main(int argc, char** argv) {
         std::ifstream gate(waitFor);
         std::getline(gate, order);
 #else
-        // Opened for reading and writing, the FIFO does not wait for a writer: "waiting" then means
-        // that a writer can reach us.
-        const int gate = ::open(waitFor.c_str(), O_RDWR);
         std::cout << "fake compiler: waiting" << std::endl;
         char c = 0;
         while (gate >= 0 && ::read(gate, &c, 1) == 1 && c != '\n')
