@@ -83,6 +83,22 @@ void FindMissingSources(const TProject& p, TTexts& out) {
         look("Static bitmap", bitmap.File);
 }
 
+// Files copied under their own name must be able to keep it.
+void FindSourceNames(const TProject& p, TTexts& out) {
+    auto look = [&](const std::string& what, const std::string& path) {
+        if (IsBlank(path))
+            return;
+        const std::string resolved = ResolveProjectPath(p, path);
+        if (const std::string problem = SourceNameProblem(resolved); !problem.empty())
+            out.push_back(what + " " + QuotedPath(resolved) + " cannot be installed under its name: " + problem +
+                          ".");
+    };
+    for (const TFileRecord& rec : p.tbFiles.Records)
+        look("Source file", rec.FileName);
+    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
+        look("Static bitmap", bitmap.File);
+}
+
 void FindSameDestinations(const TProject& p, TTexts& out) {
     for (std::string& clash : DestinationClashes(p))
         out.push_back(std::move(clash));
@@ -263,6 +279,8 @@ const std::vector<TCheckRule> kRules = {
      "The deployment folder, project name, destinations and row counts allow no build", &FindBuildRefusals},
     {"missing-source", TFindingKind::Error, "A file the build copies is missing or is no regular file",
      &FindMissingSources},
+    {"source-name", TFindingKind::Error, "A file whose name the setup cannot keep (a \"\\\" in it)",
+     &FindSourceNames},
     {"same-destination", TFindingKind::Error, "Two files would be copied to one place",
      &FindSameDestinations},
     {"file-name-key", TFindingKind::Error, "A file name the install list cannot hold as a key",

@@ -99,10 +99,11 @@ TEST(CliBuild, CheckNamesEveryRuleAndBuildFollowsTheirKinds) {
         printed.insert(line.substr(0, line.find("]:") + 1));
     std::set<std::string> expected;
     for (const tv::TCheckRule& rule : tv::CheckRules())
-        expected.insert(std::string(rule.Kind == tv::TFindingKind::Error ? "error [" : "warning [") + rule.Name +
+        if (!kWindows || rule.Name != std::string("source-name"))
+            expected.insert(std::string(rule.Kind == tv::TFindingKind::Error ? "error [" : "warning [") + rule.Name +
                         "]");
     EXPECT_EQ(printed, expected) << check.Out;
-    EXPECT_THAT(check.Err, HasSubstr("7 errors, 7 warnings."));
+    EXPECT_THAT(check.Err, HasSubstr(kWindows ? "7 errors, 7 warnings." : "8 errors, 7 warnings."));
     const TRun refused = Cli(dir, "build " + ShellWord(tvx));
     EXPECT_EQ(refused.Code, 1);
     EXPECT_THAT(refused.Err, HasSubstr("a=b.txt"));

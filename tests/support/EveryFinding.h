@@ -8,7 +8,8 @@
 namespace tvtest {
 
 // The project's files are made below folder; it is not saved. Its deployment folder is blank (the
-// build-settings rule): set one to leave the errors of the other rules only.
+// build-settings rule): set one to leave the errors of the other rules only. On Windows a "\" is
+// a folder's end, so the source-name rule finds nothing there.
 inline tv::TProject ProjectWithEveryFinding(const fs::path& folder) {
     const fs::path src = folder / "src";
     for (const char* name : {"app.exe", "a=b.txt", "other/app.exe"})
@@ -26,6 +27,10 @@ inline tv::TProject ProjectWithEveryFinding(const fs::path& folder) {
     p.tbFiles.Append(row("other/app.exe", "%InstallPath%")); // same-destination
     p.tbFiles.Append(row("a=b.txt", "%InstallPath%"));       // file-name-key
     p.tbFiles.Append(row("gone.dll", "%System%"));           // missing-source
+    if (!kWindows) {
+        WriteText(src / "c\\d.txt", "x"); // a name, not a folder, on this system
+        p.tbFiles.Append(row("c\\d.txt", "%InstallPath%")); // source-name
+    }
     tv::TShortcutRecord s;
     s.ProgramGroup = "%ProgramsMenu%\\Tools"; // shortcut-group-folder
     s.Shortcuts = ";App";                    // shortcut-name-key

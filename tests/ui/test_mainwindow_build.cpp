@@ -360,7 +360,7 @@ private slots:
             QCOMPARE(at > warningsAt, f.Kind == TFindingKind::Warning);
             rules.insert(f.Rule);
         }
-        QCOMPARE(rules.size(), CheckRules().size());
+        QCOMPARE(rules.size(), CheckRules().size() - (tvtest::kWindows ? 1 : 0)); // see EveryFinding.h
     }
 
     // What Check cannot foresee (a file gone while the build runs) is reported after the build,

@@ -656,6 +656,26 @@ private slots:
         QCOMPARE(BoxShown("mmRegAddKey").split('\n').size(), 5);
     }
 
+    // A merge that would take a key past the values it can hold says what it left out.
+    void aMergeBeyondAKeysLimitIsReported() {
+        Open();
+        TContentsRecord& full = Project().tbRegAdd.Append();
+        full.Key = "HKCU\\Software\\Full";
+        for (int i = 0; i < kMaxTableRows - 1; ++i)
+            full.Contents.push_back("v" + std::to_string(i) + "=1,1");
+        const QString file = Path("more.reg");
+        QVERIFY(WriteFile(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Full]\r\n"
+                                "\"a\"=\"1\"\r\n\"b\"=\"2\"\r\n\"c\"=\"3\"\r\n"));
+        TNameSeam::ScriptNames({file});
+        TwzDialog::ScriptAnswers({mrYes, mrOk});
+        Click("btRegImport");
+        QCOMPARE(Project().tbRegAdd.Records[0].Contents.size(), std::size_t(kMaxTableRows));
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        QVERIFY2(TwzDialog::AskedTexts()[1].contains("Not merged, a key holds 1000 values at most") &&
+                     TwzDialog::AskedTexts()[1].contains("HKCU\\Software\\Full"),
+                 qPrintable(TwzDialog::AskedTexts()[1]));
+    }
+
     void importRefusesBrokenFilesAndTakesDrops() {
         Open();
         const QString notReg = Path("notes.reg");

@@ -495,6 +495,9 @@ bool TSystemPage::ImportRegFile(const QString& path) {
     if (!applied.Refused.empty())
         report << QString("Not added, the list holds %1 keys already:/#").arg(kMaxTableRows) +
                       NameList(applied.Refused);
+    if (!applied.LinesLeftOut.empty())
+        report << QString("Not merged, a key holds %1 values at most:/#").arg(kMaxTableRows) +
+                      NameList(applied.LinesLeftOut);
     if (import.Keys.empty() && import.Skipped.empty())
         report << shown + " holds no keys.";
     if (!report.isEmpty())
