@@ -257,8 +257,8 @@ void FindUncommonFonts(const TProject& p, TTexts& out) {
         {&p.DialogTitleFont, "dialog title font"},
         {&p.DialogFont, "dialog font"},
     };
-    for (const auto& [spec, what] : fonts) {
-        const std::string face = TrimBlanks(SplitFontSpec(*spec).Face);
+    for (const auto& [text, what] : fonts) {
+        const std::string face = TrimBlanks(SplitFontSpec(*text).Face);
         if (!face.empty() && !IsCommonWindowsFont(face))
             out.push_back(std::string("The ") + what + " " + Quoted(face) +
                           " is not on every Windows system; " +
