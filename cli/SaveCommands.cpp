@@ -107,21 +107,27 @@ int RunSave(const CliOptions& options, std::ostream&, std::ostream& err) {
         return kExitBadInput;
     const std::string oldFolder = FolderOfFile(project.FileName);
     const std::string newFolder = FolderOfFile(options.Files.at(1));
-    if (SameFolder(oldFolder, newFolder) || RelativeHostPaths(project).empty())
-        return SaveCommandProject(project, options.Files.at(1), err);
-
+    const bool moved = !SameFolder(oldFolder, newFolder);
     if (!options.Has(kFlagRebase)) {
-        // Kept as typed, as asked; the author should know they now name other files.
-        err << "tamvelox-cli: note: these paths stay relative, now to " << HostToUtf8(newFolder)
-            << " (--rebase keeps them naming the same files):\n";
-        for (const TRelativePath& rel : RelativeHostPaths(project))
-            err << "  " << rel.What << " \"" << AnsiToUtf8(*rel.Value) << "\"\n";
+        if (moved && !RelativeHostPaths(project).empty()) {
+            // Kept as typed, as asked; the author should know they now name other files.
+            err << "tamvelox-cli: note: these paths stay relative, now to " << HostToUtf8(newFolder)
+                << " (--rebase keeps them naming the same files):\n";
+            for (const TRelativePath& rel : RelativeHostPaths(project))
+                err << "  " << rel.What << " \"" << AnsiToUtf8(*rel.Value) << "\"\n";
+        }
         return SaveCommandProject(project, options.Files.at(1), err);
     }
-    const std::vector<TRebasedPath> rebased = RebaseHostPaths(project, oldFolder, newFolder);
+    // As the window offers it: relative paths keep naming their files, and files inside the new
+    // folder named by a full path become relative, so the project moves with its folder.
+    std::vector<TRebasedPath> rebased;
+    if (moved)
+        rebased = RebaseHostPaths(project, oldFolder, newFolder);
+    for (TRebasedPath& inside : RelativizeHostPathsInside(project, newFolder))
+        rebased.push_back(std::move(inside));
     const int code = SaveCommandProject(project, options.Files.at(1), err);
-    if (code == kExitOk) {
-        err << "tamvelox-cli: rewrote the relative paths for " << HostToUtf8(newFolder) << ":\n";
+    if (code == kExitOk && !rebased.empty()) {
+        err << "tamvelox-cli: rewrote the paths for " << HostToUtf8(newFolder) << ":\n";
         for (const std::string& line : RebaseReport(rebased))
             err << "  " << line << "\n";
     }

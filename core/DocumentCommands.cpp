@@ -273,25 +273,30 @@ bool TDocumentCommands::SaveInPlace() {
 
 bool TDocumentCommands::SaveTo(const std::string& path) {
     // Relative host paths are taken from the project's folder: in another folder they would name
-    // other files, unless the author wants them rewritten. They are rewritten in what is saved and
-    // become the project's only once it was.
+    // other files, unless the author wants them rewritten. Files inside the new folder named by a
+    // full path can become relative, so that the project moves with its folder. One question for
+    // both, on a first save or a save into another folder; the rewritten paths become the project's
+    // only once the file was written.
     std::optional<TProject> rebased;
     const std::string oldFolder = FolderOfFile(m_Project.FileName), newFolder = FolderOfFile(path);
-    if (!oldFolder.empty() && !SameFolder(oldFolder, newFolder)) {
-        std::vector<std::string> listed;
-        for (const TRelativePath& rel : RelativeHostPaths(m_Project))
-            listed.push_back(rel.What + " \"" + AnsiToUtf8(*rel.Value) + "\"");
-        if (!listed.empty()) {
-            const std::string question = MarkupList("The project is saved into another folder, " +
-                                                        MarkupLiteral(HostToUtf8(newFolder)) +
-                                                        ", and these paths are relative to its old folder " +
-                                                        MarkupLiteral(HostToUtf8(oldFolder)) + ":",
-                                                    listed) +
-                                         "/#" + kMsgRebaseQuestion;
-            if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes) {
-                rebased = m_Project;
-                RebaseHostPaths(*rebased, oldFolder, newFolder);
-            }
+    if (oldFolder.empty() || !SameFolder(oldFolder, newFolder)) {
+        TProject candidate = m_Project;
+        std::vector<TRebasedPath> changes;
+        if (!oldFolder.empty())
+            changes = RebaseHostPaths(candidate, oldFolder, newFolder);
+        for (TRebasedPath& inside : RelativizeHostPathsInside(candidate, newFolder))
+            changes.push_back(std::move(inside));
+        if (!changes.empty()) {
+            const std::string question =
+                MarkupList("The project is saved in " + MarkupLiteral(HostToUtf8(newFolder)) +
+                               (oldFolder.empty() ? std::string()
+                                                  : ", its paths were taken from " +
+                                                        MarkupLiteral(HostToUtf8(oldFolder))) +
+                               ". These paths can name the same files relative to the project's folder:",
+                           RebaseReport(changes)) +
+                "/#" + kMsgRebaseQuestion;
+            if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+                rebased = std::move(candidate);
         }
     }
     TProject& written = rebased ? *rebased : m_Project;

@@ -24,14 +24,9 @@ bool EndsWithDelimiter(const std::string& host) {
     return !host.empty() && (host.back() == '/' || host.back() == '\\');
 }
 
-} // namespace
-
-std::vector<TRelativePath> RelativeHostPaths(TProject& p) {
-    std::vector<TRelativePath> out;
-    auto add = [&out](const char* what, std::string& value) {
-        if (IsRelativeHostPath(value))
-            out.push_back({what, &value});
-    };
+// Every host path of the project the build resolves against the project's folder, whether
+// relative or not, with what it is.
+template <class F> void ForEachHostPath(TProject& p, F add) {
     add("Deployment folder", p.MiscDeployment);
     add("Readme", p.AppReadme);
     add("Licence", p.AppLicense);
@@ -40,7 +35,40 @@ std::vector<TRelativePath> RelativeHostPaths(TProject& p) {
         add("Source file", rec.FileName);
     for (TStaticBitmap& bitmap : p.StaticBitmaps)
         add("Static bitmap", bitmap.File);
+}
+
+} // namespace
+
+std::vector<TRelativePath> RelativeHostPaths(TProject& p) {
+    std::vector<TRelativePath> out;
+    ForEachHostPath(p, [&out](const char* what, std::string& value) {
+        if (IsRelativeHostPath(value))
+            out.push_back({what, &value});
+    });
     return out;
+}
+
+std::vector<TRebasedPath> RelativizeHostPathsInside(TProject& project, const std::string& folder) {
+    std::vector<TRebasedPath> done;
+    if (folder.empty())
+        return done;
+    const fs::path base = HostPath(folder).lexically_normal();
+    ForEachHostPath(project, [&](const char* what, std::string& value) {
+        if (IsBlank(value) || IsRelativeHostPath(value))
+            return;
+        const std::string host = AnsiToHost(value);
+        const fs::path relative = HostPath(host).lexically_normal().lexically_relative(base);
+        if (relative.empty() || *relative.begin() == ".." || relative == ".")
+            return; // outside the folder, on another drive, or the folder itself
+        std::string text = PathToHost(relative);
+        if (EndsWithDelimiter(host) && !EndsWithDelimiter(text))
+            text += host.back();
+        if (const auto ansi = HostToAnsi(text)) {
+            done.push_back({what, value, *ansi});
+            value = *ansi;
+        }
+    });
+    return done;
 }
 
 std::vector<TRebasedPath> RebaseHostPaths(TProject& project, const std::string& oldFolder,

@@ -27,6 +27,11 @@ struct TRebasedPath {
 std::vector<TRebasedPath> RebaseHostPaths(TProject& project, const std::string& oldFolder,
                                           const std::string& newFolder);
 
+// Rewrites every absolute host path of project (of the kinds RelativeHostPaths lists) that lies
+// inside folder as a path relative to it, so that the project can move together with its files.
+// Returns one entry per rewritten path.
+std::vector<TRebasedPath> RelativizeHostPathsInside(TProject& project, const std::string& folder);
+
 // Whether two host folders are one (same spelling once normalised, or the same folder on disk).
 bool SameFolder(const std::string& a, const std::string& b);
 

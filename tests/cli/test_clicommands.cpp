@@ -163,6 +163,20 @@ TEST(CliCommands, SaveIntoAnotherFolderRebasesRelativePathsOnlyWhenAsked) {
     EXPECT_EQ(r.Code, kExitOk);
     EXPECT_EQ(r.Err, "");
     EXPECT_EQ(ReadBytes(dir.str("a/copy.tvx")), ReadBytes(dir.str("a/p.tvx")));
+
+    // A full path to a file inside the folder saved into becomes relative with --rebase, only then.
+    TProject full;
+    NewProject(full, "/data/tv");
+    full.MiscDeployment = dir.str("a/out");
+    full.AppReadme = dir.str("b/docs/r.txt");
+    SaveProject(full, dir.str("full.tvx"));
+    r = Cli({"save", dir.str("full.tvx"), dir.str("b/plain.tvx")});
+    EXPECT_TRUE(has(dir.str("b/plain.tvx"), "App.Readme=" + dir.str("b/docs/r.txt")));
+    r = Cli({"save", "--rebase", dir.str("full.tvx"), dir.str("b/full.tvx")});
+    EXPECT_EQ(r.Code, kExitOk) << r.Err;
+    EXPECT_NE(r.Err.find("-> \"" + tvtest::Native("docs/r.txt") + "\""), std::string::npos) << r.Err;
+    EXPECT_TRUE(has(dir.str("b/full.tvx"), "App.Readme=" + tvtest::Native("docs/r.txt")));
+    EXPECT_TRUE(has(dir.str("b/full.tvx"), "Misc.Deployment=" + dir.str("a/out")));
 }
 
 TEST(CliCommands, ExitCodesAndMessages) {

@@ -440,6 +440,53 @@ TEST_F(DocumentCommandsTest, SavedIntoAnotherFolderRelativePathsFollowWhenAsked)
     EXPECT_EQ(m_Project.FileName, Path("a/p.tvx"));
 }
 
+// A first save offers full paths to files inside the project's folder as relative ones, so that the
+// project can move with its folder; files outside keep their full paths.
+TEST_F(DocumentCommandsTest, AFirstSaveOffersRelativePathsToFilesInsideTheProjectsFolder) {
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.New();
+    const std::string outside = (m_Dir.parent_path() / "shared" / "app.exe").string();
+    m_Project.MiscDeployment = Path("out");
+    m_Project.AppReadme = Path("docs/readme.txt");
+    m_Project.tbFiles.Append().FileName = outside;
+    m_Project.tbFiles.Append().FileName = Path("bin/tool.exe");
+    const TProject typed = m_Project;
+
+    m_Ui.saveNames.push_back(Path("p.tvx"));
+    m_Ui.answers = {mrNo};
+    ASSERT_TRUE(cmd.Save());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].buttons, unsigned(mbYes | mbNo));
+    for (const char* listed : {"Deployment folder", "docs", "tool.exe"})
+        EXPECT_NE(m_Ui.messages[0].text.find(listed), std::string::npos) << listed;
+    EXPECT_EQ(m_Ui.messages[0].text.find("app.exe"), std::string::npos);
+    EXPECT_EQ(m_Project.AppReadme, typed.AppReadme); // No keeps them
+
+    // Saved again in the same folder: not asked again.
+    m_Project.Modified = true;
+    m_Ui.saveNames.push_back(Path("p.tvx"));
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_EQ(m_Ui.messages.size(), 1u);
+
+    // Yes, on a save elsewhere: the paths inside the folder become relative in the file and the window.
+    fs::create_directories(Path("sub"));
+    m_Project = typed;
+    m_Project.FileName = Path("sub/x.tvx"); // its paths are full: nothing to rebase
+    m_Ui.messages.clear();
+    m_Ui.saveNames.push_back(Path("q.tvx"));
+    m_Ui.answers = {mrYes};
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Project.MiscDeployment, "out");
+    EXPECT_EQ(m_Project.AppReadme, tvtest::Native("docs/readme.txt"));
+    EXPECT_EQ(m_Project.tbFiles.Records[0].FileName, outside);
+    EXPECT_EQ(m_Project.tbFiles.Records[1].FileName, tvtest::Native("bin/tool.exe"));
+    TProject reloaded;
+    LoadProject(reloaded, Path("q.tvx"));
+    EXPECT_EQ(reloaded.AppReadme, tvtest::Native("docs/readme.txt"));
+    EXPECT_FALSE(cmd.HasUnsavedWork());
+}
+
 TEST_F(DocumentCommandsTest, SaveRefusesABlankDeploymentFolder) {
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
     m_Project.Modified = true;
@@ -459,7 +506,8 @@ TEST_F(DocumentCommandsTest, SaveRefusesABlankDeploymentFolder) {
 TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
     cmd.New();
-    m_Project.MiscDeployment = Path("deploy");
+    fs::create_directories(Path("proj")); // beside the program's data folder, not above it
+    m_Project.MiscDeployment = (m_Dir.parent_path() / "deploy").string(); // outside: nothing to ask
     m_Project.AppName = "First";
 
     // A never-saved project proposes no name; cancelling leaves everything as it was.
@@ -469,7 +517,7 @@ TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
     EXPECT_TRUE(m_Project.Modified);
     EXPECT_EQ(m_Project.FileName, "*UNTITLED");
 
-    const std::string file = Path("Setup.tvx");
+    const std::string file = Path("proj/Setup.tvx");
     m_Ui.saveNames.push_back(file);
     ASSERT_TRUE(cmd.Save());
     EXPECT_FALSE(m_Project.Modified);
@@ -484,7 +532,7 @@ TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
     m_Ui.saveNames.push_back(file);
     ASSERT_TRUE(cmd.Save());
     EXPECT_EQ(m_Ui.proposedNames.back(), file);
-    EXPECT_EQ(ReadAll(Path("Setup.BAK")), first);
+    EXPECT_EQ(ReadAll(Path("proj/Setup.BAK")), first);
     EXPECT_NE(ReadAll(file).find("Second"), std::string::npos);
     EXPECT_TRUE(m_Ui.messages.empty());
 }
@@ -492,9 +540,10 @@ TEST_F(DocumentCommandsTest, SaveProposesTheCurrentNameAndBacksUpTheOldFile) {
 TEST_F(DocumentCommandsTest, SaveInPlaceAsksForANameOnlyWhenThereIsNone) {
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
     cmd.New();
-    m_Project.MiscDeployment = Path("deploy");
+    fs::create_directories(Path("proj")); // beside the program's data folder, not above it
+    m_Project.MiscDeployment = (m_Dir.parent_path() / "deploy").string();
     m_Project.AppName = "First";
-    const std::string file = Path("Setup.tvx");
+    const std::string file = Path("proj/Setup.tvx");
     m_Ui.saveNames.push_back(file);
     ASSERT_TRUE(cmd.SaveInPlace()); // untitled: the dialog is asked
     EXPECT_EQ(m_Ui.proposedNames.size(), 1u);
@@ -507,11 +556,11 @@ TEST_F(DocumentCommandsTest, SaveInPlaceAsksForANameOnlyWhenThereIsNone) {
         ASSERT_TRUE(cmd.SaveInPlace());
         EXPECT_FALSE(m_Project.Modified);
         if (std::string(name) == "Second") {
-            EXPECT_EQ(ReadAll(Path("Setup.BAK")), first);
+            EXPECT_EQ(ReadAll(Path("proj/Setup.BAK")), first);
         }
     }
     EXPECT_EQ(m_Ui.proposedNames.size(), 1u);
-    EXPECT_NE(ReadAll(Path("Setup.BAK")).find("Second"), std::string::npos);
+    EXPECT_NE(ReadAll(Path("proj/Setup.BAK")).find("Second"), std::string::npos);
     EXPECT_NE(ReadAll(file).find("Third"), std::string::npos);
     EXPECT_EQ(m_Project.FileName, file);
     EXPECT_TRUE(m_Ui.messages.empty());

@@ -220,8 +220,12 @@ private slots:
 
         const QString projectFile = Path("work/Demo.tvx");
         TNameSeam::ScriptNames({projectFile});
+        TwzDialog::ScriptAnswers({mrYes}); // paths inside the project's folder become relative
         Click("btSave");
         QVERIFY(!m_Main->Project().Modified);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QVERIFY(TwzDialog::AskedTexts()[0].contains("relative to the project's folder"));
+        TwzDialog::ClearScript();
 
         // Build: only the question whether to clear the folder, then every line done.
         Click("btWizFinish");

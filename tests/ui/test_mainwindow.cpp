@@ -298,7 +298,11 @@ private slots:
         Click("btSave"); // cancelled
         QVERIFY(w.Project().Modified);
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
+        // The deployment folder lies inside the project's folder: offered as a relative path.
+        TwzDialog::ScriptAnswers({mrNo});
         Click("btSave");
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2);
+        QVERIFY(TwzDialog::AskedTexts()[1].contains("relative to the project's folder"));
         QCOMPARE(TNameSeam::Asked().size(), size_t(2));
         QCOMPARE(TNameSeam::Asked()[1].dialog, QString("SaveDialog1"));
         QCOMPARE(TNameSeam::Asked()[1].proposed, QString()); // never saved: no name proposed
@@ -314,7 +318,7 @@ private slots:
         QCOMPARE(TNameSeam::Asked()[2].proposed, file);
         QCOMPARE(ReadFile(Path("Saved.BAK")), first);
         QVERIFY(ReadFile(file).contains("Saved App 2"));
-        QCOMPARE(TwzDialog::AskedTexts().size(), 1);
+        QCOMPARE(TwzDialog::AskedTexts().size(), 2); // nothing more asked in the same folder
     }
 
     // Ctrl+S saves a named project where it is; Ctrl+Shift+S and the button ask, and only another
@@ -446,10 +450,13 @@ private slots:
 
         const QString file = Path("keys.tvx");
         TNameSeam::ScriptNames({file});
+        TwzDialog::ScriptAnswers({mrYes}); // the deployment folder, relative to the project's folder
         QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(TNameSeam::Asked().back().dialog, QString("SaveDialog1"));
         QCOMPARE(w.windowTitle(), Title(file));
         QVERIFY(!w.Project().Modified);
+        QCOMPARE(QString::fromStdString(w.Project().MiscDeployment), QString("deploy"));
+        TwzDialog::ClearScript();
 
         // New asks before it discards unsaved work, like its button.
         TypeAppName("Kept");
