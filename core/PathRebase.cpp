@@ -52,23 +52,34 @@ std::vector<TRebasedPath> RelativizeHostPathsInside(TProject& project, const std
     std::vector<TRebasedPath> done;
     if (folder.empty())
         return done;
-    const fs::path base = HostPath(folder).lexically_normal();
     ForEachHostPath(project, [&](const char* what, std::string& value) {
         if (IsBlank(value) || IsRelativeHostPath(value))
             return;
         const std::string host = AnsiToHost(value);
-        const fs::path relative = HostPath(host).lexically_normal().lexically_relative(base);
-        if (relative.empty() || *relative.begin() == ".." || relative == ".")
-            return; // outside the folder, on another drive, or the folder itself
-        std::string text = PathToHost(relative);
-        if (EndsWithDelimiter(host) && !EndsWithDelimiter(text))
-            text += host.back();
-        if (const auto ansi = HostToAnsi(text)) {
+        const std::string inside = PathInsideFolder(host, folder);
+        if (inside == host)
+            return;
+        if (const auto ansi = HostToAnsi(inside)) {
             done.push_back({what, value, *ansi});
             value = *ansi;
         }
     });
     return done;
+}
+
+std::string PathInsideFolder(const std::string& path, const std::string& folder) {
+    if (folder.empty() || path.empty())
+        return path;
+    const fs::path full = HostPath(path);
+    if (!full.has_root_directory())
+        return path; // relative already
+    const fs::path relative = full.lexically_normal().lexically_relative(HostPath(folder).lexically_normal());
+    if (relative.empty() || *relative.begin() == ".." || relative == ".")
+        return path; // outside the folder, on another drive, or the folder itself
+    std::string text = PathToHost(relative);
+    if (EndsWithDelimiter(path) && !EndsWithDelimiter(text))
+        text += path.back();
+    return text;
 }
 
 std::vector<TRebasedPath> RebaseHostPaths(TProject& project, const std::string& oldFolder,

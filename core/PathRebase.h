@@ -32,6 +32,9 @@ std::vector<TRebasedPath> RebaseHostPaths(TProject& project, const std::string& 
 // Returns one entry per rewritten path.
 std::vector<TRebasedPath> RelativizeHostPathsInside(TProject& project, const std::string& folder);
 
+// path relative to folder when it is a full path to something inside folder; otherwise path as given.
+std::string PathInsideFolder(const std::string& path, const std::string& folder);
+
 // Whether two host folders are one (same spelling once normalised, or the same folder on disk).
 bool SameFolder(const std::string& a, const std::string& b);
 

@@ -367,6 +367,34 @@ private slots:
         QCOMPARE(QString::fromStdString(w.Project().FileName), file);
     }
 
+    // Once the project has a folder, a file picked inside it is kept by a relative path, so the
+    // project can move with its folder; one outside, and the background bitmap (handed to the engine
+    // as typed), keep their full paths.
+    void filesPickedInsideTheProjectsFolderAreKeptRelative() {
+        TMain& w = Open();
+        QDir().mkpath(Path("proj/docs"));
+        Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
+        TNameSeam::ScriptNames({Path("proj/p.tvx")});
+        Click("btSave");
+        QVERIFY(!w.Project().Modified);
+
+        TNameSeam::ScriptNames({Path("proj/docs/readme.txt"), Path("licence.txt")});
+        Click("edAppReadmeBtn");
+        Click("edAppLicenseBtn");
+        QCOMPARE(QString::fromStdString(w.Project().AppReadme), QDir::toNativeSeparators("docs/readme.txt"));
+        QCOMPARE(QString::fromStdString(w.Project().AppLicense), QDir::toNativeSeparators(Path("licence.txt")));
+
+        TNameSeam::ScriptNames({Path("proj/title.bmp"), Path("proj/back.bmp")});
+        Child<QAbstractButton>("edTznsBMPBtn")->click();
+        Child<QAbstractButton>("edMainBackBMPBtn")->click();
+        QCOMPARE(QString::fromStdString(w.Project().DialogTitleBMP), QString("title.bmp"));
+        QCOMPARE(QString::fromStdString(w.Project().MainBGBitmap), QDir::toNativeSeparators(Path("proj/back.bmp")));
+
+        TNameSeam::ScriptNames({Path("proj")}); // the project's folder itself stays a full path
+        Child<QAbstractButton>("edMiscDeploymentBtn")->click();
+        QCOMPARE(QString::fromStdString(w.Project().MiscDeployment), QDir::toNativeSeparators(Path("proj")));
+    }
+
     void failedSaveIsReportedAndKeepsTheProjectModified() {
         TMain& w = Open();
         TypeAppName("Not Written");

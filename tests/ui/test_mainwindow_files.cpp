@@ -107,6 +107,18 @@ private slots:
         QCOMPARE(page->findChild<QTableView*>("lvFiles")->model()->index(2, 1).data().toString(),
                  QString("%InstallPath%\\Demo\\help"));
         QCOMPARE(w.Project().tbFiles.Records[1].FlagsText(), before.tbFiles.Records[1].FlagsText());
+
+        // The project has its folder now: files added from inside it are kept by relative paths.
+        QVERIFY(Touch(dir.filePath("more/extra.dll")));
+        OnNextModal<TFileAdd>([&](TFileAdd* d) {
+            QVERIFY(d->SetFolder(dir.filePath("more")));
+            QTest::mouseClick(d->findChild<QToolButton*>("btFolderAdd"), Qt::LeftButton);
+            d->findChild<QPushButton*>("doOK")->click();
+        });
+        QTest::mouseClick(page->findChild<QToolButton*>("btFileAdd"), Qt::LeftButton);
+        QCOMPARE(w.Project().tbFiles.Count(), 4);
+        QCOMPARE(QString::fromStdString(w.Project().tbFiles.Records[3].FileName),
+                 QDir::toNativeSeparators("more/extra.dll"));
     }
 };
 

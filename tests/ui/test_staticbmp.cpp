@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QMenu>
@@ -347,6 +348,7 @@ private slots:
         const QString first = WriteBitmap(Path("first.bmp"), 100, 50, Qt::red, Qt::red);
         const QString other = WriteBitmap(Path("other.bmp"), 30, 10, Qt::green, Qt::green);
         TStaticBMP editor;
+        editor.SetBaseFolder(QFileInfo(other).absolutePath()); // the project's folder
         editor.SetFileName(first);
         editor.SetPlacement(10, 20, orRightBottom);
         OnNextModal<TStaticBMP>([&](TStaticBMP* e) {
@@ -362,7 +364,7 @@ private slots:
             Item(*e, "mnSet")->trigger();
         });
         QCOMPARE(editor.exec(), 1);
-        QCOMPARE(editor.FileName(), other);
+        QCOMPARE(editor.FileName(), QString("other.bmp")); // inside the project's folder: kept relative
         QCOMPARE(editor.X(), 10);
         QCOMPARE(editor.Y(), 20);
     }

@@ -299,7 +299,8 @@ void TStaticBMP::mnSelectBitmapClick() {
         ReportUnreadable(chosen);
         return;
     }
-    m_fileName = chosen;
+    // Inside the project's folder the bitmap is kept by a relative name: the project can move.
+    m_fileName = RelativeIfInside(m_baseFolder, chosen);
     m_static->SetImage(image);
     // X and Y stay what they were: the new picture stands at the same distances from the origin's
     // corner as the old one.

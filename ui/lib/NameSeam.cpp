@@ -82,4 +82,13 @@ bool AskFileName(QWidget* parent, const TFileQuestion& q, QString& fileName) {
     return true;
 }
 
+QString RelativeIfInside(const QString& folder, const QString& path) {
+    if (folder.isEmpty() || path.isEmpty() || QDir::isRelativePath(path))
+        return path;
+    const QString relative = QDir::cleanPath(QDir(folder).relativeFilePath(path));
+    if (relative == "." || relative == ".." || relative.startsWith("../") || QDir::isAbsolutePath(relative))
+        return path;
+    return QDir::toNativeSeparators(relative);
+}
+
 } // namespace tv

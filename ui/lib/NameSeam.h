@@ -51,4 +51,8 @@ struct TFileQuestion {
 };
 bool AskFileName(QWidget* parent, const TFileQuestion& question, QString& fileName);
 
+// path relative to folder (native separators) when it is a full path to something inside folder;
+// otherwise path as it is. An empty folder takes nothing in.
+QString RelativeIfInside(const QString& folder, const QString& path);
+
 } // namespace tv

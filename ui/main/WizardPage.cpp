@@ -1,14 +1,25 @@
 #include "ui/main/WizardPage.h"
 
 #include "core/MsgDlg.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/FieldBinder.h"
 #include "ui/main/PageHeading.h"
 
+#include "core/TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 
 namespace tv {
+
+QString StoredHostPath(const TProject& project, const QString& chosen) {
+    if (project.IsUntitled())
+        return chosen;
+    return RelativeIfInside(QFileInfo(QString::fromStdString(HostToUtf8(project.FileName))).absolutePath(), chosen);
+}
 
 TWizardPage::TWizardPage(TProject& project, const QString& name, const QString& heading, QWidget* parent)
     : QWidget(parent), m_project(project) {

@@ -17,6 +17,10 @@ class QLabel;
 
 namespace tv {
 
+// A host path chosen in a dialog as the project keeps it: relative to the project file's folder when
+// it lies inside it, so that the project can move with its folder; otherwise as chosen.
+QString StoredHostPath(const TProject& project, const QString& chosen);
+
 class TFieldBinder;
 
 class TWizardPage : public QWidget {

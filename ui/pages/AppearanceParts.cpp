@@ -1,5 +1,7 @@
 #include "ui/pages/AppearanceParts.h"
 
+#include "ui/main/WizardPage.h"
+
 #include "core/MsgDlg.h"
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
@@ -135,7 +137,7 @@ QImage ReadProjectImage(const TProject& project, const std::string& path) {
 }
 
 void BrowseBitmap(QWidget* window, TFieldBinder& binder, const TProject& project, QLineEdit* edit,
-                  const QString& title) {
+                  const QString& title, TBitmapPath stored) {
     TFileQuestion question;
     question.dialog = "OpenPictureDialog1";
     question.title = title;
@@ -146,7 +148,7 @@ void BrowseBitmap(QWidget* window, TFieldBinder& binder, const TProject& project
         question.proposed = FromAnsi(ResolveProjectPath(project, *ansi));
     QString chosen;
     if (AskFileName(window, question, chosen))
-        binder.SetChosenText(edit, chosen);
+        binder.SetChosenText(edit, stored == TBitmapPath::ProjectRelative ? StoredHostPath(project, chosen) : chosen);
 }
 
 TSetupScreen SetupScreenFromProject(const TProject& project, int skip) {

@@ -69,9 +69,12 @@ private:
     TFontSpec m_font;
 };
 
-// Asks for a bitmap file starting from the edit's text and puts the chosen path into the edit.
+// Asks for a bitmap file starting from the edit's text and puts the chosen path into the edit;
+// relative to the project's folder when it lies inside it and the bitmap is one the build copies
+// (the background bitmap's path goes to the engine as typed).
+enum class TBitmapPath { AsChosen, ProjectRelative };
 void BrowseBitmap(QWidget* window, TFieldBinder& binder, const TProject& project, QLineEdit* edit,
-                  const QString& title);
+                  const QString& title, TBitmapPath stored);
 
 // The folder relative bitmap names of the project are read from.
 QString ProjectFolder(const TProject& project);

@@ -200,7 +200,7 @@ void TDialogPage::edDialogTitleFontBtnClick() {
 }
 
 void TDialogPage::edTznsBMPBtnClick() {
-    BrowseBitmap(window(), Binder(), Project(), m_edTznsBMP, "Select the title bitmap");
+    BrowseBitmap(window(), Binder(), Project(), m_edTznsBMP, "Select the title bitmap", TBitmapPath::ProjectRelative);
 }
 
 void TDialogPage::edDialogFontBtnClick() {

@@ -214,7 +214,7 @@ void TFilesPage::AddFilesFrom(const TFileAdd& dialog) {
     table.Records.reserve(table.Records.size() + chosen.size());
     for (const TChosenFile& file : chosen) {
         TFileRecord& rec = table.Append();
-        rec.FileName = HostToAnsi(file.Path.toStdString()).value_or(std::string());
+        rec.FileName = HostToAnsi(StoredHostPath(Project(), file.Path).toStdString()).value_or(std::string());
         rec.FilePath = ToAnsi(dialog.FilePathFor(file));
         dialog.ApplyFlags(rec);
     }

@@ -278,7 +278,8 @@ void TMainWindowPage::cbMainTitleShadowClick() {
 }
 
 void TMainWindowPage::edMainBackBMPBtnClick() {
-    BrowseBitmap(window(), Binder(), Project(), m_edMainBackBMP, "Select the background bitmap");
+    BrowseBitmap(window(), Binder(), Project(), m_edMainBackBMP, "Select the background bitmap",
+                 TBitmapPath::AsChosen);
 }
 
 int TMainWindowPage::SelectedBitmap() const {

@@ -316,7 +316,7 @@ void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
         question.proposed = ProjectRelative(edit->text());
     QString chosen;
     if (AskFileName(window(), question, chosen))
-        Binder().SetChosenText(edit, chosen);
+        Binder().SetChosenText(edit, StoredHostPath(Project(), chosen));
 }
 
 void TStartPage::edAppReadmeBtnClick() {
@@ -348,7 +348,7 @@ QString TStartPage::ProjectRelative(const QString& text) const {
 void TStartPage::edMiscDeploymentBtnClick() {
     QString path = ProjectRelative(m_edMiscDeployment->text());
     if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path))
-        Binder().SetChosenText(m_edMiscDeployment, path);
+        Binder().SetChosenText(m_edMiscDeployment, StoredHostPath(Project(), path));
 }
 
 } // namespace tv
