@@ -86,6 +86,9 @@ void TRecentProjects::AttachTo(QToolButton* button) {
                        button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, button),
                    button->height());
     button->installEventFilter(this);
+    const QString keys = button->accessibleDescription();
+    button->setAccessibleDescription((keys.isEmpty() ? QString() : keys + ", ") +
+                                     "Alt+Down: recent projects");
 }
 
 // Alt+Down opens the list from the keyboard, as it opens a drop-down list.
