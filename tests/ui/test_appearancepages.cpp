@@ -27,7 +27,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -39,6 +38,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <memory>
 
@@ -225,27 +225,47 @@ private slots:
         QCOMPARE(fx.project.DialogTitleFont, std::string("Arial,10,$000000FF,BU"));
         QVERIFY(fx.get<TwzLabel>("lbDialogTitle")->font().underline());
 
-        // The dialog font: a chooser that starts from face and size and gives them back.
+        // The dialog font: a chooser that starts from face and size and gives them back. It opens on
+        // the face even where this computer lacks it, and a plain OK keeps that face.
         auto* dialogFont = fx.get<QLineEdit>("edDialogFont");
         QCOMPARE(dialogFont->text(), QString("Tahoma, 8"));
-        OnNextModal<QFontDialog>([](QFontDialog* dialog) {
-            TCloseAtEnd closing{dialog};
-            QCOMPARE(dialog->currentFont().pointSize(), 8);
-            tvtest::saveShot(dialog, "appearance_dialogfont");
-            dialog->accept(); // the face unchanged: its stand-in is not taken for it
+        OnNextModal<TFontView>([](TFontView* picker) {
+            TCloseAtEnd closing{picker};
+            QCOMPARE(picker->objectName(), QString("FontDialog1"));
+            QCOMPARE(picker->GetFaceAndSize(), QString("Tahoma,8"));
+            QCOMPARE(picker->findChild<QTreeWidget*>("lbFonts")->currentItem()->text(0), QString("Tahoma"));
+            tvtest::saveShot(picker, "appearance_dialogfont");
+            QTest::mouseClick(picker->findChild<QWidget*>("doOK"), Qt::LeftButton);
         });
         QTest::mouseClick(fx.get<QToolButton>("edDialogFontBtn"), Qt::LeftButton);
         QCOMPARE(dialogFont->text(), QString("Tahoma,8"));
-        OnNextModal<QFontDialog>([](QFontDialog* dialog) {
-            TCloseAtEnd closing{dialog};
-            QFont f("Liberation Serif");
-            f.setPointSize(12);
-            f.setBold(true);
-            dialog->setCurrentFont(f);
-            dialog->accept();
+        QCOMPARE(fx.project.DialogFont, std::string("Tahoma,8"));
+        OnNextModal<TFontView>([](TFontView* picker) {
+            TCloseAtEnd closing{picker};
+            auto* list = picker->findChild<QTreeWidget*>("lbFonts");
+            // A face of every Windows: listed whatever this computer has.
+            const QList<QTreeWidgetItem*> rows = list->findItems("Verdana", Qt::MatchExactly);
+            QCOMPARE(rows.size(), 1);
+            list->scrollToItem(rows[0]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(rows[0]).center());
+            QLineEdit* size = picker->findChild<QComboBox*>("cbFontSize")->lineEdit();
+            size->setFocus();
+            size->selectAll();
+            tvtest::TypeText(size, "12");
+            QTest::mouseClick(picker->findChild<QWidget*>("doOK"), Qt::LeftButton);
         });
         QTest::mouseClick(fx.get<QToolButton>("edDialogFontBtn"), Qt::LeftButton);
-        QCOMPARE(fx.project.DialogFont, std::string("Liberation Serif,12")); // no style kept
+        QCOMPARE(fx.project.DialogFont, std::string("Verdana,12"));
+
+        // The title font likewise keeps a face this computer lacks.
+        Retype(fx.get<QLineEdit>("edDialogTitleFont"), "Tahoma,8,$00000000,");
+        OnNextModal<TFontView>([](TFontView* picker) {
+            TCloseAtEnd closing{picker};
+            QCOMPARE(picker->findChild<QTreeWidget*>("lbFonts")->currentItem()->text(0), QString("Tahoma"));
+            QTest::mouseClick(picker->findChild<QWidget*>("doOK"), Qt::LeftButton);
+        });
+        QTest::mouseClick(fx.get<QToolButton>("edDialogTitleFontBtn"), Qt::LeftButton);
+        QCOMPARE(fx.project.DialogTitleFont, std::string("Tahoma,8,$00000000,"));
 
         Retype(dialogFont, "Tahoma,x");
         QTest::mouseClick(fx.get<QToolButton>("edDialogFontBtn"), Qt::LeftButton);

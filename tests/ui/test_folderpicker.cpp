@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -136,6 +137,59 @@ private slots:
         });
         QVERIFY(BrowseForFolder(nullptr, "Deployment folder", path));
         QCOMPARE(path, Native(m_Data + "/made"));
+    }
+
+    // A path typed or pasted into the box is taken with Enter; the tree goes along to a folder that
+    // exists, a missing one is offered to be created, and a file is refused with the dialog open.
+    void typedPathIsTakenWithEnter() {
+        TNameSeam::RefuseUnscripted(false); // the picker's own window is under test
+        QFile file(m_Data + "/a-file");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+
+        QString path = m_Data;
+        tvtest::OnNextModal<TFolderPicker>([this](TFolderPicker* picker) {
+            QLineEdit* box = picker->PathEdit();
+            QCOMPARE(box->text(), Native(m_Data)); // opens at the value it was given
+            tvtest::Retype(box, Native(m_Data + "/Work"));
+            QCOMPARE(picker->CurrentPath(), Native(m_Data + "/Work"));
+            QCOMPARE(box->text(), Native(m_Data + "/Work")); // the tree following keeps the text
+
+            // A file is no folder: refused, the dialog stays.
+            tvtest::Retype(box, Native(m_Data + "/a-file"));
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(picker->isVisible());
+            QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+            QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+            QVERIFY(TwzDialog::AskedTexts()[0].endsWith("is not a folder"));
+
+            // A missing folder: No keeps the dialog and makes nothing; Yes makes it and takes it.
+            tvtest::Retype(box, "\"" + Native(m_Data + "/New/Deeper/") + "\""); // pasted with quotes
+            TwzDialog::ScriptAnswers({mrNo});
+            QTest::keyClick(box, Qt::Key_Return);
+            QVERIFY(picker->isVisible());
+            QVERIFY(!QFileInfo::exists(m_Data + "/New"));
+            QCOMPARE(TwzDialog::AskedMessages().back().type, TMsgDlgType::mtConfirmation);
+            QVERIFY(TwzDialog::AskedTexts().back().contains("does not exist"));
+            TwzDialog::ScriptAnswers({mrYes});
+            QTest::keyClick(box, Qt::Key_Enter);
+        });
+        QVERIFY(BrowseForFolder(nullptr, "Deployment folder", "Select a folder", true, path));
+        QCOMPARE(path, Native(m_Data + "/New/Deeper"));
+        QVERIFY(QFileInfo(m_Data + "/New/Deeper").isDir());
+
+        // A relative path is read from the folder the caller names, and OK takes the box too.
+        tvtest::OnNextModal<TFolderPicker>([](TFolderPicker* picker) {
+            tvtest::Retype(picker->PathEdit(), "Work");
+            QTest::mouseClick(picker->OkButton(), Qt::LeftButton);
+        });
+        QVERIFY(BrowseForFolder(nullptr, "Deployment folder", "Select a folder", true, path, m_Data));
+        QCOMPARE(path, Native(m_Data + "/Work"));
+
+        // An emptied box cannot be taken.
+        TFolderPicker picker(nullptr, "Folder", QString(), true, m_Data);
+        tvtest::Retype(picker.PathEdit(), QString());
+        QVERIFY(!picker.OkButton()->isEnabled());
     }
 
     void screenshot() {

@@ -8,6 +8,7 @@
 
 #include "UiTestSupport.h"
 #include "core/MsgDlg.h"
+#include "deploy/ProjectCheck.h"
 #include "ui/editors/ColorShape.h"
 #include "ui/editors/FontViewUnit.h"
 #include "ui/lib/wzDialogUnit.h"
@@ -103,38 +104,121 @@ private slots:
         auto* list = view.findChild<QTreeWidget*>("lbFonts");
         QVERIFY(list->topLevelItemCount() > 0);
         QStringList names;
+        bool hostFonts = false; // below the separator every face is this computer's own
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = list->topLevelItem(i);
-            QCOMPARE(item->font(0).family(), item->text(0));
+            if (item->flags() == Qt::NoItemFlags) {
+                hostFonts = true;
+                continue;
+            }
+            if (hostFonts)
+                QCOMPARE(item->font(0).family(), item->text(0));
             names << item->text(0);
         }
+        QVERIFY(hostFonts);
         QVERIFY(names.contains("Liberation Sans"));
 
         // Clicking a row takes its face; size, colour and styles stay.
         QVERIFY(view.SetFontSpec("Arial,14,$00008000,I"));
-        const int row = names.indexOf("Liberation Sans");
+        const int row = names.indexOf("Liberation Sans") + 1; // past the separator
         QTreeWidgetItem* item = list->topLevelItem(row);
+        QCOMPARE(item->text(0), QString("Liberation Sans"));
         list->scrollToItem(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         QCOMPARE(view.GetFontSpec(), QString("Liberation Sans,14,$00008000,I"));
-        // ... also when that row is still selected from before.
+        // ... also when that row is the current one already.
         QVERIFY(view.SetFontSpec("Arial,14,$00008000,I"));
+        list->setCurrentItem(item);
+        QVERIFY(view.SetFontSpec("Arial,14,$00008000,I") && view.Font().Face == "Arial");
+        list->scrollToItem(item);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         QCOMPARE(view.Font().Face, std::string("Liberation Sans"));
     }
 
-    // The order of the list does not hang on the locale: names without regard to case, then by
-    // code points; a bracket sorts like any other character.
+    // The faces every Windows has come first, in the order Check knows them, each drawn in itself
+    // when this computer has it, else in its stand-in here; then, under a row that cannot be chosen,
+    // this computer's other fonts. The order does not hang on the locale: names without regard to
+    // case, then by code points; a bracket sorts like any other character.
     void fontListOrderIsTheSameEverywhere() {
         TFontView view;
+        const QFont plain = view.font();
         view.FillFonts({"Nimbus Sans Narrow Bold", "zeta", "Nimbus Sans Narrow [UKWN]", "DejaVu Sans",
-                        QString::fromUtf8("\u00C4rger"), "arial", "Arial", "B"});
+                        QString::fromUtf8("\u00C4rger"), "bitstream", "Bitstream", "B", "Liberation Sans",
+                        "Liberation Serif", "Liberation Mono", "verdana"});
         auto* list = view.findChild<QTreeWidget*>("lbFonts");
         QStringList names;
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             names << list->topLevelItem(i)->text(0);
-        QCOMPARE(names, QStringList({"Arial", "arial", "B", "DejaVu Sans", "Nimbus Sans Narrow [UKWN]",
-                                     "Nimbus Sans Narrow Bold", "zeta", QString::fromUtf8("\u00C4rger")}));
+        QStringList windows;
+        for (const std::string& face : CommonWindowsFonts())
+            windows << QString::fromStdString(face);
+        QCOMPARE(names.mid(0, windows.size()), windows);
+        QCOMPARE(names.mid(windows.size() + 1),
+                 QStringList({"B", "Bitstream", "bitstream", "DejaVu Sans", "Liberation Mono",
+                              "Liberation Sans", "Liberation Serif", "Nimbus Sans Narrow [UKWN]",
+                              "Nimbus Sans Narrow Bold", "zeta", QString::fromUtf8("\u00C4rger")}));
+        QTreeWidgetItem* separator = list->topLevelItem(windows.size());
+        QCOMPARE(separator->flags(), Qt::NoItemFlags);
+
+        auto drawnIn = [&](const char* face) {
+            return list->topLevelItem(windows.indexOf(face))->font(0).family();
+        };
+        QCOMPARE(drawnIn("Arial"), QString("Liberation Sans"));
+        QCOMPARE(drawnIn("Times New Roman"), QString("Liberation Serif"));
+        QCOMPARE(drawnIn("Courier New"), QString("Liberation Mono"));
+        QCOMPARE(drawnIn("Verdana"), QString("Verdana")); // this computer has it
+        QCOMPARE(drawnIn("Impact"), plain.family());      // no stand-in: the list's own face
+        QVERIFY(list->topLevelItem(windows.indexOf("Arial"))->toolTip(0).contains("Liberation Sans"));
+
+        // The keyboard steps over the separator.
+        list->setFocus();
+        list->setCurrentItem(list->topLevelItem(windows.size() - 1));
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->currentItem()->text(0), QString("B"));
+        QCOMPARE(view.Font().Face, std::string("B"));
+    }
+
+    // The window opens on the face it is given, whether this computer has it or not, and a plain
+    // OK hands that face back.
+    void opensOnTheCurrentFace() {
+        const QStringList host = {"DejaVu Sans", "Liberation Sans"};
+        auto current = [](TFontView& view) {
+            QTreeWidgetItem* item = view.findChild<QTreeWidget*>("lbFonts")->currentItem();
+            return item && item->isSelected() ? item->text(0) : QString();
+        };
+        for (const QString& spec : {QString("Tahoma,8,$00000000,"), QString("Comic Neue,9,$00000000,B")}) {
+            TFontView view;
+            QVERIFY(view.SetFontSpec(spec));
+            view.FillFonts(host);
+            QCOMPARE(current(view), spec.section(',', 0, 0));
+            view.show();
+            QTest::mouseClick(view.findChild<QWidget*>("doOK"), Qt::LeftButton);
+            QCOMPARE(view.result(), int(mrOk));
+            QCOMPARE(view.GetFontSpec(), spec);
+        }
+
+        // A face outside both groups has a row of its own at the top while it is the sample's.
+        TFontView view;
+        view.FillFonts(host);
+        const int rows = view.findChild<QTreeWidget*>("lbFonts")->topLevelItemCount();
+        QVERIFY(view.SetFontSpec("Comic Neue,9,$00000000,"));
+        QCOMPARE(view.findChild<QTreeWidget*>("lbFonts")->topLevelItemCount(), rows + 1);
+        QVERIFY(view.SetFontSpec("arial,9,$00000000,"));
+        QCOMPARE(current(view), QString("Arial"));
+        QCOMPARE(view.findChild<QTreeWidget*>("lbFonts")->topLevelItemCount(), rows);
+        QCOMPARE(view.GetFontSpec(), QString("arial,9,$00000000,")); // as written until a row is clicked
+
+        // The dialog font: face and size only.
+        TFontView dialogFont(nullptr, TFontViewKind::FaceAndSize);
+        dialogFont.SetFaceAndSize("Tahoma", 8);
+        dialogFont.FillFonts(host);
+        QCOMPARE(current(dialogFont), QString("Tahoma"));
+        QVERIFY(dialogFont.findChild<QWidget*>("clColors")->isHidden());
+        QVERIFY(dialogFont.findChild<QWidget*>("btBold")->isHidden());
+        QVERIFY(!dialogFont.SampleFont().bold());
+        QCOMPARE(dialogFont.GetFaceAndSize(), QString("Tahoma,8"));
+        dialogFont.findChild<QComboBox*>("cbFontSize")->setEditText("10");
+        QCOMPARE(dialogFont.GetFaceAndSize(), QString("Tahoma,10"));
     }
 
     void stylesColoursAndSpectrum() {
@@ -186,6 +270,12 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QVERIFY(tvtest::saveShot(&view, "fontview"));
+
+        TFontView dialogFont(nullptr, TFontViewKind::FaceAndSize);
+        dialogFont.SetFaceAndSize("Tahoma", 8);
+        dialogFont.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialogFont));
+        QVERIFY(tvtest::saveShot(&dialogFont, "fontview_dialogfont"));
     }
 };
 

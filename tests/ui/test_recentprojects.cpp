@@ -9,6 +9,7 @@
 #include "ui/main/MainUnit.h"
 #include "ui/main/RecentProjects.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 using namespace tv;
@@ -44,6 +46,28 @@ QAction* Entry(const QList<QAction*>& actions, const QString& path) {
 }
 QAction* Entry(QMenu* menu, const QString& path) {
     return Entry(OpenedMenu(menu), path);
+}
+
+// Runs action on the pop-up menu the next input opens, once its event loop runs; fails the test
+// when none opens within tries wake-ups of the event loop.
+void OnNextPopup(std::function<void(QMenu*)> action, int tries = tvtest::kModalTries) {
+    QMetaObject::invokeMethod(
+        qApp,
+        [action, tries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu) {
+                action(menu);
+                return;
+            }
+            if (tries <= 0) {
+                QVERIFY2(false, "no menu opened");
+                return;
+            }
+            QObject::connect(
+                QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::awake, qApp,
+                [action, tries] { OnNextPopup(action, tries - 1); }, Qt::SingleShotConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace
@@ -141,7 +165,7 @@ private slots:
         const QString started = WriteProject("started.tvx");
         const QString loaded = WriteProject("loaded.tvx");
         TMain& w = Open({started});
-        QCOMPARE(Child<QToolButton>("btLoad")->popupMode(), QToolButton::DelayedPopup);
+        QCOMPARE(Child<QToolButton>("btLoad")->popupMode(), QToolButton::MenuButtonPopup);
         QVERIFY(LoadMenu());
         QCOMPARE(TRecentProjects().Files(), QStringList{started}); // the start-up argument
 
@@ -165,6 +189,44 @@ private slots:
         TNameSeam::ScriptNames({QString()});
         Child<QToolButton>("btLoad")->click();
         QCOMPARE(TRecentProjects().Files().size(), 3);
+    }
+
+    // The list is one click or one key away: the button's arrow and Alt+Down open it; a click on the
+    // glyph still asks for a file.
+    void loadButtonsArrowAndAltDownOpenTheList() {
+        const QString project = WriteProject("arrow.tvx");
+        TRecentProjects().Add(project);
+        Open();
+        auto* load = Child<QToolButton>("btLoad");
+        auto* save = Child<QToolButton>("btSave");
+        QVERIFY(load->width() > save->width()); // room for the arrow
+        QVERIFY(load->geometry().right() < save->x());
+        QVERIFY(save->geometry().right() < Child<QToolButton>("btExit")->x());
+
+        QString shown;
+        auto takeMenu = [&shown](QMenu* menu) {
+            shown = menu->actions().isEmpty() ? QString() : menu->actions()[0]->data().toString();
+            menu->close();
+        };
+        load->setFocus();
+        OnNextPopup(takeMenu);
+        QTest::keyClick(load, Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(shown, project);
+        QVERIFY(TNameSeam::Asked().empty());
+
+        shown.clear();
+        OnNextPopup(takeMenu);
+        QTest::mouseClick(load, Qt::LeftButton, {}, QPoint(load->width() - 3, load->height() / 2));
+        QCOMPARE(shown, project);
+        QVERIFY(TNameSeam::Asked().empty());
+
+        // Down alone, and a click on the glyph, do not open the list; the click asks for a file.
+        QTest::keyClick(load, Qt::Key_Down);
+        QVERIFY(!QApplication::activePopupWidget());
+        TNameSeam::ScriptNames({QString()});
+        QTest::mouseClick(load, Qt::LeftButton, {}, QPoint(6, load->height() / 2));
+        QCOMPARE(TNameSeam::Asked().size(), size_t(1));
+        QCOMPARE(TNameSeam::Asked()[0].dialog, QString("OpenDialog1"));
     }
 
     void choosingAnEntryLoadsAsLoadDoes() {

@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -325,6 +326,43 @@ private slots:
                  QDir::cleanPath(beside));
         // Cancelling keeps the text as typed.
         QCOMPARE(fx.project.MiscDeployment, std::string("../deploy-beside-project"));
+
+        // With no folder yet it opens at the project's folder; a project never saved, at home.
+        for (const char* blank : {"", "-"}) {
+            fx.get<QLineEdit>("edMiscDeployment")->setText(blank);
+            TNameSeam::ScriptNames({QString()});
+            QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
+            QCOMPARE(QDir::fromNativeSeparators(TNameSeam::Asked().back().proposed),
+                     QDir(tmp.path()).filePath("proj"));
+        }
+        fx.project.FileName = "*UNTITLED";
+        TNameSeam::ScriptNames({QString()});
+        QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
+        QCOMPARE(QDir::fromNativeSeparators(TNameSeam::Asked().back().proposed), QDir::homePath());
+    }
+
+    // A folder typed into the picker's path box and taken with Enter becomes the deployment folder;
+    // one that does not exist yet is made once the author agrees.
+    void deploymentFolderTypedIntoThePicker() {
+        Fixture fx;
+        QTemporaryDir tmp;
+        fx.project.FileName = QDir(tmp.path()).filePath("My.tvx").toStdString();
+        const QString typed = QDir::toNativeSeparators(QDir(tmp.path()).filePath("out/setup"));
+        TwzDialog::ClearScript();
+        TwzDialog::RefuseUnscripted(true);
+        TwzDialog::ScriptAnswers({mrYes});
+        OnNextModal<TFolderPicker>([&](TFolderPicker* picker) {
+            // Opens at the project's folder, the box telling it.
+            QCOMPARE(QDir::fromNativeSeparators(picker->PathEdit()->text()), QDir::cleanPath(tmp.path()));
+            tvtest::Retype(picker->PathEdit(), typed);
+            tvtest::saveShot(picker, "folderpicker_typed");
+            QTest::keyClick(picker->PathEdit(), Qt::Key_Return);
+        });
+        QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(fx.project.MiscDeployment), typed);
+        QVERIFY(QFileInfo(typed).isDir());
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QVERIFY(fx.project.Modified);
     }
 
     void tabRunsDownTheInstallationColumnFirst() {

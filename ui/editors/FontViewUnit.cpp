@@ -14,7 +14,9 @@
 
 #include "core/MsgDlg.h"
 #include "core/kvIniFile.h"
+#include "deploy/ProjectCheck.h"
 #include "ui/editors/ColorShape.h"
+#include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzLabelUnit.h"
 
@@ -39,9 +41,14 @@ std::string ToStd(const QString& s) {
     return s.toStdString();
 }
 
+bool SameFace(const QString& a, const QString& b) {
+    return a.trimmed().compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
-TFontView::TFontView(QWidget* parent) : TPickerWindow(parent, "Font Selection", "Font Attribute") {
+TFontView::TFontView(QWidget* parent, TFontViewKind kind)
+    : TPickerWindow(parent, "Font Selection", "Font Attribute"), m_Kind(kind) {
     setObjectName("FontView");
     QWidget* page = Page();
     auto* row = new QHBoxLayout(page);
@@ -130,9 +137,19 @@ TFontView::TFontView(QWidget* parent) : TPickerWindow(parent, "Font Selection", 
     m_Spec.Face = "Times New Roman";
     m_Spec.Size = 20;
     m_Spec.Bold = true;
+    if (m_Kind == TFontViewKind::FaceAndSize) {
+        // The setup's dialogs take face and size only: offer nothing that would be dropped.
+        m_Spec.Bold = false;
+        m_Spectrum->hide();
+        for (TColorShape* shape : page->findChildren<TColorShape*>())
+            shape->hide();
+        for (QToolButton* button : {m_Bold, m_Italic, m_Underline})
+            button->hide();
+    }
     ApplySample();
     SyncStyleButtons();
-    resize(std::max(555, sizeHint().width()), std::max(219, sizeHint().height()));
+    const int width = m_Kind == TFontViewKind::FaceAndSize ? 420 : 555;
+    resize(std::max(width, sizeHint().width()), std::max(219, sizeHint().height()));
 }
 
 bool TFontView::SetFontSpec(const QString& font, QString* error) {
@@ -151,11 +168,25 @@ bool TFontView::SetFontSpec(const QString& font, QString* error) {
     // Keep the size box telling the sample's size (without running its change handler).
     const QSignalBlocker block(m_Size);
     m_Size->setEditText(QString::number(m_Spec.Size));
+    SelectCurrentFace();
     return true;
 }
 
 QString TFontView::GetFontSpec() const {
     return QString::fromStdString(FormatFontSpec(m_Spec));
+}
+
+void TFontView::SetFaceAndSize(const QString& face, int size) {
+    m_Spec.Face = ToStd(face);
+    m_Spec.Size = size;
+    ApplySample();
+    const QSignalBlocker block(m_Size);
+    m_Size->setEditText(QString::number(m_Spec.Size));
+    SelectCurrentFace();
+}
+
+QString TFontView::GetFaceAndSize() const {
+    return QString("%1,%2").arg(QString::fromStdString(m_Spec.Face)).arg(m_Spec.Size);
 }
 
 QFont TFontView::SampleFont() const {
@@ -195,35 +226,101 @@ void TFontView::FillFonts() {
 void TFontView::FillFonts(const QStringList& families) {
     m_FontsFilled = true;
     m_Fonts->clear();
-    QStringList sorted = families;
-    std::stable_sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) {
+    QStringList host;
+    for (const QString& family : families)
+        if (!QFontDatabase::isPrivateFamily(family))
+            host << family;
+    const int pointSize = font().pointSize() > 0 ? font().pointSize() : 9;
+    auto row = [&](const QString& face, const QString& drawnIn, const QString& tip) {
+        auto* item = new QTreeWidgetItem(QStringList(face));
+        QFont f = font();
+        if (!drawnIn.isEmpty())
+            f = QFont(drawnIn);
+        f.setPointSize(pointSize);
+        item->setFont(0, f);
+        item->setToolTip(0, tip);
+        return item;
+    };
+
+    QList<QTreeWidgetItem*> items;
+    for (const std::string& windowsFace : CommonWindowsFonts()) {
+        const QString face = QString::fromStdString(windowsFace);
+        if (host.contains(face, Qt::CaseInsensitive)) {
+            items.append(row(face, face, QString()));
+            continue;
+        }
+        const QString standIn = StandInFace(face, host);
+        items.append(
+            row(face, standIn,
+                standIn.isEmpty()
+                    ? QString("Not on this computer: shown in its default face")
+                    : QString("Not on this computer: shown in %1, which stands in for it").arg(standIn)));
+    }
+
+    QStringList others;
+    for (const QString& family : host)
+        if (!IsCommonWindowsFont(ToStd(family)))
+            others << family;
+    std::stable_sort(others.begin(), others.end(), [](const QString& a, const QString& b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
     });
+    if (!others.isEmpty()) {
+        auto* separator = new QTreeWidgetItem(QStringList("Other fonts on this computer"));
+        separator->setFlags(Qt::NoItemFlags);
+        QFont f = font();
+        f.setPointSize(pointSize);
+        f.setItalic(true);
+        separator->setFont(0, f);
+        separator->setTextAlignment(0, Qt::AlignCenter);
+        separator->setToolTip(
+            0, "A setup that names one of these faces shows another on a computer that lacks it");
+        items.append(separator);
+    }
+    for (const QString& family : others)
+        items.append(row(family, family, QString()));
+
     m_Fonts->setUpdatesEnabled(false);
+    {
+        const QSignalBlocker block(m_Fonts);
+        m_Fonts->addTopLevelItems(items);
+    }
+    SelectCurrentFace();
+    m_Fonts->setUpdatesEnabled(true);
+}
+
+void TFontView::SelectCurrentFace() {
+    if (!m_FontsFilled)
+        return;
     const QSignalBlocker block(m_Fonts);
     const QString current = QString::fromStdString(m_Spec.Face);
-    QList<QTreeWidgetItem*> items;
-    for (const QString& family : sorted) {
-        if (QFontDatabase::isPrivateFamily(family))
-            continue;
-        auto* item = new QTreeWidgetItem(QStringList(family));
-        QFont f(family);
-        f.setPointSize(font().pointSize() > 0 ? font().pointSize() : 9);
-        item->setFont(0, f);
-        items.append(item);
-    }
-    m_Fonts->addTopLevelItems(items);
-    // Show where the current face is, without taking it over.
-    for (int i = 0; i < m_Fonts->topLevelItemCount(); ++i) {
+    QTreeWidgetItem* found = nullptr;
+    for (int i = 0; i < m_Fonts->topLevelItemCount() && !found; ++i) {
         QTreeWidgetItem* item = m_Fonts->topLevelItem(i);
-        if (item->text(0).compare(current, Qt::CaseInsensitive) == 0) {
-            m_Fonts->setCurrentItem(item);
-            m_Fonts->scrollToItem(item, QAbstractItemView::PositionAtCenter);
-            break;
-        }
+        if ((item->flags() & Qt::ItemIsSelectable) && SameFace(item->text(0), current))
+            found = item;
     }
-    m_Fonts->setUpdatesEnabled(true);
+    // A face the project names that is neither on every Windows nor here is still the one chosen:
+    // it gets a row of its own at the top, for as long as it is the sample's face.
+    QTreeWidgetItem* first = m_Fonts->topLevelItem(0);
+    if (first && first->data(0, Qt::UserRole).toBool() && first != found)
+        delete m_Fonts->takeTopLevelItem(0);
+    if (!found && !current.trimmed().isEmpty()) {
+        found = new QTreeWidgetItem(QStringList(current));
+        QFont f(current);
+        f.setPointSize(font().pointSize() > 0 ? font().pointSize() : 9);
+        found->setFont(0, f);
+        found->setToolTip(0, "Not on every Windows and not on this computer");
+        found->setData(0, Qt::UserRole, true);
+        m_Fonts->insertTopLevelItem(0, found);
+    }
+    if (!found) {
+        m_Fonts->clearSelection();
+        m_Fonts->setCurrentItem(nullptr);
+        return;
+    }
+    m_Fonts->setCurrentItem(found);
+    m_Fonts->scrollToItem(found, QAbstractItemView::PositionAtCenter);
 }
 
 void TFontView::lbFontsClick() {

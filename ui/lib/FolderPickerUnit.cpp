@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
@@ -30,6 +31,24 @@ bool IsRoot(const QString& path) {
     if (path.size() == 1)
         return IsSeparator(path[0]);
     return path.size() == 3 && path[0].isLetter() && path[1] == ':' && IsSeparator(path[2]);
+}
+
+// A path as typed or pasted: blanks and the quotes a copied path often carries go, "~" is the home
+// folder where that is the custom, and a relative path is read from base.
+QString ReadTypedPath(QString text, const QString& base) {
+    text = text.trimmed();
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"')
+        text = text.mid(1, text.size() - 2).trimmed();
+    if (text.isEmpty())
+        return QString();
+    text = QDir::fromNativeSeparators(text);
+#ifndef _WIN32
+    if (text == "~" || text.startsWith("~/"))
+        text = QDir::homePath() + text.mid(1);
+#endif
+    if (QDir::isRelativePath(text))
+        text = QDir(base.isEmpty() ? QDir::homePath() : QDir::fromNativeSeparators(base)).filePath(text);
+    return QDir::toNativeSeparators(QDir::cleanPath(text));
 }
 
 } // namespace
@@ -54,8 +73,8 @@ bool ForceDirectories(const QString& path) {
 }
 
 TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QString& prompt,
-                             bool showCreateButton, const QString& initialPath)
-    : QDialog(parent) {
+                             bool showCreateButton, const QString& initialPath, const QString& baseFolder)
+    : QDialog(parent), m_BaseFolder(baseFolder) {
     const TFolderPickerSettings& s = FolderPickerSettings();
     setObjectName("FolderPicker");
     setWindowTitle(caption);
@@ -71,6 +90,18 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
     m_Prompt->setTextFormat(Qt::PlainText);
     m_Prompt->setVisible(!prompt.isEmpty());
     layout->addWidget(m_Prompt);
+
+    auto* pathRow = new QHBoxLayout;
+    m_Path = new QLineEdit(this);
+    m_Path->setObjectName("edPath");
+    m_Path->setClearButtonEnabled(true);
+    m_Path->setToolTip("Type or paste a folder; press Enter to take it");
+    auto* pathLabel = new QLabel(s.PathCaption, this);
+    pathLabel->setObjectName("lbPath");
+    pathLabel->setBuddy(m_Path);
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(m_Path, 1);
+    layout->addLayout(pathRow);
 
     m_Model = new QFileSystemModel(this);
     m_Model->setFilter(QDir::AllDirs | QDir::Drives | QDir::NoDotAndDotDot);
@@ -113,7 +144,9 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
         if (b)
             b->setMinimumWidth(w);
 
-    connect(m_OK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_OK, &QPushButton::clicked, this, &TFolderPicker::btOKClick);
+    connect(m_Path, &QLineEdit::textChanged, this, &TFolderPicker::UpdateButtons);
+    connect(m_Path, &QLineEdit::textEdited, this, &TFolderPicker::PathEdited);
     connect(m_Cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_Tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &TFolderPicker::TreeSelectionChanged);
@@ -129,8 +162,60 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
             [this] { m_PendingScroll = false; });
 
     TreeSelectionChanged();
-    SelectPath(initialPath);
-    resize(380, 440);
+    SelectPath(ReadTypedPath(initialPath, m_BaseFolder));
+    // The box tells the folder as given, also one that does not exist yet (the tree shows the
+    // nearest folder that does).
+    if (!initialPath.trimmed().isEmpty())
+        m_Path->setText(FolderResultPath(ReadTypedPath(initialPath, m_BaseFolder)));
+    m_Tree->setFocus();
+    resize(380, 460);
+}
+
+QString TFolderPicker::ResultPath() const {
+    return FolderResultPath(ReadTypedPath(m_Path->text(), m_BaseFolder));
+}
+
+void TFolderPicker::UpdateButtons() {
+    m_OK->setEnabled(!m_Path->text().trimmed().isEmpty());
+    if (m_Create)
+        m_Create->setEnabled(!m_CurrentPath.isEmpty());
+}
+
+// The tree goes along to a typed folder that exists, leaving the text as typed.
+void TFolderPicker::PathEdited(const QString& text) {
+    const QString path = ReadTypedPath(text, m_BaseFolder);
+    if (path.isEmpty() || !QFileInfo(path).isDir())
+        return;
+    m_FollowingBox = true;
+    SelectPath(path);
+    m_FollowingBox = false;
+}
+
+void TFolderPicker::btOKClick() {
+    const QString path = ResultPath();
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir()) {
+        wzDialog().MessageDlg(QString("%1 is not a folder").arg(MarkupLiteral(path)), TMsgDlgType::mtError, 0,
+                              mbOK);
+        m_Path->setFocus();
+        return;
+    }
+    if (!info.exists()) {
+        if (wzDialog().MessageDlg(QString("Folder %1 does not exist,/#Create it ?").arg(MarkupLiteral(path)),
+                                  TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) != mrYes) {
+            m_Path->setFocus();
+            return;
+        }
+        if (!ForceDirectories(path)) {
+            wzDialog().MessageDlg(QString("Cannot create folder %1").arg(MarkupLiteral(path)),
+                                  TMsgDlgType::mtError, 0, mbOK);
+            m_Path->setFocus();
+            return;
+        }
+    }
+    accept();
 }
 
 bool TFolderPicker::SelectPath(const QString& path) {
@@ -158,11 +243,15 @@ bool TFolderPicker::SelectPath(const QString& path) {
 
 void TFolderPicker::TreeSelectionChanged() {
     const QModelIndexList selected = m_Tree->selectionModel()->selectedRows();
-    m_CurrentPath =
+    const QString path =
         selected.isEmpty() ? QString() : QDir::toNativeSeparators(m_Model->filePath(selected.first()));
-    m_OK->setEnabled(!m_CurrentPath.isEmpty());
-    if (m_Create)
-        m_Create->setEnabled(m_OK->isEnabled());
+    // Only a move to another folder rewrites the box: a typed path is not lost to the tree
+    // re-sorting what it read.
+    const bool moved = path != m_CurrentPath;
+    m_CurrentPath = path;
+    if (moved && !m_FollowingBox)
+        m_Path->setText(m_CurrentPath);
+    UpdateButtons();
 }
 
 // Folders are read in the background; when one on the way to the selection arrives, rows appear
@@ -202,15 +291,15 @@ void TFolderPicker::btCreateClick() {
 }
 
 bool BrowseForFolder(QWidget* parent, const QString& caption, const QString& prompt, bool showCreateButton,
-                     QString& path) {
+                     QString& path, const QString& baseFolder) {
     if (const auto scripted = TNameSeam::Take({QStringLiteral("FolderPicker"), caption, prompt, path})) {
         if (scripted->isEmpty())
             return false;
         path = FolderResultPath(*scripted);
         return true;
     }
-    TFolderPicker picker(parent, caption, prompt, showCreateButton, path);
-    if (picker.exec() != QDialog::Accepted || picker.CurrentPath().isEmpty())
+    TFolderPicker picker(parent, caption, prompt, showCreateButton, path, baseFolder);
+    if (picker.exec() != QDialog::Accepted || picker.ResultPath().isEmpty())
         return false;
     path = picker.ResultPath();
     return true;

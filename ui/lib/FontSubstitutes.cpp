@@ -4,9 +4,28 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <vector>
+
 namespace tv {
 
 namespace {
+
+struct TStandIns {
+    QStringList Faces;    // Windows faces
+    QStringList StandIns; // what draws them here, best first
+};
+
+// Metric twins first, then the nearest common face of the same kind.
+const std::vector<TStandIns>& StandInTable() {
+    static const std::vector<TStandIns> table = {
+        {{"Tahoma", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif", "Verdana",
+          "Arial"},
+         {"Liberation Sans", "Arial", "DejaVu Sans"}},
+        {{"Times New Roman", "Times", "MS Serif"}, {"Liberation Serif", "Times New Roman", "DejaVu Serif"}},
+        {{"Courier New", "Courier"}, {"Liberation Mono", "Courier New", "DejaVu Sans Mono"}},
+    };
+    return table;
+}
 
 QStringList present(const QStringList& families, const QStringList& wanted) {
     QStringList out;
@@ -16,15 +35,19 @@ QStringList present(const QStringList& families, const QStringList& wanted) {
     return out;
 }
 
-void substitute(const QStringList& families, const QStringList& faces, const QStringList& standIns) {
-    if (standIns.isEmpty())
-        return;
-    for (const QString& face : faces)
-        if (!families.contains(face, Qt::CaseInsensitive))
-            QFont::insertSubstitutions(face, standIns);
-}
-
 } // namespace
+
+QString StandInFace(const QString& face, const QStringList& families) {
+    if (families.contains(face, Qt::CaseInsensitive))
+        return QString();
+    for (const TStandIns& row : StandInTable()) {
+        if (!row.Faces.contains(face, Qt::CaseInsensitive))
+            continue;
+        const QStringList standIns = present(families, row.StandIns);
+        return standIns.isEmpty() ? QString() : standIns.first();
+    }
+    return QString();
+}
 
 void InstallFontSubstitutes() {
     static bool done = false;
@@ -32,15 +55,14 @@ void InstallFontSubstitutes() {
         return;
     done = true;
     const QStringList families = QFontDatabase::families();
-    const QStringList sans = present(families, {"Liberation Sans", "Arial", "DejaVu Sans"});
-    const QStringList serif = present(families, {"Liberation Serif", "Times New Roman", "DejaVu Serif"});
-    const QStringList mono = present(families, {"Liberation Mono", "Courier New", "DejaVu Sans Mono"});
-    substitute(families,
-               {"Tahoma", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Microsoft Sans Serif",
-                "Verdana", "Arial"},
-               sans);
-    substitute(families, {"Times New Roman", "Times", "MS Serif"}, serif);
-    substitute(families, {"Courier New", "Courier"}, mono);
+    for (const TStandIns& row : StandInTable()) {
+        const QStringList standIns = present(families, row.StandIns);
+        if (standIns.isEmpty())
+            continue;
+        for (const QString& face : row.Faces)
+            if (!families.contains(face, Qt::CaseInsensitive))
+                QFont::insertSubstitutions(face, standIns);
+    }
 }
 
 QFont DialogFont() {

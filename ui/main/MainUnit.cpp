@@ -65,6 +65,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     CreateBottomBar();
     m_Recent = new TRecentProjects(this);
     m_Recent->AttachTo(m_btLoad);
+    // The Load button's arrow widens it; the buttons after it move along.
+    const int shift = m_btLoad->geometry().right() + 4 - m_btSave->x();
+    for (QToolButton* button : {m_btSave, m_btExit})
+        button->move(button->x() + shift, button->y());
     connect(m_Recent, &TRecentProjects::openRequested, this, &TMain::LoadRecent);
 
     // The window as created: first page, Previous off, Next and Finish as they are.

@@ -1,10 +1,14 @@
 #include "ui/main/RecentProjects.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QSettings>
+#include <QStyle>
+#include <QStyleOptionToolButton>
 #include <QToolButton>
 
 #include <algorithm>
@@ -72,9 +76,33 @@ void TRecentProjects::Clear() {
 
 void TRecentProjects::AttachTo(QToolButton* button) {
     button->setMenu(m_Menu.get());
-    // The button is too narrow for a separate arrow: a click loads as before, pressing and holding
-    // shows the list.
-    button->setPopupMode(QToolButton::DelayedPopup);
+    // A click loads as before; the arrow beside the glyph shows the list. The button grows by the
+    // arrow so that the glyph keeps its room.
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    QStyleOptionToolButton option;
+    option.initFrom(button);
+    option.features = QStyleOptionToolButton::MenuButtonPopup;
+    button->resize(button->width() +
+                       button->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, button),
+                   button->height());
+    button->installEventFilter(this);
+    const QString keys = button->accessibleDescription();
+    button->setAccessibleDescription((keys.isEmpty() ? QString() : keys + ", ") +
+                                     "Alt+Down: recent projects");
+}
+
+// Alt+Down opens the list from the keyboard, as it opens a drop-down list.
+bool TRecentProjects::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QToolButton*>(watched);
+        if (button && button->isEnabled() && key->key() == Qt::Key_Down &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::AltModifier) {
+            button->showMenu();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void TRecentProjects::RebuildMenu() {

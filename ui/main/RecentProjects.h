@@ -27,10 +27,14 @@ public:
     void Add(const QString& path);
     void Clear();
 
-    // Gives button the menu as a drop-down beside its own click.
+    // Gives button the menu as a drop-down arrow beside its own click (the button grows by the
+    // arrow's width); Alt+Down on the button opens it too.
     void AttachTo(QToolButton* button);
     // The menu, filled from the list each time it is about to show.
     QMenu* Menu() const { return m_Menu.get(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     // An existing project was chosen in the menu.

@@ -5,6 +5,7 @@
 #include "core/TextCodec.h"
 #include "core/kvIniFile.h"
 #include "ui/editors/ColorStrip.h"
+#include "ui/editors/FontViewUnit.h"
 #include "ui/editors/SetupPreview.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzLabelUnit.h"
@@ -14,8 +15,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDialog>
-#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -206,31 +205,23 @@ void TDialogPage::edTznsBMPBtnClick() {
 void TDialogPage::edDialogFontBtnClick() {
     const auto ansi = Utf8ToAnsi(m_edDialogFont->text().toStdString());
     const std::string text = ansi ? *ansi : std::string();
-    QFont start = font();
-    QString startFace;
+    // A blank text starts from the new project's dialog font.
+    QString face = "Tahoma";
+    std::int32_t size = 8;
     if (!IsBlank(text)) {
         const TFontSpecFields fields = SplitFontSpec(text);
-        std::int32_t size = 0;
         if (!TryStrToInt(fields.Size, size)) {
             wzDialog().MessageDlg(InvalidIntegerMessage(fields.Size), TMsgDlgType::mtError, 0, mbOK);
             return;
         }
-        startFace = QString::fromStdString(AnsiToUtf8(fields.Face));
-        start = QFont(startFace);
-        start.setPointSize(std::max(1, size));
+        face = QString::fromStdString(AnsiToUtf8(fields.Face));
     }
-    QFontDialog dialog(start, window());
-    dialog.setObjectName("FontDialog1");
-    dialog.setOption(QFontDialog::DontUseNativeDialog);
-    const QString shownFace = dialog.currentFont().family();
-    if (dialog.exec() != QDialog::Accepted)
+    TFontView picker(window(), TFontViewKind::FaceAndSize);
+    picker.setObjectName("FontDialog1");
+    picker.SetFaceAndSize(face, size);
+    if (picker.exec() != mrOk)
         return;
-    const QFont chosen = dialog.selectedFont();
-    // A face this system lacks shows as its stand-in; keeping the stand-in is not a choice the author made.
-    QString face = chosen.family();
-    if (!startFace.isEmpty() && (face == shownFace || face == QFontInfo(start).family()))
-        face = startFace;
-    Binder().SetChosenText(m_edDialogFont, QString("%1,%2").arg(face).arg(chosen.pointSize()));
+    Binder().SetChosenText(m_edDialogFont, picker.GetFaceAndSize());
 }
 
 void TDialogPage::btDialogPreviewClick() {

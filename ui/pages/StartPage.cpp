@@ -346,8 +346,14 @@ QString TStartPage::ProjectRelative(const QString& text) const {
 }
 
 void TStartPage::edMiscDeploymentBtnClick() {
-    QString path = ProjectRelative(m_edMiscDeployment->text());
-    if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path))
+    // With no folder yet the picker starts beside the project, or at home for a project never saved.
+    const QString projectFolder =
+        Project().IsUntitled() ? QDir::homePath() : QString::fromStdString(ProjectBaseFolder(Project()));
+    const auto ansi = Utf8ToAnsi(m_edMiscDeployment->text().toStdString());
+    QString path = ansi && !IsBlank(*ansi) ? ProjectRelative(m_edMiscDeployment->text())
+                                           : QDir::toNativeSeparators(projectFolder);
+    if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path,
+                        projectFolder))
         Binder().SetChosenText(m_edMiscDeployment, StoredHostPath(Project(), path));
 }
 
