@@ -26,6 +26,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -382,7 +383,8 @@ private slots:
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton12"), Qt::LeftButton);
         QVERIFY(fx.project.Modified);
         QCOMPARE(fx.project.StaticBitmaps.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(fx.project.StaticBitmaps[0].File), file);
+        // Inside the project's folder: kept by a relative name.
+        QCOMPARE(QString::fromStdString(fx.project.StaticBitmaps[0].File), QFileInfo(file).fileName());
         QCOMPARE(fx.project.StaticBitmaps[0].Coord, std::string("10,1,0"));
         QCOMPARE(fx.project.StaticBitmaps[0].Transparency, std::string("$00FFFFFF"));
         QCOMPARE(list->model()->index(0, 2).data().toString(), QString("$00FFFFFF"));
@@ -473,7 +475,7 @@ private slots:
             e->PopupMenu()->findChild<QAction*>("mnSet")->trigger();
         });
         QTest::mouseClick(fx.get<QAbstractButton>("jdFlatButton13"), Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(rows[1].File), small);
+        QCOMPARE(QString::fromStdString(rows[1].File), QFileInfo(small).fileName()); // beside the project
         QCOMPARE(rows[1].Coord, std::string("10,20,3"));
         QCOMPARE(rows[1].Transparency, std::string("$00FFFFFF"));
         QVERIFY(fx.project.Modified);

@@ -359,7 +359,8 @@ private slots:
             QTest::keyClick(picker->PathEdit(), Qt::Key_Return);
         });
         QTest::mouseClick(fx.get<QToolButton>("edMiscDeploymentBtn"), Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(fx.project.MiscDeployment), typed);
+        // Inside the project's folder: kept relative to it.
+        QCOMPARE(QString::fromStdString(fx.project.MiscDeployment), QDir::toNativeSeparators("out/setup"));
         QVERIFY(QFileInfo(typed).isDir());
         QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
         QVERIFY(fx.project.Modified);
