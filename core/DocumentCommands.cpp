@@ -7,9 +7,12 @@
 
 #include "TamveloxVersion.h"
 
+#include <algorithm>
 #include <cctype>
 #include <exception>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <system_error>
 #include <utility>
@@ -24,6 +27,18 @@ const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 const char* const kMsgRebaseQuestion = "Rewrite them so that they keep naming the same files ?";
 
 namespace fs = std::filesystem;
+
+namespace {
+
+bool SameBytes(const fs::path& a, const fs::path& b) {
+    std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
+    if (!fa || !fb)
+        return false;
+    return std::equal(std::istreambuf_iterator<char>(fa), std::istreambuf_iterator<char>(),
+                      std::istreambuf_iterator<char>(fb), std::istreambuf_iterator<char>());
+}
+
+} // namespace
 
 std::string UpperFileExt(const std::string& path) {
     const std::size_t sep = path.find_last_of("/\\");
@@ -261,6 +276,13 @@ bool TDocumentCommands::Save() {
     return SaveTo(path);
 }
 
+bool TDocumentCommands::IsDefaultTitleBitmap(const std::string& value) const {
+    if (IsBlank(value) || m_ProgramDataDir.empty())
+        return false;
+    const fs::path own = (HostPath(m_ProgramDataDir) / kTitleBitmapName).lexically_normal();
+    return HostPath(AnsiToHost(value)).lexically_normal() == own;
+}
+
 bool TDocumentCommands::SaveInPlace() {
     if (m_Project.IsUntitled())
         return Save();
@@ -286,17 +308,39 @@ bool TDocumentCommands::SaveTo(const std::string& path) {
             changes = RebaseHostPaths(candidate, oldFolder, newFolder);
         for (TRebasedPath& inside : RelativizeHostPathsInside(candidate, newFolder))
             changes.push_back(std::move(inside));
+        // A new project's title bitmap is the program's own, in its installation, which another
+        // machine keeps elsewhere: a copy beside the project travels with it.
+        std::string titleCopy; // where the copy goes, when the author agrees
+        if (IsDefaultTitleBitmap(candidate.DialogTitleBMP)) {
+            const fs::path beside = HostPath(newFolder) / kTitleBitmapName;
+            std::error_code ec;
+            const fs::path own = HostPath(m_ProgramDataDir) / kTitleBitmapName;
+            // Without the program's own there is nothing to copy: Check names the missing bitmap.
+            if (fs::is_regular_file(own, ec) && fs::is_directory(HostPath(newFolder), ec) &&
+                (!fs::exists(beside, ec) || fs::equivalent(beside, own, ec) || SameBytes(beside, own))) {
+                changes.push_back(
+                    {"Title bitmap (copied beside the project)", candidate.DialogTitleBMP, kTitleBitmapName});
+                candidate.DialogTitleBMP = kTitleBitmapName;
+                titleCopy = PathToHost(beside);
+            }
+        }
         if (!changes.empty()) {
             const std::string question =
                 MarkupList("The project is saved in " + MarkupLiteral(HostToUtf8(newFolder)) +
-                               (oldFolder.empty() ? std::string()
-                                                  : ", its paths were taken from " +
-                                                        MarkupLiteral(HostToUtf8(oldFolder))) +
+                               (oldFolder.empty()
+                                    ? std::string()
+                                    : ", its paths were taken from " + MarkupLiteral(HostToUtf8(oldFolder))) +
                                ". These paths can name the same files relative to the project's folder:",
                            RebaseReport(changes)) +
                 "/#" + kMsgRebaseQuestion;
-            if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+            if (m_Ui.MessageDlg(question, TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes) {
+                std::error_code ec;
+                const fs::path own = HostPath(m_ProgramDataDir) / kTitleBitmapName;
+                if (!titleCopy.empty() && !fs::exists(HostPath(titleCopy), ec) &&
+                    !fs::copy_file(own, HostPath(titleCopy), ec))
+                    candidate.DialogTitleBMP = m_Project.DialogTitleBMP; // no copy: keep the full path
                 rebased = std::move(candidate);
+            }
         }
     }
     TProject& written = rebased ? *rebased : m_Project;

@@ -146,6 +146,8 @@ private:
     void MarkSaved();
     // Save's steps once the file name is known.
     bool SaveTo(const std::string& path);
+    // value names the title bitmap in the program's own data folder (a new project's).
+    bool IsDefaultTitleBitmap(const std::string& value) const;
 
     TProject& m_Project;
     IDocumentUi& m_Ui;

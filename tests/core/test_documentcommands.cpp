@@ -487,6 +487,35 @@ TEST_F(DocumentCommandsTest, AFirstSaveOffersRelativePathsToFilesInsideTheProjec
     EXPECT_FALSE(cmd.HasUnsavedWork());
 }
 
+// A new project's title bitmap is the program's own; the first save offers a copy beside the
+// project instead of a path into the program's installation.
+TEST_F(DocumentCommandsTest, TheProgramsTitleBitmapIsOfferedAsACopyBesideTheProject) {
+    std::ofstream(Path("data/tzns256.bmp"), std::ios::binary) << "BM the program's own";
+    fs::create_directories(Path("yes"));
+    fs::create_directories(Path("no"));
+    TDocumentCommands cmd(m_Project, m_Ui, DataDir());
+    cmd.New();
+    m_Project.MiscDeployment = (m_Dir.parent_path() / "deploy").string();
+    const TProject fresh = m_Project;
+    EXPECT_EQ(fs::path(m_Project.DialogTitleBMP), fs::path(DataDir()) / "tzns256.bmp");
+
+    m_Ui.saveNames.push_back(Path("no/p.tvx"));
+    m_Ui.answers = {mrNo};
+    ASSERT_TRUE(cmd.Save());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_NE(m_Ui.messages[0].text.find("Title bitmap (copied beside the project)"), std::string::npos);
+    EXPECT_EQ(m_Project.DialogTitleBMP, fresh.DialogTitleBMP);
+    EXPECT_FALSE(fs::exists(Path("no/tzns256.bmp")));
+
+    m_Project = fresh;
+    m_Project.FileName = "*UNTITLED";
+    m_Ui.saveNames.push_back(Path("yes/p.tvx"));
+    m_Ui.answers = {mrYes};
+    ASSERT_TRUE(cmd.Save());
+    EXPECT_EQ(m_Project.DialogTitleBMP, "tzns256.bmp");
+    EXPECT_EQ(ReadAll(Path("yes/tzns256.bmp")), "BM the program's own");
+}
+
 TEST_F(DocumentCommandsTest, SaveRefusesABlankDeploymentFolder) {
     TDocumentCommands cmd(m_Project, m_Ui, DataDir());
     m_Project.Modified = true;
