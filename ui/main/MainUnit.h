@@ -55,6 +55,7 @@ public:
     const std::string& ScriptPath() const;
 
     static constexpr int kPageCount = 8;
+    // The smallest size, and the size of a first run.
     static constexpr int kWidth = 562;
     static constexpr int kHeight = 359;
 
@@ -84,6 +85,7 @@ protected:
     // Enter presses the focused button.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // IDocumentUi
@@ -100,6 +102,8 @@ private:
 
     void CreatePages();
     void CreateBottomBar();
+    // Places the step list, the pages and the bottom bar for the window's size.
+    void LayOut();
     QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x,
                                   const QKeySequence& key);
     QFileDialog* FileDialog(QFileDialog*& dialog, const char* name, bool save, const QStringList& filters);
