@@ -4,6 +4,10 @@
 // (finish, previous, next). It owns the Project for the whole run; the document commands behind
 // the buttons live in core (TDocumentCommands) and reach the window through IDocumentUi.
 //
+// The designed size is the smallest; a larger or maximised window gives the room to the pages (their
+// lists and memos grow), the step list keeps the left edge and the bottom bar the bottom. Size,
+// place and maximised state come back with the next start.
+//
 // The pages are one list of TWizardPage in step order (CreatePages); New and Load show the Project
 // again through each page's LoadFromProject(), and Pages() and Page<T>() find them by type.
 
