@@ -1,6 +1,7 @@
 // The wizard's window: making it, starting it up (a new project) and painting it once; the program
 // itself started and timed until its window has been painted; and loading the full-size project
-// into the window, every page refreshed, until the page shown is painted again.
+// into the window, every page refreshed, until the page shown is painted again; and the window
+// resized from its smallest size to a full HD screen.
 #include "bench/FullSizeProject.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QPixmap>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -85,6 +87,39 @@ void LoadFullProjectIntoWindow(benchmark::State& state) {
         state.SkipWithError("the project was not loaded");
 }
 BENCHMARK(LoadFullProjectIntoWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window dragged from its smallest size to a full HD screen on the Files page with the
+// full-size project: the relayout of every level and the paint that shows it.
+void ResizeWindowToFullHd(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("full.tvx");
+    tv::TProject seed = tvbench::FullSizeProject();
+    tv::SaveProject(seed, path.toStdString());
+    tv::TMain window;
+    window.show();
+    QCoreApplication::processEvents();
+    tv::TwzDialog::RefuseUnscripted(true);
+    tv::TNameSeam::RefuseUnscripted(true);
+    tv::TNameSeam::ScriptNames({path});
+    window.findChild<QToolButton*>("btLoad")->click();
+    for (int i = 0; i < 3; ++i)
+        window.findChild<QPushButton*>("btWizNext")->click();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        window.resize(tv::TMain::kWidth, tv::TMain::kHeight);
+        QCoreApplication::processEvents();
+        QElapsedTimer clock;
+        clock.start();
+        window.resize(1920, 1080);
+        QCoreApplication::processEvents(); // the layouts' posted requests
+        const QPixmap painted = window.grab();
+        state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
+        benchmark::DoNotOptimize(painted.cacheKey());
+    }
+    if (window.Project().tbFiles.Count() != tv::kMaxTableRows || window.width() != 1920)
+        state.SkipWithError("the project was not loaded or the window did not grow");
+}
+BENCHMARK(ResizeWindowToFullHd)->Unit(benchmark::kMillisecond)->UseManualTime();
 
 } // namespace
 

@@ -21,10 +21,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -589,12 +591,12 @@ private slots:
         fx.project.tbFiles.Records.push_back(r);
         fx.page->LoadFromProject();
         const QModelIndex first = fx.files()->model()->index(0, 0);
-        QCOMPARE(first.data(Qt::ToolTipRole).toString(), QString("Source file not found"));
+        QCOMPARE(first.data(Qt::ToolTipRole).toString(), QString("app/x.exe\nSource file not found"));
         QVERIFY(fx.page->FilesModel()->SourceMissing(0));
         QVERIFY(Touch(tmp.filePath("app/x.exe")));
         fx.host.hide();
         fx.host.show(); // coming back to the page looks again
-        QCOMPARE(first.data(Qt::ToolTipRole).toString(), QString());
+        QCOMPARE(first.data(Qt::ToolTipRole).toString(), QString("app/x.exe"));
         QVERIFY(!first.data(Qt::DecorationRole).value<QIcon>().isNull());
     }
 
@@ -832,6 +834,44 @@ private slots:
             Get<QPushButton>(d, "doCancel")->click();
         });
         fx.click("btFileProps");
+    }
+
+    // Last: the dialog keeps the size it is left at for the runs after.
+    void addDialogCountsItsFilesAndGrows() {
+        Fixture fx;
+        const QSize grown(760, 520);
+        fx.addFiles([&](TFileAdd* d) {
+            auto* count = Get<QLabel>(d, "lbSelectedCount");
+            auto* selected = Get<QListView>(d, "lsSelected");
+            QCOMPARE(count->text(), QString("0 files"));
+            QVERIFY(d->SetFolder(m_dir.filePath("src")));
+            QVERIFY(WaitListed(d));
+            ClickFile(d, "a.txt", Qt::NoModifier);
+            QTest::mouseClick(Get<QToolButton>(d, "btFileAdd"), Qt::LeftButton);
+            QCOMPARE(count->text(), QString("1 file"));
+            ClickFile(d, "b.txt", Qt::NoModifier);
+            ClickFile(d, "c.txt");
+            QTest::mouseClick(Get<QToolButton>(d, "btFileAdd"), Qt::LeftButton);
+            QCOMPARE(count->text(), QString("3 files"));
+            selected->setCurrentIndex(selected->model()->index(0, 0));
+            QTest::mouseClick(Get<QToolButton>(d, "btFileDel"), Qt::LeftButton);
+            QCOMPARE(count->text(), QString("2 files"));
+
+            // Never smaller than designed; larger, the selected list takes the room.
+            d->resize(100, 100);
+            QCOMPARE(d->size(), QSize(TFileAdd::kWidth, TFileAdd::kHeight));
+            const QSize small = selected->size();
+            d->resize(grown);
+            QCoreApplication::processEvents();
+            QVERIFY(selected->height() >= small.height() + 150);
+            QVERIFY(selected->width() >= small.width() + 150);
+            Get<QPushButton>(d, "doCancel")->click();
+        });
+        fx.addFiles([&](TFileAdd* d) {
+            QCOMPARE(d->size(), grown);
+            Get<QPushButton>(d, "doCancel")->click();
+        });
+        QSettings().remove("FileAdd/Size");
     }
 };
 

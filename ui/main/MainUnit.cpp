@@ -24,10 +24,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSettings>
 #include <QShortcut>
@@ -55,8 +56,10 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     setObjectName("Main");
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(kWidth, kHeight);
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    // The designed size is the smallest; the lists and memos of the pages take any room beyond it.
+    setMinimumSize(kWidth, kHeight);
+    resize(kWidth, kHeight);
     InstallFontSubstitutes();
     setFont(DialogFont());
     setWindowTitle(kProductTitle);
@@ -107,7 +110,6 @@ const std::string& TMain::ScriptPath() const {
 void TMain::CreatePages() {
     m_wiz = new TwzWizardTree(this);
     m_wiz->setObjectName("wiz");
-    m_wiz->setGeometry(0, 0, 149, kHeight - 32);
     m_wiz->setItems({"Start", "Main Window", "Dialog Window", "Files & Shortcuts", "System Changes",
                      "Run App Install", "Run App Uninstall", "Finish"});
     m_wiz->setColor(Qt::black);
@@ -128,7 +130,6 @@ void TMain::CreatePages() {
     // A 3-pixel gap to the right of the step list, then the pages.
     m_wizPages = new QStackedWidget(this);
     m_wizPages->setObjectName("wizPages");
-    m_wizPages->setGeometry(152, 0, kWidth - 152, kHeight - 32);
 
     // The wizard's pages, in step order. A page is one class derived from TWizardPage and one entry
     // here; the steps without their page yet show a plain page with its heading.
@@ -152,7 +153,6 @@ void TMain::CreatePages() {
 
     auto* rule = new QFrame(this);
     rule->setObjectName("rlBottom");
-    rule->setGeometry(0, kHeight - 32, kWidth, 2);
     rule->setAutoFillBackground(true);
     QPalette pal = rule->palette();
     pal.setColor(QPalette::Window, Qt::black);
@@ -181,7 +181,6 @@ QToolButton* TMain::CreateToolButton(const char* name, const char* glyph, const 
 void TMain::CreateBottomBar() {
     auto* bar = new QWidget(this);
     bar->setObjectName("pnBottom");
-    bar->setGeometry(0, kHeight - 30, kWidth, 30);
 
     // Every document command has its key. New asks before it discards unsaved work, so its key is
     // as safe as its button.
@@ -203,21 +202,42 @@ void TMain::CreateBottomBar() {
 
     m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), "&Finish", bar);
     m_btWizFinish->setObjectName("btWizFinish");
-    m_btWizFinish->setGeometry(328, 2, 70, 25);
     auto* separator = new QFrame(bar);
     separator->setObjectName("spWizButtons");
-    separator->setGeometry(402, 2, 3, 25);
     separator->setAutoFillBackground(true);
     separator->setBackgroundRole(QPalette::Mid);
     m_btWizPrev = new QPushButton("<< &Previous", bar);
     m_btWizPrev->setObjectName("btWizPrev");
-    m_btWizPrev->setGeometry(408, 2, 70, 25);
     m_btWizNext = new QPushButton("&Next >>", bar);
     m_btWizNext->setObjectName("btWizNext");
-    m_btWizNext->setGeometry(481, 2, 70, 25);
+    LayOut();
     connect(m_btWizFinish, &QPushButton::clicked, this, &TMain::btWizFinishClick);
     connect(m_btWizPrev, &QPushButton::clicked, this, &TMain::btWizPrevClick);
     connect(m_btWizNext, &QPushButton::clicked, this, &TMain::btWizNextClick);
+}
+
+// The frame as designed at the smallest size; beyond it the pages take the room, the step list
+// stays on the left and the bottom bar at the bottom, the wizard buttons at its right end.
+void TMain::LayOut() {
+    if (!m_btWizNext)
+        return; // not made yet
+    const int w = width();
+    const int h = height();
+    m_wiz->setGeometry(0, 0, 149, h - 32);
+    m_wizPages->setGeometry(152, 0, w - 152, h - 32);
+    findChild<QWidget*>("rlBottom")->setGeometry(0, h - 32, w, 2);
+    QWidget* bar = findChild<QWidget*>("pnBottom");
+    bar->setGeometry(0, h - 30, w, 30);
+    const int right = w - kWidth; // how far the right-hand buttons move
+    m_btWizFinish->setGeometry(right + 328, 2, 70, 25);
+    bar->findChild<QWidget*>("spWizButtons")->setGeometry(right + 402, 2, 3, 25);
+    m_btWizPrev->setGeometry(right + 408, 2, 70, 25);
+    m_btWizNext->setGeometry(right + 481, 2, 70, 25);
+}
+
+void TMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
 }
 
 // ---- start-up and closing ----
@@ -291,13 +311,37 @@ void TMain::BuildBusyChanged(bool busy) {
 void TMain::RestorePlacement() {
     QSettings settings;
     const QPoint pos = settings.value("MainWindow/Position").toPoint();
-    if (settings.contains("MainWindow/Position") && QGuiApplication::screenAt(pos + QPoint(20, 20)))
+    QScreen* screen =
+        settings.contains("MainWindow/Position") ? QGuiApplication::screenAt(pos + QPoint(20, 20)) : nullptr;
+    const QSize size = settings.value("MainWindow/Size").toSize();
+    if (size.isValid()) {
+        // Never larger than the screen it comes back on (it may be a smaller one by now).
+        QSize room = size;
+        if (QScreen* on = screen ? screen : QGuiApplication::primaryScreen())
+            room = on->availableGeometry().size();
+        resize(size.boundedTo(room).expandedTo(minimumSize()));
+    }
+    if (screen)
         move(pos);
+    if (settings.value("MainWindow/Maximized").toBool())
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void TMain::SavePlacement() const {
     QSettings settings;
+    const bool maximized = isMaximized();
+    settings.setValue("MainWindow/Maximized", maximized);
+    // A maximised window keeps the place and size it comes back to when restored.
+    if (maximized) {
+        const QRect normal = normalGeometry();
+        if (normal.isValid()) {
+            settings.setValue("MainWindow/Position", normal.topLeft() - (geometry().topLeft() - pos()));
+            settings.setValue("MainWindow/Size", normal.size());
+        }
+        return;
+    }
     settings.setValue("MainWindow/Position", pos());
+    settings.setValue("MainWindow/Size", size());
 }
 
 // ---- bottom bar ----

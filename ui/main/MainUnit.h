@@ -4,6 +4,10 @@
 // (finish, previous, next). It owns the Project for the whole run; the document commands behind
 // the buttons live in core (TDocumentCommands) and reach the window through IDocumentUi.
 //
+// The designed size is the smallest; a larger or maximised window gives the room to the pages (their
+// lists and memos grow), the step list keeps the left edge and the bottom bar the bottom. Size,
+// place and maximised state come back with the next start.
+//
 // The pages are one list of TWizardPage in step order (CreatePages); New and Load show the Project
 // again through each page's LoadFromProject(), and Pages() and Page<T>() find them by type.
 
@@ -55,6 +59,7 @@ public:
     const std::string& ScriptPath() const;
 
     static constexpr int kPageCount = 8;
+    // The smallest size, and the size of a first run.
     static constexpr int kWidth = 562;
     static constexpr int kHeight = 359;
 
@@ -84,6 +89,7 @@ protected:
     // Enter presses the focused button.
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // IDocumentUi
@@ -100,6 +106,8 @@ private:
 
     void CreatePages();
     void CreateBottomBar();
+    // Places the step list, the pages and the bottom bar for the window's size.
+    void LayOut();
     QToolButton* CreateToolButton(const char* name, const char* glyph, const QString& hint, int x,
                                   const QKeySequence& key);
     QFileDialog* FileDialog(QFileDialog*& dialog, const char* name, bool save, const QStringList& filters);

@@ -32,6 +32,10 @@ public:
 
     QLabel* Heading() const { return m_heading; }
 
+    // A page's size in the window at its designed, smallest size. Beyond it the lists take the room.
+    static constexpr int kDesignedWidth = 410;
+    static constexpr int kDesignedHeight = 327;
+
     // Shows the Project's values in every control. Only reads: it writes neither the Project nor
     // Modified and emits no projectEdited(). The base shows every bound field; a page with more to
     // show (lists, previews) overrides it and calls the base.

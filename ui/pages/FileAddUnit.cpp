@@ -19,12 +19,15 @@
 #include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
@@ -37,6 +40,9 @@
 namespace tv {
 
 namespace {
+
+// Where the dialog's size is kept between runs.
+const char* const kSizeKey = "FileAdd/Size";
 
 // The folder browsed last, where the next run of the dialog starts.
 QString& LastFolder() {
@@ -184,6 +190,9 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     setObjectName("FileAdd");
     const TDialogFrame frame = CreateDialogFrame(this, "Add Files", "Add Files", QSize(kWidth, kHeight));
     QWidget* page = frame.page;
+    // The designed size is the smallest: the lists take any room the author gives the dialog.
+    setMinimumSize(kWidth, kHeight);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 
     // One file-system model behind the tree and the list; hidden files are listed too.
     m_fs = new QFileSystemModel(this);
@@ -273,7 +282,10 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     right->setVerticalSpacing(2);
     auto* lbSelected = new QLabel("Selected files", page);
     lbSelected->setBuddy(m_lsSelected);
-    right->addWidget(lbSelected, 0, 0, 1, 2);
+    right->addWidget(lbSelected, 0, 0);
+    m_lbSelectedCount = new QLabel(page);
+    m_lbSelectedCount->setObjectName("lbSelectedCount");
+    right->addWidget(m_lbSelectedCount, 0, 1, Qt::AlignRight);
     right->addWidget(m_lsSelected, 1, 0, 1, 2);
     m_flags = AddTargetAndFlags(page, right, 2, target);
     right->setRowStretch(1, 1);
@@ -313,6 +325,16 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     // Each run starts with the first variable, no path and no flags.
     m_cbTarget->setCurrentIndex(0);
     m_edTargetPath->clear();
+    connect(m_selected, &QAbstractItemModel::rowsInserted, this, &TFileAdd::ShowCount);
+    connect(m_selected, &QAbstractItemModel::rowsRemoved, this, &TFileAdd::ShowCount);
+    ShowCount();
+    const QSize size = QSettings().value(kSizeKey).toSize();
+    if (size.isValid()) {
+        QSize room = size;
+        if (QScreen* screen = QGuiApplication::primaryScreen())
+            room = screen->availableGeometry().size();
+        resize(size.boundedTo(room).expandedTo(minimumSize()));
+    }
     // The author goes on where the last run browsed.
     QString start = LastFolder();
     if (start.isEmpty() || !QFileInfo(start).isDir())
@@ -429,6 +451,11 @@ void TFileAdd::btFileAddClick() {
     AddChosen(std::move(files));
 }
 
+void TFileAdd::ShowCount() {
+    const int count = m_selected->rowCount();
+    m_lbSelectedCount->setText(count == 1 ? QString("1 file") : QString("%1 files").arg(count));
+}
+
 void TFileAdd::btFileDelClick() {
     const QModelIndex current = m_lsSelected->currentIndex();
     if (current.isValid() && m_lsSelected->selectionModel()->isSelected(current))
@@ -524,6 +551,11 @@ void TFileAdd::doOKClick() {
 
 void TFileAdd::doCancelClick() {
     done(mrCancel);
+}
+
+void TFileAdd::done(int result) {
+    QSettings().setValue(kSizeKey, size());
+    QDialog::done(result);
 }
 
 void TFileAdd::reject() {

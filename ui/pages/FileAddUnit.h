@@ -5,7 +5,9 @@
 // its sub-folders: a file in sub-folder a\b then lands in the chosen target plus \a\b. Files and
 // folders dropped on the selected list are added to it.
 //
-// The dialog writes nothing into the Project: the files page reads the result after OK.
+// The dialog can be made larger than its designed size (and comes back at the size it was left at);
+// the lists take the room. It writes nothing into the Project: the files page reads the result
+// after OK.
 
 #include "core/Project.h"
 #include "ui/pages/FileDialogParts.h"
@@ -21,6 +23,7 @@
 class QComboBox;
 class QFileIconProvider;
 class QFileSystemModel;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QModelIndex;
@@ -74,6 +77,8 @@ signals:
     void folderListed(const QString& folder);
 
 public slots:
+    // Every way out keeps the dialog's size for its next run.
+    void done(int result) override;
     void foTreeChange();
     void btFileAddClick();
     void btFileDelClick();
@@ -100,6 +105,8 @@ private:
     bool CollectFolder(const QString& folder, std::vector<TChosenFile>& files,
                        std::vector<TLeftOut>& leftOut) const;
     void DirectoryLoaded(const QString& path);
+    // "n files" above the selected list.
+    void ShowCount();
 
     int m_room;
     QString m_folder;
@@ -112,6 +119,7 @@ private:
     QTreeView* m_foTree = nullptr;
     QListView* m_foList = nullptr;
     QListView* m_lsSelected = nullptr;
+    QLabel* m_lbSelectedCount = nullptr;
     QComboBox* m_cbTarget = nullptr;
     QLineEdit* m_edTargetPath = nullptr;
     TFlagBoxes m_flags{};

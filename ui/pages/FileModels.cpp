@@ -61,9 +61,16 @@ QVariant TFilesModel::data(const QModelIndex& index, int role) const {
             return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return FileTypeIcon(FromAnsi(rec.FileName));
     case Qt::ToolTipRole:
-        if (index.column() == 0 && SourceMissing(index.row()))
-            return kMissingSource;
-        return {};
+        // The whole text of a path the column may show cut short.
+        switch (index.column()) {
+        case 0:
+            return SourceMissing(index.row()) ? FromAnsi(rec.FileName) + "\n" + kMissingSource
+                                              : FromAnsi(rec.FileName);
+        case 1:
+            return FromAnsi(rec.FilePath);
+        default:
+            return {};
+        }
     default:
         return {};
     }

@@ -17,8 +17,9 @@ class QAbstractItemView;
 
 namespace tv {
 
-// tbFiles: "File Name", "File Path", "File Flags". A row whose source cannot be found (resolved
-// against the project file's folder, as the build does) shows a warning icon and says so.
+// tbFiles: "File Name", "File Path", "File Flags"; the paths' tooltips are their whole texts. A row
+// whose source cannot be found (resolved against the project file's folder, as the build does) shows
+// a warning icon and says so in its tooltip.
 class TFilesModel final : public QAbstractTableModel {
     Q_OBJECT
 public:

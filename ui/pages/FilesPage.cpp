@@ -4,6 +4,7 @@
 #include "core/TextCodec.h"
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
+#include "ui/lib/ColumnWidths.h"
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileAddUnit.h"
@@ -47,6 +48,7 @@ QTableView* ReportView(const char* name, QAbstractItemModel* model, std::initial
     int column = 0;
     for (int w : widths)
         view->setColumnWidth(column++, w);
+    RememberColumnWidths(view->horizontalHeader(), name);
     return view;
 }
 
@@ -96,6 +98,8 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     m_shortcutsModel = new TShortcutsModel(project, this);
     m_lvFiles = ReportView("lvFiles", m_filesModel, {210, 210, 500});
     m_lvFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // A long source path keeps its start and its file name; the tooltip has the whole path.
+    m_lvFiles->setTextElideMode(Qt::ElideMiddle);
     m_lvShortcuts = ReportView("lvShortcuts", m_shortcutsModel, {200, 250, 200, 150, 250});
     m_lvShortcuts->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
@@ -110,11 +114,16 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 4);
     page->setSpacing(4);
+    // At the designed size the two lists share the page evenly; the room a larger window gives goes
+    // to the files, the longer list, until the shortcuts have a fifth of it.
     page->addWidget(
-        ListGroup("grFiles", "Files", m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 1);
-    page->addWidget(ListGroup("grShortcuts", "Shortcuts", m_lvShortcuts, {btShortcutAdd, btShortcutDel},
-                              {btShortcutClear}),
-                    1);
+        ListGroup("grFiles", "Files", m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 4);
+    QGroupBox* shortcuts = ListGroup("grShortcuts", "Shortcuts", m_lvShortcuts,
+                                     {btShortcutAdd, btShortcutDel}, {btShortcutClear});
+    const int designedLists =
+        kDesignedHeight - ContentTop() - page->contentsMargins().bottom() - page->spacing();
+    shortcuts->setMinimumHeight(designedLists / 2);
+    page->addWidget(shortcuts, 1);
 
     connect(btFileAdd, &QToolButton::clicked, this, &TFilesPage::btFileAddClick);
     connect(btFileDel, &QToolButton::clicked, this, &TFilesPage::btFileDelClick);

@@ -5,6 +5,7 @@
 #include "core/kvIniFile.h"
 #include "ui/editors/ColorStrip.h"
 #include "ui/editors/StaticBMPUnit.h"
+#include "ui/lib/ColumnWidths.h"
 #include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzLabelUnit.h"
@@ -204,6 +205,7 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     m_lvStaticBMP->setColumnWidth(2, 70);
     m_lvStaticBMP->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lvStaticBMP->setTextElideMode(Qt::ElideLeft); // the file name is the end of the path
+    RememberColumnWidths(m_lvStaticBMP->horizontalHeader(), m_lvStaticBMP->objectName());
     auto* add = MakeListButton("jdFlatButton12", "Add", "Add Key");
     auto* edit = MakeListButton("jdFlatButton13", "Edit", "Edit key");
     auto* remove = MakeListButton("jdFlatButton14", "Remove", "Remove key");

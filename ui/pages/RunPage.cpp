@@ -1,6 +1,7 @@
 #include "ui/pages/RunPage.h"
 
 #include "core/MsgDlg.h"
+#include "ui/lib/ColumnWidths.h"
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/pages/FileRunUnit.h"
@@ -64,6 +65,7 @@ QGroupBox* TRunPage::CreateGroup(const TGroupLayout& layout, TGroup& group) {
     view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < int(std::size(kColumnWidths)); ++c)
         view->setColumnWidth(c, kColumnWidths[c]);
+    RememberColumnWidths(view->horizontalHeader(), view->objectName());
     view->installEventFilter(this);
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (!m_refreshing)

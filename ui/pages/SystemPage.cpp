@@ -7,6 +7,7 @@
 #include "deploy/FileUtils.h"
 #include "ui/editors/SystemINIEditUnit.h"
 #include "ui/editors/SystemRegEditUnit.h"
+#include "ui/lib/ColumnWidths.h"
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
@@ -203,6 +204,7 @@ QWidget* TSystemPage::CreateIniTab() {
     m_lvINI->setColumnWidth(0, 200);
     m_lvINI->setColumnWidth(1, 180);
     m_lvINI->setIconSize(QSize(16, 16));
+    RememberColumnWidths(m_lvINI->horizontalHeader(), m_lvINI->objectName());
     connect(m_lvINI->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
         if (!m_refreshing)
             lvINIClick();
