@@ -46,9 +46,12 @@ QString FromAnsi(const std::string& ansi) {
 TFieldBinder::TFieldBinder(TProject& project, QWidget* page, std::function<void()> fieldChanged)
     : QObject(page), m_project(project), m_page(page), m_fieldChanged(std::move(fieldChanged)) {}
 
-void TFieldBinder::Changed(TEdits edits) {
-    if (edits == TEdits::SetModified && m_fieldChanged)
+void TFieldBinder::Changed(TEdits edits, bool typing) {
+    const bool setsModified = edits == TEdits::SetModified;
+    if (setsModified && m_fieldChanged)
         m_fieldChanged();
+    if (m_recorder)
+        m_recorder(typing, setsModified);
 }
 
 void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits edits) {
@@ -83,8 +86,9 @@ void TFieldBinder::StoreText(QLineEdit* edit, std::string TProject::*field, TEdi
     const QString reason = rule ? rule(text) : QString();
     if (rule)
         MarkRuleProblem(edit, reason);
-    if (!m_loading && reason.isEmpty())
-        Changed(edits);
+    // A wrong text sets no Modified, but it is in the Project: it is an edit all the same.
+    if (!m_loading)
+        Changed(reason.isEmpty() ? edits : TEdits::KeepModified, !m_choosing);
 }
 
 void TFieldBinder::Check(QCheckBox* box, bool TProject::*field, TEdits edits) {
@@ -132,7 +136,7 @@ void TFieldBinder::Number(QSpinBox* spin, std::int32_t TProject::*field, TEdits 
         if (m_loading)
             return;
         m_project.*field = value;
-        Changed(edits);
+        Changed(edits, true);
     });
     m_loaders.push_back([this, spin, field] { spin->setValue(m_project.*field); });
 }
@@ -171,7 +175,9 @@ bool TFieldBinder::SetChosenText(QLineEdit* edit, const QString& text) {
         ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
         return false;
     }
+    m_choosing = true;
     edit->setText(text);
+    m_choosing = false;
     return true;
 }
 
