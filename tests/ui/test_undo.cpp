@@ -124,8 +124,8 @@ private slots:
             w.findChild<QPushButton*>("btWizNext")->click();
         QCOMPARE(CurrentPage(w), static_cast<QWidget*>(files));
         const TFileRecord removed = w.Project().tbFiles.Records[1];
-        lvFiles->selectionModel()->setCurrentIndex(lvFiles->model()->index(1, 0),
-                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        lvFiles->selectionModel()->setCurrentIndex(
+            lvFiles->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         lvFiles->setFocus();
         QTest::keyClick(lvFiles, Qt::Key_Delete);
         QCOMPARE(w.Project().tbFiles.Count(), 2);
@@ -273,7 +273,8 @@ private slots:
                 break;
             case 8:
                 rowEdit(
-                    p.StaticBitmaps, bitmapsPage, [&](TStaticBitmap& r) { r.Coord = "1,2,3"; }, kMaxStaticBitmaps);
+                    p.StaticBitmaps, bitmapsPage, [&](TStaticBitmap& r) { r.Coord = "1,2,3"; },
+                    kMaxStaticBitmaps);
                 break;
             case 9:
                 rowEdit(pick(2) ? p.RunBefore : p.RunAfter, runIn, [&](TRunRecord& r) { r.Message = tag; });

@@ -169,8 +169,8 @@ void TMain::CreatePages() {
 
 void TMain::CreateUndo() {
     m_UndoStack = new QUndoStack(this);
-    m_History = new TUndoHistory(m_Project, *m_UndoStack, [this](const TUndoHistory::TShown& s) { ShowEdit(s); },
-                                 this);
+    m_History = new TUndoHistory(
+        m_Project, *m_UndoStack, [this](const TUndoHistory::TShown& s) { ShowEdit(s); }, this);
     for (TWizardPage* page : m_Pages)
         page->SetHistory(m_History);
     connect(m_UndoStack, &QUndoStack::indexChanged, this, &TMain::UndoIndexChanged);
@@ -218,7 +218,8 @@ void TMain::CreateUndo() {
 namespace {
 bool IsHistoryKey(const QKeyEvent* event) {
     const QKeySequence pressed(event->keyCombination());
-    return pressed == QKeySequence(Qt::CTRL | Qt::Key_Z) || pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+    return pressed == QKeySequence(Qt::CTRL | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
            pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
 }
 } // namespace

@@ -24,7 +24,8 @@ bool Same(const TFileRecord& a, const TFileRecord& b) {
     return a.FileName == b.FileName && a.FilePath == b.FilePath && a.NoLog == b.NoLog &&
            a.NoVersionCheck == b.NoVersionCheck && a.RegisterServer == b.RegisterServer &&
            a.RegisterFont == b.RegisterFont && a.DontAskUser == b.DontAskUser &&
-           a.DontOverwrite == b.DontOverwrite && a.ExternalFile == b.ExternalFile && a.SharedFile == b.SharedFile;
+           a.DontOverwrite == b.DontOverwrite && a.ExternalFile == b.ExternalFile &&
+           a.SharedFile == b.SharedFile;
 }
 bool Same(const TShortcutRecord& a, const TShortcutRecord& b) {
     return a.ProgramGroup == b.ProgramGroup && a.Shortcuts == b.Shortcuts && a.Target == b.Target &&
@@ -195,10 +196,10 @@ private:
 // One row taken from one place of a table or list to another (a drag): only the two places.
 template <class R> class TMoveRowCommand final : public TEditCommand {
 public:
-    TMoveRowCommand(TUndoHistory& history, TWizardPage* page, bool setsModified, const TList<R>& list, int from,
-                    int to)
-        : TEditCommand(history, page, setsModified, QString("move in ") + list.Name), m_list(list), m_from(from),
-          m_to(to) {}
+    TMoveRowCommand(TUndoHistory& history, TWizardPage* page, bool setsModified, const TList<R>& list,
+                    int from, int to)
+        : TEditCommand(history, page, setsModified, QString("move in ") + list.Name), m_list(list),
+          m_from(from), m_to(to) {}
 
     std::size_t Bytes() const override { return sizeof(*this); }
 
@@ -223,7 +224,8 @@ private:
 };
 
 // The differing run is one row moved from its one end to the other: where from and to.
-template <class R> bool IsMove(int first, const std::vector<R>& before, const std::vector<R>& after, int& from, int& to) {
+template <class R>
+bool IsMove(int first, const std::vector<R>& before, const std::vector<R>& after, int& from, int& to) {
     const std::size_t n = before.size();
     if (n < 2 || after.size() != n)
         return false;
@@ -283,9 +285,9 @@ const TFields& Fields() {
     return fields;
 }
 
-const TList<TFileRecord> kFiles{
-    TListId::Files, [](TProject& p) -> std::vector<TFileRecord>& { return p.tbFiles.Records; },
-    [](TProject& p) { return &p.tbFiles.Current; }, "Files"};
+const TList<TFileRecord> kFiles{TListId::Files,
+                                [](TProject& p) -> std::vector<TFileRecord>& { return p.tbFiles.Records; },
+                                [](TProject& p) { return &p.tbFiles.Current; }, "Files"};
 const TList<TShortcutRecord> kShortcuts{
     TListId::Shortcuts, [](TProject& p) -> std::vector<TShortcutRecord>& { return p.tbShortcuts.Records; },
     [](TProject& p) { return &p.tbShortcuts.Current; }, "Shortcuts"};
@@ -295,20 +297,22 @@ const TList<TContentsRecord> kRegAdd{
 const TList<TContentsRecord> kRegDel{
     TListId::RegDel, [](TProject& p) -> std::vector<TContentsRecord>& { return p.tbRegDel.Records; },
     [](TProject& p) { return &p.tbRegDel.Current; }, "Registry Delete"};
-const TList<TContentsRecord> kIni{TListId::Ini,
-                                  [](TProject& p) -> std::vector<TContentsRecord>& { return p.tbINI.Records; },
-                                  [](TProject& p) { return &p.tbINI.Current; }, "INI"};
+const TList<TContentsRecord> kIni{
+    TListId::Ini, [](TProject& p) -> std::vector<TContentsRecord>& { return p.tbINI.Records; },
+    [](TProject& p) { return &p.tbINI.Current; }, "INI"};
 const TList<TStaticBitmap> kStaticBitmaps{
-    TListId::StaticBitmaps, [](TProject& p) -> std::vector<TStaticBitmap>& { return p.StaticBitmaps; }, nullptr,
-    "Static Bitmaps"};
+    TListId::StaticBitmaps, [](TProject& p) -> std::vector<TStaticBitmap>& { return p.StaticBitmaps; },
+    nullptr, "Static Bitmaps"};
 const TList<TRunRecord> kRunBefore{TListId::RunBefore, [](TProject& p) -> TRunList& { return p.RunBefore; },
                                    nullptr, "Run Before Install"};
 const TList<TRunRecord> kRunAfter{TListId::RunAfter, [](TProject& p) -> TRunList& { return p.RunAfter; },
                                   nullptr, "Run After Install"};
-const TList<TRunRecord> kRunBeforeUn{TListId::RunBeforeUn, [](TProject& p) -> TRunList& { return p.RunBeforeUn; },
-                                     nullptr, "Run Before Uninstall"};
-const TList<TRunRecord> kRunAfterUn{TListId::RunAfterUn, [](TProject& p) -> TRunList& { return p.RunAfterUn; },
-                                    nullptr, "Run After Uninstall"};
+const TList<TRunRecord> kRunBeforeUn{TListId::RunBeforeUn,
+                                     [](TProject& p) -> TRunList& { return p.RunBeforeUn; }, nullptr,
+                                     "Run Before Uninstall"};
+const TList<TRunRecord> kRunAfterUn{TListId::RunAfterUn,
+                                    [](TProject& p) -> TRunList& { return p.RunAfterUn; }, nullptr,
+                                    "Run After Uninstall"};
 
 // The differing run of rows: was[first, was.size() - tail) became now[first, now.size() - tail).
 template <class R>

@@ -105,11 +105,20 @@ void TRunPage::LoadFromProject() {
 bool TRunPage::ShowListRow(TListId list, int row) {
     TRunList TProject::*member = nullptr;
     switch (list) {
-    case TListId::RunBefore: member = &TProject::RunBefore; break;
-    case TListId::RunAfter: member = &TProject::RunAfter; break;
-    case TListId::RunBeforeUn: member = &TProject::RunBeforeUn; break;
-    case TListId::RunAfterUn: member = &TProject::RunAfterUn; break;
-    default: return false;
+    case TListId::RunBefore:
+        member = &TProject::RunBefore;
+        break;
+    case TListId::RunAfter:
+        member = &TProject::RunAfter;
+        break;
+    case TListId::RunBeforeUn:
+        member = &TProject::RunBeforeUn;
+        break;
+    case TListId::RunAfterUn:
+        member = &TProject::RunAfterUn;
+        break;
+    default:
+        return false;
     }
     for (TGroup& group : m_groups)
         if (group.List == member) {
