@@ -95,6 +95,8 @@ private slots:
         QVERIFY(w.Project().Modified);
         QCOMPARE(w.UndoStack().count(), 1);
         QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(w.UndoStack().index(), 0); // undone, and still there to redo
+        QCOMPARE(w.UndoStack().count(), 1);
         QCOMPARE(name->text(), QString());
         QCOMPARE(w.Project().AppName, std::string());
         // Back at the loaded text: not Modified, nothing unsaved, Build would go ahead.
@@ -115,6 +117,12 @@ private slots:
         QTest::keyClick(reboot, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(w.Project().MiscReboot, rebootWas);
         QCOMPARE(reboot->isChecked(), rebootWas);
+        // Ctrl+Z typed in a text box undoes the window's last edit, whichever field it was.
+        reboot->click();
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(reboot->isChecked(), rebootWas);
+        QCOMPARE(name->text(), QString("Demo"));
 
         // A row removed on the Files page comes back where it was, selected, with every field,
         // and the undo shows the Files page.
@@ -209,7 +217,15 @@ private slots:
         const auto rowEdit = [&](auto& rows, TWizardPage* page, auto change, int limit = kMaxTableRows) {
             using R = typename std::decay_t<decltype(rows)>::value_type;
             const int n = int(rows.size());
-            switch (pick(4)) {
+            switch (pick(6)) {
+            case 4: // remove a few rows here and there (a selection)
+                for (int k = 0; k < 3 && n > 3; ++k)
+                    rows.erase(rows.begin() + pick(n - k));
+                break;
+            case 5: // edit a few rows here and there
+                for (int k = 0; k < 3 && n > 0; ++k)
+                    change(rows[std::size_t(pick(n))]);
+                break;
             case 0: // remove
                 if (n > 0)
                     rows.erase(rows.begin() + pick(n));
@@ -240,7 +256,12 @@ private slots:
         for (int i = 0; i < 1000; ++i) {
             const std::string tag = "v" + std::to_string(++serial);
             TProject& p = w.Project();
-            switch (pick(12)) {
+            switch (pick(13)) {
+            case 12: // Properties over every file
+                for (TFileRecord& r : p.tbFiles.Records)
+                    r.SharedFile = !r.SharedFile;
+                filesPage->FieldChanged();
+                break;
             case 0:
             case 1:
                 edits[std::size_t(pick(int(edits.size())))]->setText(QString::fromStdString(tag));

@@ -5,6 +5,8 @@
 #include <QUndoStack>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <tuple>
@@ -90,13 +92,13 @@ public:
         m_pushed = true;
         if (again)
             Put(m_history.Project(), false);
-        Put(m_history.Picture(), false);
+        Mirror(m_history.Picture(), false);
         if (again)
             m_history.Applied(m_setsModified, Shown(false));
     }
     void undo() final {
         Put(m_history.Project(), true);
-        Put(m_history.Picture(), true);
+        Mirror(m_history.Picture(), true);
         m_history.Applied(m_setsModified, Shown(true));
     }
     virtual std::size_t Bytes() const = 0;
@@ -104,6 +106,8 @@ public:
 protected:
     // Puts the state before (undo) or after the change into project.
     virtual void Put(TProject& project, bool undo) = 0;
+    // Brings the history's picture to the Project's state after Put.
+    virtual void Mirror(TProject& picture, bool undo) { Put(picture, undo); }
     virtual TUndoHistory::TShown Shown(bool undo) const = 0;
 
     TUndoHistory& m_history;
@@ -248,6 +252,214 @@ bool IsMove(int first, const std::vector<R>& before, const std::vector<R>& after
     return false;
 }
 
+// The fields of the rows whose edits are kept field by field.
+template <class R> struct TRowFields { static constexpr bool kKnown = false; };
+template <> struct TRowFields<TFileRecord> {
+    static constexpr bool kKnown = true;
+    static constexpr std::array<std::string TFileRecord::*, 2> Texts{&TFileRecord::FileName,
+                                                                     &TFileRecord::FilePath};
+    static constexpr std::array<bool TFileRecord::*, 8> Flags{
+        &TFileRecord::NoLog,        &TFileRecord::NoVersionCheck, &TFileRecord::RegisterServer,
+        &TFileRecord::RegisterFont, &TFileRecord::DontAskUser,    &TFileRecord::DontOverwrite,
+        &TFileRecord::ExternalFile, &TFileRecord::SharedFile};
+};
+template <> struct TRowFields<TShortcutRecord> {
+    static constexpr bool kKnown = true;
+    static constexpr std::array<std::string TShortcutRecord::*, 5> Texts{
+        &TShortcutRecord::ProgramGroup, &TShortcutRecord::Shortcuts, &TShortcutRecord::Target,
+        &TShortcutRecord::Arguments, &TShortcutRecord::WorkDirectory};
+    static constexpr std::array<bool TShortcutRecord::*, 0> Flags{};
+};
+template <> struct TRowFields<TStaticBitmap> {
+    static constexpr bool kKnown = true;
+    static constexpr std::array<std::string TStaticBitmap::*, 3> Texts{
+        &TStaticBitmap::File, &TStaticBitmap::Coord, &TStaticBitmap::Transparency};
+    static constexpr std::array<bool TStaticBitmap::*, 0> Flags{};
+};
+template <> struct TRowFields<TRunRecord> {
+    static constexpr bool kKnown = true;
+    static constexpr std::array<std::string TRunRecord::*, 5> Texts{
+        &TRunRecord::Application, &TRunRecord::Argument, &TRunRecord::WorkingDirectory, &TRunRecord::Message,
+        &TRunRecord::Flag};
+    static constexpr std::array<bool TRunRecord::*, 0> Flags{};
+};
+
+// Rows edited in place (Properties over a selection, an editor's OK): per row only the fields
+// that changed. Undo and redo are one and the same step: each flag changed is flipped, each text
+// changed is swapped with the one kept here.
+template <class R> class TRowEditsCommand final : public TEditCommand {
+public:
+    using F = TRowFields<R>;
+    // Null when no row of the run differs in a field.
+    static TRowEditsCommand* Make(TUndoHistory& history, TWizardPage* page, bool setsModified,
+                                  const TList<R>& list, int first, const std::vector<R>& before,
+                                  const std::vector<R>& after) {
+        auto* command = new TRowEditsCommand(history, page, setsModified, list);
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            std::uint16_t flips = 0;
+            for (std::size_t f = 0; f < F::Flags.size(); ++f)
+                if (before[i].*F::Flags[f] != after[i].*F::Flags[f])
+                    flips |= std::uint16_t(1u << f);
+            bool texts = false;
+            for (std::size_t t = 0; t < F::Texts.size(); ++t)
+                if (before[i].*F::Texts[t] != after[i].*F::Texts[t]) {
+                    command->m_texts.push_back(
+                        {int(command->m_rows.size()), std::uint8_t(t), before[i].*F::Texts[t]});
+                    texts = true;
+                }
+            if (flips || texts) {
+                command->m_rows.push_back(first + int(i));
+                command->m_flips.push_back(flips);
+            }
+        }
+        return command;
+    }
+
+    std::size_t Bytes() const override {
+        std::size_t n = sizeof(*this) + m_rows.capacity() * sizeof(int) +
+                        m_flips.capacity() * sizeof(std::uint16_t) + m_texts.capacity() * sizeof(TText);
+        for (const TText& t : m_texts)
+            n += Extra(t.Other);
+        return n;
+    }
+
+protected:
+    void Put(TProject& project, bool) override {
+        std::vector<R>& rows = m_list.Rows(project);
+        for (std::size_t k = 0; k < m_rows.size(); ++k)
+            for (std::size_t f = 0; f < F::Flags.size(); ++f)
+                if (m_flips[k] & (1u << f)) {
+                    bool& flag = rows[std::size_t(m_rows[k])].*F::Flags[f];
+                    flag = !flag;
+                }
+        for (TText& t : m_texts)
+            std::swap(rows[std::size_t(m_rows[std::size_t(t.Row)])].*F::Texts[t.Field], t.Other);
+        if (m_list.Current && !m_rows.empty())
+            *m_list.Current(project) = m_rows.front();
+    }
+    void Mirror(TProject& picture, bool) override {
+        std::vector<R>& rows = m_list.Rows(picture);
+        const std::vector<R>& now = m_list.Rows(m_history.Project());
+        for (int row : m_rows)
+            rows[std::size_t(row)] = now[std::size_t(row)];
+    }
+    TUndoHistory::TShown Shown(bool) const override {
+        return {m_page, true, m_list.Id, m_rows.empty() ? -1 : m_rows.front()};
+    }
+
+private:
+    struct TText {
+        int Row; // index into m_rows
+        std::uint8_t Field;
+        std::string Other; // the text the row does not hold now
+    };
+    TRowEditsCommand(TUndoHistory& history, TWizardPage* page, bool setsModified, const TList<R>& list)
+        : TEditCommand(history, page, setsModified, QString("edit in ") + list.Name), m_list(list) {}
+
+    TList<R> m_list;
+    std::vector<int> m_rows;
+    std::vector<std::uint16_t> m_flips; // per row, bit f: F::Flags[f] changed
+    std::vector<TText> m_texts;
+};
+
+// Rows replaced in place, for rows not kept field by field (registry and INI entries): the rows that
+// changed, each swapped with the one kept here on undo and on redo.
+template <class R> class TChangedRowsCommand final : public TEditCommand {
+public:
+    TChangedRowsCommand(TUndoHistory& history, TWizardPage* page, bool setsModified, const TList<R>& list,
+                        int first, const std::vector<R>& before, const std::vector<R>& after)
+        : TEditCommand(history, page, setsModified, QString("edit in ") + list.Name), m_list(list) {
+        for (std::size_t i = 0; i < before.size(); ++i)
+            if (!Same(before[i], after[i])) {
+                m_at.push_back(first + int(i));
+                m_rows.push_back(before[i]);
+            }
+    }
+
+    std::size_t Bytes() const override {
+        return sizeof(*this) + m_at.capacity() * sizeof(int) + RowsBytes(m_rows);
+    }
+
+protected:
+    void Put(TProject& project, bool) override {
+        std::vector<R>& rows = m_list.Rows(project);
+        for (std::size_t k = 0; k < m_at.size(); ++k)
+            std::swap(rows[std::size_t(m_at[k])], m_rows[k]);
+        if (m_list.Current && !m_at.empty())
+            *m_list.Current(project) = m_at.front();
+    }
+    void Mirror(TProject& picture, bool) override {
+        std::vector<R>& rows = m_list.Rows(picture);
+        const std::vector<R>& now = m_list.Rows(m_history.Project());
+        for (int row : m_at)
+            rows[std::size_t(row)] = now[std::size_t(row)];
+    }
+    TUndoHistory::TShown Shown(bool) const override {
+        return {m_page, true, m_list.Id, m_at.empty() ? -1 : m_at.front()};
+    }
+
+private:
+    TList<R> m_list;
+    std::vector<int> m_at;
+    std::vector<R> m_rows; // per changed row, the row it does not hold now
+};
+
+// Rows taken out of a table or list (or put in), wherever they were: only those rows and where.
+template <class R> class TSparseRowsCommand final : public TEditCommand {
+public:
+    // The shorter run is the longer one without some of its rows: which, or false.
+    static bool Find(int first, const std::vector<R>& longer, const std::vector<R>& shorter,
+                     std::vector<int>& at, std::vector<R>& rows) {
+        std::size_t j = 0;
+        for (std::size_t i = 0; i < longer.size(); ++i) {
+            if (j < shorter.size() && Same(longer[i], shorter[j])) {
+                ++j;
+            } else {
+                at.push_back(first + int(i));
+                rows.push_back(longer[i]);
+            }
+        }
+        return j == shorter.size();
+    }
+    TSparseRowsCommand(TUndoHistory& history, TWizardPage* page, bool setsModified, const TList<R>& list,
+                       bool removed, std::vector<int> at, std::vector<R> rows)
+        : TEditCommand(history, page, setsModified, QString("change of ") + list.Name), m_list(list),
+          m_removed(removed), m_at(std::move(at)), m_rows(std::move(rows)) {}
+
+    std::size_t Bytes() const override {
+        return sizeof(*this) + m_at.capacity() * sizeof(int) + RowsBytes(m_rows);
+    }
+
+protected:
+    void Put(TProject& project, bool undo) override {
+        std::vector<R>& rows = m_list.Rows(project);
+        if (m_removed != undo) {
+            for (std::size_t k = m_at.size(); k-- > 0;)
+                rows.erase(rows.begin() + m_at[k]);
+        } else {
+            for (std::size_t k = 0; k < m_at.size(); ++k)
+                rows.insert(rows.begin() + m_at[k], m_rows[k]);
+        }
+        if (m_list.Current)
+            *m_list.Current(project) = Row(int(rows.size()), undo);
+    }
+    TUndoHistory::TShown Shown(bool undo) const override {
+        return {m_page, true, m_list.Id, Row(int(m_list.Rows(m_history.Project()).size()), undo)};
+    }
+
+private:
+    int Row(int count, bool undo) const {
+        if (count == 0)
+            return -1;
+        return m_removed != undo ? std::min(m_at.front(), count - 1) : m_at.front();
+    }
+
+    TList<R> m_list;
+    bool m_removed;        // the change took the rows out (else it put them in)
+    std::vector<int> m_at; // their indexes in the longer list, ascending
+    std::vector<R> m_rows;
+};
+
 // ---- what is compared ----
 
 struct TFields {
@@ -389,6 +601,35 @@ void TUndoHistory::Record(TWizardPage* page, bool typing, bool setsModified) {
                 return new TMoveRowCommand<R>(*this, page, setsModified, list, from, to);
             });
             return;
+        }
+        const auto& [first, before, after] = *diff;
+        if constexpr (TRowFields<R>::kKnown) {
+            if (before.size() == after.size()) {
+                changes.push_back([this, page, setsModified, &list, diff](bool) -> QUndoCommand* {
+                    return TRowEditsCommand<R>::Make(*this, page, setsModified, list, std::get<0>(*diff),
+                                                     std::get<1>(*diff), std::get<2>(*diff));
+                });
+                return;
+            }
+        } else if (before.size() == after.size()) {
+            changes.push_back([this, page, setsModified, &list, diff](bool) -> QUndoCommand* {
+                return new TChangedRowsCommand<R>(*this, page, setsModified, list, std::get<0>(*diff),
+                                                  std::get<1>(*diff), std::get<2>(*diff));
+            });
+            return;
+        }
+        if (!before.empty() && !after.empty() && before.size() != after.size()) {
+            const bool removed = after.size() < before.size();
+            std::vector<int> at;
+            std::vector<R> sparse;
+            if (TSparseRowsCommand<R>::Find(first, removed ? before : after, removed ? after : before, at,
+                                            sparse)) {
+                changes.push_back([this, page, setsModified, &list, removed, at,
+                                   sparse](bool) -> QUndoCommand* {
+                    return new TSparseRowsCommand<R>(*this, page, setsModified, list, removed, at, sparse);
+                });
+                return;
+            }
         }
         changes.push_back([this, page, setsModified, &list, diff](bool) -> QUndoCommand* {
             return new TRowsCommand<R>(*this, page, setsModified, list, std::get<0>(*diff),
