@@ -152,11 +152,15 @@ private slots:
         QCOMPARE(w.Project().tbFiles.Count(), 2);
         QCOMPARE(lvFiles->model()->rowCount(), 2);
 
-        // Every list of every page offers both.
+        // Every list of every page offers both (the registry lists are combo boxes).
+        QWidgetList lists = {w.findChild<QWidget*>("edRegAddKey"), w.findChild<QWidget*>("edRegDelKey")};
         for (QTableView* view : w.findChildren<QTableView*>())
             if (view->window() == &w)
-                QVERIFY2(ContextAction(view, "acUndo") && ContextAction(view, "acRedo"),
-                         qPrintable(view->objectName()));
+                lists << view;
+        QCOMPARE(lists.size(), 2 + 8);
+        for (QWidget* list : lists)
+            QVERIFY2(list && ContextAction(list, "acUndo") && ContextAction(list, "acRedo"),
+                     qPrintable(list ? list->objectName() : QString("registry list")));
 
         // Saving marks the state to come back to; undo past it and back again.
         TNameSeam::ScriptNames({path});

@@ -3,16 +3,17 @@
 #include "core/FileTypeRegistration.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzWizardTree.h"
-#include "ui/pages/BuildPage.h"
-#include "ui/pages/FilesPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
+#include "ui/pages/BuildPage.h"
+#include "ui/pages/ContentsListModel.h"
 #include "ui/pages/DialogPage.h"
+#include "ui/pages/FilesPage.h"
 #include "ui/pages/MainWindowPage.h"
 #include "ui/pages/RunInstallPage.h"
 #include "ui/pages/RunUninstallPage.h"
@@ -22,6 +23,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QUndoStack>
@@ -198,13 +200,19 @@ void TMain::CreateUndo() {
     connect(m_UndoStack, &QUndoStack::canUndoChanged, m_UndoAction, &QAction::setEnabled);
     connect(m_UndoStack, &QUndoStack::canRedoChanged, m_RedoAction, &QAction::setEnabled);
     for (TWizardPage* page : m_Pages) {
-        for (QAbstractItemView* view : page->findChildren<QAbstractItemView*>()) {
-            if (view->window() != this) // a combo box's drop-down list
-                continue;
-            view->setContextMenuPolicy(Qt::ActionsContextMenu);
-            auto* separator = new QAction(view);
+        std::vector<QWidget*> lists;
+        for (QAbstractItemView* view : page->findChildren<QAbstractItemView*>())
+            if (view->window() == this) // not a combo box's drop-down list
+                lists.push_back(view);
+        // The registry lists are combo boxes over their table.
+        for (QComboBox* combo : page->findChildren<QComboBox*>())
+            if (qobject_cast<TContentsListModel*>(combo->model()))
+                lists.push_back(combo);
+        for (QWidget* list : lists) {
+            list->setContextMenuPolicy(Qt::ActionsContextMenu);
+            auto* separator = new QAction(list);
             separator->setSeparator(true);
-            view->addActions({separator, m_UndoAction, m_RedoAction});
+            list->addActions({separator, m_UndoAction, m_RedoAction});
         }
         // A text box's own undo would only see its own typing, and would itself be recorded as an
         // edit: the window's history takes the keys instead (see eventFilter).
