@@ -181,6 +181,12 @@ private slots:
         tvtest::Retype(name, "X");
         w.Undo();
         QVERIFY(w.Project().Modified);
+        // and Load too.
+        w.Redo();
+        TwzDialog::ScriptAnswers({mrYes});
+        w.LoadRecent(path);
+        QCOMPARE(w.UndoStack().count(), 0);
+        QVERIFY(!w.Project().Modified);
     }
 
     // 1000 random edits of the full-size project, page by page, then all undone: the loaded text
@@ -260,7 +266,18 @@ private slots:
         for (int i = 0; i < 1000; ++i) {
             const std::string tag = "v" + std::to_string(++serial);
             TProject& p = w.Project();
-            switch (pick(13)) {
+            switch (pick(14)) {
+            case 13: // a registry import: both registry lists and a setting in one go, one command
+                if (!p.tbRegDel.Empty()) {
+                    p.tbRegAdd.Records[std::size_t(pick(p.tbRegAdd.Count()))].Contents.push_back(tag +
+                                                                                                 "=1,STRING");
+                    p.tbRegDel.Records.erase(p.tbRegDel.Records.begin() + pick(p.tbRegDel.Count()));
+                    p.AppName = tag;
+                    const int before = w.UndoStack().count();
+                    systemPage->FieldChanged();
+                    QCOMPARE(w.UndoStack().count(), before + 1);
+                }
+                break;
             case 12: // Properties over every file
                 for (TFileRecord& r : p.tbFiles.Records)
                     r.SharedFile = !r.SharedFile;

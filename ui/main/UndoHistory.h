@@ -3,11 +3,13 @@
 // QUndoStack.
 //
 // It keeps one picture of the Project as it was after the last recorded edit. Record() compares the
-// Project with it and pushes only what differs: the old and new value of each changed setting, and
-// for each changed table or list the run of rows between its first and its last difference (one
-// row for an add, an edit or a remove; every row for a clear). So an entry holds the change, never
-// a copy of the project, and the pages need no code per kind of edit: they report that they edited,
-// as they always did for Modified (TWizardPage::FieldChanged), and the history finds what.
+// Project with it and pushes only what differs, one command type per kind of change: the old and
+// new value of a setting; rows edited in place (only their changed fields, for the records that
+// have a field list; else the changed rows); rows removed or added, wherever they were (only those
+// rows); one row moved (only the two places); anything else, the run of rows between the first and
+// the last difference (every row for a clear). So an entry holds the change, never a copy of the
+// project, and the pages need no code per kind of edit: they report that they edited, as they
+// always did for Modified (TWizardPage::FieldChanged), and the history finds what.
 //
 // Typing in one field (a text box, a number box) merges into the command before it while nothing
 // else came between, as text editors do.
