@@ -123,6 +123,7 @@ private slots:
         QTest::keyClick(name, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(reboot->isChecked(), rebootWas);
         QCOMPARE(name->text(), QString("Demo"));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(reboot)); // what changed has the focus
 
         // A row removed on the Files page comes back where it was, selected, with every field,
         // and the undo shows the Files page.

@@ -64,6 +64,7 @@ void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits ed
     connect(edit, &QLineEdit::textChanged, this,
             [this, edit, field, edits, rule] { StoreText(edit, field, edits, rule); });
     m_loaders.push_back([this, edit, field] { edit->setText(FromAnsi(m_project.*field)); });
+    m_widgets.push_back({&(m_project.*field), edit});
 }
 
 void TFieldBinder::StoreText(QLineEdit* edit, std::string TProject::*field, TEdits edits,
@@ -99,6 +100,7 @@ void TFieldBinder::Check(QCheckBox* box, bool TProject::*field, TEdits edits) {
         Changed(edits);
     });
     m_loaders.push_back([this, box, field] { box->setChecked(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), box});
 }
 
 void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
@@ -108,6 +110,7 @@ void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
         m_project.*field = index;
         Changed(edits);
     });
+    m_widgets.push_back({&(m_project.*field), combo});
     m_loaders.push_back([this, combo, field] {
         const int index = m_project.*field;
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -125,6 +128,7 @@ void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field,
         m_project.*field = words[static_cast<std::size_t>(index)];
         Changed(edits);
     });
+    m_widgets.push_back({&(m_project.*field), combo});
     m_loaders.push_back([this, combo, field, words] {
         const auto it = std::find(words.begin(), words.end(), m_project.*field);
         combo->setCurrentIndex(it == words.end() ? -1 : int(it - words.begin()));
@@ -139,6 +143,7 @@ void TFieldBinder::Number(QSpinBox* spin, std::int32_t TProject::*field, TEdits 
         Changed(edits, true);
     });
     m_loaders.push_back([this, spin, field] { spin->setValue(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), spin});
 }
 
 void TFieldBinder::Color(TColorButton* button, TColor TProject::*field, std::function<void(TColor)> picked) {
@@ -159,6 +164,7 @@ void TFieldBinder::Color(TColorButton* button, TColor TProject::*field, std::fun
         Changed(TEdits::SetModified);
     });
     m_loaders.push_back([this, button, field] { button->SetColor(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), button});
 }
 
 void TFieldBinder::Load() {
@@ -167,6 +173,13 @@ void TFieldBinder::Load() {
     for (const auto& load : m_loaders)
         load();
     m_loading = wasLoading;
+}
+
+QWidget* TFieldBinder::ControlOf(const void* value) const {
+    for (const auto& [bound, widget] : m_widgets)
+        if (bound == value)
+            return widget;
+    return nullptr;
 }
 
 bool TFieldBinder::SetChosenText(QLineEdit* edit, const QString& text) {

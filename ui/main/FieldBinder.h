@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -75,6 +76,9 @@ public:
     // value from an edit.
     bool Loading() const { return m_loading; }
 
+    // The control bound to the Project value at this address; nullptr when none of this binder's.
+    QWidget* ControlOf(const void* value) const;
+
     // Puts a text chosen in a dialog (a browsed file) into edit, unless the code page cannot hold it;
     // then the author is told and the edit keeps its text. False when refused.
     bool SetChosenText(QLineEdit* edit, const QString& text);
@@ -95,6 +99,7 @@ private:
     std::function<void()> m_fieldChanged;
     TRecorder m_recorder;
     std::vector<std::function<void()>> m_loaders;
+    std::vector<std::pair<const void*, QWidget*>> m_widgets; // the bound value's address, its control
     bool m_loading = false;
     bool m_choosing = false; // SetChosenText is putting a chosen text in
     QString m_refusedChar;

@@ -286,6 +286,14 @@ void TMain::ShowEdit(const TUndoHistory::TShown& shown) {
         m_wiz->setItemIndex(index);
         wizChange(m_wiz);
     }
+    // A setting's control takes the focus, so the eye finds what changed (its tab shown first).
+    if (QWidget* control = shown.Value ? page->ControlOf(shown.Value) : nullptr) {
+        for (QTabWidget* tabs : page->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(control))
+                    tabs->setCurrentIndex(i);
+        control->setFocus();
+    }
 }
 
 void TMain::UndoIndexChanged() {

@@ -143,7 +143,9 @@ public:
 
 protected:
     void Put(TProject& project, bool undo) override { project.*m_member = undo ? m_before : m_after; }
-    TUndoHistory::TShown Shown(bool) const override { return {m_page, false, TListId::Files, -1}; }
+    TUndoHistory::TShown Shown(bool) const override {
+        return {m_page, false, TListId::Files, -1, &(m_history.Project().*m_member)};
+    }
 
 private:
     T TProject::*m_member;

@@ -49,6 +49,7 @@ public:
         bool IsList = false;         // a table or list changed (List, Row), else a setting
         TListId List = TListId::Files;
         int Row = -1; // the first changed row, as the list is now; -1 when it is empty
+        const void* Value = nullptr; // a setting: its address in the Project
     };
     using TShow = std::function<void(const TShown&)>;
 

@@ -32,6 +32,10 @@ void TWizardPage::ShowFirstTab() {
         tabs->setCurrentIndex(0);
 }
 
+QWidget* TWizardPage::ControlOf(const void* value) const {
+    return m_binder->ControlOf(value);
+}
+
 bool TWizardPage::ShowListRow(TListId, int) {
     return false;
 }

@@ -40,6 +40,9 @@ public:
     // selected (and current) and returns true; the others return false.
     virtual bool ShowListRow(TListId list, int row);
 
+    // The page's control of the Project value at this address; nullptr when it has none.
+    QWidget* ControlOf(const void* value) const;
+
     // Where the page's edits are recorded for undo; none until the window sets it.
     void SetHistory(TUndoHistory* history) { m_history = history; }
 
