@@ -46,9 +46,12 @@ QString FromAnsi(const std::string& ansi) {
 TFieldBinder::TFieldBinder(TProject& project, QWidget* page, std::function<void()> fieldChanged)
     : QObject(page), m_project(project), m_page(page), m_fieldChanged(std::move(fieldChanged)) {}
 
-void TFieldBinder::Changed(TEdits edits) {
-    if (edits == TEdits::SetModified && m_fieldChanged)
+void TFieldBinder::Changed(TEdits edits, bool typing) {
+    const bool setsModified = edits == TEdits::SetModified;
+    if (setsModified && m_fieldChanged)
         m_fieldChanged();
+    if (m_recorder)
+        m_recorder(typing, setsModified);
 }
 
 void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits edits) {
@@ -61,6 +64,7 @@ void TFieldBinder::Text(QLineEdit* edit, std::string TProject::*field, TEdits ed
     connect(edit, &QLineEdit::textChanged, this,
             [this, edit, field, edits, rule] { StoreText(edit, field, edits, rule); });
     m_loaders.push_back([this, edit, field] { edit->setText(FromAnsi(m_project.*field)); });
+    m_widgets.push_back({&(m_project.*field), edit});
 }
 
 void TFieldBinder::StoreText(QLineEdit* edit, std::string TProject::*field, TEdits edits,
@@ -83,8 +87,9 @@ void TFieldBinder::StoreText(QLineEdit* edit, std::string TProject::*field, TEdi
     const QString reason = rule ? rule(text) : QString();
     if (rule)
         MarkRuleProblem(edit, reason);
-    if (!m_loading && reason.isEmpty())
-        Changed(edits);
+    // A wrong text sets no Modified, but it is in the Project: it is an edit all the same.
+    if (!m_loading)
+        Changed(reason.isEmpty() ? edits : TEdits::KeepModified, !m_choosing);
 }
 
 void TFieldBinder::Check(QCheckBox* box, bool TProject::*field, TEdits edits) {
@@ -95,6 +100,7 @@ void TFieldBinder::Check(QCheckBox* box, bool TProject::*field, TEdits edits) {
         Changed(edits);
     });
     m_loaders.push_back([this, box, field] { box->setChecked(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), box});
 }
 
 void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
@@ -104,6 +110,7 @@ void TFieldBinder::Index(QComboBox* combo, int TProject::*field, TEdits edits) {
         m_project.*field = index;
         Changed(edits);
     });
+    m_widgets.push_back({&(m_project.*field), combo});
     m_loaders.push_back([this, combo, field] {
         const int index = m_project.*field;
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
@@ -121,6 +128,7 @@ void TFieldBinder::Choice(QComboBox* combo, std::string TProject::*field,
         m_project.*field = words[static_cast<std::size_t>(index)];
         Changed(edits);
     });
+    m_widgets.push_back({&(m_project.*field), combo});
     m_loaders.push_back([this, combo, field, words] {
         const auto it = std::find(words.begin(), words.end(), m_project.*field);
         combo->setCurrentIndex(it == words.end() ? -1 : int(it - words.begin()));
@@ -132,9 +140,10 @@ void TFieldBinder::Number(QSpinBox* spin, std::int32_t TProject::*field, TEdits 
         if (m_loading)
             return;
         m_project.*field = value;
-        Changed(edits);
+        Changed(edits, true);
     });
     m_loaders.push_back([this, spin, field] { spin->setValue(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), spin});
 }
 
 void TFieldBinder::Color(TColorButton* button, TColor TProject::*field, std::function<void(TColor)> picked) {
@@ -155,6 +164,7 @@ void TFieldBinder::Color(TColorButton* button, TColor TProject::*field, std::fun
         Changed(TEdits::SetModified);
     });
     m_loaders.push_back([this, button, field] { button->SetColor(m_project.*field); });
+    m_widgets.push_back({&(m_project.*field), button});
 }
 
 void TFieldBinder::Load() {
@@ -165,13 +175,22 @@ void TFieldBinder::Load() {
     m_loading = wasLoading;
 }
 
+QWidget* TFieldBinder::ControlOf(const void* value) const {
+    for (const auto& [bound, widget] : m_widgets)
+        if (bound == value)
+            return widget;
+    return nullptr;
+}
+
 bool TFieldBinder::SetChosenText(QLineEdit* edit, const QString& text) {
     const std::string utf8 = text.toStdString();
     if (!Utf8ToAnsi(utf8)) {
         ReportRefused(QString::fromStdString(FirstUnencodable(utf8)));
         return false;
     }
+    m_choosing = true;
     edit->setText(text);
+    m_choosing = false;
     return true;
 }
 

@@ -20,6 +20,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -64,11 +65,19 @@ public:
     // colour. Closing the picker sets Modified, chosen or not. picked runs after OK.
     void Color(TColorButton* button, TColor TProject::*field, std::function<void(TColor)> picked = {});
 
+    // Runs after every edit of a bound field (after the change notification): typing tells a typed
+    // text or number from a pick, a click or a chosen file; setsModified whether the edit set Modified.
+    using TRecorder = std::function<void(bool typing, bool setsModified)>;
+    void SetRecorder(TRecorder recorder) { m_recorder = std::move(recorder); }
+
     // Shows every bound field's value. Writes nothing into the Project and sets no Modified.
     void Load();
     // True while Load runs: handlers of the page that react to control signals can tell a shown
     // value from an edit.
     bool Loading() const { return m_loading; }
+
+    // The control bound to the Project value at this address; nullptr when none of this binder's.
+    QWidget* ControlOf(const void* value) const;
 
     // Puts a text chosen in a dialog (a browsed file) into edit, unless the code page cannot hold it;
     // then the author is told and the edit keeps its text. False when refused.
@@ -82,14 +91,17 @@ public:
 
 private:
     void StoreText(QLineEdit* edit, std::string TProject::*field, TEdits edits, const TTextRule& rule);
-    void Changed(TEdits edits);
+    void Changed(TEdits edits, bool typing = false);
     void ShowRefusedMessage();
 
     TProject& m_project;
     QWidget* m_page;
     std::function<void()> m_fieldChanged;
+    TRecorder m_recorder;
     std::vector<std::function<void()>> m_loaders;
+    std::vector<std::pair<const void*, QWidget*>> m_widgets; // the bound value's address, its control
     bool m_loading = false;
+    bool m_choosing = false; // SetChosenText is putting a chosen text in
     QString m_refusedChar;
     bool m_refusalPending = false;
 };

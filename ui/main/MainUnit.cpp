@@ -3,21 +3,30 @@
 #include "core/FileTypeRegistration.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
+#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
-#include "ui/lib/NameSeam.h"
 #include "ui/lib/wzWizardTree.h"
-#include "ui/pages/BuildPage.h"
-#include "ui/pages/FilesPage.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/RecentProjects.h"
 #include "ui/main/WizardPage.h"
+#include "ui/pages/BuildPage.h"
+#include "ui/pages/ContentsListModel.h"
 #include "ui/pages/DialogPage.h"
+#include "ui/pages/FilesPage.h"
 #include "ui/pages/MainWindowPage.h"
 #include "ui/pages/RunInstallPage.h"
 #include "ui/pages/RunUninstallPage.h"
 #include "ui/pages/StartPage.h"
 #include "ui/pages/SystemPage.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUndoStack>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -89,11 +98,16 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
+    CreateUndo();
 
     RestorePlacement();
 }
 
-TMain::~TMain() = default;
+TMain::~TMain() {
+    // The stack empties itself when it goes, after this window is no longer one.
+    if (m_UndoStack)
+        m_UndoStack->disconnect(this);
+}
 
 TStartPage* TMain::StartPage() const {
     return Page<TStartPage>();
@@ -157,6 +171,152 @@ void TMain::CreatePages() {
     QPalette pal = rule->palette();
     pal.setColor(QPalette::Window, Qt::black);
     rule->setPalette(pal);
+}
+
+void TMain::CreateUndo() {
+    m_UndoStack = new QUndoStack(this);
+    m_History = new TUndoHistory(
+        m_Project, *m_UndoStack, [this](const TUndoHistory::TShown& s) { ShowEdit(s); }, this);
+    for (TWizardPage* page : m_Pages)
+        page->SetHistory(m_History);
+    connect(m_UndoStack, &QUndoStack::indexChanged, this, &TMain::UndoIndexChanged);
+    MarkHistoryClean();
+
+    // Window-wide keys. Ctrl+Y as well as the platform's redo key: both are what people try.
+    const auto key = [this](QKeyCombination combination, void (TMain::*slot)()) {
+        auto* shortcut = new QShortcut(QKeySequence(combination), this);
+        connect(shortcut, &QShortcut::activated, this, slot);
+    };
+    key(Qt::CTRL | Qt::Key_Z, &TMain::Undo);
+    key(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &TMain::Redo);
+    key(Qt::CTRL | Qt::Key_Y, &TMain::Redo);
+
+    // The lists' context menus. The actions carry no shortcut of their own (the keys above are the
+    // window's); the text shows it.
+    m_UndoAction = new QAction("Undo\tCtrl+Z", this);
+    m_UndoAction->setObjectName("acUndo");
+    m_RedoAction = new QAction("Redo\tCtrl+Shift+Z", this);
+    m_RedoAction->setObjectName("acRedo");
+    m_UndoAction->setEnabled(false);
+    m_RedoAction->setEnabled(false);
+    connect(m_UndoAction, &QAction::triggered, this, &TMain::Undo);
+    connect(m_RedoAction, &QAction::triggered, this, &TMain::Redo);
+    connect(m_UndoStack, &QUndoStack::canUndoChanged, m_UndoAction, &QAction::setEnabled);
+    connect(m_UndoStack, &QUndoStack::canRedoChanged, m_RedoAction, &QAction::setEnabled);
+    for (TWizardPage* page : m_Pages) {
+        std::vector<QWidget*> lists;
+        for (QAbstractItemView* view : page->findChildren<QAbstractItemView*>())
+            if (view->window() == this) // not a combo box's drop-down list
+                lists.push_back(view);
+        // The registry lists are combo boxes over their table.
+        for (QComboBox* combo : page->findChildren<QComboBox*>())
+            if (qobject_cast<TContentsListModel*>(combo->model()))
+                lists.push_back(combo);
+        for (QWidget* list : lists) {
+            list->setContextMenuPolicy(Qt::ActionsContextMenu);
+            auto* separator = new QAction(list);
+            separator->setSeparator(true);
+            list->addActions({separator, m_UndoAction, m_RedoAction});
+        }
+        // A text box's own undo would only see its own typing, and would itself be recorded as an
+        // edit: the window's history takes the keys instead (see eventFilter).
+        for (QWidget* w : page->findChildren<QWidget*>())
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+                qobject_cast<QAbstractSpinBox*>(w))
+                w->installEventFilter(this);
+    }
+}
+
+namespace {
+bool IsHistoryKey(const QKeyEvent* event) {
+    const QKeySequence pressed(event->keyCombination());
+    return pressed == QKeySequence(Qt::CTRL | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+           pressed == QKeySequence(Qt::CTRL | Qt::Key_Y);
+}
+} // namespace
+
+bool TMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsHistoryKey(key)) {
+            // Taken as a key press of the box (not a shortcut), then turned into the window's command.
+            if (event->type() == QEvent::ShortcutOverride) {
+                event->accept();
+            } else if (key->keyCombination() == QKeyCombination(Qt::CTRL, Qt::Key_Z)) {
+                Undo();
+            } else {
+                Redo();
+            }
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TMain::Undo() {
+    if (m_BuildPage->Busy())
+        return;
+    // An edit no page reported yet is recorded first, so that it is what this undoes.
+    m_History->Record(nullptr, false, false);
+    m_UndoStack->undo();
+}
+
+void TMain::Redo() {
+    if (m_BuildPage->Busy())
+        return;
+    m_History->Record(nullptr, false, false);
+    m_UndoStack->redo();
+}
+
+void TMain::ShowEdit(const TUndoHistory::TShown& shown) {
+    TWizardPage* page = shown.Page;
+    if (shown.IsList) {
+        for (TWizardPage* p : m_Pages)
+            if (p->ShowListRow(shown.List, shown.Row)) {
+                page = p;
+                break;
+            }
+    } else if (page) {
+        page->LoadFromProject();
+    } else {
+        for (TWizardPage* p : m_Pages)
+            p->LoadFromProject();
+    }
+    if (!page)
+        return;
+    const int index = m_wizPages->indexOf(page);
+    if (index >= 0 && index != m_wiz->ItemIndex()) {
+        m_wiz->setItemIndex(index);
+        wizChange(m_wiz);
+    }
+    // A setting's control takes the focus, so the eye finds what changed (its tab shown first).
+    if (QWidget* control = shown.Value ? page->ControlOf(shown.Value) : nullptr) {
+        for (QTabWidget* tabs : page->findChildren<QTabWidget*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->widget(i)->isAncestorOf(control))
+                    tabs->setCurrentIndex(i);
+        control->setFocus();
+    }
+}
+
+void TMain::UndoIndexChanged() {
+    if (m_HistoryResetting)
+        return;
+    if (m_UndoStack->isClean() && !m_Commands->HasUnsavedWork())
+        m_Project.Modified = false;
+}
+
+void TMain::MarkHistoryClean() {
+    m_HistoryResetting = true;
+    m_History->Reset();
+    // A new project is Modified from the start: it has no state to come back to. (An empty stack
+    // keeps its clean state through clear(): it is set either way.)
+    if (m_Project.Modified)
+        m_UndoStack->resetClean();
+    else
+        m_UndoStack->setClean();
+    m_HistoryResetting = false;
 }
 
 QToolButton* TMain::CreateToolButton(const char* name, const char* glyph, const QString& hint, int x,
@@ -381,14 +541,22 @@ void TMain::btSaveClick() {
     if (m_BuildPage->Busy())
         return;
     if (m_Commands->Save())
-        NoteRecent();
+        Saved();
+}
+
+void TMain::Saved() {
+    // A save into another folder may have rewritten relative paths: that is an edit too, and the
+    // state saved is the one to come back to.
+    m_History->Record(nullptr, false, false);
+    m_UndoStack->setClean();
+    NoteRecent();
 }
 
 void TMain::SaveInPlace() {
     if (m_BuildPage->Busy() || !m_btSave->isEnabled())
         return;
     if (m_Commands->SaveInPlace())
-        NoteRecent();
+        Saved();
 }
 
 void TMain::btExitClick() {
@@ -523,12 +691,19 @@ void TMain::ResetProgressLines() {
 }
 
 void TMain::RefreshPages() {
+    // Showing a project is no edit of it.
+    if (m_History)
+        m_History->SetPaused(true);
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
+    if (m_History)
+        m_History->SetPaused(false);
 }
 
 void TMain::DocumentReplaced() {
     m_BuildPage->ForgetBuild();
+    if (m_History)
+        MarkHistoryClean();
 }
 
 } // namespace tv

@@ -10,9 +10,15 @@
 //
 // The pages are one list of TWizardPage in step order (CreatePages); New and Load show the Project
 // again through each page's LoadFromProject(), and Pages() and Page<T>() find them by type.
+//
+// Every edit of the Project is recorded on the window's undo stack (TUndoHistory): Ctrl+Z undoes,
+// Ctrl+Shift+Z and Ctrl+Y redo, wherever the focus is in the window, and every list's context menu
+// has Undo and Redo. New and Load empty the stack; Save marks its clean state, and undoing back to
+// it with the project's text as saved clears Modified again.
 
 #include "core/DocumentCommands.h"
 #include "core/Project.h"
+#include "ui/main/UndoHistory.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -26,6 +32,8 @@ class QKeySequence;
 class QStackedWidget;
 class QToolButton;
 class QPushButton;
+class QUndoStack;
+class QAction;
 
 namespace tv {
 
@@ -57,6 +65,8 @@ public:
     TBuildPage* BuildPage() const;
     // Path of the script the last Build wrote; empty before the first Build.
     const std::string& ScriptPath() const;
+    QUndoStack& UndoStack() const { return *m_UndoStack; }
+    TUndoHistory& History() const { return *m_History; }
 
     static constexpr int kPageCount = 8;
     // The smallest size, and the size of a first run.
@@ -76,6 +86,9 @@ public slots:
     void btExitClick();
     // A project chosen in the Load button's list of recent projects: loaded as Load does.
     void LoadRecent(const QString& path);
+    // Undo and redo of the last edit (ignored while Build or Compile runs).
+    void Undo();
+    void Redo();
     void btWizFinishClick();
     void btWizPrevClick();
     void btWizNextClick();
@@ -90,6 +103,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Text boxes leave Ctrl+Z and its kin to the window's history.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // IDocumentUi
@@ -105,6 +120,15 @@ private:
     void DocumentReplaced() override;
 
     void CreatePages();
+    void CreateUndo();
+    // Shows an undone or redone change: its page, and the row in its list.
+    void ShowEdit(const TUndoHistory::TShown& shown);
+    // Modified follows the stack back to the state last loaded or saved.
+    void UndoIndexChanged();
+    // The project just loaded, saved or replaced is the stack's clean state.
+    void MarkHistoryClean();
+    // After a save that succeeded.
+    void Saved();
     void CreateBottomBar();
     // Places the step list, the pages and the bottom bar for the window's size.
     void LayOut();
@@ -141,6 +165,11 @@ private:
     QPushButton* m_btWizPrev = nullptr;
     QPushButton* m_btWizNext = nullptr;
     TRecentProjects* m_Recent = nullptr;
+    QUndoStack* m_UndoStack = nullptr;
+    TUndoHistory* m_History = nullptr;
+    QAction* m_UndoAction = nullptr; // the lists' context menus
+    QAction* m_RedoAction = nullptr;
+    bool m_HistoryResetting = false;
     QFileDialog* m_OpenDialog1 = nullptr;
     QFileDialog* m_SaveDialog1 = nullptr;
 };

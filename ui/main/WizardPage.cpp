@@ -5,6 +5,7 @@
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/main/FieldBinder.h"
 #include "ui/main/PageHeading.h"
+#include "ui/main/UndoHistory.h"
 
 #include "core/TextCodec.h"
 
@@ -27,7 +28,8 @@ TWizardPage::TWizardPage(TProject& project, const QString& name, const QString& 
     m_heading = CreatePageHeading(this, heading);
     // Screen readers announce the page by its heading.
     setAccessibleName(heading);
-    m_binder = new TFieldBinder(project, this, [this] { FieldChanged(); });
+    m_binder = new TFieldBinder(project, this, [this] { MarkModified(); });
+    m_binder->SetRecorder([this](bool typing, bool setsModified) { Record(typing, setsModified); });
 }
 
 TWizardPage::~TWizardPage() = default;
@@ -41,9 +43,27 @@ void TWizardPage::ShowFirstTab() {
         tabs->setCurrentIndex(0);
 }
 
+QWidget* TWizardPage::ControlOf(const void* value) const {
+    return m_binder->ControlOf(value);
+}
+
+bool TWizardPage::ShowListRow(TListId, int) {
+    return false;
+}
+
 void TWizardPage::FieldChanged() {
+    MarkModified();
+    Record(false, true);
+}
+
+void TWizardPage::MarkModified() {
     m_project.FieldChanged();
     emit projectEdited();
+}
+
+void TWizardPage::Record(bool typing, bool setsModified) {
+    if (m_history)
+        m_history->Record(this, typing, setsModified);
 }
 
 int TWizardPage::ContentTop() const {

@@ -22,6 +22,8 @@ namespace tv {
 QString StoredHostPath(const TProject& project, const QString& chosen);
 
 class TFieldBinder;
+class TUndoHistory;
+enum class TListId;
 
 class TWizardPage : public QWidget {
     Q_OBJECT
@@ -42,13 +44,23 @@ public:
     virtual void LoadFromProject();
     // Every tab control of the page shows its first tab.
     virtual void ShowFirstTab();
+    // After an undo or redo changed the Project's list: a page that shows it shows it again with row
+    // selected (and current) and returns true; the others return false.
+    virtual bool ShowListRow(TListId list, int row);
+
+    // The page's control of the Project value at this address; nullptr when it has none.
+    QWidget* ControlOf(const void* value) const;
+
+    // Where the page's edits are recorded for undo; none until the window sets it.
+    void SetHistory(TUndoHistory* history) { m_history = history; }
 
 signals:
     // An edit set the Project's Modified flag.
     void projectEdited();
 
 public slots:
-    // The common change notification: marks the Project as changed and tells the window.
+    // The common change notification: marks the Project as changed, tells the window, and records
+    // the edit for undo.
     void FieldChanged();
 
 protected:
@@ -60,8 +72,12 @@ protected:
     bool Confirm(const QString& question) const;
 
 private:
+    void MarkModified();
+    void Record(bool typing, bool setsModified);
+
     TProject& m_project;
     TFieldBinder* m_binder = nullptr;
+    TUndoHistory* m_history = nullptr;
     QLabel* m_heading = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include "ui/lib/ColumnWidths.h"
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
+#include "ui/main/UndoHistory.h"
 #include "ui/pages/FileAddUnit.h"
 #include "ui/pages/FileDialogParts.h"
 #include "ui/pages/FileModels.h"
@@ -175,6 +176,24 @@ void TFilesPage::RefreshShortcuts() {
     Project().tbShortcuts.Current = Project().tbShortcuts.Empty() ? -1 : 0;
     if (!Project().tbShortcuts.Empty())
         m_lvShortcuts->setCurrentIndex(m_shortcutsModel->index(0, 0));
+}
+
+bool TFilesPage::ShowListRow(TListId list, int row) {
+    const bool files = list == TListId::Files;
+    if (!files && list != TListId::Shortcuts)
+        return false;
+    QTableView* view = files ? m_lvFiles : m_lvShortcuts;
+    int& current = files ? Project().tbFiles.Current : Project().tbShortcuts.Current;
+    if (files)
+        m_filesModel->Rebuild();
+    else
+        m_shortcutsModel->Rebuild();
+    current = row;
+    if (row >= 0) {
+        view->selectRow(row);
+        view->scrollTo(view->model()->index(row, 0));
+    }
+    return true;
 }
 
 std::vector<int> TFilesPage::SelectedRows(const QTableView* view) {

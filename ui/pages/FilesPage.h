@@ -27,6 +27,7 @@ public:
 
     // Rebuilds both lists from the Project (after New and Load); selects their first rows.
     void LoadFromProject() override;
+    bool ShowListRow(TListId list, int row) override;
 
     // The name part of each file's source, in row order, duplicates kept: what the run-entry
     // dialog suggests as program names.

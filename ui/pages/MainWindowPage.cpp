@@ -11,6 +11,7 @@
 #include "ui/lib/wzLabelUnit.h"
 #include "ui/main/ColorButton.h"
 #include "ui/main/FieldBinder.h"
+#include "ui/main/UndoHistory.h"
 #include "ui/pages/AppearanceParts.h"
 
 #include <QCheckBox>
@@ -271,6 +272,14 @@ void TMainWindowPage::LoadFromProject() {
     m_model->Rebuild();
 }
 
+bool TMainWindowPage::ShowListRow(TListId list, int row) {
+    if (list != TListId::StaticBitmaps)
+        return false;
+    m_model->Rebuild();
+    SelectBitmap(row);
+    return true;
+}
+
 void TMainWindowPage::edMainTitleFontBtnClick() {
     m_titleFont->Pick(window(), Binder(), m_edMainTitleFont);
 }
@@ -374,6 +383,7 @@ void TMainWindowPage::jdFlatButton14Click() {
     list.erase(list.begin() + row);
     m_model->Rebuild();
     SelectBitmap(std::min(row, int(list.size()) - 1));
+    FieldChanged(); // again, now that the row is gone: records the removal
 }
 
 } // namespace tv

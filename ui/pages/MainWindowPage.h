@@ -46,6 +46,7 @@ public:
     ~TMainWindowPage() override;
 
     void LoadFromProject() override;
+    bool ShowListRow(TListId list, int row) override;
     // The row selected in lvStaticBMP; -1 for none.
     int SelectedBitmap() const;
 

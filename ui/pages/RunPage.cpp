@@ -4,6 +4,7 @@
 #include "ui/lib/ColumnWidths.h"
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/wzDialogUnit.h"
+#include "ui/main/UndoHistory.h"
 #include "ui/pages/FileRunUnit.h"
 #include "ui/pages/RunListModel.h"
 
@@ -101,6 +102,32 @@ void TRunPage::LoadFromProject() {
     TWizardPage::LoadFromProject();
     for (TGroup& group : m_groups)
         Refresh(group, -1);
+}
+
+bool TRunPage::ShowListRow(TListId list, int row) {
+    TRunList TProject::*member = nullptr;
+    switch (list) {
+    case TListId::RunBefore:
+        member = &TProject::RunBefore;
+        break;
+    case TListId::RunAfter:
+        member = &TProject::RunAfter;
+        break;
+    case TListId::RunBeforeUn:
+        member = &TProject::RunBeforeUn;
+        break;
+    case TListId::RunAfterUn:
+        member = &TProject::RunAfterUn;
+        break;
+    default:
+        return false;
+    }
+    for (TGroup& group : m_groups)
+        if (group.List == member) {
+            Refresh(group, row);
+            return true;
+        }
+    return false;
 }
 
 void TRunPage::Refresh(TGroup& group, int row) {

@@ -24,6 +24,7 @@ class TRunPage : public TWizardPage {
 public:
     // Shows both lists again; the selection is cleared and Modified left alone.
     void LoadFromProject() override;
+    bool ShowListRow(TListId list, int row) override;
 
     // The row the run entry dialog describes: "%folder%\name", the arguments, "%folder%" followed
     // directly by the working folder's text, the message, and the window-mode and waiting digits.

@@ -11,6 +11,7 @@
 #include "ui/lib/GlyphButton.h"
 #include "ui/lib/NameSeam.h"
 #include "ui/lib/wzDialogUnit.h"
+#include "ui/main/UndoHistory.h"
 #include "ui/pages/ContentsListModel.h"
 
 #include <QComboBox>
@@ -255,6 +256,22 @@ void TSystemPage::LoadFromProject() {
 }
 
 // ---- views ----
+
+bool TSystemPage::ShowListRow(TListId list, int row) {
+    switch (list) {
+    case TListId::RegAdd:
+    case TListId::RegDel:
+        m_pcSystem->setCurrentIndex(0);
+        RefreshRegView(list == TListId::RegAdd ? m_add : m_del, row + 1);
+        return true;
+    case TListId::Ini:
+        m_pcSystem->setCurrentIndex(1);
+        RefreshIniView(row + 1);
+        return true;
+    default:
+        return false;
+    }
+}
 
 void TSystemPage::RefreshRegView(TRegGroup& group, int n) {
     auto& table = Table(group);

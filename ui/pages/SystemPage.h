@@ -28,6 +28,7 @@ public:
 
     // Shows the three tables again, each with its first entry current.
     void LoadFromProject() override;
+    bool ShowListRow(TListId list, int row) override;
 
     // Reads the registry export at path (a host path) into the two registry lists, asking before
     // keys already listed take its values. False when nothing could be read.
