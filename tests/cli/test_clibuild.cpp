@@ -128,6 +128,34 @@ TEST(CliBuild, CheckNamesEveryRuleAndBuildFollowsTheirKinds) {
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/warned/Data/app.exe"));
 }
 
+// A project that keeps its paths relative moves with its folder: built in its new place, it makes
+// the same deployment tree, byte for byte.
+TEST(CliBuild, AProjectMovedWithItsFolderBuildsTheSameTree) {
+    TempDir dir;
+    fs::create_directories(dir.path() / "first");
+    fs::copy(fs::path(TAMVELOX_SOURCE_DIR) / "examples/demo", dir.path() / "first/demo", fs::copy_options::recursive);
+    const fs::path tvx = dir.path() / "first/demo/demo.tvx";
+    std::string text = ReadText(tvx);
+    const std::size_t at = text.find("Misc.Deployment=");
+    text.replace(at, text.find("\r\n", at) - at, "Misc.Deployment=deploy");
+    WriteText(tvx, text);
+    ASSERT_EQ(Cli(dir, "build " + ShellWord(tvx.string())).Code, 0);
+
+    fs::create_directories(dir.path() / "elsewhere/deeper");
+    fs::rename(dir.path() / "first/demo", dir.path() / "elsewhere/deeper/demo");
+    const fs::path moved = dir.path() / "elsewhere/deeper/demo";
+    const fs::path firstTree = moved / "deploy"; // the first build moved along with the folder
+    fs::rename(firstTree, dir.path() / "first-build");
+    ASSERT_EQ(Cli(dir, "build " + ShellWord((moved / "demo.tvx").string())).Code, 0);
+
+    const std::vector<std::string> tree = Tree(moved / "deploy");
+    EXPECT_EQ(tree, Tree(dir.path() / "first-build"));
+    EXPECT_GE(tree.size(), 10u);
+    for (const std::string& entry : tree)
+        if (entry.back() != '/')
+            EXPECT_EQ(ReadText(moved / "deploy" / entry), ReadText(dir.path() / "first-build" / entry)) << entry;
+}
+
 TEST(CliBuild, CompileReportsWhetherTheSetupProgramAppeared) {
     XdgSandbox desk;
     const std::string demo = CopiedDemo(desk.dir());
