@@ -186,15 +186,15 @@ private slots:
             QTreeWidgetItem* item = view.findChild<QTreeWidget*>("lbFonts")->currentItem();
             return item && item->isSelected() ? item->text(0) : QString();
         };
-        for (const QString& spec : {QString("Tahoma,8,$00000000,"), QString("Comic Neue,9,$00000000,B")}) {
+        for (const QString& described : {QString("Tahoma,8,$00000000,"), QString("Comic Neue,9,$00000000,B")}) {
             TFontView view;
-            QVERIFY(view.SetFontSpec(spec));
+            QVERIFY(view.SetFontSpec(described));
             view.FillFonts(host);
-            QCOMPARE(current(view), spec.section(',', 0, 0));
+            QCOMPARE(current(view), described.section(',', 0, 0));
             view.show();
             QTest::mouseClick(view.findChild<QWidget*>("doOK"), Qt::LeftButton);
             QCOMPARE(view.result(), int(mrOk));
-            QCOMPARE(view.GetFontSpec(), spec);
+            QCOMPARE(view.GetFontSpec(), described);
         }
 
         // A face outside both groups has a row of its own at the top while it is the sample's.
