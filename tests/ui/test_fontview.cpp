@@ -186,7 +186,8 @@ private slots:
             QTreeWidgetItem* item = view.findChild<QTreeWidget*>("lbFonts")->currentItem();
             return item && item->isSelected() ? item->text(0) : QString();
         };
-        for (const QString& described : {QString("Tahoma,8,$00000000,"), QString("Comic Neue,9,$00000000,B")}) {
+        for (const QString& described :
+             {QString("Tahoma,8,$00000000,"), QString("Comic Neue,9,$00000000,B")}) {
             TFontView view;
             QVERIFY(view.SetFontSpec(described));
             view.FillFonts(host);
