@@ -151,9 +151,11 @@ TEST(CliBuild, AProjectMovedWithItsFolderBuildsTheSameTree) {
     const std::vector<std::string> tree = Tree(moved / "deploy");
     EXPECT_EQ(tree, Tree(dir.path() / "first-build"));
     EXPECT_GE(tree.size(), 10u);
-    for (const std::string& entry : tree)
-        if (entry.back() != '/')
+    for (const std::string& entry : tree) {
+        if (entry.back() != '/') {
             EXPECT_EQ(ReadText(moved / "deploy" / entry), ReadText(dir.path() / "first-build" / entry)) << entry;
+        }
+    }
 }
 
 TEST(CliBuild, CompileReportsWhetherTheSetupProgramAppeared) {

@@ -759,6 +759,8 @@ private slots:
 #else
         TMain& w = Open();
         Child<QLineEdit>("edMiscDeployment")->setText(Path("deploy"));
+        // No title bitmap: where the program's own lies depends on how this test was built.
+        w.Project().DialogTitleBMP.clear();
         AddRegKey("jdFlatButton4", 1, "\\Software\\RoundTrip",
                   {{"PosX", "10", 1, 0}, {"Name", "Caf\u00e9", 0, 1}, {"Blob", "07 A5", 2, 3}});
         AddRegKey("jdFlatButton8", 2, "\\Software\\Old", {{"Gone", "0", 1, 0}});
