@@ -63,13 +63,19 @@ void ProgramStartToFirstPaint(benchmark::State& state) {
 BENCHMARK(ProgramStartToFirstPaint)->Unit(benchmark::kMillisecond)->UseManualTime();
 #endif
 
+// The full-size project saved in dir, for the window to load.
+QString SavedFullProject(const QTemporaryDir& dir) {
+    const QString path = dir.filePath("full.tvx");
+    tv::TProject project = tvbench::FullSizeProject();
+    tv::SaveProject(project, path.toStdString());
+    return path;
+}
+
 // Load of the full-size project through the window's Load button: the file read, every page
 // refreshed from it, the page shown painted again.
 void LoadFullProjectIntoWindow(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("full.tvx");
-    tv::TProject seed = tvbench::FullSizeProject();
-    tv::SaveProject(seed, path.toStdString());
+    const QString path = SavedFullProject(dir);
     tv::TMain window;
     window.show();
     QCoreApplication::processEvents();
@@ -92,9 +98,7 @@ BENCHMARK(LoadFullProjectIntoWindow)->Unit(benchmark::kMillisecond)->UseRealTime
 // full-size project: the relayout of every level and, with argument 1, the paint that shows it.
 void ResizeWindowToFullHd(benchmark::State& state) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("full.tvx");
-    tv::TProject seed = tvbench::FullSizeProject();
-    tv::SaveProject(seed, path.toStdString());
+    const QString path = SavedFullProject(dir);
     tv::TMain window;
     window.show();
     QCoreApplication::processEvents();
