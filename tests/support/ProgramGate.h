@@ -16,7 +16,10 @@ public:
         m_Made = ::mkfifo(m_Path.c_str(), 0600) == 0;
     }
     // A program still waiting here is let go without doing anything.
-    ~TProgramGate() { Send("quit\n"); }
+    ~TProgramGate() {
+        Send("quit\n");
+        ::unlink((m_Path + ".reached").c_str());
+    }
     TProgramGate(const TProgramGate&) = delete;
     TProgramGate& operator=(const TProgramGate&) = delete;
 
@@ -29,6 +32,8 @@ public:
             ::close(fd);
         return fd >= 0;
     }
+    // The program has said "waiting" and waits here for its order.
+    bool Reached() const { return ::access((m_Path + ".reached").c_str(), F_OK) == 0; }
     // Hands a line ("go\n", "quit\n") to the program waiting here; false when none holds the gate.
     bool Send(const std::string& line) const {
         const int fd = ::open(m_Path.c_str(), O_WRONLY | O_NONBLOCK);

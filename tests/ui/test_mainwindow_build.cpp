@@ -104,7 +104,7 @@ private:
         QMetaObject::invokeMethod(
             qApp,
             [this, &gate, action] {
-                if (Page()->Waiting() && gate.Held())
+                if (Page()->Waiting() && gate.Reached())
                     action();
                 else if (Page()->Busy())
                     WhenWaitingAtTheGate(gate, action);

@@ -25,6 +25,7 @@ TSystemEditWindow::TSystemEditWindow(TProject& project, QWidget* parent, const Q
     m_edParam->setObjectName("edParam");
     m_edValue = new QLineEdit(page);
     m_edValue->setObjectName("edValue");
+    m_edValue->setAccessibleName("Parameter value");
     m_cbFlags = new QComboBox(page);
     m_cbFlags->setObjectName("cbFlags");
     for (const auto& f : kChangeFlags)

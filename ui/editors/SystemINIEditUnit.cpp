@@ -38,6 +38,7 @@ TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
     m_cbGroupTarget->setFixedWidth(130);
     m_edINIFile = new QLineEdit(page);
     m_edINIFile->setObjectName("edINIFile");
+    m_edINIFile->setAccessibleName("INI file name");
     m_edSection = new QLineEdit(page);
     m_edSection->setObjectName("edSection");
     for (QLineEdit* edit : {m_edINIFile, m_edSection})

@@ -37,6 +37,7 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     m_cbKey->setFixedWidth(64);
     m_edKey = new QLineEdit(page);
     m_edKey->setObjectName("edKey");
+    m_edKey->setAccessibleName("Key path");
     KeepAnsi(m_edKey);
     m_cbType = new QComboBox(page);
     m_cbType->setObjectName("cbType");

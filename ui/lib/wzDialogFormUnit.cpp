@@ -7,6 +7,7 @@
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzPanelLook.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QGuiApplication>
@@ -124,10 +125,37 @@ void PlaySystemSound(TSystemSound sound) {
         QApplication::beep();
 }
 
+namespace {
+
+// A message is an alert to a screen reader: its title is the name, its text the description.
+class TMessageAccessible final : public QAccessibleWidget {
+public:
+    explicit TMessageAccessible(TwzDialogForm* form) : QAccessibleWidget(form, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        auto* form = static_cast<TwzDialogForm*>(widget());
+        if (t == QAccessible::Description && form->dlgText())
+            return MarkupPlainText(form->dlgText()->Caption());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* MessageAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("tv::TwzDialogForm") && object && object->isWidgetType())
+        return new TMessageAccessible(static_cast<TwzDialogForm*>(object));
+    return nullptr;
+}
+
+} // namespace
+
 TwzDialogForm::TwzDialogForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     InstallFontSubstitutes();
     setObjectName(QStringLiteral("wzDialogForm"));
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(MessageAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setFont(DialogFont());
     setModal(true);
 

@@ -1,11 +1,124 @@
 #include "ui/lib/wzWizardTree.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QHash>
+#include <QPointer>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace tv {
+
+namespace {
+
+// One step as a screen reader sees it: a list item named by its caption.
+class TStepAccessible final : public QAccessibleInterface {
+public:
+    TStepAccessible(TwzWizardTree* tree, int index) : m_tree(tree), m_index(index) {}
+
+    bool isValid() const override { return m_tree && m_index < m_tree->Items().size(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent()->window(); }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_tree); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid())
+            return {};
+        if (t == QAccessible::Name)
+            return m_tree->Items().at(m_index);
+        if (t == QAccessible::Description)
+            return m_index == m_tree->ItemIndex()   ? QStringLiteral("current step")
+                   : m_tree->Visited(m_index) ? QStringLiteral("visited")
+                                                   : QString();
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid())
+            return {};
+        const QRect r = m_tree->ItemRect(m_index);
+        return QRect(m_tree->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid())
+            return s;
+        s.selectable = true;
+        s.focusable = true;
+        s.selected = m_index == m_tree->ItemIndex();
+        s.active = s.selected;
+        s.traversed = m_tree->Visited(m_index);
+        s.focused = m_tree->hasFocus() && m_index == m_tree->CursorIndex();
+        s.invisible = !m_tree->isVisible();
+        return s;
+    }
+
+private:
+    QPointer<TwzWizardTree> m_tree;
+    int m_index;
+};
+
+// The step list as a list; its items are made once per step and handed to Qt's registry.
+class TWizardTreeAccessible final : public QAccessibleWidget {
+public:
+    explicit TWizardTreeAccessible(TwzWizardTree* tree) : QAccessibleWidget(tree, QAccessible::List) {}
+    ~TWizardTreeAccessible() override {
+        for (QAccessible::Id id : std::as_const(m_children))
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    TwzWizardTree* tree() const { return static_cast<TwzWizardTree*>(widget()); }
+    int childCount() const override { return int(tree()->Items().size()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        auto it = m_children.constFind(index);
+        if (it != m_children.constEnd())
+            return QAccessible::accessibleInterface(*it);
+        auto* step = new TStepAccessible(tree(), index);
+        m_children.insert(index, QAccessible::registerAccessibleInterface(step));
+        return step;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (auto it = m_children.constBegin(); it != m_children.constEnd(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == child)
+                return it.key();
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        return child(tree()->ItemAt(tree()->mapFromGlobal(QPoint(x, y))));
+    }
+    QAccessibleInterface* focusChild() const override {
+        return tree()->hasFocus() ? child(tree()->CursorIndex()) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty())
+            return QStringLiteral("Wizard steps");
+        return own;
+    }
+
+private:
+    mutable QHash<int, QAccessible::Id> m_children;
+};
+
+QAccessibleInterface* WizardTreeAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("tv::TwzWizardTree") && object && object->isWidgetType())
+        return new TWizardTreeAccessible(static_cast<TwzWizardTree*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 TwzWizardTree::TwzWizardTree(QWidget* parent)
     : QWidget(parent), m_items{QStringLiteral("Start"), QStringLiteral("First Page"),
@@ -16,7 +129,14 @@ TwzWizardTree::TwzWizardTree(QWidget* parent)
     pal.setColor(QPalette::WindowText, Qt::white);
     setPalette(pal);
     setAutoFillBackground(false);
+    // Tab reaches the list; a click keeps the focus where it was (it changes the page anyway).
+    setFocusPolicy(Qt::TabFocus);
     resize(133, 140);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(WizardTreeAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
 }
 
 template <typename T> void TwzWizardTree::SetAndRepaint(T& field, const T& value) {
@@ -31,6 +151,7 @@ void TwzWizardTree::setItems(const QStringList& items) {
     // Keep the current step inside the list, so that moves and clicks never aim past its end.
     if (m_itemIndex >= m_items.size())
         m_itemIndex = int(m_items.size()) - 1;
+    m_cursor = m_itemIndex;
     update();
 }
 
@@ -38,7 +159,15 @@ void TwzWizardTree::setItemIndex(int index) {
     if (index < -1 || index >= m_items.size() || index == m_itemIndex)
         return;
     m_itemIndex = index;
+    m_cursor = index;
+    if (index >= 0)
+        m_visited.insert(index);
     update();
+    if (QAccessible::isActive() && index >= 0) {
+        QAccessibleEvent selection(this, QAccessible::SelectionAdd);
+        selection.setChild(index);
+        QAccessible::updateAccessibility(&selection);
+    }
 }
 
 void TwzWizardTree::setLineColor(const QColor& c) {
@@ -159,8 +288,15 @@ void TwzWizardTree::paintEvent(QPaintEvent*) {
         p.setFont(StepFont(selected));
         p.setPen(FontColor());
         const QFontMetrics fm(p.font());
-        p.drawText(QRect(g.textLeft, g.textTop, fm.horizontalAdvance(m_items.at(i)) + 1, fm.height()),
-                   Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_items.at(i));
+        const QRect text(g.textLeft, g.textTop, fm.horizontalAdvance(m_items.at(i)) + 1, fm.height());
+        p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_items.at(i));
+        if (i == m_cursor && hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = text.adjusted(-2, -1, 1, 1);
+            focus.backgroundColor = Color();
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &p, this);
+        }
 
         // Connectors towards the next step; y is the top of the next step's box.
         const int x = g.box.left();
@@ -216,12 +352,65 @@ void TwzWizardTree::changeEvent(QEvent* event) {
         update();
 }
 
+void TwzWizardTree::MoveCursor(int index) {
+    if (index < 0 || index >= m_items.size() || index == m_cursor)
+        return;
+    m_cursor = index;
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+void TwzWizardTree::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        MoveCursor(m_cursor - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        MoveCursor(m_cursor + 1);
+        break;
+    case Qt::Key_Home:
+        MoveCursor(0);
+        break;
+    case Qt::Key_End:
+        MoveCursor(int(m_items.size()) - 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (m_cursor != m_itemIndex)
+            UserSelect(m_cursor);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TwzWizardTree::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    m_cursor = m_itemIndex;
+    update();
+}
+
+void TwzWizardTree::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void TwzWizardTree::UserSelect(int index) {
     bool allowChange = true;
     emit OnChanging(this, index, allowChange);
     if (!allowChange)
         return;
     setItemIndex(index);
+    m_cursor = m_itemIndex;
     update();
     emit OnChange(this);
 }

@@ -11,10 +11,15 @@
 //   OnChange(sender) is emitted after such a change.
 // Writing ItemIndex or Items from code raises neither.
 //
+// The keyboard reaches the list with Tab: the arrow keys, Home and End move a cursor over the steps
+// and Enter or Space goes to the step under it. Screen readers see a list with one item per step
+// (its caption; selected when current, traversed once visited).
+//
 // The geometry is a pure function of the properties, the captions and the font: ItemRect() gives
 // the rectangle a click must hit, and painting uses the very same rectangles.
 #include <QColor>
 #include <QRect>
+#include <QSet>
 #include <QStringList>
 #include <QVector>
 #include <QWidget>
@@ -85,6 +90,11 @@ public:
     // The first step whose hit rectangle holds the point, or -1.
     int ItemAt(const QPoint& pos) const;
 
+    // The step the keyboard cursor is on (the current step until the arrow keys move it).
+    int CursorIndex() const { return m_cursor; }
+    // Whether the step has been the current one since the list was made.
+    bool Visited(int index) const { return m_visited.contains(index); }
+
     QSize sizeHint() const override { return QSize(133, 140); }
 
 public slots:
@@ -103,6 +113,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct TStepGeometry {
@@ -116,9 +129,12 @@ private:
     // Runs the OnChanging / repaint / OnChange sequence of clicks and moves.
     void UserSelect(int index);
     template <typename T> void SetAndRepaint(T& field, const T& value);
+    void MoveCursor(int index);
 
     QStringList m_items;
     int m_itemIndex = 0;
+    int m_cursor = 0;
+    QSet<int> m_visited{0};
     QColor m_lineColor;
     QColor m_selectedBoxColor;
     QColor m_boxColor;

@@ -1,5 +1,7 @@
 #include "ui/main/MainUnit.h"
 
+#include "ui/lib/KeyboardAccess.h"
+
 #include "core/FileTypeRegistration.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
@@ -73,6 +75,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     setFont(DialogFont());
     setWindowTitle(kProductTitle);
 
+    MakeEveryWindowKeyboardFriendly();
     CreatePages();
     CreateBottomBar();
     m_Recent = new TRecentProjects(this);

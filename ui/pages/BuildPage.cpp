@@ -76,14 +76,15 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_pbCopy->setRange(0, 1000);
     m_pbCopy->setValue(0);
     m_pbCopy->setTextVisible(false);
+    m_pbCopy->setAccessibleName("Copy progress");
 
-    m_btBuild = new QPushButton("Build Tamrin Installer Script", this);
+    m_btBuild = new QPushButton("&Build Tamrin Installer Script", this);
     m_btBuild->setObjectName("btBuild");
     m_btBuild->setGeometry(kLineLeft, 262, 178, 25);
-    m_btCompile = new QPushButton("Compile Tamrin Installer setup", this);
+    m_btCompile = new QPushButton("&Compile Tamrin Installer setup", this);
     m_btCompile->setObjectName("btCompile");
     m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
-    m_btCheck = new QPushButton("Check", this);
+    m_btCheck = new QPushButton("Chec&k", this);
     m_btCheck->setObjectName("btCheck");
     m_btCheck->setToolTip("List what would stop a build and what the setup would do other than the project says");
     m_btCheck->setGeometry(kLineLeft + 290, kFirstLineTop - 2, 74, 23);
@@ -93,7 +94,7 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
 
     // Beside the compile line: its output once a compile has ended (only where it can be caught).
     const int compileTop = ProgressLine(lbC1)->y();
-    m_btCompilerOutput = new QPushButton("Compiler output", this);
+    m_btCompilerOutput = new QPushButton("Compiler &output", this);
     m_btCompilerOutput->setObjectName("btCompilerOutput");
     m_btCompilerOutput->setGeometry(kLineLeft + 250, compileTop - 3, 114, 23);
     m_btCompilerOutput->setEnabled(false);
@@ -117,7 +118,7 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_lbBuilt->hide();
     connect(m_lbBuilt, &QLabel::linkActivated, this,
             [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
-    m_btStopWaiting = new QPushButton("Stop waiting", this);
+    m_btStopWaiting = new QPushButton("Stop &waiting", this);
     m_btStopWaiting->setObjectName("btStopWaiting");
     m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
     m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
@@ -143,6 +144,9 @@ void TBuildPage::SetProgressState(int line, int state) {
     if (caption.size() > 4 && state >= 0 && state <= 9)
         caption[4] = QChar('0' + state);
     label->setCaption(caption);
+    // The state shows as a picture; a screen reader reads it from the description.
+    static const char* const kStateNames[] = {"not done", "running", "done", "failed"};
+    label->setAccessibleDescription(state >= psIdle && state <= psFailed ? kStateNames[state] : "");
     label->repaint();
     // During a build or compile the rest of the window gets its turn too; outside them (New, Load,
     // arriving at the page) the repaint is enough and no other command can slip in.

@@ -119,7 +119,7 @@ TDialogPage::TDialogPage(TProject& project, QWidget* parent)
     m_cbDlgV = new QComboBox;
     m_cbDlgV->setObjectName("cbDlgV");
     m_cbDlgV->addItems({"Top", "Center", "Bottom"});
-    auto* preview = new QPushButton("Preview");
+    auto* preview = new QPushButton("P&review");
     preview->setObjectName("btDialogPreview");
     preview->setToolTip("Show a dialog on the setup's screen (Escape closes)");
 

@@ -76,6 +76,7 @@ TTargetControls CreateTargetControls(QWidget* parent) {
     c.variable->setMaxVisibleItems(14);
     c.path = new QLineEdit(parent);
     c.path->setObjectName("edTargetPath");
+    c.path->setAccessibleName("Target path");
     KeepAnsi(c.path);
     return c;
 }

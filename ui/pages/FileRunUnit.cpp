@@ -124,6 +124,11 @@ TFileRun::TFileRun(const TProject& project, QWidget* parent)
         pair->addWidget(second, 1);
         grid->addLayout(pair, row, 1);
     };
+    // The label names the pair; each box of a pair gets its own name.
+    m_cbAppFolder->setAccessibleName("Application folder");
+    m_cbAppName->setAccessibleName("Application name");
+    m_cbWorkFolder->setAccessibleName("Working directory folder");
+    m_edWorkName->setAccessibleName("Working directory name");
     addRow(0, "Application name", m_cbAppFolder, m_cbAppName);
     addRow(1, "Arguments", m_edArguments, nullptr);
     addRow(2, "Working directory", m_cbWorkFolder, m_edWorkName);

@@ -36,6 +36,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     m_cbGroupTarget->addItems(GroupTargetVariables());
     m_edGroupTarget = new QLineEdit(page);
     m_edGroupTarget->setObjectName("edGroupTarget");
+    m_edGroupTarget->setAccessibleName("Group target path");
     m_edShortcut = new QLineEdit(page);
     m_edShortcut->setObjectName("edShortcut");
     m_cbObjectPath = new QComboBox(page);
@@ -47,6 +48,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     m_cbWorkingDir->addItems(kFileTargetVariables);
     m_edWorkingDir = new QLineEdit(page);
     m_edWorkingDir->setObjectName("edWorkingDir");
+    m_edWorkingDir->setAccessibleName("Working directory path");
     for (QComboBox* combo : {m_cbGroupTarget, m_cbObjectPath, m_cbWorkingDir}) {
         combo->setEditable(false);
         combo->setMaxVisibleItems(14);
@@ -79,14 +81,14 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     grid->addWidget(m_edWorkingDir, 4, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* doAddUninstaller = new QPushButton("Add Uninstaller Shortcut", this);
+    auto* doAddUninstaller = new QPushButton("Add &Uninstaller Shortcut", this);
     doAddUninstaller->setObjectName("doAddUninstaller");
     doAddUninstaller->setFixedSize(150, 25);
-    auto* doAdd = new QPushButton("Add", this);
+    auto* doAdd = new QPushButton("&Add", this);
     doAdd->setObjectName("doAdd");
     doAdd->setFixedSize(70, 25);
     doAdd->setDefault(true);
-    auto* doDone = new QPushButton("Done", this);
+    auto* doDone = new QPushButton("&Done", this);
     doDone->setObjectName("doDone");
     doDone->setFixedSize(70, 25);
     frame.buttons->addWidget(doAddUninstaller);

@@ -85,6 +85,9 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     auto* edAppLicenseBtn = MakeBrowseButton("edAppLicenseBtn", "Select the license file");
     auto* edMiscDeploymentBtn = MakeBrowseButton("edMiscDeploymentBtn", "Select the deployment folder");
 
+    // The boxes beside the folder choices hold the rest of the path.
+    m_edAppInstFolderName->setAccessibleName("Installation folder name");
+    m_edAppGroupFolderName->setAccessibleName("Group folder name");
     m_btAppReadmeColor->setObjectName("btAppReadmeColor");
     m_btAppReadmeColor->setToolTip("Select Readme background color");
     m_btAppReadmeColor->setFixedSize(22, kRowHeight);

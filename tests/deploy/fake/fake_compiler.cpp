@@ -3,9 +3,9 @@
 // checks that the image folder and its Presetup files are there, and writes <ExeName>.EXE beside
 // the script, recording the folder it ran in. "--fail" makes it end without writing anything.
 // "--lines N" first prints N numbered lines, by turns to stdout and stderr; "--wait-for FIFO" holds
-// the FIFO open from its start, says "waiting" after its other output and then waits for a line
-// from it: "go" lets it compile, "quit" ends it at once. "--flood BYTES" first writes that many
-// bytes of numbered lines of 64 bytes to stdout, as fast as it can.
+// the FIFO open from its start, says "waiting" after its other output (and then makes FIFO.reached),
+// and waits for a line from it: "go" lets it compile, "quit" ends it at once. "--flood BYTES" first
+// writes that many bytes of numbered lines of 64 bytes to stdout, as fast as it can.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -67,6 +67,8 @@ int main(int argc, char** argv) {
         std::getline(gate, order);
 #else
         std::cout << "fake compiler: waiting" << std::endl;
+        // Tells the test that "waiting" is out: holding the gate alone does not say so.
+        std::ofstream(waitFor + ".reached").put('\n');
         char c = 0;
         while (gate >= 0 && ::read(gate, &c, 1) == 1 && c != '\n')
             order += c;
