@@ -2,7 +2,7 @@
 #
 #   bin/                                  tamvelox, tamvelox-cli
 #   share/tamvelox/                       tzns256.bmp, the title bitmap of new projects
-#   share/applications/                   tamvelox.desktop (the id the program registers at start-up)
+#   share/applications/                   org.tamvelox.tamvelox.desktop (the ID the AppStream data and a build-tree run use)
 #   share/icons/hicolor/{scalable,48x48,256x256}/apps/
 #   share/mime/packages/tamvelox.xml      the .tvx file type
 #   share/metainfo/                       the software centre's description
@@ -24,7 +24,7 @@ install(FILES ${TAMVELOX_RES}/tzns256.bmp DESTINATION ${CMAKE_INSTALL_DATADIR}/t
 if(UNIX AND TARGET tamvelox)
     # The desktop's view of the wizard: menu entry, icon, file type, software centre.
     set(icons ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
-    install(FILES ${TAMVELOX_RES}/desktop/tamvelox.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${TAMVELOX_RES}/desktop/${TAMVELOX_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     install(FILES ${TAMVELOX_RES}/desktop/${TAMVELOX_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     install(FILES ${TAMVELOX_RES}/desktop/tamvelox-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

@@ -4,6 +4,7 @@
 
 #include "TamveloxVersion.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
@@ -24,6 +25,7 @@ namespace tv {
 namespace fs = std::filesystem;
 
 const char* const kProjectMimeType = "application/x-tamvelox-project";
+const char* const kDesktopEntryId = "org.tamvelox.tamvelox.desktop";
 
 namespace {
 
@@ -169,7 +171,25 @@ std::string MimePackagePath(const std::string& dataHome) {
 }
 
 std::string DesktopEntryPath(const std::string& dataHome) {
-    return dataHome + "/applications/tamvelox.desktop";
+    return dataHome + "/applications/" + kDesktopEntryId;
+}
+
+std::string SystemDesktopEntry() {
+    const char* dirs = std::getenv("XDG_DATA_DIRS");
+    const std::string list = dirs && *dirs ? dirs : "/usr/local/share/:/usr/share/";
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const std::size_t end = std::min(list.find(':', start), list.size());
+        const std::string dir = list.substr(start, end - start);
+        start = end + 1;
+        if (dir.empty() || dir.front() != '/')
+            continue;
+        std::error_code ec;
+        const fs::path entry = fs::u8path(dir) / "applications" / kDesktopEntryId;
+        if (fs::is_regular_file(entry, ec))
+            return entry.u8string();
+    }
+    return {};
 }
 
 std::string MimePackageXml(const TFileTypeInfo& info) {
@@ -179,7 +199,8 @@ std::string MimePackageXml(const TFileTypeInfo& info) {
       << "  <mime-type type=\"" << kProjectMimeType << "\">\n"
       << "    <comment>" << XmlEscaped(info.TypeDescription) << "</comment>\n"
       << "    <sub-class-of type=\"text/plain\"/>\n"
-      << "    <glob pattern=\"*" << XmlEscaped(info.Extension) << "\"/>\n"
+      // Above the default weight: the extension decides over other types' looser rules.
+      << "    <glob pattern=\"*" << XmlEscaped(info.Extension) << "\" weight=\"60\"/>\n"
       << "  </mime-type>\n"
       << "</mime-info>\n";
     return s.str();
@@ -219,12 +240,79 @@ std::string DesktopIcon(const std::string& exeDir) {
     return name;
 }
 
+namespace {
+
+// Whether the file at path is one this program wrote: its entries begin as ours do, and name our
+// MIME type. A file the user made or edited differently is left alone.
+bool WrittenByUs(const fs::path& path, const std::string& beginning) {
+    std::string text;
+    return ReadWhole(path, text) && text.compare(0, beginning.size(), beginning) == 0 &&
+           text.find(kProjectMimeType) != std::string::npos;
+}
+
+// Removes the user's copies this program wrote: the desktop entry under its ID and under the name
+// earlier versions used, and the MIME package. *removed tells whether anything went.
+bool RemoveOwnCopies(const std::string& dataHome, bool* removed, std::string* error) {
+    *removed = false;
+    const TFileTypeInfo defaults;
+    const std::string entryStart = DesktopEntryText(defaults).substr(0, DesktopEntryText(defaults).find("Exec="));
+    const std::string mimeStart = MimePackageXml(defaults).substr(0, MimePackageXml(defaults).find("<glob"));
+    const fs::path entries[] = {fs::u8path(DesktopEntryPath(dataHome)),
+                                fs::u8path(dataHome + "/applications/tamvelox.desktop")};
+    bool entryGone = false, mimeGone = false;
+    for (const fs::path& entry : entries) {
+        if (!WrittenByUs(entry, entryStart))
+            continue;
+        std::error_code ec;
+        if (!fs::remove(entry, ec) && ec) {
+            if (error)
+                *error = "Cannot remove " + entry.u8string() + ": " + ec.message();
+            return false;
+        }
+        entryGone = true;
+    }
+    const fs::path mime = fs::u8path(MimePackagePath(dataHome));
+    if (WrittenByUs(mime, mimeStart)) {
+        std::error_code ec;
+        if (!fs::remove(mime, ec) && ec) {
+            if (error)
+                *error = "Cannot remove " + mime.u8string() + ": " + ec.message();
+            return false;
+        }
+        mimeGone = true;
+    }
+    if (mimeGone)
+        RunQuietly("update-mime-database", dataHome + "/mime");
+    if (entryGone)
+        RunQuietly("update-desktop-database", dataHome + "/applications");
+    *removed = entryGone || mimeGone;
+    return true;
+}
+
+} // namespace
+
+bool UnregisterFileType(std::string* error) {
+    const std::string dataHome = XdgDataHome();
+    if (dataHome.empty()) {
+        if (error)
+            *error = "Neither XDG_DATA_HOME nor HOME is set";
+        return false;
+    }
+    bool removed = false;
+    return RemoveOwnCopies(dataHome, &removed, error);
+}
+
 bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {
     const std::string dataHome = XdgDataHome();
     if (dataHome.empty()) {
         if (error)
             *error = "Neither XDG_DATA_HOME nor HOME is set";
         return false;
+    }
+    // An installed package registers the type for everyone; a copy of ours would only hide its entry.
+    if (!SystemDesktopEntry().empty()) {
+        bool removed = false;
+        return RemoveOwnCopies(dataHome, &removed, error);
     }
     if (info.ExecutablePath.empty()) {
         if (error)

@@ -50,4 +50,17 @@ bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {
            SetDefaultValue(type + L"\\Shell\\Open\\Command", L"\"" + exe + L"\" \"%1\"", error);
 }
 
+bool UnregisterFileType(std::string* error) {
+    const TFileTypeInfo info;
+    for (const std::string& key : {info.Extension, info.TypeDescription}) {
+        const LONG rc = RegDeleteTreeW(HKEY_CLASSES_ROOT, Wide(key).c_str());
+        if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) {
+            if (error)
+                *error = "Cannot remove the registry key HKEY_CLASSES_ROOT\\" + key;
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace tv

@@ -34,6 +34,11 @@ protected:
         m_OldDataHome = old ? old : "";
         m_HadDataHome = old != nullptr;
         setenv("XDG_DATA_HOME", (m_Root / "data").c_str(), 1);
+        // The host's own installation never counts.
+        const char* dirs = std::getenv("XDG_DATA_DIRS");
+        m_OldDataDirs = dirs ? dirs : "";
+        m_HadDataDirs = dirs != nullptr;
+        setenv("XDG_DATA_DIRS", (m_Root / "system").c_str(), 1);
         m_Info.ExecutablePath = "/opt/my apps/tamvelox";
     }
     void TearDown() override {
@@ -41,12 +46,16 @@ protected:
             setenv("XDG_DATA_HOME", m_OldDataHome.c_str(), 1);
         else
             unsetenv("XDG_DATA_HOME");
+        if (m_HadDataDirs)
+            setenv("XDG_DATA_DIRS", m_OldDataDirs.c_str(), 1);
+        else
+            unsetenv("XDG_DATA_DIRS");
     }
 
     tvtest::TempDir m_Temp;
     fs::path m_Root;
-    std::string m_OldDataHome;
-    bool m_HadDataHome = false;
+    std::string m_OldDataHome, m_OldDataDirs;
+    bool m_HadDataHome = false, m_HadDataDirs = false;
     tv::TFileTypeInfo m_Info;
 };
 
@@ -55,13 +64,13 @@ TEST_F(FileTypeRegistrationTest, WritesMimeTypeAndDesktopEntryUnderTheDataHome) 
     ASSERT_TRUE(tv::RegisterFileType(m_Info, &error)) << error;
 
     const fs::path xml = m_Root / "data/mime/packages/tamvelox.xml";
-    const fs::path entry = m_Root / "data/applications/tamvelox.desktop";
+    const fs::path entry = m_Root / "data/applications/org.tamvelox.tamvelox.desktop";
     ASSERT_TRUE(fs::exists(xml));
     ASSERT_TRUE(fs::exists(entry));
 
     const std::string xmlText = ReadAll(xml);
     EXPECT_NE(xmlText.find("type=\"application/x-tamvelox-project\""), std::string::npos);
-    EXPECT_NE(xmlText.find("<glob pattern=\"*.tvx\"/>"), std::string::npos);
+    EXPECT_NE(xmlText.find("<glob pattern=\"*.tvx\" weight=\"60\"/>"), std::string::npos);
     EXPECT_NE(xmlText.find("<comment>Tamrin Installer Velox script</comment>"), std::string::npos);
 
     const std::string entryText = ReadAll(entry);
@@ -80,7 +89,7 @@ TEST_F(FileTypeRegistrationTest, WrittenFilesPassTheDesktopValidators) {
     m_Info.ExecutablePath = "/srv/100%/a$b/tamvelox";
     m_Info.Icon = "/srv/src/resources/icons/tamvelox.svg";
     ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
-    const std::string entry = (m_Root / "data/applications/tamvelox.desktop").string();
+    const std::string entry = (m_Root / "data/applications/org.tamvelox.tamvelox.desktop").string();
     const std::string xml = (m_Root / "data/mime/packages/tamvelox.xml").string();
     const std::string log = (m_Root / "validator.log").string();
     const std::string schema = std::string(TAMVELOX_SOURCE_DIR) + "/tests/packaging/shared-mime-info.xsd";
@@ -101,6 +110,39 @@ TEST_F(FileTypeRegistrationTest, WrittenFilesPassTheDesktopValidators) {
     }
     if (!ranOne)
         GTEST_SKIP() << "neither desktop-file-validate nor xmllint is installed (scripts/install-deps)";
+}
+
+// Once a package provides the entry, the user's copy from a build-tree run goes (under its old name
+// too), a file the user wrote stays, and nothing is written; --unregister removes our copies alone.
+TEST_F(FileTypeRegistrationTest, AnInstalledEntryReplacesTheUsersCopyAndUnregisterRemovesOnlyOurs) {
+    std::string error;
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, &error)) << error;
+    const fs::path data = m_Root / "data";
+    const fs::path entry = data / "applications/org.tamvelox.tamvelox.desktop";
+    const fs::path legacy = data / "applications/tamvelox.desktop";
+    const fs::path xml = data / "mime/packages/tamvelox.xml";
+    fs::copy_file(entry, legacy);
+    const fs::path own = data / "applications/my-tamvelox.desktop";
+    std::ofstream(own) << "[Desktop Entry]\nType=Application\nName=Mine\nExec=tamvelox\n";
+
+    fs::create_directories(m_Root / "system/applications");
+    std::ofstream(m_Root / "system/applications/org.tamvelox.tamvelox.desktop") << "[Desktop Entry]\n";
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, &error)) << error;
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_FALSE(fs::exists(legacy));
+    EXPECT_FALSE(fs::exists(xml));
+    EXPECT_TRUE(fs::exists(own));
+
+    // A user's hand-made entry under our ID is not ours to remove.
+    fs::remove(m_Root / "system/applications/org.tamvelox.tamvelox.desktop");
+    ASSERT_TRUE(tv::RegisterFileType(m_Info, &error)) << error;
+    ASSERT_TRUE(fs::exists(entry));
+    std::ofstream(legacy) << "[Desktop Entry]\nName=Edited by hand\nMimeType=application/x-tamvelox-project;\n";
+    ASSERT_TRUE(tv::UnregisterFileType(&error)) << error;
+    EXPECT_FALSE(fs::exists(entry));
+    EXPECT_FALSE(fs::exists(xml));
+    EXPECT_TRUE(fs::exists(legacy));
+    EXPECT_TRUE(fs::exists(own));
 }
 
 TEST(DesktopIcon, ThemeNameWhenInstalledElseTheSourceTreesImage) {
@@ -133,7 +175,7 @@ TEST_F(FileTypeRegistrationTest, ExecLineEscapesReservedCharacters) {
 
 TEST_F(FileTypeRegistrationTest, UnchangedRegistrationIsNotRewrittenButAChangedOneIs) {
     ASSERT_TRUE(tv::RegisterFileType(m_Info, nullptr));
-    const fs::path entry = m_Root / "data/applications/tamvelox.desktop";
+    const fs::path entry = m_Root / "data/applications/org.tamvelox.tamvelox.desktop";
     const auto old = fs::last_write_time(entry) - std::chrono::hours(1);
     fs::last_write_time(entry, old);
 

@@ -22,7 +22,7 @@ diff -u "$work/expected" "$work/installed" >&2 || fail "installed files differ f
 share=$prefix/share
 if [ "$gui" = 1 ]; then
     have desktop-file-validate && quiet_ok "desktop-file-validate" \
-        desktop-file-validate "$share/applications/tamvelox.desktop"
+        desktop-file-validate "$share/applications/org.tamvelox.tamvelox.desktop"
     have appstreamcli && { appstreamcli validate --no-net "$share/metainfo/org.tamvelox.tamvelox.metainfo.xml" \
         >"$work/as.log" 2>&1 || { cat "$work/as.log" >&2; fail "appstreamcli validate"; }; }
     if have xmllint; then
@@ -44,8 +44,8 @@ if [ "$gui" = 1 ]; then
         [ "$dims" = "${size}x${size}" ] || fail "the ${size} pixel icon is $dims"
     done
     # The desktop entry's Exec and Icon name what the package installs.
-    grep -qx 'Exec=tamvelox %f' "$share/applications/tamvelox.desktop" || fail "Exec line"
-    grep -qx 'Icon=tamvelox' "$share/applications/tamvelox.desktop" || fail "Icon line"
+    grep -qx 'Exec=tamvelox %f' "$share/applications/org.tamvelox.tamvelox.desktop" || fail "Exec line"
+    grep -qx 'Icon=tamvelox' "$share/applications/org.tamvelox.tamvelox.desktop" || fail "Icon line"
 fi
 
 # Manual pages render without a warning (the check lintian makes).

@@ -1,5 +1,7 @@
 #include "ui/lib/jdFlatButton.h"
 
+#include <cstdlib>
+
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -51,8 +53,16 @@ void TjdFlatButton::paintEvent(QPaintEvent*) {
         p.drawLine(r.left() + 1, r.bottom() - 1, r.right() - 1, r.bottom() - 1);
         p.drawLine(r.right() - 1, r.top() + 1, r.right() - 1, r.bottom() - 1);
     }
-    p.setPen(isEnabled() ? palette().color(QPalette::Active, QPalette::ButtonText)
-                         : palette().color(QPalette::Disabled, QPalette::ButtonText));
+    // The face has a colour of its own: the palette's text serves only while it stands out on it
+    // (a dark desktop theme gives light text, unreadable on a light face).
+    QColor textColor = isEnabled() ? palette().color(QPalette::Active, QPalette::ButtonText)
+                                   : palette().color(QPalette::Disabled, QPalette::ButtonText);
+    if (std::abs(textColor.lightness() - face.lightness()) < 96) {
+        const bool lightFace = face.lightness() >= 128;
+        textColor = isEnabled() ? (lightFace ? QColor(Qt::black) : QColor(Qt::white))
+                                : (lightFace ? QColor(96, 96, 96) : QColor(176, 176, 176));
+    }
+    p.setPen(textColor);
     const QRect textRect = isDown() ? r.translated(1, 1) : r;
     p.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }

@@ -124,6 +124,19 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
     m_btStopWaiting->hide();
     connect(m_btStopWaiting, &QPushButton::clicked, this, &TBuildPage::btStopWaitingClick);
+    FollowPaletteText();
+}
+
+void TBuildPage::FollowPaletteText() {
+    const QColor text = palette().color(QPalette::WindowText);
+    for (TDCLabel* label : findChildren<TDCLabel*>())
+        label->setFontColor(text);
+}
+
+void TBuildPage::changeEvent(QEvent* event) {
+    TWizardPage::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FollowPaletteText();
 }
 
 int TBuildPage::ProgressState(int line) const {

@@ -79,7 +79,13 @@ public slots:
     void btStopWaitingClick();
     void btCompilerOutputClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // The step labels are drawn on the page's own background: their text takes the palette's.
+    void FollowPaletteText();
+
     void SetBusy(bool busy);
     void ShowBuilt(const std::string& folder, int files, std::uint64_t bytes);
 
