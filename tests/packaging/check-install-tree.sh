@@ -34,7 +34,7 @@ if [ "$gui" = 1 ]; then
     # (a glob line without the ":cs" flag).
     if have update-mime-database; then
         update-mime-database "$share/mime" >"$work/mime.log" 2>&1 || { cat "$work/mime.log" >&2; fail "update-mime-database"; }
-        grep -qx '50:application/x-tamvelox-project:\*\.tvx' "$share/mime/globs2" 2>/dev/null ||
+        grep -qx '60:application/x-tamvelox-project:\*\.tvx' "$share/mime/globs2" 2>/dev/null ||
             fail "the MIME database does not map *.tvx and *.TVX: $(grep tamvelox "$share/mime/globs2")"
     fi
     # PNG width and height are the big-endian words at bytes 16 and 20.

@@ -1,5 +1,6 @@
 #include "ui/main/MainUnit.h"
 
+#include "ui/lib/HelpWindow.h"
 #include "ui/lib/KeyboardAccess.h"
 
 #include "core/FileTypeRegistration.h"
@@ -76,6 +77,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     setWindowTitle(kProductTitle);
 
     MakeEveryWindowKeyboardFriendly();
+    THelpWindow::InstallHelpKey();
     CreatePages();
     CreateBottomBar();
     m_Recent = new TRecentProjects(this);
@@ -347,7 +349,8 @@ void TMain::CreateBottomBar() {
 
     // Every document command has its key. New asks before it discards unsaved work, so its key is
     // as safe as its button.
-    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4, QKeySequence(Qt::Key_F1));
+    // F1 is the manual's (THelpWindow), in every window.
+    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4, QKeySequence(Qt::SHIFT | Qt::Key_F1));
     m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30, QKeySequence::New);
     m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56, QKeySequence::Open);
     // The button (and Ctrl+Shift+S) asks where to save; Ctrl+S saves in place, as editors do.
