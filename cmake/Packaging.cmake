@@ -32,6 +32,8 @@ if(UNIX AND TARGET tamvelox)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox.svg DESTINATION ${icons}/scalable/apps)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox-48.png DESTINATION ${icons}/48x48/apps RENAME tamvelox.png)
     install(FILES ${TAMVELOX_RES}/icons/tamvelox-256.png DESTINATION ${icons}/256x256/apps RENAME tamvelox.png)
+    # The manual F1 shows (compiled in), also for reading without the program.
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/manual/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tamvelox/manual)
 endif()
 
 if(UNIX)
