@@ -110,16 +110,16 @@ bool IsTerminal(const std::ostream& err) {
 
 int BuildLoaded(const TProject& project, const CliOptions& options, TConsoleBuildUi& ui, std::string& script,
                 std::ostream& err) {
-    const TBuildResult r = Build(project, ui, script, false,
-                                 options.Has(kFlagClean) ? TBuildMode::Clean : TBuildMode::Rebuild);
+    const TBuildResult r =
+        Build(project, ui, script, false, options.Has(kFlagClean) ? TBuildMode::Clean : TBuildMode::Rebuild);
     // The closing message names only the first failures; a console has room for all of them.
     if (r.Outcome == TBuildOutcome::Failed || r.Outcome == TBuildOutcome::Refused)
         for (std::size_t i = kMaxListedFailures; i < r.Problems.size(); ++i)
             err << "  " << r.Problems[i] << "\n";
     if (r.Outcome != TBuildOutcome::Done)
         return kExitFailed;
-    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << CopiedText(r.FilesCopied, r.BytesCopied, r.FilesKept)
-        << ")\n";
+    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " ("
+        << CopiedText(r.FilesCopied, r.BytesCopied, r.FilesKept) << ")\n";
     return kExitOk;
 }
 
