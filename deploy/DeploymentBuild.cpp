@@ -212,7 +212,8 @@ void PruneImageFolder(const std::string& folder, const std::string& rel, const T
     for (const auto& [name, type] : entries) {
         const std::string path = JoinPath(folder, name);
         const std::string key = rel.empty() ? name : rel + "/" + name;
-        if (type == fs::file_type::directory && plan.Folders.count(key))
+        // A junction may be listed as a folder: only a real one is entered.
+        if (type == fs::file_type::directory && plan.Folders.count(key) && !IsSymLink(path))
             PruneImageFolder(path, key, plan, failures);
         else if (type != fs::file_type::regular || !plan.Files.count(key))
             RemoveImageEntry(path, failures);
@@ -399,8 +400,11 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     ui.ShowCopyText(true);
 
     std::uint64_t bytesTotal = 0;
-    for (const TCopyJob& job : jobs)
-        bytesTotal += FileSize(job.Source);
+    std::vector<std::uint64_t> sizes; // of the sources, in job order
+    for (const TCopyJob& job : jobs) {
+        sizes.push_back(FileSize(job.Source));
+        bytesTotal += sizes.back();
+    }
     const int filesTotal = static_cast<int>(jobs.size());
     std::uint64_t bytesBefore = 0; // of the files finished so far
     ui.SetProgress(0, bytesTotal, 0, filesTotal);
@@ -413,7 +417,9 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     };
     const std::string imageReal = NormalizedPath(paths.ImageRoot);
     std::map<std::string, bool> insideImage; // target folder -> lies inside the image folder
-    for (const TCopyJob& job : jobs) {
+    std::set<std::string> made;              // target folders that exist
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const TCopyJob& job = jobs[i];
         if (job.Kind == TCopyJob::File)
             ui.SetCopyText(CopyingText(AnsiToUtf8(job.Label)));
         else if (job.Kind == TCopyJob::TitleBitmap)
@@ -441,13 +447,16 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
                           " leads out of the image folder through a link; nothing was copied into it.");
             continue;
         }
-        if (!ForceDirectories(job.DestFolder)) {
-            failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
-            continue;
+        if (!made.count(job.DestFolder)) {
+            if (!ForceDirectories(job.DestFolder)) {
+                failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
+                continue;
+            }
+            made.insert(job.DestFolder);
         }
         if (mode == TBuildMode::Rebuild && ReuseUnchangedCopy(job.Source, dest)) {
             ++result.FilesKept;
-            bytesBefore += FileSize(dest);
+            bytesBefore += sizes[i];
         } else {
             // A new file rather than the old one rewritten: that may be a second name of a file
             // outside the image folder.
