@@ -166,8 +166,9 @@ bool RebuildBench(const fs::path& root) {
         }
         ok = ok && r.Outcome == tv::TBuildOutcome::Done && r.FilesCopied == 0 && r.FilesKept == kFiles;
         std::cout << "round " << round + 1 << ": cp -r " << c.Wall << " s (cpu " << c.Cpu
-                  << " s), unchanged rebuild " << b.Wall << " s (cpu " << b.Cpu << " s, flushing the engine files "
-                  << flush << " s), " << r.FilesCopied << " copied, " << r.FilesKept << " kept\n";
+                  << " s), unchanged rebuild " << b.Wall << " s (cpu " << b.Cpu
+                  << " s, flushing the engine files " << flush << " s), " << r.FilesCopied << " copied, "
+                  << r.FilesKept << " kept\n";
         if (b.Wall < bestRebuild.Wall)
             bestFlush = flush;
         bestRebuild = {std::min(bestRebuild.Wall, b.Wall), std::min(bestRebuild.Cpu, b.Cpu)};
