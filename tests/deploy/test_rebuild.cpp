@@ -5,6 +5,7 @@
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <random>
@@ -149,15 +150,15 @@ TEST(Rebuild, RandomEditsEndInTheTreeOfACleanBuild) {
         TProject p = SavedProject(dir);
         int made = 0;
         // Sources named "node" make a file where other rows make a folder of that name.
-        auto newSource = [&] {
-            const std::string name = pick(4) == 0 ? "node" : "f" + std::to_string(made) + ".bin";
+        auto newSource = [&](bool node) {
+            const std::string name = node ? "node" : "f" + std::to_string(made) + ".bin";
             const fs::path file = dir.path() / "src" / std::to_string(made++) / name;
             WriteText(file, std::string(pick(300), char('a' + pick(26))));
             clock.Stamp(file);
             return file.string();
         };
         while (p.tbFiles.Records.size() < 4) {
-            p.tbFiles.Append(FileRow(newSource(), targets[pick(targets.size())]));
+            p.tbFiles.Append(FileRow(newSource(pick(4) == 0), targets[pick(targets.size())]));
             if (!FoldersAndFilesApart(p) || !DestinationClashes(p).empty())
                 p.tbFiles.Records.pop_back();
         }
@@ -167,11 +168,11 @@ TEST(Rebuild, RandomEditsEndInTheTreeOfACleanBuild) {
             const fs::path image = dir.path() / "deploy/demo";
             const TProject before = p;
             auto& rows = p.tbFiles.Records;
-            const std::size_t edit = pick(10);
+            const std::size_t edit = pick(11);
             std::string what;
             if (edit == 0 || rows.empty()) {
                 what = "add";
-                p.tbFiles.Append(FileRow(newSource(), targets[pick(targets.size())]));
+                p.tbFiles.Append(FileRow(newSource(pick(4) == 0), targets[pick(targets.size())]));
             } else if (edit == 1) {
                 what = "remove";
                 rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(pick(rows.size())));
@@ -217,6 +218,30 @@ TEST(Rebuild, RandomEditsEndInTheTreeOfACleanBuild) {
                     else
                         fs::create_hard_link(dir.path() / "outside/precious.txt", built);
                     break;
+                }
+            } else if (edit == 9) {
+                // Data/node: a folder becomes a file, or a file a folder.
+                const std::string folder = "%InstallPath%\\node";
+                const bool isFolder = std::any_of(rows.begin(), rows.end(),
+                                                  [&](const TFileRecord& r) { return r.FilePath == folder; });
+                what = isFolder ? "a folder replaced by a file" : "a file replaced by a folder";
+                auto named = [&](const TFileRecord& r, const std::string& at) {
+                    return r.FilePath == at && ExtractFileName(r.FileName) == "node";
+                };
+                if (isFolder) {
+                    rows.erase(std::remove_if(rows.begin(), rows.end(),
+                                              [&](const TFileRecord& r) { return named(r, folder); }),
+                               rows.end());
+                    for (TFileRecord& r : rows)
+                        if (r.FilePath == folder)
+                            r.FilePath = "%InstallPath%\\a";
+                    p.tbFiles.Append(FileRow(newSource(true), "%InstallPath%"));
+                } else {
+                    rows.erase(
+                        std::remove_if(rows.begin(), rows.end(),
+                                       [&](const TFileRecord& r) { return named(r, "%InstallPath%"); }),
+                        rows.end());
+                    p.tbFiles.Append(FileRow(newSource(false), folder));
                 }
             } else {
                 what = "none";
