@@ -19,6 +19,8 @@
 
 namespace tv {
 
+const char* const kFlagClean = "--clean";
+
 namespace {
 
 // The console's side of a build: questions are answered Yes (the command was the confirmation),
@@ -106,16 +108,18 @@ bool IsTerminal(const std::ostream& err) {
 #endif
 }
 
-int BuildLoaded(const TProject& project, TConsoleBuildUi& ui, std::string& script, std::ostream& err) {
-    const TBuildResult r = Build(project, ui, script);
+int BuildLoaded(const TProject& project, const CliOptions& options, TConsoleBuildUi& ui, std::string& script,
+                std::ostream& err) {
+    const TBuildResult r =
+        Build(project, ui, script, false, options.Has(kFlagClean) ? TBuildMode::Clean : TBuildMode::Rebuild);
     // The closing message names only the first failures; a console has room for all of them.
     if (r.Outcome == TBuildOutcome::Failed || r.Outcome == TBuildOutcome::Refused)
         for (std::size_t i = kMaxListedFailures; i < r.Problems.size(); ++i)
             err << "  " << r.Problems[i] << "\n";
     if (r.Outcome != TBuildOutcome::Done)
         return kExitFailed;
-    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " (" << CopiedText(r.FilesCopied, r.BytesCopied)
-        << ")\n";
+    err << "Built " << Shown(DeploymentPaths(project).ImageRoot) << " ("
+        << CopiedText(r.FilesCopied, r.BytesCopied, r.FilesKept) << ")\n";
     return kExitOk;
 }
 
@@ -127,7 +131,7 @@ int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitBadInput;
     TConsoleBuildUi ui(err, IsTerminal(err));
     std::string script;
-    const int code = BuildLoaded(project, ui, script, err);
+    const int code = BuildLoaded(project, options, ui, script, err);
     if (code == kExitOk)
         out << Shown(DeploymentPaths(project).Deploy) << "\n";
     return code;
@@ -158,7 +162,7 @@ int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err) 
         return kExitBadInput;
     TConsoleBuildUi ui(err, IsTerminal(err));
     std::string script;
-    if (const int code = BuildLoaded(project, ui, script, err); code != kExitOk)
+    if (const int code = BuildLoaded(project, options, ui, script, err); code != kExitOk)
         return code;
     TCompileOptions compile;
     compile.StartDelayMs = compile.EndDelayMs = 0;

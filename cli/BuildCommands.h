@@ -7,11 +7,13 @@
 
 namespace tv {
 
-// build FILE.tvx: the whole build without questions; progress on err, the deployment folder on out.
+// build [--clean] FILE.tvx: the whole build without questions; progress on err, the deployment
+// folder on out. A file whose copy is still good is not copied again, unless --clean is given.
+extern const char* const kFlagClean; // "--clean"
 int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err);
 // check FILE.tvx: every problem a build would meet, one per line on out.
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
-// compile FILE.tvx: build, then the engine's compiler; the setup program's path on out.
+// compile [--clean] FILE.tvx: build, then the engine's compiler; the setup program's path on out.
 int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace tv

@@ -12,9 +12,16 @@ const std::vector<TCliCommand>& CliCommandTable() {
                          "OUT's folder"}}},
          &RunSave},
         {{"new", {"OUT.tvx"}, "Save a new project as OUT.tvx", {}}, &RunNew},
-        {{"build", {"FILE.tvx"}, "Build the deployment folder of FILE.tvx", {}}, &RunBuild},
+        {{"build",
+          {"FILE.tvx"},
+          "Build the deployment folder of FILE.tvx, copying only the files that changed",
+          {{kFlagClean, "clear the image folder and copy every file again"}}},
+         &RunBuild},
         {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet", {}}, &RunCheck},
-        {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script", {}},
+        {{"compile",
+          {"FILE.tvx"},
+          "Build FILE.tvx, then run the engine's compiler on its script",
+          {{kFlagClean, "build as build --clean does"}}},
          &RunCompile},
     };
     return table;

@@ -54,8 +54,9 @@ std::string SizeText(std::uint64_t bytes) {
     return s.str();
 }
 
-std::string CopiedText(int files, std::uint64_t bytes) {
-    return std::to_string(files) + (files == 1 ? " file, " : " files, ") + SizeText(bytes);
+std::string CopiedText(int files, std::uint64_t bytes, int kept) {
+    return std::to_string(files) + (files == 1 ? " file, " : " files, ") + SizeText(bytes) +
+           (kept > 0 ? ", " + std::to_string(kept) + " unchanged" : std::string());
 }
 
 std::string CopyingText(const std::string& fileName) {

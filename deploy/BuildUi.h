@@ -25,8 +25,8 @@ std::string ProgressCaption(int line, int state);
 std::string ProgressText(int line);
 // A byte count as people read it: "512 B", "1.5 KiB", "3.0 MiB", "1.2 GiB".
 std::string SizeText(std::uint64_t bytes);
-// What a build copied: "9 files, 1.2 MiB".
-std::string CopiedText(int files, std::uint64_t bytes);
+// What a build copied: "9 files, 1.2 MiB", and what it kept: "2 files, 1.2 MiB, 7 unchanged".
+std::string CopiedText(int files, std::uint64_t bytes, int kept = 0);
 // Text of the copy label while a file is copied: Copying "name"..."
 std::string CopyingText(const std::string& fileName);
 

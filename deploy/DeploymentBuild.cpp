@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace tv {
 
@@ -133,6 +134,92 @@ std::string ForeignImageFolder(const std::string& imageRoot) {
            "choose another deployment folder or project file name.";
 }
 
+// What a build makes below the image folder, as paths relative to it: its folder names joined by
+// "/", without empty or "." components, as the folder's own listing gives them.
+struct TImagePlan {
+    std::set<std::string> Folders;
+    std::set<std::string> Files;
+};
+
+// The relative form of a path below imageRoot; empty for imageRoot itself.
+std::string RelativeToImage(const std::string& imageRoot, const std::string& path) {
+    std::string rel, part;
+    const std::string rest = path.size() > imageRoot.size() ? path.substr(imageRoot.size()) : std::string();
+    auto flush = [&] {
+        if (!part.empty() && part != ".")
+            rel += (rel.empty() ? "" : "/") + part;
+        part.clear();
+    };
+    for (char c : rest) {
+        if (c == kPathDelim || c == '/')
+            flush();
+        else
+            part += c;
+    }
+    flush();
+    return rel;
+}
+
+TImagePlan ImagePlan(const TDeploymentPaths& paths, const std::vector<TCopyJob>& jobs) {
+    TImagePlan plan;
+    auto addFolder = [&](const std::string& rel) {
+        for (std::size_t at = rel.find('/'); at != std::string::npos; at = rel.find('/', at + 1))
+            plan.Folders.insert(rel.substr(0, at));
+        if (!rel.empty())
+            plan.Folders.insert(rel);
+    };
+    addFolder(RelativeToImage(paths.ImageRoot, paths.Presetup));
+    addFolder(RelativeToImage(paths.ImageRoot, paths.Data));
+    for (const char* written : {kSettingsFileName, kInstallFileName})
+        plan.Files.insert(RelativeToImage(paths.ImageRoot, JoinPath(paths.Presetup, written)));
+    for (const TCopyJob& job : jobs) {
+        const std::string folder = RelativeToImage(paths.ImageRoot, job.DestFolder);
+        addFolder(folder);
+        plan.Files.insert(folder.empty() ? job.DestName : folder + "/" + job.DestName);
+    }
+    return plan;
+}
+
+// Removes one entry of the image folder: a file or link (never followed), or a folder with what it
+// holds.
+void RemoveImageEntry(const std::string& path, std::vector<std::string>& failures) {
+    if (DirectoryExists(path))
+        DeleteDirectory(path, true, &failures);
+    else if (!ForceDeleteFile(path))
+        failures.push_back(path);
+}
+
+// Removes from the image folder what the plan does not make, so that only the copies and the
+// folders of this build remain. A file the plan makes stays for the copy to judge; a link is never
+// kept or followed. Entries starting with "." are left alone, as clearing leaves them.
+void PruneImageFolder(const std::string& folder, const std::string& rel, const TImagePlan& plan,
+                      std::vector<std::string>& failures) {
+    namespace fs = std::filesystem;
+    std::vector<std::pair<std::string, fs::file_type>> entries;
+    std::error_code ec;
+    for (fs::directory_iterator it(HostPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = PathToHost(it->path().filename());
+        if (name.empty() || name[0] == '.')
+            continue;
+        std::error_code typeEc;
+        entries.emplace_back(name, it->symlink_status(typeEc).type());
+    }
+    if (ec) {
+        // A folder that cannot be read goes whole; the build makes it again.
+        RemoveImageEntry(folder, failures);
+        return;
+    }
+    for (const auto& [name, type] : entries) {
+        const std::string path = JoinPath(folder, name);
+        const std::string key = rel.empty() ? name : rel + "/" + name;
+        // A junction may be listed as a folder: only a real one is entered.
+        if (type == fs::file_type::directory && plan.Folders.count(key) && !IsSymLink(path))
+            PruneImageFolder(path, key, plan, failures);
+        else if (type != fs::file_type::regular || !plan.Files.count(key))
+            RemoveImageEntry(path, failures);
+    }
+}
+
 } // namespace
 
 std::string ProjectBaseFolder(const TProject& p) {
@@ -234,7 +321,8 @@ std::vector<std::string> DestinationClashes(const TProject& p) {
     return clashes;
 }
 
-TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits) {
+TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits,
+                   TBuildMode mode) {
     TBuildResult result;
     if (p.Modified || unsavedEdits) {
         ui.MessageDlg(kMsgNotSaved, TMsgDlgType::mtInformation, mbOK);
@@ -280,12 +368,16 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
 
     if (!ForceDirectories(paths.Deploy))
         failed(0, "Could not create the folder " + QuotedPath(paths.Deploy) + ".");
+    const std::vector<TCopyJob> jobs = CopyJobs(p, paths);
     if (IsSymLink(paths.ImageRoot)) {
         if (!ForceDeleteFile(paths.ImageRoot))
             failed(0, "Could not remove the link " + QuotedPath(paths.ImageRoot) + ".");
     } else {
         std::vector<std::string> leftovers;
-        DeleteDirectory(paths.ImageRoot, true, &leftovers);
+        if (mode == TBuildMode::Clean)
+            DeleteDirectory(paths.ImageRoot, true, &leftovers);
+        else if (DirectoryExists(paths.ImageRoot))
+            PruneImageFolder(paths.ImageRoot, std::string(), ImagePlan(paths, jobs), leftovers);
         for (const std::string& left : leftovers)
             failed(0, "Could not remove the old " + QuotedPath(left) + ".");
     }
@@ -307,23 +399,27 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     ui.SetCopyText("");
     ui.ShowCopyText(true);
 
-    const std::vector<TCopyJob> jobs = CopyJobs(p, paths);
     std::uint64_t bytesTotal = 0;
-    for (const TCopyJob& job : jobs)
-        bytesTotal += FileSize(job.Source);
+    std::vector<std::uint64_t> sizes; // of the sources, in job order
+    for (const TCopyJob& job : jobs) {
+        sizes.push_back(FileSize(job.Source));
+        bytesTotal += sizes.back();
+    }
     const int filesTotal = static_cast<int>(jobs.size());
     std::uint64_t bytesBefore = 0; // of the files finished so far
     ui.SetProgress(0, bytesTotal, 0, filesTotal);
 
     const TCopyProgress progress = [&](const std::string&, const std::string&, std::uint64_t, std::uint64_t,
                                        std::uint64_t done) {
-        ui.SetProgress(bytesBefore + done, bytesTotal, result.FilesCopied, filesTotal);
+        ui.SetProgress(bytesBefore + done, bytesTotal, result.FilesCopied + result.FilesKept, filesTotal);
         ui.ProcessMessages();
         return true;
     };
     const std::string imageReal = NormalizedPath(paths.ImageRoot);
     std::map<std::string, bool> insideImage; // target folder -> lies inside the image folder
-    for (const TCopyJob& job : jobs) {
+    std::set<std::string> made;              // target folders that exist
+    for (std::size_t i = 0; i < jobs.size(); ++i) {
+        const TCopyJob& job = jobs[i];
         if (job.Kind == TCopyJob::File)
             ui.SetCopyText(CopyingText(AnsiToUtf8(job.Label)));
         else if (job.Kind == TCopyJob::TitleBitmap)
@@ -351,19 +447,32 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
                           " leads out of the image folder through a link; nothing was copied into it.");
             continue;
         }
-        if (!ForceDirectories(job.DestFolder)) {
-            failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
-            continue;
+        if (!made.count(job.DestFolder)) {
+            if (!ForceDirectories(job.DestFolder)) {
+                failed(1, "Could not create the folder " + QuotedPath(job.DestFolder) + ".");
+                continue;
+            }
+            made.insert(job.DestFolder);
         }
-        try {
-            CopyFile(job.Source, dest, progress, false);
-            ++result.FilesCopied;
-            bytesBefore += FileSize(dest);
-            result.BytesCopied = bytesBefore;
-        } catch (const EDeployError& e) {
-            failed(1, std::string(e.what()) + ": " + e.Reason() + ".");
+        if (mode == TBuildMode::Rebuild && ReuseUnchangedCopy(job.Source, dest)) {
+            ++result.FilesKept;
+            bytesBefore += sizes[i];
+        } else {
+            // A new file rather than the old one rewritten: that may be a second name of a file
+            // outside the image folder.
+            if (IsSymLink(dest) || FileExists(dest))
+                ForceDeleteFile(dest);
+            try {
+                CopyFile(job.Source, dest, progress, false);
+                ++result.FilesCopied;
+                const std::uint64_t size = FileSize(dest);
+                bytesBefore += size;
+                result.BytesCopied += size;
+            } catch (const EDeployError& e) {
+                failed(1, std::string(e.what()) + ": " + e.Reason() + ".");
+            }
         }
-        ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied, filesTotal);
+        ui.SetProgress(bytesBefore, bytesTotal, result.FilesCopied + result.FilesKept, filesTotal);
     }
     ui.ShowCopyText(false);
 
@@ -377,6 +486,13 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
             failed(stage, e.Text());
         }
     };
+    // The engine files' store reads what is at its place first: an earlier build's file would
+    // leave its keys in this one.
+    for (const char* written : {kSettingsFileName, kInstallFileName}) {
+        const std::string old = JoinPath(paths.Presetup, written);
+        if (IsSymLink(old) || FileExists(old))
+            ForceDeleteFile(old);
+    }
     write(2, [&] { WriteSettingsFile(p, paths.Presetup); });
     write(3, [&] { WriteInstallFile(p, paths.Presetup); });
     write(4, [&] { WriteScriptFile(p, paths.ScriptPath); });

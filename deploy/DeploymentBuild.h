@@ -53,12 +53,19 @@ enum class TBuildOutcome {
     Failed,    // the build ran to its end but something could not be created, copied or written
 };
 
+// How Build reaches its tree. Both end with the same files; Rebuild only copies what changed.
+enum class TBuildMode {
+    Rebuild, // keeps copies whose sources are unchanged (ReuseUnchangedCopy), removes what is not made
+    Clean,   // clears the image folder and copies every file again
+};
+
 struct TBuildResult {
     TBuildOutcome Outcome = TBuildOutcome::Done;
     std::vector<std::string> Problems; // refusals or failures, one UTF-8 text each
     std::vector<std::string> Warnings; // what Check warned of before the question
     int FilesCopied = 0;
     std::uint64_t BytesCopied = 0;
+    int FilesKept = 0; // copies of an earlier build that were still good (Rebuild)
 };
 
 // How many failures the closing message of a build names; the rest are counted.
@@ -70,6 +77,9 @@ constexpr std::size_t kMaxListedFailures = kMaxListedItems;
 // scriptPath receives the installer script's path for Compile once the build has got that far.
 // unsavedEdits: the project differs from what was last loaded or saved although Modified is clear
 // (some settings do not set it); it is refused as a modified one is.
-TBuildResult Build(const TProject& project, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits = false);
+// Either mode ends with the tree a build into an empty folder makes (entries whose name starts with
+// "." and that the project does not make are left alone, as clearing leaves them).
+TBuildResult Build(const TProject& project, IBuildUi& ui, std::string& scriptPath, bool unsavedEdits = false,
+                   TBuildMode mode = TBuildMode::Rebuild);
 
 } // namespace tv

@@ -98,6 +98,13 @@ constexpr std::size_t kCopyChunk = 131072;
 void CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
               bool append = false);
 
+// Whether dest can stand for a fresh copy of source, so that a rebuild need not copy it again: a
+// regular file of its own (no link, no second name that could be changed from outside), with the
+// source's size and modification time, written after the source last changed (a source rewritten
+// within the same tick of the clock as its copy would otherwise look unchanged). When it can, its
+// permission bits (attributes on Windows) are set to the source's, as a copy sets them.
+bool ReuseUnchangedCopy(const std::string& source, const std::string& dest);
+
 namespace fileio {
 // The platform layer of CopyFile (FileUtils_posix.cpp / FileUtils_win.cpp): false, with the reason
 // in *error, when the copy failed.

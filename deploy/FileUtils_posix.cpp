@@ -349,6 +349,22 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
     return true;
 }
 
+bool ReuseUnchangedCopy(const std::string& source, const std::string& dest) {
+    struct stat src, dst;
+    if (::stat(source.c_str(), &src) != 0 || !S_ISREG(src.st_mode) || ::lstat(dest.c_str(), &dst) != 0 ||
+        !S_ISREG(dst.st_mode) || dst.st_nlink != 1 || dst.st_size != src.st_size)
+        return false;
+    auto compare = [](const struct timespec& a, const struct timespec& b) {
+        return a.tv_sec != b.tv_sec ? (a.tv_sec < b.tv_sec ? -1 : 1)
+                                    : (a.tv_nsec != b.tv_nsec ? (a.tv_nsec < b.tv_nsec ? -1 : 1) : 0);
+    };
+    if (compare(dst.st_mtim, src.st_mtim) != 0 || compare(dst.st_ctim, src.st_mtim) <= 0)
+        return false;
+    if ((dst.st_mode & 07777) != (src.st_mode & 07777) && ::chmod(dest.c_str(), src.st_mode & 07777) != 0)
+        return false;
+    return true;
+}
+
 std::string GetCurrentDir() {
     std::vector<char> buf(PATH_MAX + 1);
     return ::getcwd(buf.data(), buf.size()) ? std::string(buf.data()) : std::string();

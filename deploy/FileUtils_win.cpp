@@ -252,6 +252,37 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
     return true;
 }
 
+bool ReuseUnchangedCopy(const std::string& source, const std::string& dest) {
+    THandle in(CreateFileA(source.c_str(), FILE_READ_ATTRIBUTES,
+                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    // The copy itself is looked at, never what a link in its place leads to.
+    THandle out(CreateFileA(dest.c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    BY_HANDLE_FILE_INFORMATION src, dst;
+    FILE_BASIC_INFO basic;
+    if (!in.valid() || !out.valid() || !GetFileInformationByHandle(in.get(), &src) ||
+        !GetFileInformationByHandle(out.get(), &dst) ||
+        !GetFileInformationByHandleEx(out.get(), FileBasicInfo, &basic, sizeof basic))
+        return false;
+    const DWORD notFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE;
+    if ((src.dwFileAttributes & notFile) || (dst.dwFileAttributes & notFile) || dst.nNumberOfLinks != 1 ||
+        src.nFileSizeHigh != dst.nFileSizeHigh || src.nFileSizeLow != dst.nFileSizeLow ||
+        CompareFileTime(&src.ftLastWriteTime, &dst.ftLastWriteTime) != 0)
+        return false;
+    ULARGE_INTEGER written;
+    written.LowPart = src.ftLastWriteTime.dwLowDateTime;
+    written.HighPart = src.ftLastWriteTime.dwHighDateTime;
+    if (static_cast<ULONGLONG>(basic.ChangeTime.QuadPart) <= written.QuadPart)
+        return false;
+    out.close();
+    if (dst.dwFileAttributes != src.dwFileAttributes &&
+        !SetFileAttributesA(dest.c_str(), src.dwFileAttributes))
+        return false;
+    return true;
+}
+
 std::string GetCurrentDir() {
     char buf[MAX_PATH + 1];
     const DWORD n = GetCurrentDirectoryA(sizeof buf, buf);

@@ -5,6 +5,7 @@
 #include "core/ProjectFile.h"
 #include "tests/support/EveryFinding.h"
 
+#include <chrono>
 #include <set>
 
 using namespace tvtest;
@@ -55,6 +56,20 @@ TEST(CliBuild, BuildsAndChecksTheDemo) {
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Data/Plugins/export.dll"));
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Presetup/logo.bmp"));
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo.TZN"));
+
+    // Built again, the unchanged files stay; --clean copies them all anew. The sources are made an
+    // hour old, so that no copy shares its source's clock tick.
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path() / "demo"))
+        if (entry.is_regular_file())
+            fs::last_write_time(entry.path(), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_EQ(Cli(dir, "build " + ShellWord(demo)).Code, 0);
+    const TRun again = Cli(dir, "build " + ShellWord(demo));
+    ASSERT_EQ(again.Code, 0) << again.Err;
+    EXPECT_THAT(again.Err, HasSubstr("(0 files, 0 B, 9 unchanged)"));
+    const TRun clean = Cli(dir, "build --clean " + ShellWord(demo));
+    ASSERT_EQ(clean.Code, 0) << clean.Err;
+    EXPECT_THAT(clean.Err, HasSubstr("(9 files, "));
+    EXPECT_THAT(clean.Err, ::testing::Not(HasSubstr("unchanged")));
 }
 
 TEST(CliBuild, ProblemsRefusalsAndBadInputGiveTheirExitCodes) {

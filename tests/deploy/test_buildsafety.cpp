@@ -340,7 +340,9 @@ TEST(BuildSafety, AFullDiskIsReportedAsAFailure) {
     EXPECT_EQ(ReadText(dir.path() / "deploy/demo/Data/small.txt"), "small");
     EXPECT_TRUE(fs::exists(dir.path() / "deploy/demo/Presetup/TZNS.INI"));
 
-    // No room at all: every file the build writes fails, and says so.
+    // No room at all: every file the build writes fails, and says so. From nothing, as a rebuild
+    // would keep the small file.
+    fs::remove_all(dir.path() / "deploy");
     const auto [none, why] = BuildWithFileSizeLimit(p, 0);
     EXPECT_EQ(none, static_cast<int>(TBuildOutcome::Failed)) << why;
     EXPECT_THAT(why, HasSubstr("small.txt"));

@@ -22,6 +22,8 @@
 #endif
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QRegularExpression>
 #include <QUrl>
@@ -35,6 +37,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -284,6 +287,38 @@ private slots:
 
     // An error of Check stops the build before anything is cleared; its warnings come before the
     // question; the Check button lists both without building.
+    void theCleanBuildBoxReachesTheBuildAndIsRemembered() {
+        QSettings().remove("Build/CleanBuild");
+        OpenSavedProject();
+        if (QTest::currentTestFailed())
+            return;
+        // Sources an hour old: no copy shares its source's clock tick, so unchanged copies stay.
+        for (const char* name : {"src/app.exe", "src/readme.txt", "src/title.bmp"}) {
+            QFile file(Path(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+        }
+        auto* clean = Child<QCheckBox>("cbCleanBuild");
+        QVERIFY(clean && !clean->isChecked());
+        TwzDialog::ScriptAnswers({mrYes, mrYes});
+        Click("btBuild");
+        Click("btBuild");
+        QVERIFY(Child<QLabel>("lbBuilt")->text().contains("(0 files, 0 B, 3 unchanged)"));
+
+        clean->click();
+        TwzDialog::ScriptAnswers({mrYes});
+        Click("btBuild");
+        QVERIFY(Child<QLabel>("lbBuilt")->text().contains("(3 files, 30"));
+        QVERIFY(!Child<QLabel>("lbBuilt")->text().contains("unchanged"));
+
+        // The next window starts with the choice of the last.
+        m_Main = std::make_unique<TMain>();
+        QVERIFY(Child<QCheckBox>("cbCleanBuild")->isChecked());
+        Child<QCheckBox>("cbCleanBuild")->click();
+        QVERIFY(!QSettings().value("Build/CleanBuild").toBool());
+    }
+
     void checkErrorsStopTheBuildAndWarningsPrecedeItsQuestion() {
         OpenSavedProject();
         if (QTest::currentTestFailed())

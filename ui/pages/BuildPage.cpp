@@ -9,6 +9,7 @@
 #include "ui/main/MessageText.h"
 #include "ui/pages/CompilerOutputUnit.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 
 #include <algorithm>
 #include <exception>
@@ -30,6 +32,7 @@ constexpr int kPageWidth = 410;
 constexpr int kLineLeft = 24;
 constexpr int kFirstLineTop = 78;
 constexpr int kLineStep = 22;
+const char* const kCleanBuildKey = "Build/CleanBuild";
 
 QList<QPixmap> ProgressImages() {
     return {QPixmap(":/glyphs/progress_idle.xpm"), QPixmap(":/glyphs/progress_running.xpm"),
@@ -45,7 +48,7 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     help->setTransparent(true);
     help->move(12, 32);
     help->setCaption("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
-                     "Building clears the project's folder inside the deployment folder first.");
+                     "Building copies only the files that changed; a clean build copies them all.");
 
     const QList<QPixmap> images = ProgressImages();
     static const char* const names[kProgressLineCount] = {"lbB1", "lbB2", "lbB3", "lbB4", "lbB5", "lbC1"};
@@ -88,6 +91,15 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_btCheck->setObjectName("btCheck");
     m_btCheck->setToolTip("List what would stop a build and what the setup would do other than the project says");
     m_btCheck->setGeometry(kLineLeft + 290, kFirstLineTop - 2, 74, 23);
+    // For the cautious: today's files are all copied again instead of trusting unchanged copies.
+    m_cbCleanBuild = new QCheckBox("C&lean build (copy every file again)", this);
+    m_cbCleanBuild->setObjectName("cbCleanBuild");
+    m_cbCleanBuild->setToolTip("Clear the project's image folder and copy every file, not only the "
+                               "files that changed since the last build");
+    m_cbCleanBuild->setGeometry(kLineLeft, 292, 364, 20);
+    m_cbCleanBuild->setChecked(QSettings().value(kCleanBuildKey, false).toBool());
+    connect(m_cbCleanBuild, &QCheckBox::toggled, this,
+            [](bool checked) { QSettings().setValue(kCleanBuildKey, checked); });
     connect(m_btCheck, &QPushButton::clicked, this, &TBuildPage::btCheckClick);
     connect(m_btBuild, &QPushButton::clicked, this, &TBuildPage::btBuildClick);
     connect(m_btCompile, &QPushButton::clicked, this, &TBuildPage::btCompileClick);
@@ -205,9 +217,9 @@ void TBuildPage::ForgetBuild() {
     m_lbBuilt->hide();
 }
 
-void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t bytes) {
+void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t bytes, int kept) {
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(HostToUtf8(folder)));
-    const QString counts = QString::fromStdString(CopiedText(files, bytes));
+    const QString counts = QString::fromStdString(CopiedText(files, bytes, kept));
     const QFontMetrics metrics(m_lbBuilt->font());
     // The folder's name loses its middle rather than the counts their place.
     const int room = m_lbBuilt->width() - metrics.horizontalAdvance("Built  (" + counts + ")") - 4;
@@ -270,9 +282,10 @@ void TBuildPage::btBuildClick() {
     SetBusy(true);
     m_lbBuilt->hide();
     try {
-        const TBuildResult r = Build(Project(), *this, m_ScriptPath, unsaved);
+        const TBuildResult r = Build(Project(), *this, m_ScriptPath, unsaved,
+                                     m_cbCleanBuild->isChecked() ? TBuildMode::Clean : TBuildMode::Rebuild);
         if (r.Outcome == TBuildOutcome::Done)
-            ShowBuilt(DeploymentPaths(Project()).Deploy, r.FilesCopied, r.BytesCopied);
+            ShowBuilt(DeploymentPaths(Project()).Deploy, r.FilesCopied, r.BytesCopied, r.FilesKept);
     } catch (const std::exception& e) {
         MessageDlg(MarkupLiteral(e.what()), TMsgDlgType::mtError, mbOK);
     }

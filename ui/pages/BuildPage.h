@@ -1,9 +1,10 @@
 #pragma once
 // The wizard's last page, "Build": the Build and Compile commands with their six progress lines
 // (lbB1..lbB5 for the build stages, lbC1 for the compiler), the name of the file being copied and
-// a bar of the bytes copied. The page is the window side of the build (IBuildUi). While Compile
-// waits for a program it started, the page names it and offers to stop waiting; afterwards it keeps
-// the compiler's output for a view of its own.
+// a bar of the bytes copied. A check box, remembered with the settings, makes Build copy every file
+// again instead of keeping unchanged copies. The page is the window side of the build (IBuildUi).
+// While Compile waits for a program it started, the page names it and offers to stop waiting;
+// afterwards it keeps the compiler's output for a view of its own.
 
 #include "deploy/BuildUi.h"
 #include "deploy/CompileLauncher.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <string>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -87,7 +89,7 @@ private:
     void FollowPaletteText();
 
     void SetBusy(bool busy);
-    void ShowBuilt(const std::string& folder, int files, std::uint64_t bytes);
+    void ShowBuilt(const std::string& folder, int files, std::uint64_t bytes, int kept);
 
     std::string m_ScriptPath;
     std::function<bool()> m_UnsavedWork;
@@ -105,6 +107,7 @@ private:
     QPushButton* m_btBuild = nullptr;
     QPushButton* m_btCompile = nullptr;
     QPushButton* m_btCheck = nullptr;
+    QCheckBox* m_cbCleanBuild = nullptr; // clear the image folder and copy every file (remembered)
     QLabel* m_lbBuilt = nullptr; // after a build: where it went and what it copied
     QLabel* m_lbWaiting = nullptr;
     QPushButton* m_btStopWaiting = nullptr;
