@@ -9,7 +9,9 @@ namespace tv {
 
 // build FILE.tvx: the whole build without questions; progress on err, the deployment folder on out.
 int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err);
-// check FILE.tvx: every problem a build would meet, one per line on out.
+extern const char* const kOptionFormat; // "--format": text or json
+// check FILE.tvx [--format json]: every problem a build would meet, one per line on out, or as one
+// JSON document.
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
 // compile FILE.tvx: build, then the engine's compiler; the setup program's path on out.
 int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err);
