@@ -143,9 +143,11 @@ int RunSet(const CliOptions& options, std::ostream&, std::ostream& err) {
     std::vector<std::string> problems;
     std::vector<std::string> texts;
     for (const TEdit& e : edits) {
-        const TSettingValue v = ParseSettingValue(*e.Setting, e.Value);
+        // The command line is host text: UTF-8 on POSIX systems, the ANSI code page on Windows.
+        const std::string utf8 = HostToUtf8(e.Value);
+        const TSettingValue v = ParseSettingValue(*e.Setting, utf8);
         if (!v.Problem.empty())
-            problems.push_back(SettingFileName(*e.Setting) + "=" + e.Value + ": " + v.Problem);
+            problems.push_back(SettingFileName(*e.Setting) + "=" + utf8 + ": " + v.Problem);
         texts.push_back(v.Text);
     }
     if (!problems.empty())
