@@ -1,11 +1,12 @@
 #include "cli/BuildCommands.h"
 
+#include "cli/CliCommands.h"
+#include "cli/JsonText.h"
+#include "core/HostPath.h"
 #include "deploy/CompileLauncher.h"
 #include "deploy/DeploymentBuild.h"
 #include "deploy/FileUtils.h"
 #include "deploy/ProjectCheck.h"
-#include "cli/CliCommands.h"
-#include "core/HostPath.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -137,17 +138,43 @@ int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err) {
     return code;
 }
 
+const char* const kOptionFormat = "--format";
+
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err) {
+    const std::string format = options.Value(kOptionFormat, "text");
+    if (format != "text" && format != "json") {
+        err << "tamvelox-cli: " << kOptionFormat << " is text or json, not " << format << "\n";
+        return kExitBadInput;
+    }
     TProject project;
     if (!LoadCommandProject(options.Files.at(0), project, err))
         return kExitBadInput;
     const TFindings findings = CheckProject(project);
     int errors = 0;
-    for (const TFinding& f : findings) {
+    for (const TFinding& f : findings)
         errors += f.Kind == TFindingKind::Error;
-        out << (f.Kind == TFindingKind::Error ? "error" : "warning") << " [" << f.Rule << "]: " << f.Text << "\n";
-    }
     const auto warnings = findings.size() - static_cast<std::size_t>(errors);
+    if (format == "json") {
+        // One finding per line: readable, and still one document for the tools that read it.
+        out << "{\"project\":" << JsonString(HostToUtf8(project.FileName)) << ",\"errors\":" << errors
+            << ",\"warnings\":" << warnings << ",\"findings\":[";
+        for (std::size_t i = 0; i < findings.size(); ++i) {
+            const TFinding& f = findings[i];
+            out << (i ? ",\n" : "\n") << "{\"kind\":\""
+                << (f.Kind == TFindingKind::Error ? "error" : "warning")
+                << "\",\"rule\":" << JsonString(f.Rule);
+            if (!f.Place.Table.empty())
+                out << ",\"table\":" << JsonString(f.Place.Table) << ",\"row\":" << f.Place.Row;
+            if (!f.Place.Setting.empty())
+                out << ",\"key\":" << JsonString(f.Place.Setting);
+            out << ",\"message\":" << JsonString(f.Text) << "}";
+        }
+        out << (findings.empty() ? "]}\n" : "\n]}\n");
+    } else {
+        for (const TFinding& f : findings)
+            out << (f.Kind == TFindingKind::Error ? "error" : "warning") << " [" << f.Rule << "]: " << f.Text
+                << "\n";
+    }
     if (findings.empty())
         err << "No problems found.\n";
     else

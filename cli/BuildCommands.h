@@ -11,7 +11,9 @@ namespace tv {
 // folder on out. A file whose copy is still good is not copied again, unless --clean is given.
 extern const char* const kFlagClean; // "--clean"
 int RunBuild(const CliOptions& options, std::ostream& out, std::ostream& err);
-// check FILE.tvx: every problem a build would meet, one per line on out.
+extern const char* const kOptionFormat; // "--format": text or json
+// check FILE.tvx [--format json]: every problem a build would meet, one per line on out, or as one
+// JSON document.
 int RunCheck(const CliOptions& options, std::ostream& out, std::ostream& err);
 // compile [--clean] FILE.tvx: build, then the engine's compiler; the setup program's path on out.
 int RunCompile(const CliOptions& options, std::ostream& out, std::ostream& err);

@@ -12,12 +12,20 @@
 #include <cstdint>
 #include <fstream>
 #include <set>
+#include <tuple>
 
 namespace tv {
 
 namespace {
 
-using TTexts = std::vector<std::string>;
+using TTexts = std::vector<TFoundText>;
+
+TFindingPlace RowPlace(const char* table, std::size_t index) {
+    return {table, static_cast<int>(index) + 1, {}};
+}
+TFindingPlace SettingPlace(const char* setting) {
+    return {{}, 0, setting};
+}
 
 // A project value (code page) in a message (UTF-8).
 std::string Quoted(const std::string& value) {
@@ -61,7 +69,7 @@ void FindBuildRefusals(const TProject& p, TTexts& out) {
 // Sources the build copies: they must be there and be regular files.
 void FindMissingSources(const TProject& p, TTexts& out) {
     const std::string missingReason = SourceFileProblem(std::string());
-    auto look = [&](const std::string& what, const std::string& path) {
+    auto look = [&](const std::string& what, const std::string& path, TFindingPlace place) {
         if (IsBlank(path))
             return;
         const std::string resolved = ResolveProjectPath(p, path);
@@ -70,33 +78,35 @@ void FindMissingSources(const TProject& p, TTexts& out) {
             return;
         // One message per reason, the system's own: a name too long for the system is not "missing".
         if (problem == missingReason && !IsSymLink(resolved))
-            out.push_back(what + " " + QuotedPath(resolved) + " does not exist.");
+            out.push_back({what + " " + QuotedPath(resolved) + " does not exist.", std::move(place)});
         else
-            out.push_back(what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".");
+            out.push_back({what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".",
+                           std::move(place)});
     };
-    for (const TFileRecord& rec : p.tbFiles.Records)
-        look("Source file", rec.FileName);
-    look("Readme", p.AppReadme);
-    look("Licence", p.AppLicense);
-    look("Title bitmap", p.DialogTitleBMP);
-    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
-        look("Static bitmap", bitmap.File);
+    for (std::size_t i = 0; i < p.tbFiles.Records.size(); ++i)
+        look("Source file", p.tbFiles.Records[i].FileName, RowPlace("Files", i));
+    look("Readme", p.AppReadme, SettingPlace("Start.App.Readme"));
+    look("Licence", p.AppLicense, SettingPlace("Start.App.License"));
+    look("Title bitmap", p.DialogTitleBMP, SettingPlace("Dialog.Title.BMP"));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
+        look("Static bitmap", p.StaticBitmaps[i].File, RowPlace("Main_Window.Bitmap", i));
 }
 
 // Files copied under their own name must be able to keep it.
 void FindSourceNames(const TProject& p, TTexts& out) {
-    auto look = [&](const std::string& what, const std::string& path) {
+    auto look = [&](const std::string& what, const std::string& path, TFindingPlace place) {
         if (IsBlank(path))
             return;
         const std::string resolved = ResolveProjectPath(p, path);
         if (const std::string problem = SourceNameProblem(resolved); !problem.empty())
-            out.push_back(what + " " + QuotedPath(resolved) + " cannot be installed under its name: " + problem +
-                          ".");
+            out.push_back(
+                {what + " " + QuotedPath(resolved) + " cannot be installed under its name: " + problem + ".",
+                 std::move(place)});
     };
-    for (const TFileRecord& rec : p.tbFiles.Records)
-        look("Source file", rec.FileName);
-    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
-        look("Static bitmap", bitmap.File);
+    for (std::size_t i = 0; i < p.tbFiles.Records.size(); ++i)
+        look("Source file", p.tbFiles.Records[i].FileName, RowPlace("Files", i));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
+        look("Static bitmap", p.StaticBitmaps[i].File, RowPlace("Main_Window.Bitmap", i));
 }
 
 void FindSameDestinations(const TProject& p, TTexts& out) {
@@ -112,8 +122,9 @@ void FindFileNameKeys(const TProject& p, TTexts& out) {
         SplitFirst(path, "\\");
         const std::string key = path + ExtractFileName(rows[i].FileName);
         if (const std::string problem = IniKeyNameProblem(key); !problem.empty())
-            out.push_back("File " + Quoted(key) + " (" + RowOf(static_cast<int>(i)) +
-                          " of the files): " + problem + ".");
+            out.push_back({"File " + Quoted(key) + " (" + RowOf(static_cast<int>(i)) +
+                               " of the files): " + problem + ".",
+                           RowPlace("Files", i)});
     }
 }
 
@@ -121,14 +132,16 @@ void FindShortcutNameKeys(const TProject& p, TTexts& out) {
     const auto& rows = p.tbShortcuts.Records;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (const std::string problem = IniKeyNameProblem(rows[i].Shortcuts); !problem.empty())
-            out.push_back("Shortcut " + Quoted(rows[i].Shortcuts) + " (" + RowOf(static_cast<int>(i)) +
-                          " of the shortcuts): " + problem + ".");
+            out.push_back({"Shortcut " + Quoted(rows[i].Shortcuts) + " (" + RowOf(static_cast<int>(i)) +
+                               " of the shortcuts): " + problem + ".",
+                           RowPlace("Shortcuts", i)});
 }
 
 void FindChangeLines(const TProject& p, TTexts& out) {
-    auto look = [&](const TRecordTable<TContentsRecord>& table, const char* what,
+    auto look = [&](const TRecordTable<TContentsRecord>& table, const char* what, const char* section,
                     std::string (*problemOf)(const std::string&)) {
-        for (const TContentsRecord& rec : table.Records)
+        for (std::size_t i = 0; i < table.Records.size(); ++i) {
+            const TContentsRecord& rec = table.Records[i];
             for (const std::string& line : rec.Contents) {
                 std::string problem;
                 if (std::any_of(line.begin(), line.end(),
@@ -137,47 +150,51 @@ void FindChangeLines(const TProject& p, TTexts& out) {
                 else
                     problem = problemOf(line);
                 if (!problem.empty())
-                    out.push_back(std::string(what) + " " + Quoted(rec.Key) + ", line " + Quoted(line) +
-                                  ": " + problem + ".");
+                    out.push_back({std::string(what) + " " + Quoted(rec.Key) + ", line " + Quoted(line) +
+                                       ": " + problem + ".",
+                                   RowPlace(section, i)});
             }
+        }
     };
-    look(p.tbRegAdd, "Registry key to add", &RegLineProblem);
-    look(p.tbRegDel, "Registry key to remove", &RegLineProblem);
-    look(p.tbINI, "INI change", &IniLineProblem);
+    look(p.tbRegAdd, "Registry key to add", "Registry.Add", &RegLineProblem);
+    look(p.tbRegDel, "Registry key to remove", "Registry.Del", &RegLineProblem);
+    look(p.tbINI, "INI change", "INIChanges", &IniLineProblem);
 }
 
 void FindBitmapFormats(const TProject& p, TTexts& out) {
     // Bitmaps the build copies and that are missing are named by the missing-source rule already.
     // The background bitmap is not copied: its path is handed on as typed, and a project file
     // without one names "bricks.bmp", so only one that is there is looked into.
-    auto look = [&](const std::string& what, const std::string& path, bool copied) {
+    auto look = [&](const std::string& what, const std::string& path, bool copied, TFindingPlace place) {
         if (IsBlank(path))
             return;
         const std::string resolved = ResolveProjectPath(p, path);
         if (!SourceFileProblem(resolved).empty() && (copied || !FileExists(resolved)))
             return;
         if (const std::string problem = BitmapFileProblem(resolved); !problem.empty())
-            out.push_back(what + " " + QuotedPath(resolved) + " is no bitmap the setup can show: " + problem +
-                          ".");
+            out.push_back(
+                {what + " " + QuotedPath(resolved) + " is no bitmap the setup can show: " + problem + ".",
+                 std::move(place)});
     };
-    look("Title bitmap", p.DialogTitleBMP, true);
-    look("Background bitmap", p.MainBGBitmap, false);
-    for (const TStaticBitmap& bitmap : p.StaticBitmaps)
-        look("Static bitmap", bitmap.File, true);
+    look("Title bitmap", p.DialogTitleBMP, true, SettingPlace("Dialog.Title.BMP"));
+    look("Background bitmap", p.MainBGBitmap, false, SettingPlace("Main_Window.BG.Bitmap"));
+    for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
+        look("Static bitmap", p.StaticBitmaps[i].File, true, RowPlace("Main_Window.Bitmap", i));
 }
 
 // ---- warnings
 
 // The run lists' texts are written between double quotes; one inside ends the column early.
 void FindRunQuotes(const TProject& p, TTexts& out) {
-    const std::pair<const TRunList*, const char*> lists[] = {
-        {&p.RunBefore, "before installation"},
-        {&p.RunAfter, "after installation"},
-        {&p.RunBeforeUn, "before uninstallation"},
-        {&p.RunAfterUn, "after uninstallation"},
+    const std::tuple<const TRunList*, const char*, const char*> lists[] = {
+        {&p.RunBefore, "before installation", "Run.Before"},
+        {&p.RunAfter, "after installation", "Run.After"},
+        {&p.RunBeforeUn, "before uninstallation", "Run.BeforeUn"},
+        {&p.RunAfterUn, "after uninstallation", "Run.AfterUn"},
     };
-    for (const auto& [list, when] : lists)
-        for (const TRunRecord& run : *list) {
+    for (const auto& [list, when, section] : lists)
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const TRunRecord& run = (*list)[i];
             const std::pair<const std::string*, const char*> columns[] = {
                 {&run.Application, "Application"},
                 {&run.Argument, "Arguments"},
@@ -186,23 +203,26 @@ void FindRunQuotes(const TProject& p, TTexts& out) {
             };
             for (const auto& [text, column] : columns)
                 if (text->find('"') != std::string::npos)
-                    out.push_back("Program " + Quoted(run.Application) + " run " + when + ": its " + column +
-                                  " " + Quoted(*text) +
-                                  " holds a double quote, which ends the column early.");
+                    out.push_back({"Program " + Quoted(run.Application) + " run " + when + ": its " + column +
+                                       " " + Quoted(*text) +
+                                       " holds a double quote, which ends the column early.",
+                                   RowPlace(section, i)});
         }
 }
 
 // A shortcut's arguments and working folder are written without quotes between commas.
 void FindShortcutCommas(const TProject& p, TTexts& out) {
-    for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
+    for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
+        const TShortcutRecord& rec = p.tbShortcuts.Records[i];
         const std::pair<const std::string*, const char*> columns[] = {
             {&rec.Arguments, "Arguments"},
             {&rec.WorkDirectory, "Working Directory"},
         };
         for (const auto& [text, column] : columns)
             if (text->find(',') != std::string::npos)
-                out.push_back("Shortcut " + Quoted(rec.Shortcuts) + ": its " + column + " " + Quoted(*text) +
-                              " holds a comma, which the setup reads as the end of the column.");
+                out.push_back({"Shortcut " + Quoted(rec.Shortcuts) + ": its " + column + " " + Quoted(*text) +
+                                   " holds a comma, which the setup reads as the end of the column.",
+                               RowPlace("Shortcuts", i)});
     }
 }
 
@@ -217,61 +237,70 @@ void FindRunProgramsNotInstalled(const TProject& p, TTexts& out) {
         folders.insert(folder);
         installed.insert(folder + "\\" + FoldCase(ExtractFileName(rec.FileName)));
     }
-    const std::pair<const TRunList*, const char*> lists[] = {
-        {&p.RunAfter, "after installation"},
-        {&p.RunBeforeUn, "before uninstallation"},
+    const std::tuple<const TRunList*, const char*, const char*> lists[] = {
+        {&p.RunAfter, "after installation", "Run.After"},
+        {&p.RunBeforeUn, "before uninstallation", "Run.BeforeUn"},
     };
-    for (const auto& [list, when] : lists)
-        for (const TRunRecord& run : *list) {
+    for (const auto& [list, when, section] : lists)
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            const TRunRecord& run = (*list)[i];
             std::string folder, name;
             SplitEnginePath(run.Application, folder, name);
             if (folder.empty() || name.empty())
                 continue;
             const std::string folded = FoldCase(folder);
             if (folders.count(folded) && !installed.count(folded + "\\" + FoldCase(name)))
-                out.push_back("Program " + Quoted(run.Application) + " run " + when +
-                              " is not among the files " + "installed to " + Quoted(folder) + ".");
+                out.push_back({"Program " + Quoted(run.Application) + " run " + when +
+                                   " is not among the files " + "installed to " + Quoted(folder) + ".",
+                               RowPlace(section, i)});
         }
 }
 
 void FindShortcutGroupSubFolders(const TProject& p, TTexts& out) {
-    for (const TShortcutRecord& rec : p.tbShortcuts.Records) {
+    for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
+        const TShortcutRecord& rec = p.tbShortcuts.Records[i];
         std::string rest = IncludeTrailingBackslash(rec.ProgramGroup);
         const std::string root = SplitFirst(rest, "\\");
         if (!ExcludeTrailingBackslash(rest).empty())
-            out.push_back("Shortcut " + Quoted(rec.Shortcuts) + ": the setup places it in " + Quoted(root) +
-                          "; the sub-folder of its group " + Quoted(rec.ProgramGroup) + " is dropped.");
+            out.push_back({"Shortcut " + Quoted(rec.Shortcuts) + ": the setup places it in " + Quoted(root) +
+                               "; the sub-folder of its group " + Quoted(rec.ProgramGroup) + " is dropped.",
+                           RowPlace("Shortcuts", i)});
     }
 }
 
 void FindInstallFolderBackslash(const TProject& p, TTexts& out) {
     const std::string& rest = p.AppInstFolderName;
     if (!rest.empty() && rest[0] != '\\')
-        out.push_back("The installation folder is " + Quoted(p.AppInstallText()) + ": its rest " +
-                      Quoted(rest) + " does not begin with \"\\\", so it joins the folder's name.");
+        out.push_back({"The installation folder is " + Quoted(p.AppInstallText()) + ": its rest " +
+                           Quoted(rest) + " does not begin with \"\\\", so it joins the folder's name.",
+                       SettingPlace("Start.App.Install")});
 }
 
 void FindUncommonFonts(const TProject& p, TTexts& out) {
-    const std::pair<const std::string*, const char*> fonts[] = {
-        {&p.MainTitleFont, "main window's title font"},
-        {&p.DialogTitleFont, "dialog title font"},
-        {&p.DialogFont, "dialog font"},
+    const std::tuple<const std::string*, const char*, const char*> fonts[] = {
+        {&p.MainTitleFont, "main window's title font", "Main_Window.Title.Font"},
+        {&p.DialogTitleFont, "dialog title font", "Dialog.Title.Font"},
+        {&p.DialogFont, "dialog font", "Dialog.Font"},
     };
-    for (const auto& [text, what] : fonts) {
+    for (const auto& [text, what, setting] : fonts) {
         const std::string face = TrimBlanks(SplitFontSpec(*text).Face);
         if (!face.empty() && !IsCommonWindowsFont(face))
-            out.push_back(std::string("The ") + what + " " + Quoted(face) +
-                          " is not on every Windows system; " +
-                          "where it is missing, the setup shows another font.");
+            out.push_back({std::string("The ") + what + " " + Quoted(face) +
+                               " is not on every Windows system; " +
+                               "where it is missing, the setup shows another font.",
+                           SettingPlace(setting)});
     }
 }
 
 void FindEmptyRegistryKeys(const TProject& p, TTexts& out) {
-    for (const TContentsRecord& rec : p.tbRegAdd.Records)
+    for (std::size_t i = 0; i < p.tbRegAdd.Records.size(); ++i) {
+        const TContentsRecord& rec = p.tbRegAdd.Records[i];
         if (std::all_of(rec.Contents.begin(), rec.Contents.end(),
                         [](const std::string& line) { return line.empty(); }))
-            out.push_back("Registry key to add " + Quoted(rec.Key) +
-                          " has no values; the setup only creates " + "the key.");
+            out.push_back({"Registry key to add " + Quoted(rec.Key) +
+                               " has no values; the setup only creates " + "the key.",
+                           RowPlace("Registry.Add", i)});
+    }
 }
 
 const std::vector<TCheckRule> kRules = {
@@ -329,8 +358,8 @@ TFindings CheckProject(const TProject& project) {
                 continue;
             TTexts texts;
             rule.Find(project, texts);
-            for (std::string& text : texts)
-                findings.push_back({kind, rule.Name, std::move(text)});
+            for (TFoundText& found : texts)
+                findings.push_back({kind, rule.Name, std::move(found.Text), std::move(found.Place)});
         }
     return findings;
 }

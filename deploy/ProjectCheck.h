@@ -16,12 +16,30 @@ namespace tv {
 
 enum class TFindingKind { Error, Warning };
 
+// Where a finding is, when its rule can tell: a row of a table or list, named by its section in
+// the project file ("Files", "Shortcuts", "Registry.Add", "Registry.Del", "INIChanges", "Run.Before",
+// "Run.After", "Run.BeforeUn", "Run.AfterUn", "Main_Window.Bitmap" for the static bitmaps), or a
+// setting named Section.Key ("Start.App.Readme").
+struct TFindingPlace {
+    std::string Table;
+    int Row = 0; // counted from 1, as the messages count; 0 with no Table
+    std::string Setting;
+};
+
 struct TFinding {
     TFindingKind Kind = TFindingKind::Error;
     std::string Rule; // the rule's name in the table, e.g. "file-name-key"
     std::string Text; // UTF-8: names the row or field and the offending text
+    TFindingPlace Place;
 };
 using TFindings = std::vector<TFinding>;
+
+// What a rule found: the text, and where when it can tell.
+struct TFoundText {
+    TFoundText(std::string text, TFindingPlace place = {}) : Text(std::move(text)), Place(std::move(place)) {}
+    std::string Text;
+    TFindingPlace Place;
+};
 
 // A rule: its name, its kind, what it looks for (one line, for help texts) and the function that
 // appends its findings.
@@ -29,7 +47,7 @@ struct TCheckRule {
     const char* Name;
     TFindingKind Kind;
     const char* Summary;
-    void (*Find)(const TProject& project, std::vector<std::string>& texts);
+    void (*Find)(const TProject& project, std::vector<TFoundText>& found);
 };
 const std::vector<TCheckRule>& CheckRules();
 // The rule that reports BuildRefusals (the build looks at them again after its question).

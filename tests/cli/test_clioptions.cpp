@@ -34,6 +34,18 @@ TEST(CliOptions, CommandsTakeTheirFiles) {
     EXPECT_EQ(created.Command, "new");
     EXPECT_EQ(created.Files, (std::vector<std::string>{"fresh.tvx"}));
 
+    // A last argument that stands for several takes them all; options take their values either way.
+    const auto add = Parse({"add-file", "p.tvx", "a.exe", "--target", "%InstallPath%\\bin", "out dir",
+                            "--flags=NO_LOG,SHARED_FILE"});
+    EXPECT_TRUE(add.Ok()) << add.Error;
+    EXPECT_EQ(add.Files, (std::vector<std::string>{"p.tvx", "a.exe", "out dir"}));
+    EXPECT_EQ(add.Value("--target"), "%InstallPath%\\bin");
+    EXPECT_EQ(add.Value("--flags"), "NO_LOG,SHARED_FILE");
+    EXPECT_EQ(add.Value("--format", "text"), "text");
+    const auto get = Parse({"get", "p.tvx"});
+    EXPECT_TRUE(get.Ok()) << get.Error;
+    EXPECT_EQ(get.Files, (std::vector<std::string>{"p.tvx"}));
+
     // A path that starts with "/" is a file on every system, never a Windows-style option.
     const auto rooted = Parse({"check", "/home/me/x.tvx"});
     EXPECT_TRUE(rooted.Ok()) << rooted.Error;
@@ -69,6 +81,10 @@ TEST(CliOptions, BadCommandLinesAreErrors) {
              {"--colour"},                               // unknown option
              {"new", "--rebase", "a.tvx"},               // a flag of another command
              {"save", "a.tvx", "b.tvx", "new", "c.tvx"}, // two commands
+             {"set", "a.tvx"},                           // nothing to set
+             {"remove-file", "a.tvx"},                   // nothing to remove
+             {"check", "a.tvx", "--format"},             // an option without its value
+             {"check", "a.tvx", "--target", "x"},        // an option of another command
          }) {
         std::vector<const char*> argv{"tamvelox-cli"};
         argv.insert(argv.end(), args.begin(), args.end());

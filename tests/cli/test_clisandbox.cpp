@@ -62,6 +62,13 @@ TEST(CliSandbox, NoCommandTouchesAnythingOutsideItsOwnFiles) {
          {"elsewhere/q.tvx", "elsewhere/q.BAK"}},
         {"save '" + p + "' '" + p + "'", 0, {"project/p.tvx", "project/p.BAK"}},
         {"new '" + tree.str("elsewhere/n.tvx") + "'", 0, {"elsewhere/n.tvx", "elsewhere/n.BAK"}},
+        // The edits write the project they were given and its backup, and read the sources only.
+        {"set '" + p + "' Start.App.Name=Sandboxed", 0, {"project/p.tvx", "project/p.BAK"}},
+        {"set '" + p + "' Start.App.Name=Refused Start.Misc.Reboot=2", 1, {}},
+        {"add-file '" + p + "' ../src ../deploy --target '%InstallPath%\\more'",
+         0,
+         {"project/p.tvx", "project/p.BAK"}},
+        {"remove-file '" + p + "' ../src", 0, {"project/p.tvx", "project/p.BAK"}},
     };
     for (const TStep& step : steps) {
         SCOPED_TRACE(step.Args);

@@ -1,9 +1,7 @@
 #include "ui/pages/FileAddUnit.h"
 
-#include "core/ChangeLines.h"
 #include "core/MsgDlg.h"
-#include "core/TextCodec.h"
-#include "deploy/FileUtils.h"
+#include "deploy/FileAddRules.h"
 #include "ui/editors/AnsiInput.h"
 #include "ui/lib/FileIconCache.h"
 #include "ui/lib/GlyphButton.h"
@@ -52,45 +50,11 @@ QString& LastFolder() {
 
 // "Is this file listed already" follows the host's rules for file names.
 QString PathKey(const QString& path) {
-#ifdef _WIN32
-    return QDir::cleanPath(path).toLower();
-#else
-    return QDir::cleanPath(path);
-#endif
+    return QString::fromStdString(SourcePathKey(QFile::encodeName(path).toStdString()));
 }
 
-// Why a host path cannot be stored in the project's rows; empty when it can.
-QString TextProblem(const QString& path) {
-    if (path.contains('|'))
-        return "its name holds \"|\", which the project cannot store";
-    if (std::any_of(path.begin(), path.end(), [](QChar c) { return c.unicode() < 32; }))
-        return "its name holds a line break or another control character, which the project cannot store";
-    const std::string utf8 = path.toStdString();
-    if (!HostToAnsi(utf8))
-        return QString("its name holds \"%1\", which the Windows-1252 character set of the project cannot "
-                       "hold")
-            .arg(QString::fromStdString(FirstUnencodable(utf8)));
-    return {};
-}
-
-// Why a picked file cannot go into the project; empty when it can. Only regular files are copied,
-// and the file's name must survive as the key of its line in the install list.
-QString FileProblem(const QString& path) {
-    if (const QString problem = TextProblem(path); !problem.isEmpty())
-        return problem;
-    const std::string host = QFile::encodeName(path).toStdString();
-    if (const std::string problem = SourceFileProblem(host); !problem.empty()) {
-        const QFileInfo info(path);
-        return info.isSymLink() && !info.exists() ? QString("it is a link to nothing")
-                                                  : QString::fromStdString(problem);
-    }
-    const std::string key = IniKeyNameProblem(ExtractFileName(*HostToAnsi(path.toStdString())));
-    if (!key.empty()) {
-        QString reason = QString::fromStdString(AnsiToUtf8(key));
-        reason[0] = reason[0].toLower();
-        return reason;
-    }
-    return {};
+QString FromHost(const std::string& host) {
+    return QFile::decodeName(QByteArray::fromStdString(host));
 }
 
 } // namespace
@@ -359,13 +323,8 @@ QString TFileAdd::TargetPath() const {
 }
 
 QString TFileAdd::FilePathFor(const TChosenFile& file) const {
-    QString path = FolderText(TargetVariable(), TargetPath());
-    if (!file.SubFolder.isEmpty()) {
-        if (!path.endsWith('\\'))
-            path += '\\';
-        path += file.SubFolder;
-    }
-    return path;
+    return QString::fromStdString(TargetWithSubFolder(
+        FolderText(TargetVariable(), TargetPath()).toStdString(), file.SubFolder.toStdString()));
 }
 
 void TFileAdd::ApplyFlags(TFileRecord& rec) const {
@@ -418,10 +377,11 @@ void TFileAdd::AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> l
     std::vector<TChosenFile> taken;
     taken.reserve(files.size());
     for (TChosenFile& f : files) {
-        if (const QString problem = FileProblem(f.Path); problem.isEmpty())
+        if (const std::string problem = ChosenFileProblem(QFile::encodeName(f.Path).toStdString());
+            problem.empty())
             taken.push_back(std::move(f));
         else
-            leftOut.push_back({f.Path, problem});
+            leftOut.push_back({f.Path, QString::fromStdString(problem)});
     }
     m_selected->Add(taken);
     if (leftOut.empty())
@@ -464,41 +424,14 @@ void TFileAdd::btFileDelClick() {
 
 bool TFileAdd::CollectFolder(const QString& folder, std::vector<TChosenFile>& files,
                              std::vector<TLeftOut>& leftOut) const {
-    const QDir root(folder);
-    std::vector<QString> pending{folder};
-    while (!pending.empty()) {
-        const QString current = pending.back();
-        pending.pop_back();
-        const QDir dir(current);
-        QString sub = QDir::toNativeSeparators(root.relativeFilePath(current));
-        sub = sub == "." ? QString() : sub.replace('/', '\\');
-        QFileInfoList subs;
-        // Links that lead nowhere are listed only with System.
-        for (const QFileInfo& f : dir.entryInfoList(
-                 QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
-            const QString path = f.absoluteFilePath();
-            if (f.fileName().startsWith('.')) {
-                leftOut.push_back({path, "its name begins with \".\""});
-            } else if (f.isDir() && f.isSymLink()) {
-                leftOut.push_back({path, "it is a link to a folder"});
-            } else if (f.isDir()) {
-                if (const QString problem = TextProblem(f.fileName()); !problem.isEmpty())
-                    leftOut.push_back({path, problem});
-                else if (!f.isReadable() || !f.isExecutable())
-                    leftOut.push_back({path, "the folder cannot be read"});
-                else
-                    subs.push_back(f);
-            } else {
-                files.push_back({QDir::toNativeSeparators(path), sub});
-                if (int(files.size()) > kMaxTableRows)
-                    return false;
-            }
-        }
-        // Depth first in name order: the sub-folders go on the stack last to first.
-        for (auto it = subs.rbegin(); it != subs.rend(); ++it)
-            pending.push_back(it->absoluteFilePath());
-    }
-    return true;
+    std::vector<TChosenSource> found;
+    std::vector<TLeftOutSource> left;
+    const bool fits = CollectFolderFiles(QFile::encodeName(folder).toStdString(), found, left, kMaxTableRows);
+    for (const TChosenSource& f : found)
+        files.push_back({QDir::toNativeSeparators(FromHost(f.Path)), FromHost(f.SubFolder)});
+    for (const TLeftOutSource& l : left)
+        leftOut.push_back({FromHost(l.Path), QString::fromStdString(l.Reason)});
+    return fits;
 }
 
 void TFileAdd::AddPaths(const QStringList& paths) {

@@ -2,6 +2,7 @@
 
 #include "deploy/DeploymentBuild.h"
 #include "core/TextCodec.h"
+#include "core/SettingEdit.h"
 #include "ui/lib/FolderPickerUnit.h"
 #include "ui/main/ColorButton.h"
 #include "ui/lib/NameSeam.h"
@@ -30,7 +31,7 @@ namespace tv {
 namespace {
 
 constexpr int kRowHeight = 20;
-constexpr int kMaxDiskSpaceKB = 99999;
+constexpr int kMaxDiskSpaceKB = kMaxExtraDiskSpaceKB; // the console's set takes the same range
 // How far the group's contents sit to the right of the page's own left margin.
 constexpr int kGroupInset = 8;
 
