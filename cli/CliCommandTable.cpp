@@ -1,5 +1,6 @@
 #include "cli/BuildCommands.h"
 #include "cli/CliCommands.h"
+#include "cli/ImportCommands.h"
 
 namespace tv {
 
@@ -16,6 +17,11 @@ const std::vector<TCliCommand>& CliCommandTable() {
         {{"check", {"FILE.tvx"}, "List every problem a build of FILE.tvx would meet", {}}, &RunCheck},
         {{"compile", {"FILE.tvx"}, "Build FILE.tvx, then run the engine's compiler on its script", {}},
          &RunCompile},
+        {{"import",
+          {"SCRIPT.TZN", "OUT.tvx"},
+          "Read an engine script and its image folder into a new project saved as OUT.tvx",
+          {}},
+         &RunImport},
     };
     return table;
 }
