@@ -1,6 +1,7 @@
 #include "ui/main/MainUnit.h"
 
 #include "core/FileTypeRegistration.h"
+#include "deploy/ScriptImport.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/NameSeam.h"
@@ -96,6 +97,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
 #endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
+    m_Commands->SetScriptImporter([](const std::string& script) { return ImportEngineScript(script); });
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
     CreateUndo();
