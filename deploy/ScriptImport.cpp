@@ -66,6 +66,12 @@ TKeyValue SplitLine(const std::string& line) {
     return {Trimmed(rawKey), value};
 }
 
+// A line the engine reads as an entry: a comment or a line without "=" is none (the comparison with
+// what the writers make lists them).
+bool IsEntry(const std::string& line) {
+    return !line.empty() && line[0] != ';' && line.find('=') != std::string::npos;
+}
+
 // A line for a message (UTF-8, quoted).
 std::string Shown(const std::string& ansi) {
     return "\"" + AnsiToUtf8(ansi) + "\"";
@@ -371,6 +377,8 @@ void TImport::ReadSettings() {
     s.Bool(dsp, "ShowFinalDialog", m_P.DialogFinal);
 
     for (const std::string& line : s.Lines("StaticBitmap")) {
+        if (!IsEntry(line))
+            continue;
         // name, then x, y and corner; whatever follows the fourth comma is the transparent colour.
         const std::string v = SplitLine(line).Value;
         const std::size_t c0 = v.find(',');
@@ -419,18 +427,21 @@ void TImport::ReadSettings() {
 
 void TImport::ReadRunList(const TEngineText& text, const std::string& section, TRunList& list) {
     for (const std::string& line : text.Lines(section))
-        list.push_back(ParseRunEntry(SplitLine(line).Value));
+        if (IsEntry(line))
+            list.push_back(ParseRunEntry(SplitLine(line).Value));
 }
 
 void TImport::ReadInstall() {
     const TEngineText& s = m_Install;
     for (const std::string& group : s.Lines("CopyFiles")) {
+        if (!IsEntry(group))
+            continue;
         const TKeyValue g = SplitLine(group);
         for (const std::string& line : s.Lines(g.Key)) {
             const TKeyValue kv = SplitLine(line);
             const std::string& rel = kv.Key;
-            if (rel.empty())
-                continue; // the comparison lists it
+            if (!IsEntry(line) || rel.empty())
+                continue;
             const std::size_t slash = rel.rfind('\\');
             TFileRecord rec;
             rec.FilePath = slash == std::string::npos ? g.Value : g.Value + "\\" + rel.substr(0, slash);
@@ -449,8 +460,12 @@ void TImport::ReadInstall() {
     }
 
     for (const std::string& group : s.Lines("Shortcuts")) {
+        if (!IsEntry(group))
+            continue;
         const TKeyValue g = SplitLine(group);
         for (const std::string& line : s.Lines(g.Key)) {
+            if (!IsEntry(line))
+                continue;
             const TKeyValue kv = SplitLine(line);
             TShortcutRecord rec;
             rec.ProgramGroup = g.Value;
@@ -475,19 +490,25 @@ void TImport::ReadInstall() {
     auto contents = [&](const std::string& section) {
         std::vector<std::string> lines;
         for (const std::string& line : s.Lines(section))
-            if (!Trimmed(line).empty())
+            if (IsEntry(line))
                 lines.push_back(line);
         return lines;
     };
     for (const std::string& line : s.Lines("AddReg")) {
+        if (!IsEntry(line))
+            continue;
         const std::string key = SplitLine(line).Value;
         m_P.tbRegAdd.Records.push_back({key, contents("RegAdd." + key)});
     }
     for (const std::string& line : s.Lines("DelReg")) {
+        if (!IsEntry(line))
+            continue;
         const std::string key = SplitLine(line).Value;
         m_P.tbRegDel.Records.push_back({key, contents("RegDel." + key)});
     }
     for (const std::string& line : s.Lines("AddINI")) {
+        if (!IsEntry(line))
+            continue;
         const std::string key = SplitLine(line).Key;
         m_P.tbINI.Records.push_back({key, contents("INI." + key)});
     }

@@ -6,6 +6,7 @@
 // file of the image folder no row names, every row past the project's limits.
 
 #include "core/ImportedScript.h"
+#include "core/TvError.h"
 
 #include <optional>
 #include <string>

@@ -139,3 +139,84 @@ TEST(ScriptImport, BuildImportBuildGivesTheSameDeploymentForEveryKindOfProject) 
         ExpectRoundTrip(p, dir, "p");
     }
 }
+
+namespace {
+
+// The one loss that holds text; fails when none or several do.
+std::string LossWith(const TImportedScript& imported, const std::string& text) {
+    std::vector<std::string> hits;
+    for (const std::string& loss : imported.Losses)
+        if (loss.find(text) != std::string::npos)
+            hits.push_back(loss);
+    EXPECT_EQ(hits.size(), 1u) << "\"" << text << "\" in " << ::testing::PrintToString(imported.Losses);
+    return hits.empty() ? std::string() : hits.front();
+}
+
+} // namespace
+
+TEST(ScriptImport, WhatTheProjectCannotKeepIsListedAndTheRestIsImported) {
+    TEngineFiles f;
+    f.ScriptPath = Native("/setups/setup.TZN");
+    f.Script = "[Config]\r\nImagePath=setup\r\nExeName=other\r\nPassword=pw\r\n[Custom]\r\nKey=1\r\n";
+    f.ImageFound = true;
+    f.ImageRoot = Native("/setups/setup");
+    f.Presetup = Native("/setups/setup/Presetup");
+    f.Data = Native("/setups/setup/Data");
+    f.Settings = "[Config]\r\nLanguages=English\r\n[Display]\r\nDialogPosition=5,1\r\n"
+                 "[Variables]\r\nProgramName=Hand Made\r\n";
+    std::string install = "[CopyFiles]\r\nFiles_InstallPath=%InstallPath%\r\n"
+                          "[Files_InstallPath]\r\n;note\r\nbin\\app.exe=bin\\app.exe,NO_LOG\r\ngone.dll=gone.dll\r\n"
+                          "[Shortcuts]\r\nShort_AppFolder=%AppFolder%\r\n"
+                          "[Short_AppFolder]\r\nA|B=\"%InstallPath%\\bin\\app.exe\",,%InstallPath%\r\n"
+                          "[RunApp]\r\n";
+    for (int i = 0; i <= kMaxTableRows; ++i)
+        install += "RunAfter" + std::to_string(i) + "=\"x.exe\",\"\",\"\",1,\"\",0\r\n";
+    f.Install = install;
+    f.PresetupFiles = {"TZNS.INI", "APP.INS", "notes.doc"};
+    f.DataFiles = {"bin/app.exe", "stray.txt"};
+
+    const TImportedScript imported = ImportEngineFiles(f);
+    const TProject& p = imported.Project;
+    EXPECT_EQ(p.MiscPassword, "pw");
+    EXPECT_EQ(p.AppName, "Hand Made");
+    EXPECT_EQ(p.DialogPosX, 2); // a position the project cannot choose
+    EXPECT_EQ(p.DialogPosY, 1);
+    ASSERT_EQ(p.tbFiles.Count(), 2);
+    EXPECT_EQ(p.tbFiles.Records[0].FileName, Native("/setups/setup/Data/bin/app.exe"));
+    EXPECT_EQ(p.tbFiles.Records[0].FilePath, "%InstallPath%\\bin");
+    EXPECT_TRUE(p.tbFiles.Records[0].NoLog);
+    EXPECT_EQ(p.RunAfter.size(), static_cast<std::size_t>(kMaxTableRows));
+
+    EXPECT_THAT(LossWith(imported, "ExeName=other"), HasSubstr("becomes \"ExeName=setup\""));
+    EXPECT_THAT(LossWith(imported, "[Custom]"), HasSubstr("\"Key=1\" is not kept"));
+    EXPECT_THAT(LossWith(imported, "Languages=English"), HasSubstr("becomes \"Languages=\""));
+    EXPECT_THAT(LossWith(imported, "DialogPosition=5,1"), HasSubstr("becomes \"DialogPosition=2,1\""));
+    EXPECT_THAT(LossWith(imported, "\";note\""), HasSubstr("is not kept"));
+    EXPECT_THAT(LossWith(imported, "\"gone.dll\""), HasSubstr("not in the image folder's Data"));
+    EXPECT_THAT(LossWith(imported, "Data/stray.txt"), HasSubstr("left out"));
+    EXPECT_THAT(LossWith(imported, "Presetup/notes.doc"), HasSubstr("left out"));
+    EXPECT_THAT(LossWith(imported, "1001 programs run after installation"), HasSubstr("the last 1 are left out"));
+    EXPECT_THAT(LossWith(imported, "RunAfter1000="), HasSubstr("is not kept"));
+    LossWith(imported, "A|B"); // a "|" the project file cannot store
+}
+
+TEST(ScriptImport, AScriptThatCannotBeReadIsRefusedAndAMissingImageFolderIsListed) {
+    TempDir dir;
+    EXPECT_THROW(ImportEngineScript(dir.str("none.TZN")), ETvError);
+    fs::create_directories(dir.path() / "folder.TZN");
+    EXPECT_THROW(ImportEngineScript(dir.str("folder.TZN")), ETvError);
+    WriteText(dir.path() / "notes.TZN", "[Start]\r\nApp.Name=a project, not a script\r\n");
+    EXPECT_THROW(ImportEngineScript(dir.str("notes.TZN")), ETvError);
+
+    // Letter case of the image folder's names is not insisted on.
+    WriteText(dir.path() / "lone.TZN", "[Config]\r\nImagePath=lone\r\nExeName=lone\r\nPassword=pw\r\n");
+    TImportedScript lone = ImportEngineScript(dir.str("lone.TZN"));
+    EXPECT_EQ(lone.Project.MiscPassword, "pw");
+    EXPECT_THAT(LossWith(lone, "does not exist"), HasSubstr(dir.str("lone")));
+    EXPECT_EQ(lone.Losses.size(), 1u);
+
+    WriteText(dir.path() / "LONE/presetup/tzns.ini", "[Variables]\r\nProgramName=Found\r\n");
+    WriteText(dir.path() / "LONE/presetup/app.ins", "");
+    lone = ImportEngineScript(dir.str("lone.TZN"));
+    EXPECT_EQ(lone.Project.AppName, "Found");
+}
