@@ -4,6 +4,7 @@
 // receive the importer as a function, so that the core does not depend on that layer.
 
 #include "core/Project.h"
+#include "core/TvError.h"
 
 #include <functional>
 #include <string>
