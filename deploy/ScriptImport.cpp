@@ -379,18 +379,15 @@ void TImport::ReadSettings() {
     for (const std::string& line : s.Lines("StaticBitmap")) {
         if (!IsEntry(line))
             continue;
-        // name, then x, y and corner; whatever follows the fourth comma is the transparent colour.
-        const std::string v = SplitLine(line).Value;
-        const std::size_t c0 = v.find(',');
-        const std::string name = v.substr(0, c0);
+        // name, then x, y and corner, always three fields as the project file keeps them; whatever
+        // follows the fourth comma is the transparent colour.
+        std::string rest = SplitLine(line).Value;
+        const std::string name = SplitFirst(rest, ",");
         TStaticBitmap bitmap;
-        if (c0 != std::string::npos) {
-            std::size_t c3 = c0;
-            for (int i = 0; i < 3 && c3 != std::string::npos; ++i)
-                c3 = v.find(',', c3 + 1);
-            bitmap.Coord = v.substr(c0 + 1, c3 == std::string::npos ? std::string::npos : c3 - c0 - 1);
-            bitmap.Transparency = c3 == std::string::npos ? std::string() : v.substr(c3 + 1);
-        }
+        bitmap.Coord = SplitFirst(rest, ",");
+        bitmap.Coord += "," + SplitFirst(rest, ",");
+        bitmap.Coord += "," + SplitFirst(rest, ",");
+        bitmap.Transparency = rest;
         bitmap.File = PresetupFile(name, "The static bitmap");
         m_P.StaticBitmaps.push_back(std::move(bitmap));
     }
