@@ -105,8 +105,9 @@ public:
     // Asks for a file, then Open(it). True when a project file was loaded.
     bool Load();
     // Asks before unsaved work is dropped; New, then loads path (a .TVX) or hands it to
-    // ImportEngineScript. True when a project file was loaded (not for an imported script). A file that cannot be loaded leaves
-    // the document as it was before (Project with its edits, Modified, file name and title).
+    // ImportEngineScript. True when a project file was loaded (not for an imported script). A file that
+    // cannot be loaded leaves the document as it was before (Project with its edits, Modified, file name and
+    // title).
     bool Open(const std::string& path);
     // Loads a project file into the Project under path. On failure the error is shown and the
     // document is left as it was before (Project, file name and title). True on success.

@@ -13,9 +13,9 @@
 namespace tv {
 
 struct TImportedScript {
-    TProject Project;                 // untitled
-    std::string ProjectName;          // the script's ImagePath: the project file's name to build the same tree
-    std::vector<std::string> Losses;  // UTF-8, one text per thing the project does not keep
+    TProject Project;                // untitled
+    std::string ProjectName;         // the script's ImagePath: the project file's name to build the same tree
+    std::vector<std::string> Losses; // UTF-8, one text per thing the project does not keep
 };
 
 // Reads the script at a host path; throws ETvError (core/TvError.h) when it cannot be read or is

@@ -444,13 +444,15 @@ void TImport::ReadInstall() {
             rec.FilePath = slash == std::string::npos ? g.Value : g.Value + "\\" + rel.substr(0, slash);
             const bool plain = kv.Value.compare(0, rel.size(), rel) == 0 &&
                                (kv.Value.size() == rel.size() || kv.Value[rel.size()] == ',');
-            rec.SetFlagsFromText(plain ? std::string_view(kv.Value).substr(std::min(rel.size() + 1, kv.Value.size()))
-                                       : std::string_view(kv.Value));
+            rec.SetFlagsFromText(
+                plain ? std::string_view(kv.Value).substr(std::min(rel.size() + 1, kv.Value.size()))
+                      : std::string_view(kv.Value));
             bool found = false;
             const std::string source = m_Data.Take(EngineSubPathToHost(AnsiToHost(rel)), found);
             if (!found)
-                m_Losses.push_back("APP.INS lists " + Shown(rel) +
-                                   ", which is not in the image folder's Data: its row names a missing file.");
+                m_Losses.push_back(
+                    "APP.INS lists " + Shown(rel) +
+                    ", which is not in the image folder's Data: its row names a missing file.");
             rec.FileName = Ansi(source);
             m_P.tbFiles.Records.push_back(std::move(rec));
         }
@@ -546,8 +548,9 @@ void TImport::ListUntakenFiles() {
         m_Losses.push_back("Data/" + HostToUtf8(name) + " is in the image folder, but " + kInstallFileName +
                            " does not list it: it is left out.");
     for (const std::string& name : m_Presetup.Untaken())
-        m_Losses.push_back("Presetup/" + HostToUtf8(name) +
-                           " is in the image folder, but nothing the project keeps names it: it is left out.");
+        m_Losses.push_back(
+            "Presetup/" + HostToUtf8(name) +
+            " is in the image folder, but nothing the project keeps names it: it is left out.");
 }
 
 void TImport::Compare(const TEngineText& original, const std::string& rewritten) {

@@ -164,11 +164,12 @@ TEST(ScriptImport, WhatTheProjectCannotKeepIsListedAndTheRestIsImported) {
     f.Data = Native("/setups/setup/Data");
     f.Settings = "[Config]\r\nLanguages=English\r\n[Display]\r\nDialogPosition=5,1\r\n"
                  "[Variables]\r\nProgramName=Hand Made\r\n";
-    std::string install = "[CopyFiles]\r\nFiles_InstallPath=%InstallPath%\r\n"
-                          "[Files_InstallPath]\r\n;note\r\nbin\\app.exe=bin\\app.exe,NO_LOG\r\ngone.dll=gone.dll\r\n"
-                          "[Shortcuts]\r\nShort_AppFolder=%AppFolder%\r\n"
-                          "[Short_AppFolder]\r\nA|B=\"%InstallPath%\\bin\\app.exe\",,%InstallPath%\r\n"
-                          "[RunApp]\r\n";
+    std::string install =
+        "[CopyFiles]\r\nFiles_InstallPath=%InstallPath%\r\n"
+        "[Files_InstallPath]\r\n;note\r\nbin\\app.exe=bin\\app.exe,NO_LOG\r\ngone.dll=gone.dll\r\n"
+        "[Shortcuts]\r\nShort_AppFolder=%AppFolder%\r\n"
+        "[Short_AppFolder]\r\nA|B=\"%InstallPath%\\bin\\app.exe\",,%InstallPath%\r\n"
+        "[RunApp]\r\n";
     for (int i = 0; i <= kMaxTableRows; ++i)
         install += "RunAfter" + std::to_string(i) + "=\"x.exe\",\"\",\"\",1,\"\",0\r\n";
     f.Install = install;
@@ -195,7 +196,8 @@ TEST(ScriptImport, WhatTheProjectCannotKeepIsListedAndTheRestIsImported) {
     EXPECT_THAT(LossWith(imported, "\"gone.dll\""), HasSubstr("not in the image folder's Data"));
     EXPECT_THAT(LossWith(imported, "Data/stray.txt"), HasSubstr("left out"));
     EXPECT_THAT(LossWith(imported, "Presetup/notes.doc"), HasSubstr("left out"));
-    EXPECT_THAT(LossWith(imported, "1001 programs run after installation"), HasSubstr("the last 1 are left out"));
+    EXPECT_THAT(LossWith(imported, "1001 programs run after installation"),
+                HasSubstr("the last 1 are left out"));
     EXPECT_THAT(LossWith(imported, "RunAfter1000="), HasSubstr("is not kept"));
     LossWith(imported, "A|B"); // a "|" the project file cannot store
 }
