@@ -448,7 +448,10 @@ void TImport::ReadInstall() {
                 plain ? std::string_view(kv.Value).substr(std::min(rel.size() + 1, kv.Value.size()))
                       : std::string_view(kv.Value));
             bool found = false;
-            const std::string source = m_Data.Take(EngineSubPathToHost(AnsiToHost(rel)), found);
+            // Data's files are listed "/"-separated on every system.
+            std::string relative = AnsiToHost(rel);
+            std::replace(relative.begin(), relative.end(), '\\', '/');
+            const std::string source = m_Data.Take(relative, found);
             if (!found)
                 m_Losses.push_back(
                     "APP.INS lists " + Shown(rel) +
