@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -276,6 +277,8 @@ private slots:
         QVERIFY(w.Project().Modified);
         QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Imported App"));
         QVERIFY(TwzDialog::AskedTexts().isEmpty()); // nothing lost: no message
+        // Builds name their scripts in capitals; a dialog that tells letter case apart still lists them.
+        QVERIFY(w.findChild<QFileDialog*>("OpenDialog1")->nameFilters().join(' ').contains("*.TZN"));
     }
 
     void loadOfAFileThatIsNoProjectIsReported() {

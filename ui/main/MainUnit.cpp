@@ -623,7 +623,7 @@ QFileDialog* TMain::FileDialog(QFileDialog*& dialog, const char* name, bool save
 
 QFileDialog* TMain::OpenDialog1() {
     return FileDialog(m_OpenDialog1, "OpenDialog1", false,
-                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
+                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn *.TZN)", "All Files (*)"});
 }
 
 QFileDialog* TMain::SaveDialog1() {
