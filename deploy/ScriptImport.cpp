@@ -666,8 +666,13 @@ TImportedScript ImportEngineScript(const std::string& scriptPath) {
                 f.PresetupFiles.push_back(PathToHost(it->path().filename()));
         const fs::path data = HostPath(f.Data);
         for (fs::recursive_directory_iterator it(data, ec), end; !ec && it != end; it.increment(ec))
-            if (it->is_regular_file(ec))
-                f.DataFiles.push_back(PathToHost(it->path().lexically_relative(data).generic_string()));
+            if (it->is_regular_file(ec)) {
+                std::string rel = PathToHost(it->path().lexically_relative(data));
+#ifdef _WIN32
+                std::replace(rel.begin(), rel.end(), '\\', '/');
+#endif
+                f.DataFiles.push_back(std::move(rel));
+            }
     }
     return ImportEngineFiles(f);
 }
