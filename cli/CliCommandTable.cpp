@@ -1,6 +1,7 @@
 #include "cli/BuildCommands.h"
 #include "cli/CliCommands.h"
 #include "cli/EditCommands.h"
+#include "cli/ImportCommands.h"
 
 namespace tv {
 
@@ -57,6 +58,11 @@ const std::vector<TCliCommand>& CliCommandTable() {
           "Remove the files of those sources (or of every source below a folder) from FILE.tvx",
           {}},
          &RunRemoveFile},
+        {{"import",
+          {"SCRIPT.TZN", "OUT.tvx"},
+          "Read an engine script and its image folder into a new project saved as OUT.tvx",
+          {}},
+         &RunImport},
     };
     return table;
 }

@@ -4,6 +4,7 @@
 #include "core/PathRebase.h"
 #include "core/ProjectFile.h"
 #include "core/TextCodec.h"
+#include "core/TvError.h"
 
 #include "TamveloxVersion.h"
 
@@ -25,6 +26,7 @@ const char* const kMsgBlankDeployment =
     "Deployment folder may not blank,/#setup will be build in that folder";
 const char* const kMsgCloseUnsaved = "Script is not saved yet,/#Continue ?";
 const char* const kMsgRebaseQuestion = "Rewrite them so that they keep naming the same files ?";
+const char* const kMsgImportLosses = "The project does not keep everything the engine files hold:";
 
 namespace fs = std::filesystem;
 
@@ -168,7 +170,9 @@ void TDocumentCommands::StartUp(const std::vector<std::string>& args, const std:
             New();
         break;
     case TStartupAction::ImportEngineScript:
-        ImportEngineScript(cmd.Path);
+        // As for a project file: a script that cannot be read leaves a new project, not a half-made one.
+        if (!ImportEngineScript(cmd.Path))
+            New();
         break;
     }
 }
@@ -212,7 +216,6 @@ bool TDocumentCommands::Open(const std::string& path) {
     if (!ConfirmDiscard())
         return false;
     if (UpperFileExt(path) != ".TVX") {
-        New();
         ImportEngineScript(path);
         return false;
     }
@@ -262,7 +265,29 @@ bool TDocumentCommands::LoadFile(const std::string& path) {
     return false;
 }
 
-void TDocumentCommands::ImportEngineScript(const std::string& /*path*/) {}
+bool TDocumentCommands::ImportEngineScript(const std::string& path) {
+    TImportedScript imported;
+    try {
+        if (!m_ScriptImporter)
+            throw ETvError("Cannot open " + HostToUtf8(path) + ": engine scripts cannot be read here.");
+        imported = m_ScriptImporter(path);
+    } catch (const std::exception& e) {
+        const auto* own = dynamic_cast<const ETvError*>(&e);
+        m_Ui.MessageDlg(MarkupLiteral(own ? own->Text() : e.what()), TMsgDlgType::mtError, mbOK);
+        return false;
+    }
+    // New's steps first, so that the window forgets the previous document as it does for New; the
+    // saved text stays New's, so the imported project counts as unsaved work.
+    Reset();
+    m_Project = std::move(imported.Project);
+    m_Project.FileName = "*UNTITLED";
+    m_Project.Modified = true;
+    m_Ui.RefreshPages();
+    m_Ui.DocumentReplaced();
+    if (!imported.Losses.empty())
+        m_Ui.MessageDlg(MarkupList(kMsgImportLosses, imported.Losses), TMsgDlgType::mtWarning, mbOK);
+    return true;
+}
 
 bool TDocumentCommands::Save() {
     if (IsBlank(m_Project.MiscDeployment)) {

@@ -6,6 +6,7 @@
 //
 // Texts crossing IDocumentUi (messages, window titles, paths) are UTF-8; paths are host paths.
 
+#include "core/ImportedScript.h"
 #include "core/MsgDlg.h"
 #include "core/Project.h"
 
@@ -23,6 +24,7 @@ extern const char* const kMsgRegistrationFailed; // file type could not be regis
 extern const char* const kMsgBlankDeployment;    // Save refused: deployment folder is blank
 extern const char* const kMsgCloseUnsaved;       // close question
 extern const char* const kMsgRebaseQuestion;     // Save to another folder: keep relative paths' files?
+extern const char* const kMsgImportLosses;       // heads the list of what an imported script loses
 
 class IDocumentUi {
 public:
@@ -54,7 +56,7 @@ public:
 enum class TStartupAction {
     New,                // no argument, or a file of another type
     Load,               // a .TVX project file
-    ImportEngineScript, // a .TZN engine script (reserved; leaves the window as created)
+    ImportEngineScript, // a .TZN engine script, read into a new project
 };
 struct TStartupCommand {
     TStartupAction Action = TStartupAction::New;
@@ -103,14 +105,19 @@ public:
     // Asks for a file, then Open(it). True when a project file was loaded.
     bool Load();
     // Asks before unsaved work is dropped; New, then loads path (a .TVX) or hands it to
-    // ImportEngineScript. True when a project file was loaded. A file that cannot be loaded leaves
-    // the document as it was before (Project with its edits, Modified, file name and title).
+    // ImportEngineScript. True when a project file was loaded (not for an imported script). A file that
+    // cannot be loaded leaves the document as it was before (Project with its edits, Modified, file name and
+    // title).
     bool Open(const std::string& path);
     // Loads a project file into the Project under path. On failure the error is shown and the
     // document is left as it was before (Project, file name and title). True on success.
     bool LoadFile(const std::string& path);
-    // Reserved for engine scripts; does nothing.
-    void ImportEngineScript(const std::string& path);
+    // Engine scripts are read by the importer given here (none: they cannot be opened).
+    void SetScriptImporter(TScriptImporter importer) { m_ScriptImporter = std::move(importer); }
+    // Reads an engine script and its image folder into a new, untitled and Modified project, then
+    // lists in one message what the project could not keep. A script that cannot be read is reported
+    // and leaves the document as it was. True when a project was made.
+    bool ImportEngineScript(const std::string& path);
     // Asks for a file name and saves. True when the project was written. Saved into another
     // folder, a project with host paths relative to its folder asks whether they should keep
     // naming the same files (Yes rewrites them, No keeps them as typed).
@@ -154,6 +161,7 @@ private:
     std::string m_ProgramDataDir;
     bool m_StartedUp = false;
     std::string m_SavedText; // ProjectFileText at the last create, new, load or save
+    TScriptImporter m_ScriptImporter;
 };
 
 } // namespace tv

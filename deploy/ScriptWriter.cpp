@@ -34,6 +34,15 @@ template <class F> void WriteEngineFile(const std::string& path, F body) {
     }
 }
 
+// The bytes a writer's body gives, from a store that has no file.
+template <class F> std::string EngineFileText(F body) {
+    TkvIniFile ini("", false);
+    body(ini);
+    return ini.ContentText();
+}
+
+void WriteScript(const TProject& p, TkvIniFile& ini);
+
 void WriteRunList(TkvIniFile& ini, const TRunList& rows, const std::string& section,
                   const std::string& prefix) {
     for (std::size_t i = 0; i < rows.size(); ++i)
@@ -108,15 +117,7 @@ std::string StaticBitmapValue(const TStaticBitmap& bitmap) {
 }
 
 void WriteScriptFile(const TProject& p, const std::string& scriptPath) {
-    // The image folder and the setup program are named after the project file, a host name.
-    const std::string host = ProjectNameOf(p.FileName);
-    const std::string name = HostToAnsi(host).value_or(host);
-    WriteEngineFile(scriptPath, [&](TkvIniFile& ini) {
-        WriteInfoBlock(ini);
-        ini.WriteString("Config", "ImagePath", name);
-        ini.WriteString("Config", "ExeName", name);
-        ini.WriteString("Config", "Password", p.MiscPassword);
-    });
+    WriteEngineFile(scriptPath, [&](TkvIniFile& ini) { WriteScript(p, ini); });
 }
 
 void WriteSettingsFile(const TProject& p, const std::string& presetupFolder) {
@@ -129,7 +130,25 @@ void WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
                     [&](TkvIniFile& ini) { WriteInstall(p, ini); });
 }
 
+TEngineTexts EngineFileTexts(const TProject& p) {
+    TEngineTexts texts;
+    texts.Script = EngineFileText([&](TkvIniFile& ini) { WriteScript(p, ini); });
+    texts.Settings = EngineFileText([&](TkvIniFile& ini) { WriteSettings(p, ini); });
+    texts.Install = EngineFileText([&](TkvIniFile& ini) { WriteInstall(p, ini); });
+    return texts;
+}
+
 namespace {
+
+void WriteScript(const TProject& p, TkvIniFile& ini) {
+    // The image folder and the setup program are named after the project file, a host name.
+    const std::string host = ProjectNameOf(p.FileName);
+    const std::string name = HostToAnsi(host).value_or(host);
+    WriteInfoBlock(ini);
+    ini.WriteString("Config", "ImagePath", name);
+    ini.WriteString("Config", "ExeName", name);
+    ini.WriteString("Config", "Password", p.MiscPassword);
+}
 
 void WriteSettings(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);

@@ -26,6 +26,14 @@ void WriteScriptFile(const TProject& project, const std::string& scriptPath);
 void WriteSettingsFile(const TProject& project, const std::string& presetupFolder);
 void WriteInstallFile(const TProject& project, const std::string& presetupFolder);
 
+// The bytes each writer would write, made without touching the disk.
+struct TEngineTexts {
+    std::string Script;   // <ProjectName>.TZN
+    std::string Settings; // TZNS.INI
+    std::string Install;  // APP.INS
+};
+TEngineTexts EngineFileTexts(const TProject& project);
+
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);
 // One run-list row as `"<app>","<arg>","<dir>",<mode>,"<message>",<wait>`.

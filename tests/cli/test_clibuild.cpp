@@ -241,3 +241,40 @@ TEST(NonAsciiPaths, ConsoleMessagesAreUtf8WhateverTheirPartsCameFrom) {
     EXPECT_THAT(build.Err, HasSubstr("\"%InstallPath%\\..\\\xC3\xA9\" of \""));
 #endif
 }
+
+TEST(CliImport, ReadsABuiltSetupListsWhatItCannotKeepAndRefusesWhatItCannotSave) {
+    TempDir dir;
+    const std::string demo = CopiedDemo(dir);
+    ASSERT_EQ(Cli(dir, "build " + ShellWord(demo)).Code, 0);
+    const std::string script = dir.str("deploy/demo.TZN");
+
+    TRun r = Cli(dir, "import " + ShellWord(script) + " " + ShellWord(dir.str("demo.tvx")));
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_EQ(r.Out + r.Err, "");
+    tv::TProject imported;
+    tv::LoadProject(imported, dir.str("demo.tvx"));
+    EXPECT_EQ(imported.AppName, "Demo Application 1.0");
+    EXPECT_EQ(imported.tbFiles.Count(), 5);
+
+    // A lossy import still writes the project; a name other than the setup's is pointed out.
+    WriteText(dir.path() / "deploy/demo/Data/stray.txt", "not listed");
+    r = Cli(dir, "import " + ShellWord(script) + " " + ShellWord(dir.str("other.tvx")));
+    EXPECT_EQ(r.Code, 0) << r.Err;
+    EXPECT_THAT(r.Err, HasSubstr("Data/stray.txt is in the image folder"));
+    EXPECT_THAT(r.Err, HasSubstr("a build of other.tvx names it \"other\""));
+    EXPECT_TRUE(fs::exists(dir.path() / "other.tvx"));
+
+    // A value the project file cannot store: nothing is written.
+    WriteText(dir.path() / "hand/setup.TZN", "[Config]\r\nImagePath=setup\r\n");
+    WriteText(dir.path() / "hand/setup/Presetup/APP.INS",
+              "[Shortcuts]\r\nShort_AppFolder=%AppFolder%\r\n[Short_AppFolder]\r\nA|B=\"x.exe\",,\r\n");
+    r = Cli(dir, "import " + ShellWord(dir.str("hand/setup.TZN")) + " " + ShellWord(dir.str("hand.tvx")));
+    EXPECT_EQ(r.Code, 1) << r.Err;
+    EXPECT_THAT(r.Err, HasSubstr("A|B"));
+    EXPECT_FALSE(fs::exists(dir.path() / "hand.tvx"));
+
+    r = Cli(dir, "import " + ShellWord(dir.str("none.TZN")) + " " + ShellWord(dir.str("none.tvx")));
+    EXPECT_EQ(r.Code, 2);
+    EXPECT_THAT(r.Err, HasSubstr("none.TZN"));
+    EXPECT_FALSE(fs::exists(dir.path() / "none.tvx"));
+}

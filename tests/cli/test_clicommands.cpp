@@ -206,6 +206,7 @@ TEST(CliCommands, ExitCodesAndMessages) {
     EXPECT_EQ(r.Code, kExitOk);
     EXPECT_NE(r.Out.find("save IN.tvx OUT.tvx"), std::string::npos);
     EXPECT_NE(r.Out.find("--rebase"), std::string::npos);
+    EXPECT_NE(r.Out.find("import SCRIPT.TZN OUT.tvx"), std::string::npos);
     EXPECT_EQ(r.Err, "");
 }
 

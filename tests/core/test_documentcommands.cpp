@@ -114,6 +114,18 @@ protected:
     ScriptedUi m_Ui;
 };
 
+// An importer standing in for the deployment layer's: a script named bad.tzn cannot be read, any
+// other gives a project named after it and one loss.
+TImportedScript FakeImport(const std::string& path) {
+    if (path.find("bad.tzn") != std::string::npos)
+        throw ETvError("Cannot open file " + path, "it does not exist");
+    TImportedScript imported;
+    imported.Project.AppName = "Imported from " + fs::path(path).filename().string();
+    imported.Project.FileName = "/not/kept.tvx";
+    imported.Losses = {"[Custom] \"Key=1\" is not kept."};
+    return imported;
+}
+
 } // namespace
 
 TEST(StartupArguments, ExtensionDecidesAndPathsBecomeFull) {
@@ -228,7 +240,7 @@ TEST_F(DocumentCommandsTest, StartUpWithAMissingProjectGivesDefaultsUnderThatNam
     EXPECT_TRUE(m_Ui.messages.empty());
 }
 
-TEST_F(DocumentCommandsTest, StartUpWithOtherArgumentsStartsNewOrKeepsTheCreatedWindow) {
+TEST_F(DocumentCommandsTest, StartUpWithOtherArgumentsStartsNewOrImportsAnEngineScript) {
     {
         TProject p;
         ScriptedUi ui;
@@ -240,16 +252,34 @@ TEST_F(DocumentCommandsTest, StartUpWithOtherArgumentsStartsNewOrKeepsTheCreated
         EXPECT_EQ(ui.refreshes, 1);
     }
     {
+        // An engine script becomes a new project; one that cannot be read leaves a new one.
         TProject p;
-        p.AppName = "as created";
         ScriptedUi ui;
         TDocumentCommands cmd(p, ui, DataDir());
-        cmd.StartUp({"engine.tzn"}, m_Dir.string());
+        cmd.SetScriptImporter(FakeImport);
+        cmd.StartUp({"bad.tzn"}, m_Dir.string());
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].type, TMsgDlgType::mtError);
+        EXPECT_NE(ui.messages[0].text.find("bad.tzn"), std::string::npos);
         EXPECT_EQ(p.FileName, "*UNTITLED");
-        EXPECT_FALSE(p.Modified);
-        EXPECT_EQ(p.AppName, "as created");
-        EXPECT_EQ(ui.title, "Tamrin Installer Velox");
-        EXPECT_EQ(ui.refreshes, 0);
+        EXPECT_TRUE(p.Modified);
+        EXPECT_EQ(ui.title, "Tamrin Installer Velox - *UNTITLED");
+    }
+    {
+        TProject p;
+        ScriptedUi ui;
+        TDocumentCommands cmd(p, ui, DataDir());
+        cmd.SetScriptImporter(FakeImport);
+        cmd.StartUp({"engine.tzn"}, m_Dir.string());
+        EXPECT_EQ(p.AppName, "Imported from engine.tzn");
+        EXPECT_EQ(p.FileName, "*UNTITLED");
+        EXPECT_TRUE(p.Modified);
+        EXPECT_TRUE(cmd.HasUnsavedWork());
+        EXPECT_EQ(ui.title, "Tamrin Installer Velox - *UNTITLED");
+        ASSERT_EQ(ui.messages.size(), 1u); // every loss in one message
+        EXPECT_EQ(ui.messages[0].type, TMsgDlgType::mtWarning);
+        EXPECT_EQ(MarkupToPlain(ui.messages[0].text),
+                  std::string(kMsgImportLosses) + "\n[Custom] \"Key=1\" is not kept.");
     }
 }
 
@@ -316,15 +346,27 @@ TEST_F(DocumentCommandsTest, LoadOfAProjectAndOfAnEngineScript) {
     EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - " + file);
     EXPECT_GE(m_Ui.resets, 1);
 
-    // An engine script picked in the dialog leaves a new, empty, modified project.
+    // An engine script picked in the dialog becomes a new, untitled, modified project.
+    cmd.SetScriptImporter(FakeImport);
     m_Ui.openNames.push_back(Path("engine.tzn"));
     cmd.Load();
     EXPECT_EQ(m_Project.FileName, "*UNTITLED");
     EXPECT_TRUE(m_Project.Modified);
-    EXPECT_TRUE(m_Project.tbFiles.Empty());
-    EXPECT_EQ(m_Project.AppName, "");
+    EXPECT_EQ(m_Project.AppName, "Imported from engine.tzn");
     EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
-    EXPECT_TRUE(m_Ui.messages.empty());
+    ASSERT_EQ(m_Ui.messages.size(), 1u);
+    EXPECT_EQ(m_Ui.messages[0].type, TMsgDlgType::mtWarning);
+    m_Ui.messages.clear();
+
+    // One that cannot be read is reported and leaves the document as it was, as Load does.
+    m_Ui.openNames.push_back(Path("bad.tzn"));
+    m_Ui.answers = {mrYes}; // the imported project may go
+    cmd.Load();
+    ASSERT_EQ(m_Ui.messages.size(), 2u);
+    EXPECT_EQ(m_Ui.messages[1].type, TMsgDlgType::mtError);
+    EXPECT_EQ(m_Project.AppName, "Imported from engine.tzn");
+    EXPECT_TRUE(m_Project.Modified);
+    EXPECT_EQ(m_Ui.title, "Tamrin Installer Velox - *UNTITLED");
 }
 
 TEST_F(DocumentCommandsTest, LoadOfAFileThatIsNoProjectIsReportedAndLeavesTheOpenProjectAsItWas) {

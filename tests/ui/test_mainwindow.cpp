@@ -4,6 +4,7 @@
 
 #include "core/DocumentCommands.h"
 #include "core/ProjectFile.h"
+#include "deploy/ScriptWriter.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/wzAboutFormUnit.h"
 #include "ui/lib/NameSeam.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -98,6 +100,17 @@ private:
         p.AppName = appName.toStdString();
         SaveProject(p, Path(name).toStdString());
         return Path(name);
+    }
+
+    // The engine files a build of a project named name writes, beside the script name.TZN.
+    QString WriteEngineScript(const QString& name, const QString& appName) {
+        TProject p;
+        p.FileName = Path(name + ".tvx").toStdString();
+        p.AppName = appName.toStdString();
+        WriteScriptFile(p, Path(name + ".TZN").toStdString());
+        WriteSettingsFile(p, Path(name + "/Presetup").toStdString());
+        WriteInstallFile(p, Path(name + "/Presetup").toStdString());
+        return Path(name + ".TZN");
     }
 
 private slots:
@@ -257,13 +270,15 @@ private slots:
         QCOMPARE(Page(), 0);
         QCOMPARE(Buttons(), QString("-NF"));
 
-        // An engine script leaves a new, empty, modified project.
-        TNameSeam::ScriptNames({Path("engine.tzn")});
+        // An engine script becomes a new, untitled, modified project that the pages show.
+        TNameSeam::ScriptNames({WriteEngineScript("picked", "Imported App")});
         Click("btLoad");
         QCOMPARE(w.windowTitle(), Title("*UNTITLED"));
         QVERIFY(w.Project().Modified);
-        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString());
-        QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        QCOMPARE(Child<QLineEdit>("edAppName")->text(), QString("Imported App"));
+        QVERIFY(TwzDialog::AskedTexts().isEmpty()); // nothing lost: no message
+        // Builds name their scripts in capitals; a dialog that tells letter case apart still lists them.
+        QVERIFY(w.findChild<QFileDialog*>("OpenDialog1")->nameFilters().join(' ').contains("*.TZN"));
     }
 
     void loadOfAFileThatIsNoProjectIsReported() {
@@ -581,13 +596,20 @@ private slots:
         QCOMPARE(refused.windowTitle(), Title("*UNTITLED"));
         QVERIFY(refused.Project().Modified);
 
-        // An engine script leaves the window as it was made: no project loaded or started.
-        TMain& tzn = Open({"engine.tzn"});
-        QCOMPARE(tzn.windowTitle(), QString("Tamrin Installer Velox"));
-        QVERIFY(!tzn.Project().Modified);
-        QCOMPARE(QString::fromStdString(tzn.Project().FileName), QString("*UNTITLED"));
-        QVERIFY(tzn.close()); // nothing to save: no question
+        // An engine script is read into a new project; one that cannot be read is reported, and a
+        // new project is started.
+        WriteEngineScript("argument", "Script Argument");
+        TMain& tzn = Open({"argument.TZN"});
+        QCOMPARE(tzn.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(tzn.Project().Modified);
+        QCOMPARE(QString::fromStdString(tzn.Project().AppName), QString("Script Argument"));
         QVERIFY(TwzDialog::AskedTexts().isEmpty());
+        TwzDialog::ScriptAnswers({mrOk});
+        TMain& missing = Open({"engine.tzn"});
+        QCOMPARE(TwzDialog::AskedMessages().size(), size_t(1));
+        QCOMPARE(TwzDialog::AskedMessages()[0].type, TMsgDlgType::mtError);
+        QCOMPARE(missing.windowTitle(), Title("*UNTITLED"));
+        QVERIFY(missing.Project().AppName.empty());
 
         QDir::setCurrent(previous);
     }

@@ -4,6 +4,7 @@
 #include "ui/lib/KeyboardAccess.h"
 
 #include "core/FileTypeRegistration.h"
+#include "deploy/ScriptImport.h"
 #include "ui/lib/DCLabelUnit.h"
 #include "ui/lib/FontSubstitutes.h"
 #include "ui/lib/NameSeam.h"
@@ -101,6 +102,7 @@ TMain::TMain(const QStringList& arguments, QWidget* parent) : QWidget(parent), m
     fileType.Icon = DesktopIcon(QCoreApplication::applicationDirPath().toStdString());
 #endif
     m_Commands->Create([fileType](std::string* error) { return RegisterFileType(fileType, error); });
+    m_Commands->SetScriptImporter([](const std::string& script) { return ImportEngineScript(script); });
     for (TWizardPage* page : m_Pages)
         page->LoadFromProject();
     CreateUndo();
@@ -627,7 +629,7 @@ QFileDialog* TMain::FileDialog(QFileDialog*& dialog, const char* name, bool save
 
 QFileDialog* TMain::OpenDialog1() {
     return FileDialog(m_OpenDialog1, "OpenDialog1", false,
-                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn)", "All Files (*)"});
+                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn *.TZN)", "All Files (*)"});
 }
 
 QFileDialog* TMain::SaveDialog1() {
