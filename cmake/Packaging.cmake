@@ -69,14 +69,14 @@ if(UNIX)
         add_custom_command(
             OUTPUT ${docs_dir}/changelog.gz
             COMMAND ${CMAKE_COMMAND} -E make_directory ${docs_dir}
-            COMMAND ${GZIP_EXECUTABLE} -9nc ${TAMVELOX_RES}/debian/changelog > ${docs_dir}/changelog.gz
-            DEPENDS ${TAMVELOX_RES}/debian/changelog
+            COMMAND ${GZIP_EXECUTABLE} -9nc ${CMAKE_SOURCE_DIR}/debian/changelog > ${docs_dir}/changelog.gz
+            DEPENDS ${CMAKE_SOURCE_DIR}/debian/changelog
             VERBATIM)
         list(APPEND generated ${docs_dir}/changelog.gz)
         install(FILES ${docs_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tamvelox)
     endif()
     add_custom_target(tamvelox_docs ALL DEPENDS ${generated})
-    install(FILES ${TAMVELOX_RES}/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tamvelox)
+    install(FILES ${CMAKE_SOURCE_DIR}/debian/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tamvelox)
 endif()
 
 # ---- Debian package: `make package` (scripts/make-package) runs cpack -G DEB on a release build ----

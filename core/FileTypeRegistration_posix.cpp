@@ -255,7 +255,8 @@ bool WrittenByUs(const fs::path& path, const std::string& beginning) {
 bool RemoveOwnCopies(const std::string& dataHome, bool* removed, std::string* error) {
     *removed = false;
     const TFileTypeInfo defaults;
-    const std::string entryStart = DesktopEntryText(defaults).substr(0, DesktopEntryText(defaults).find("Exec="));
+    const std::string entryStart =
+        DesktopEntryText(defaults).substr(0, DesktopEntryText(defaults).find("Exec="));
     const std::string mimeStart = MimePackageXml(defaults).substr(0, MimePackageXml(defaults).find("<glob"));
     const fs::path entries[] = {fs::u8path(DesktopEntryPath(dataHome)),
                                 fs::u8path(dataHome + "/applications/tamvelox.desktop")};

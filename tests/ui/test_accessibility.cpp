@@ -10,9 +10,13 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QDialog>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -42,6 +46,23 @@ QList<QWidget*> TabControls(QWidget* root) {
             w = parent;
         if (!out.contains(w))
             out << w;
+    }
+    return out;
+}
+
+// Controls a person works with that Tab cannot reach at all.
+QStringList Untabbable(QWidget* root) {
+    QStringList out;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        // A table's header belongs to the table, which Tab reaches.
+        const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                             qobject_cast<QComboBox*>(w) ||
+                             (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w)) ||
+                             qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<TwzWizardTree*>(w);
+        if (control && w->isVisibleTo(root->window()) && w->isEnabled() &&
+            !(w->focusPolicy() & Qt::TabFocus) && !w->focusProxy() &&
+            !(w->parentWidget() && w->parentWidget()->focusProxy() == w))
+            out << Describe(w) + ": Tab cannot reach it";
     }
     return out;
 }
@@ -106,13 +127,14 @@ private slots:
             pages->setCurrentIndex(i);
             QCoreApplication::processEvents();
             const QList<QWidget*> controls = TabControls(&w);
-            problems << Unnamed(controls);
+            problems << Unnamed(controls) << Untabbable(&w);
             for (QAbstractItemView* view : pages->currentWidget()->findChildren<QAbstractItemView*>())
                 if (view->tabKeyNavigation())
                     problems << Describe(view) + ": Tab moves between its cells";
             const QList<QWidget*> walk = TabWalk(controls.first(), controls.size() * 3 + 10);
             if (walk.last() == nullptr)
-                problems << QString("page %1: Tab never comes back to %2").arg(i).arg(Describe(controls.first()));
+                problems
+                    << QString("page %1: Tab never comes back to %2").arg(i).arg(Describe(controls.first()));
             for (QWidget* c : controls)
                 if (!walk.contains(c))
                     problems << QString("page %1: Tab does not reach %2").arg(i).arg(Describe(c));
@@ -133,9 +155,9 @@ private slots:
             int page;
             const char* button;
         };
-        const TOpener openers[] = {{0, "btAppReadmeColor"}, {1, "edMainTitleFontBtn"}, {3, "btFileAdd"},
-                                   {3, "btShortcutAdd"},    {4, "jdFlatButton4"},      {4, "jdFlatButton1"},
-                                   {5, "btRunBeforeAdd"},   {-1, "btAbout"}};
+        const TOpener openers[] = {
+            {0, "btAppReadmeColor"}, {1, "edMainTitleFontBtn"}, {3, "btFileAdd"},      {3, "btShortcutAdd"},
+            {4, "jdFlatButton4"},    {4, "jdFlatButton1"},      {5, "btRunBeforeAdd"}, {-1, "btAbout"}};
         QStringList problems;
         for (const TOpener& o : openers) {
             if (o.page >= 0)
@@ -146,7 +168,7 @@ private slots:
             tvtest::OnNextModal<QDialog>([&](QDialog* dialog) {
                 seen = true;
                 const QList<QWidget*> controls = TabControls(dialog);
-                for (const QString& p : Unnamed(controls))
+                for (const QString& p : Unnamed(controls) + Untabbable(dialog))
                     problems << QString(o.button) + " → " + p;
                 const QList<QWidget*> walk = TabWalk(controls.first(), controls.size() * 3 + 10);
                 for (QWidget* c : controls)

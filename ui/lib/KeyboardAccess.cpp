@@ -15,7 +15,7 @@ namespace {
 
 // The caption of the group box or tab page that holds w; empty when there is none.
 QString EnclosingCaption(QWidget* w) {
-    for (QWidget* child = w, *p = w->parentWidget(); p && !p->isWindow(); child = p, p = p->parentWidget()) {
+    for (QWidget *child = w, *p = w->parentWidget(); p && !p->isWindow(); child = p, p = p->parentWidget()) {
         if (auto* group = qobject_cast<QGroupBox*>(p); group && !group->title().isEmpty())
             return group->title();
         if (auto* stack = qobject_cast<QStackedWidget*>(p))

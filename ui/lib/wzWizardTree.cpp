@@ -5,10 +5,10 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
-#include <QPointer>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -37,9 +37,9 @@ public:
         if (t == QAccessible::Name)
             return m_tree->Items().at(m_index);
         if (t == QAccessible::Description)
-            return m_index == m_tree->ItemIndex()   ? QStringLiteral("current step")
-                   : m_tree->Visited(m_index) ? QStringLiteral("visited")
-                                                   : QString();
+            return m_index == m_tree->ItemIndex() ? QStringLiteral("current step")
+                   : m_tree->Visited(m_index)     ? QStringLiteral("visited")
+                                                  : QString();
         return {};
     }
     void setText(QAccessible::Text, const QString&) override {}
