@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 #include "core/ProjectFile.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
 
@@ -23,21 +24,10 @@ using tvtest::WriteBytes;
 
 namespace {
 
-struct TRun {
-    int Code;
-    std::string Out;
-    std::string Err;
-};
+using TRun = tvtest::TCliRun;
 
-TRun Cli(std::initializer_list<std::string> args) {
-    std::vector<std::string> owned{"tamvelox-cli"};
-    owned.insert(owned.end(), args.begin(), args.end());
-    std::vector<const char*> argv;
-    for (const auto& a : owned)
-        argv.push_back(a.c_str());
-    std::ostringstream out, err;
-    const int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-    return {code, out.str(), err.str()};
+TRun Cli(const std::vector<std::string>& args) {
+    return tvtest::RunCliWith(args);
 }
 
 // Runs the real binary; stdout and stderr land in files of dir.
