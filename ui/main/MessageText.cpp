@@ -9,7 +9,11 @@ QString MessageToQString(const std::string& utf8) {
 }
 
 int ShowMessage(const std::string& text, TMsgDlgType type, unsigned buttons) {
-    return wzDialog().MessageDlg(MessageToQString(text), type, 0, buttons);
+    return ShowMessage(MessageToQString(text), type, buttons);
+}
+
+int ShowMessage(const QString& text, TMsgDlgType type, unsigned buttons) {
+    return wzDialog().MessageDlg(text, type, 0, buttons);
 }
 
 } // namespace tv

@@ -12,7 +12,10 @@ namespace tv {
 
 QString MessageToQString(const std::string& utf8);
 
-// The program's message dialog for a message from core or deploy (IDocumentUi, IBuildUi).
+// The program's message dialog for a message from core or deploy (IDocumentUi, IBuildUi): the
+// message is shown in the user's language where its wording is known to the window.
 int ShowMessage(const std::string& text, TMsgDlgType type, unsigned buttons);
+// The program's message dialog for a text the window composed (translated already).
+int ShowMessage(const QString& text, TMsgDlgType type, unsigned buttons);
 
 } // namespace tv

@@ -1,5 +1,6 @@
 // The wizard: one main window on the project named by the optional argument.
 #include "ui/main/MainUnit.h"
+#include "ui/main/Translations.h"
 
 #include "TamveloxVersion.h"
 
@@ -44,6 +45,8 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName("Tamvelox");
     QApplication::setApplicationName("tamvelox");
     QApplication::setApplicationVersion(TAMVELOX_VERSION);
+    // Before any window is made: texts are translated when a widget is built.
+    tv::InstallTranslators();
     // The window manager's icon, and the one the about box and custom messages show.
     QApplication::setWindowIcon(QIcon(":/images/wzAboutIcon.png"));
 

@@ -39,13 +39,14 @@ QList<QPixmap> ProgressImages() {
 } // namespace
 
 TBuildPage::TBuildPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Build", "Build Scripts", parent) {
+    : TWizardPage(project, "Build", tr("Build Scripts"), parent) {
     auto* help = new TDCLabel(this);
     help->setObjectName("lbBuildHelp");
     help->setTransparent(true);
     help->move(12, 32);
-    help->setCaption("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
-                     "Building clears the project's folder inside the deployment folder first.");
+    help->setCaption(
+        tr("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
+           "Building clears the project's folder inside the deployment folder first."));
 
     const QList<QPixmap> images = ProgressImages();
     static const char* const names[kProgressLineCount] = {"lbB1", "lbB2", "lbB3", "lbB4", "lbB5", "lbC1"};
@@ -77,15 +78,16 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_pbCopy->setValue(0);
     m_pbCopy->setTextVisible(false);
 
-    m_btBuild = new QPushButton("Build Tamrin Installer Script", this);
+    m_btBuild = new QPushButton(tr("Build Tamrin Installer Script"), this);
     m_btBuild->setObjectName("btBuild");
     m_btBuild->setGeometry(kLineLeft, 262, 178, 25);
-    m_btCompile = new QPushButton("Compile Tamrin Installer setup", this);
+    m_btCompile = new QPushButton(tr("Compile Tamrin Installer setup"), this);
     m_btCompile->setObjectName("btCompile");
     m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
-    m_btCheck = new QPushButton("Check", this);
+    m_btCheck = new QPushButton(tr("Check"), this);
     m_btCheck->setObjectName("btCheck");
-    m_btCheck->setToolTip("List what would stop a build and what the setup would do other than the project says");
+    m_btCheck->setToolTip(
+        tr("List what would stop a build and what the setup would do other than the project says"));
     m_btCheck->setGeometry(kLineLeft + 290, kFirstLineTop - 2, 74, 23);
     connect(m_btCheck, &QPushButton::clicked, this, &TBuildPage::btCheckClick);
     connect(m_btBuild, &QPushButton::clicked, this, &TBuildPage::btBuildClick);
@@ -93,7 +95,7 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
 
     // Beside the compile line: its output once a compile has ended (only where it can be caught).
     const int compileTop = ProgressLine(lbC1)->y();
-    m_btCompilerOutput = new QPushButton("Compiler output", this);
+    m_btCompilerOutput = new QPushButton(tr("Compiler output"), this);
     m_btCompilerOutput->setObjectName("btCompilerOutput");
     m_btCompilerOutput->setGeometry(kLineLeft + 250, compileTop - 3, 114, 23);
     m_btCompilerOutput->setEnabled(false);
@@ -117,9 +119,9 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_lbBuilt->hide();
     connect(m_lbBuilt, &QLabel::linkActivated, this,
             [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
-    m_btStopWaiting = new QPushButton("Stop waiting", this);
+    m_btStopWaiting = new QPushButton(tr("Stop waiting"), this);
     m_btStopWaiting->setObjectName("btStopWaiting");
-    m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
+    m_btStopWaiting->setToolTip(tr("Stop waiting for the program; it goes on running on its own"));
     m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
     m_btStopWaiting->hide();
     connect(m_btStopWaiting, &QPushButton::clicked, this, &TBuildPage::btStopWaitingClick);
@@ -193,11 +195,14 @@ void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t b
     const QString counts = QString::fromStdString(CopiedText(files, bytes));
     const QFontMetrics metrics(m_lbBuilt->font());
     // The folder's name loses its middle rather than the counts their place.
-    const int room = m_lbBuilt->width() - metrics.horizontalAdvance("Built  (" + counts + ")") - 4;
+    const int room =
+        m_lbBuilt->width() - metrics.horizontalAdvance(tr("Built %1 (%2)").arg(QString(), counts)) - 4;
     const QString name = metrics.elidedText(shown, Qt::ElideMiddle, std::max(room, 40));
-    m_lbBuilt->setText(QString("Built <a href=\"%1\">%2</a> (%3)")
-                           .arg(QUrl::fromLocalFile(QString::fromStdString(HostToUtf8(folder))).toString().toHtmlEscaped(),
-                                name.toHtmlEscaped(), counts));
+    const QString link =
+        QString("<a href=\"%1\">%2</a>")
+            .arg(QUrl::fromLocalFile(QString::fromStdString(HostToUtf8(folder))).toString().toHtmlEscaped(),
+                 name.toHtmlEscaped());
+    m_lbBuilt->setText(tr("Built %1 (%2)").arg(link, counts));
     m_lbBuilt->setToolTip(shown);
     m_lbBuilt->show();
 }
@@ -207,7 +212,7 @@ void TBuildPage::WaitStarted(const std::string& program) {
     m_Waiting = true;
     m_StopWaiting = false;
     m_WaitingFor = MessageToQString(program);
-    const QString text = QString("Waiting for \"%1\" to end...").arg(m_WaitingFor);
+    const QString text = tr("Waiting for \"%1\" to end...").arg(m_WaitingFor);
     m_lbWaiting->setToolTip(text);
     m_lbWaiting->setText(m_lbWaiting->fontMetrics().elidedText(text, Qt::ElideMiddle, m_lbWaiting->width()));
     m_lbWaiting->show();
@@ -268,17 +273,18 @@ void TBuildPage::btCheckClick() {
         return;
     const TFindings findings = CheckProject(Project());
     if (findings.empty()) {
-        MessageDlg("No problems found.", TMsgDlgType::mtInformation, mbOK);
+        MessageDlg(tr("No problems found.").toStdString(), TMsgDlgType::mtInformation, mbOK);
         return;
     }
     const auto errors = FindingTexts(findings, TFindingKind::Error);
     const auto warnings = FindingTexts(findings, TFindingKind::Warning);
     std::string text;
     if (!errors.empty())
-        text = MarkupList("Errors: the build refuses to start while these stand.", errors);
+        text = MarkupList(tr("Errors: the build refuses to start while these stand.").toStdString(), errors);
     if (!warnings.empty())
         text += (text.empty() ? "" : "/# /#") +
-                MarkupList("Warnings: the setup will not do exactly what the project says.", warnings);
+                MarkupList(tr("Warnings: the setup will not do exactly what the project says.").toStdString(),
+                           warnings);
     MessageDlg(text, errors.empty() ? TMsgDlgType::mtWarning : TMsgDlgType::mtError, mbOK);
 }
 
