@@ -605,7 +605,7 @@ int TMain::MessageDlg(const std::string& text, TMsgDlgType type, unsigned button
 }
 
 void TMain::ShowPlainMessage(const std::string& text) {
-    TwzDialog::PlainMessage(this, kProductTitle, MessageToQString(text));
+    TwzDialog::PlainMessage(this, kProductTitle, TranslatedMessage(MessageToQString(text)));
 }
 
 // The file dialogs are made on first use: they cost more to make than the rest of the window.

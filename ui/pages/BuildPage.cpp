@@ -56,7 +56,8 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
         label->setTransparent(true);
         label->setImages(images);
         // "&&" in a caption stands for one ampersand; our labels draw text as it is.
-        label->setCaption(QString::fromStdString(ProgressCaption(line)).replace("&&", "&"));
+        label->setCaption(
+            TranslatedMessage(QString::fromStdString(ProgressCaption(line))).replace("&&", "&"));
         // The compile line sits apart, below the copy progress bar.
         const int top = line < lbC1 ? kFirstLineTop + line * kLineStep : kFirstLineTop + 5 * kLineStep + 30;
         label->move(kLineLeft, top);
@@ -161,7 +162,7 @@ void TBuildPage::ResetProgressLines() {
 void TBuildPage::SetCopyText(const std::string& text) {
     // A long file name loses its middle rather than its end, so the line still reads as a copy of
     // that file; the whole text stays in the hint.
-    const QString full = MessageToQString(text);
+    const QString full = TranslatedMessage(MessageToQString(text));
     m_lbCopy->setToolTip(full);
     m_lbCopy->setText(m_lbCopy->fontMetrics().elidedText(full, Qt::ElideMiddle, m_lbCopy->width()));
 }
@@ -192,7 +193,7 @@ void TBuildPage::ForgetBuild() {
 
 void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t bytes) {
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(HostToUtf8(folder)));
-    const QString counts = QString::fromStdString(CopiedText(files, bytes));
+    const QString counts = TranslatedMessage(QString::fromStdString(CopiedText(files, bytes)));
     const QFontMetrics metrics(m_lbBuilt->font());
     // The folder's name loses its middle rather than the counts their place.
     const int room =
