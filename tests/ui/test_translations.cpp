@@ -103,7 +103,7 @@ private slots:
             if (found == committed.cend() || !found->type.isEmpty() || found->translation.isEmpty())
                 missing << QString(it.key()).replace(QChar('\n'), QStringLiteral(": "));
         }
-        QVERIFY2(missing.isEmpty(), qPrintable("not translated (run the update_translations target, then "
+        QVERIFY2(missing.isEmpty(), qPrintable("not translated (run scripts/update-translations, then "
                                                "translate):\n" +
                                                missing.join('\n')));
         // Nothing left over that the sources no longer hold.
