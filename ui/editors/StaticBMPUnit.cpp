@@ -137,8 +137,8 @@ TStaticBMP::TStaticBMP(QWidget* parent)
         m_mnOrigin[origin] = a;
     }
     m_menu->addSeparator();
-    m_menu->addAction("Close", this, &TStaticBMP::mnCloseClick)->setObjectName("mnClose");
-    m_menu->addAction("Set this to this bitmap", this, &TStaticBMP::mnSetClick)->setObjectName("mnSet");
+    m_menu->addAction(tr("Close"), this, &TStaticBMP::mnCloseClick)->setObjectName("mnClose");
+    m_menu->addAction(tr("Set this to this bitmap"), this, &TStaticBMP::mnSetClick)->setObjectName("mnSet");
     connect(m_static, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_static->mapToGlobal(pos)); });
 
@@ -205,7 +205,7 @@ bool TStaticBMP::ReadPicture(const QString& fileName, QImage& image) const {
 }
 
 void TStaticBMP::ReportUnreadable(const QString& fileName) {
-    wzDialog().MessageDlg(QString("Cannot read the bitmap \"%1\":/#it is missing or not a bitmap.").arg(fileName),
+    wzDialog().MessageDlg(tr("Cannot read the bitmap \"%1\":/#it is missing or not a bitmap.").arg(fileName),
                           TMsgDlgType::mtError, 0, mbOK);
 }
 

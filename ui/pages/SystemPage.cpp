@@ -475,7 +475,7 @@ bool TSystemPage::ImportRegFile(const QString& path) {
     // (a link to /dev/zero) would be read for ever.
     if (const std::string problem = SourceFileProblem(QFile::encodeName(path).toStdString());
         !problem.empty()) {
-        wzDialog().MessageDlg("Cannot open file " + shown + ":/#" + QString::fromStdString(problem),
+        wzDialog().MessageDlg(tr("Cannot open file %1:/#%2").arg(shown, QString::fromStdString(problem)),
                               TMsgDlgType::mtError, 0, mbOK);
         return false;
     }
