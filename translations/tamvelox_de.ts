@@ -4,7 +4,7 @@
 <context>
     <name>tv::TAnsiInput</name>
     <message>
-        <source>The character "%1" cannot be used here: the project keeps its texts in the Windows-1252 character set.</source>
+        <source>The character &quot;%1&quot; cannot be used here: the project keeps its texts in the Windows-1252 character set.</source>
         <translation>Das Zeichen „%1“ kann hier nicht verwendet werden: Das Projekt speichert seine Texte im Zeichensatz Windows-1252.</translation>
     </message>
 </context>
@@ -26,7 +26,7 @@
         <translation>Skripte erstellen</translation>
     </message>
     <message>
-        <source>Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#Building clears the project's folder inside the deployment folder first.</source>
+        <source>Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#Building clears the project&apos;s folder inside the deployment folder first.</source>
         <translation>Speichern Sie das Projekt, /berstellen/b0 Sie dann den Bereitstellungsordner und /bkompilieren/b0 Sie das Setup./#Beim Erstellen wird der Projektordner im Bereitstellungsordner zuerst geleert.</translation>
     </message>
     <message>
@@ -62,7 +62,7 @@
         <translation>Erstellt: %1 (%2)</translation>
     </message>
     <message>
-        <source>Waiting for "%1" to end...</source>
+        <source>Waiting for &quot;%1&quot; to end...</source>
         <translation>Warte auf das Ende von „%1“ …</translation>
     </message>
     <message>
@@ -137,11 +137,11 @@
         <translation>Der Bereitstellungsordner darf nicht leer sein,/#in diesem Ordner wird das Setup erstellt</translation>
     </message>
     <message>
-        <source>The project is saved in %1, its paths were taken from %2. These paths can name the same files relative to the project's folder:%3/#Rewrite them so that they keep naming the same files ?</source>
+        <source>The project is saved in %1, its paths were taken from %2. These paths can name the same files relative to the project&apos;s folder:%3/#Rewrite them so that they keep naming the same files ?</source>
         <translation>Das Projekt wird in %1 gespeichert, seine Pfade stammen aus %2. Diese Pfade können dieselben Dateien relativ zum Projektordner angeben:%3/#Sollen sie so umgeschrieben werden, dass sie weiter dieselben Dateien angeben?</translation>
     </message>
     <message>
-        <source>The project is saved in %1. These paths can name the same files relative to the project's folder:%2/#Rewrite them so that they keep naming the same files ?</source>
+        <source>The project is saved in %1. These paths can name the same files relative to the project&apos;s folder:%2/#Rewrite them so that they keep naming the same files ?</source>
         <translation>Das Projekt wird in %1 gespeichert. Diese Pfade können dieselben Dateien relativ zum Projektordner angeben:%2/#Sollen sie so umgeschrieben werden, dass sie weiter dieselben Dateien angeben?</translation>
     </message>
     <message>
@@ -193,7 +193,7 @@
         <translation>/im{%1}/oh{4} Tamrin-Installer-Setup kompilieren</translation>
     </message>
     <message>
-        <source>Copying "%1"..."</source>
+        <source>Copying &quot;%1&quot;...&quot;</source>
         <translation>Kopiere „%1“ …</translation>
     </message>
     <message>
@@ -217,7 +217,7 @@
         <translation>Der Compiler hat das Setup-Programm %1 nicht erzeugt.</translation>
     </message>
     <message>
-        <source>Run "%1" ?</source>
+        <source>Run &quot;%1&quot; ?</source>
         <translation>„%1“ ausführen?</translation>
     </message>
     <message>
@@ -339,7 +339,7 @@
         <translation>Vorschau</translation>
     </message>
     <message>
-        <source>Show a dialog on the setup's screen (Escape closes)</source>
+        <source>Show a dialog on the setup&apos;s screen (Escape closes)</source>
         <translation>Zeigt einen Dialog auf dem Bildschirm des Setups (Esc schließt)</translation>
     </message>
     <message>
@@ -358,7 +358,7 @@
 <context>
     <name>tv::TFieldBinder</name>
     <message>
-        <source>The character "%1" cannot be used here:/#the project keeps its texts in the Windows-1252 character set.</source>
+        <source>The character &quot;%1&quot; cannot be used here:/#the project keeps its texts in the Windows-1252 character set.</source>
         <translation>Das Zeichen „%1“ kann hier nicht verwendet werden:/#Das Projekt speichert seine Texte im Zeichensatz Windows-1252.</translation>
     </message>
 </context>
@@ -444,7 +444,7 @@
         <translation>Flags</translation>
     </message>
     <message>
-        <source>%1 may not contain "|":/#the project file separates its fields with it.</source>
+        <source>%1 may not contain &quot;|&quot;:/#the project file separates its fields with it.</source>
         <translation>%1 darf kein „|“ enthalten:/#Die Projektdatei trennt damit ihre Felder.</translation>
     </message>
 </context>
@@ -455,7 +455,7 @@
         <translation>Kein Protokoll</translation>
     </message>
     <message>
-        <source>don't write to installation log-file</source>
+        <source>don&apos;t write to installation log-file</source>
         <translation>nicht in die Protokolldatei der Installation schreiben</translation>
     </message>
     <message>
@@ -463,7 +463,7 @@
         <translation>Keine Versionsprüfung</translation>
     </message>
     <message>
-        <source>don't check file version</source>
+        <source>don&apos;t check file version</source>
         <translation>Dateiversion nicht prüfen</translation>
     </message>
     <message>
@@ -483,19 +483,19 @@
         <translation>als Schriftart registrieren</translation>
     </message>
     <message>
-        <source>Don't ask user</source>
+        <source>Don&apos;t ask user</source>
         <translation>Nicht nachfragen</translation>
     </message>
     <message>
-        <source>don't ask user confirmation of overwriting existing file on version conflict</source>
+        <source>don&apos;t ask user confirmation of overwriting existing file on version conflict</source>
         <translation>bei einem Versionskonflikt nicht nachfragen, ob die vorhandene Datei überschrieben werden soll</translation>
     </message>
     <message>
-        <source>Don't overwrite</source>
+        <source>Don&apos;t overwrite</source>
         <translation>Nicht überschreiben</translation>
     </message>
     <message>
-        <source>don't overwrite existing file</source>
+        <source>don&apos;t overwrite existing file</source>
         <translation>vorhandene Datei nicht überschreiben</translation>
     </message>
     <message>
@@ -542,7 +542,7 @@
         <translation>jede Datei behält ihren eigenen Pfad</translation>
     </message>
     <message>
-        <source>Choose the target's folder variable.</source>
+        <source>Choose the target&apos;s folder variable.</source>
         <translation>Wählen Sie die Ordnervariable des Ziels.</translation>
     </message>
     <message>
@@ -557,7 +557,7 @@
         <translation>Anwendung ausführen</translation>
     </message>
     <message>
-        <source>0 - don't show window</source>
+        <source>0 - don&apos;t show window</source>
         <translation>0 - Fenster nicht anzeigen</translation>
     </message>
     <message>
@@ -605,7 +605,7 @@
         <translation>Warten</translation>
     </message>
     <message>
-        <source>%1 may not hold "|":/#the project file separates the columns of a run entry with it.</source>
+        <source>%1 may not hold &quot;|&quot;:/#the project file separates the columns of a run entry with it.</source>
         <translation>%1 darf kein „|“ enthalten:/#Die Projektdatei trennt damit die Spalten eines Ausführungseintrags.</translation>
     </message>
     <message>
@@ -935,7 +935,7 @@
         <translation>&amp;Weiter &gt;&gt;</translation>
     </message>
     <message>
-        <source>Compile is waiting for "%1" to end./#Stop waiting and close ?/#(The program goes on running.)</source>
+        <source>Compile is waiting for &quot;%1&quot; to end./#Stop waiting and close ?/#(The program goes on running.)</source>
         <translation>Das Kompilieren wartet auf das Ende von „%1“./#Nicht mehr warten und schließen?/#(Das Programm läuft weiter.)</translation>
     </message>
     <message>
@@ -1321,11 +1321,11 @@
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <source>Select "Readme" file</source>
+        <source>Select &quot;Readme&quot; file</source>
         <translation>Liesmich-Datei wählen</translation>
     </message>
     <message>
-        <source>Select "License" file</source>
+        <source>Select &quot;License&quot; file</source>
         <translation>Lizenzdatei wählen</translation>
     </message>
     <message>
@@ -1376,11 +1376,11 @@
         <translation>Sie haben noch keine Bitmap gewählt</translation>
     </message>
     <message>
-        <source>The bitmap's path may not contain a comma:/#%1</source>
+        <source>The bitmap&apos;s path may not contain a comma:/#%1</source>
         <translation>Der Pfad der Bitmap darf kein Komma enthalten:/#%1</translation>
     </message>
     <message>
-        <source>The bitmap's path holds the character "%1", which the project cannot keep:/#its texts are in the Windows-1252 character set.</source>
+        <source>The bitmap&apos;s path holds the character &quot;%1&quot;, which the project cannot keep:/#its texts are in the Windows-1252 character set.</source>
         <translation>Der Pfad der Bitmap enthält das Zeichen „%1“, das das Projekt nicht speichern kann:/#Seine Texte stehen im Zeichensatz Windows-1252.</translation>
     </message>
     <message>
@@ -1396,7 +1396,7 @@
         <translation>Diese Bitmap übernehmen</translation>
     </message>
     <message>
-        <source>Cannot read the bitmap "%1":/#it is missing or not a bitmap.</source>
+        <source>Cannot read the bitmap &quot;%1&quot;:/#it is missing or not a bitmap.</source>
         <translation>Die Bitmap „%1“ kann nicht gelesen werden:/#Sie fehlt oder ist keine Bitmap.</translation>
     </message>
 </context>
@@ -1461,7 +1461,7 @@
         <translation>Wert</translation>
     </message>
     <message>
-        <source>INI file may not blank, and remember to add a backslash, it won't be added automatically</source>
+        <source>INI file may not blank, and remember to add a backslash, it won&apos;t be added automatically</source>
         <translation>Die INI-Datei darf nicht leer sein; denken Sie an den Backslash, er wird nicht automatisch ergänzt</translation>
     </message>
     <message>
@@ -1493,7 +1493,7 @@
         <translation>Beispiel: /c{clnavy}InstallPath=%InstallPath%</translation>
     </message>
     <message>
-        <source>%1 may not hold "|":/#it separates the parts of the INI key.</source>
+        <source>%1 may not hold &quot;|&quot;:/#it separates the parts of the INI key.</source>
         <translation>%1 darf kein „|“ enthalten:/#Es trennt die Teile des INI-Schlüssels.</translation>
     </message>
     <message>
@@ -1651,7 +1651,7 @@
         <translation>Der Name des Schlüssels sollte beginnen mit:</translation>
     </message>
     <message>
-        <source>Params are Parameters under Registry Key "Key",</source>
+        <source>Params are Parameters under Registry Key &quot;Key&quot;,</source>
         <translation>Parameter sind die Werte unter dem Registrierungsschlüssel „Schlüssel“,</translation>
     </message>
     <message>
@@ -1745,7 +1745,7 @@
         <translation>Warnung</translation>
     </message>
     <message>
-        <source>The character "%1" cannot be stored,/#please use another one</source>
+        <source>The character &quot;%1&quot; cannot be stored,/#please use another one</source>
         <translation>Das Zeichen „%1“ kann nicht gespeichert werden,/#bitte verwenden Sie ein anderes</translation>
     </message>
 </context>
