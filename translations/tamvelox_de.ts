@@ -27,7 +27,7 @@
     </message>
     <message>
         <source>Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#Building clears the project&apos;s folder inside the deployment folder first.</source>
-        <translation>Speichern Sie das Projekt, /berstellen/b0 Sie dann den Bereitstellungsordner und /bkompilieren/b0 Sie das Setup./#Beim Erstellen wird der Projektordner im Bereitstellungsordner zuerst geleert.</translation>
+        <translation>Projekt speichern, dann /bErstellen/b0 und /bKompilieren/b0./#Erstellen leert zuerst den Projektordner im Bereitstellungsordner.</translation>
     </message>
     <message>
         <source>Build Tamrin Installer Script</source>
@@ -876,7 +876,7 @@
     </message>
     <message>
         <source>Files &amp; Shortcuts</source>
-        <translation>Dateien &amp; Verknüpfungen</translation>
+        <translation>Dateien &amp; Links</translation>
     </message>
     <message>
         <source>System Changes</source>
@@ -884,11 +884,11 @@
     </message>
     <message>
         <source>Run App Install</source>
-        <translation>Ausführen: Installation</translation>
+        <translation>Bei Installation</translation>
     </message>
     <message>
         <source>Run App Uninstall</source>
-        <translation>Ausführen: Deinstallation</translation>
+        <translation>Bei Deinstallation</translation>
     </message>
     <message>
         <source>Finish</source>
@@ -1023,7 +1023,7 @@
     </message>
     <message>
         <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Add Key</source>
@@ -1031,7 +1031,7 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation>Bearbeiten</translation>
+        <translation>Ändern</translation>
     </message>
     <message>
         <source>Edit key</source>
@@ -1039,7 +1039,7 @@
     </message>
     <message>
         <source>Remove</source>
-        <translation>Entfernen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Remove key</source>
@@ -1250,11 +1250,11 @@
     </message>
     <message>
         <source>Include Uninstaller</source>
-        <translation>Mit Deinstallationsprogramm</translation>
+        <translation>Mit Deinstallation</translation>
     </message>
     <message>
         <source>Reboot after installation</source>
-        <translation>Nach der Installation neu starten</translation>
+        <translation>Danach neu starten</translation>
     </message>
     <message>
         <source>Target OS</source>
@@ -1270,7 +1270,7 @@
     </message>
     <message>
         <source>Extra disk space</source>
-        <translation>Zusätzlicher Speicher</translation>
+        <translation>Zusatzspeicher</translation>
     </message>
     <message>
         <source>KB</source>
@@ -1474,23 +1474,23 @@
     </message>
     <message>
         <source>Format : /c{clnavy}&lt;parameter&gt;=&lt;value&gt;,&lt;flags&gt; /c{clbtntext}</source>
-        <translation>Format: /c{clnavy}&lt;Parameter&gt;=&lt;Wert&gt;,&lt;Flags&gt; /c{clbtntext}</translation>
+        <translation>Format : /c{clnavy}&lt;parameter&gt;=&lt;value&gt;,&lt;flags&gt; /c{clbtntext}</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;parameter&gt; /c{clbtntext}: identifier, eg. PosX</source>
-        <translation>/ow{44}/c{clnavy}&lt;Parameter&gt; /c{clbtntext}: Bezeichner, z. B. PosX</translation>
+        <translation>/ow{44}/c{clnavy}&lt;parameter&gt; /c{clbtntext}: Bezeichner, z. B. PosX</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;value&gt; /c{clbtntext}/ow{24}: the value</source>
-        <translation>/ow{44}/c{clnavy}&lt;Wert&gt; /c{clbtntext}/ow{24}: der Wert</translation>
+        <translation>/ow{44}/c{clnavy}&lt;value&gt; /c{clbtntext}/ow{24}: der Wert</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;flags&gt; /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE</source>
-        <translation>/ow{44}/c{clnavy}&lt;Flags&gt; /c{clbtntext}/ow{27}: Flag, NO_LOG und DONT_OVERWRITE</translation>
+        <translation>/ow{44}/c{clnavy}&lt;flags&gt; /c{clbtntext}/ow{27}: Flag, NO_LOG und DONT_OVERWRITE</translation>
     </message>
     <message>
         <source>Sample : /c{clnavy}InstallPath=%InstallPath%</source>
-        <translation>Beispiel: /c{clnavy}InstallPath=%InstallPath%</translation>
+        <translation>Beispiel : /c{clnavy}InstallPath=%InstallPath%</translation>
     </message>
     <message>
         <source>%1 may not hold &quot;|&quot;:/#it separates the parts of the INI key.</source>
@@ -1656,15 +1656,15 @@
     </message>
     <message>
         <source>Format : /c{clnavy}&lt;parameter&gt;=&lt;value&gt;,&lt;type&gt;,&lt;flags&gt; /c{clbtntext}</source>
-        <translation>Format: /c{clnavy}&lt;Parameter&gt;=&lt;Wert&gt;,&lt;Typ&gt;,&lt;Flags&gt; /c{clbtntext}</translation>
+        <translation>Format : /c{clnavy}&lt;parameter&gt;=&lt;value&gt;,&lt;type&gt;,&lt;flags&gt; /c{clbtntext}</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;parameter&gt; /c{clbtntext}: identifier, eg. PosX. It is also posible to use subkeys</source>
-        <translation>/ow{44}/c{clnavy}&lt;Parameter&gt; /c{clbtntext}: Bezeichner, z. B. PosX. Auch Unterschlüssel sind möglich</translation>
+        <translation>/ow{44}/c{clnavy}&lt;parameter&gt; /c{clbtntext}: Bezeichner, z. B. PosX. Auch Unterschlüssel sind möglich</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;value&gt; /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined using string contain </source>
-        <translation>/ow{44}/c{clnavy}&lt;Wert&gt; /c{clbtntext}/ow{24}: der Wert; ein binärer Wert wird als Zeichenkette angegeben aus </translation>
+        <translation>/ow{44}/c{clnavy}&lt;value&gt; /c{clbtntext}/ow{24}: der Wert; ein binärer Wert ist eine Zeichenkette aus </translation>
     </message>
     <message>
         <source>/ow{116} two-digits Hex which represent one-byte</source>
@@ -1672,11 +1672,11 @@
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;type&gt; /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary (REG_BINARY)</source>
-        <translation>/ow{44}/c{clnavy}&lt;Typ&gt; /c{clbtntext}/ow{28}: 0=Zeichenkette (REG_SZ), 1=Zahl (REG_DWORD), 2=binär (REG_BINARY)</translation>
+        <translation>/ow{44}/c{clnavy}&lt;type&gt; /c{clbtntext}/ow{28}: 0=Text (REG_SZ), 1=Zahl (REG_DWORD), 2=binär (REG_BINARY)</translation>
     </message>
     <message>
         <source>/ow{44}/c{clnavy}&lt;flags&gt; /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE</source>
-        <translation>/ow{44}/c{clnavy}&lt;Flags&gt; /c{clbtntext}/ow{27}: Flag, NO_LOG und DONT_OVERWRITE</translation>
+        <translation>/ow{44}/c{clnavy}&lt;flags&gt; /c{clbtntext}/ow{27}: Flag, NO_LOG und DONT_OVERWRITE</translation>
     </message>
     <message>
         <source>Add registry key</source>
@@ -1693,6 +1693,10 @@
     <message>
         <source>The list holds %1 keys, the most a project keeps.</source>
         <translation>Die Liste enthält %1 Schlüssel, so viele, wie ein Projekt höchstens aufnimmt.</translation>
+    </message>
+    <message>
+        <source>/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE</source>
+        <translation>/ow{116} z. B.: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE</translation>
     </message>
 </context>
 <context>

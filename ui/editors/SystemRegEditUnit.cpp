@@ -91,7 +91,7 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
          tr("/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined "
             "using string contain "),
          tr("/ow{116} two-digits Hex which represent one-byte"),
-         "/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE",
+         tr("/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE"),
          tr("/ow{44}/c{clnavy}<type> /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary "
             "(REG_BINARY)"),
          tr("/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE")});

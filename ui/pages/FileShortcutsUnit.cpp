@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tv {
 
 std::vector<std::string> InstalledFileTargets(const TProject& project) {
@@ -82,7 +84,8 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
 
     auto* doAddUninstaller = new QPushButton(tr("Add Uninstaller Shortcut"), this);
     doAddUninstaller->setObjectName("doAddUninstaller");
-    doAddUninstaller->setFixedSize(150, 25);
+    // A longer caption (another language) widens the button rather than being cut.
+    doAddUninstaller->setFixedSize(std::max(150, doAddUninstaller->sizeHint().width()), 25);
     auto* doAdd = new QPushButton(tr("Add"), this);
     doAdd->setObjectName("doAdd");
     doAdd->setFixedSize(70, 25);
