@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMap>
 #include <QProcess>
 #include <QPushButton>
@@ -135,6 +136,9 @@ private slots:
         QCOMPARE(start->Heading()->text(), QString("Willkommen bei Tamrin Installer Velox!"));
         QCOMPARE(start->findChild<QGroupBox*>("grAppInfo")->title(), QString("Anwendung"));
         QCOMPARE(w.findChild<QPushButton*>("btWizNext")->text(), QString("&Weiter >>"));
+        // Qt's own texts (its file dialogs) follow when the system has their translation.
+        if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString("Abbrechen"));
 
         // The messages of core and deploy: the wording translated, the path and the count kept.
         QCOMPARE(
