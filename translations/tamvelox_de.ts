@@ -236,6 +236,18 @@
         <source>/#... and %1 more</source>
         <translation>/#… und %1 weitere</translation>
     </message>
+    <message>
+        <source>0 - String </source>
+        <translation>0 - Text</translation>
+    </message>
+    <message>
+        <source>1 - Numeric</source>
+        <translation>1 - Zahl</translation>
+    </message>
+    <message>
+        <source>2 - Binary</source>
+        <translation>2 - Binär</translation>
+    </message>
 </context>
 <context>
     <name>tv::TDCVersionInfo</name>

@@ -5,6 +5,7 @@
 #include "ui/editors/AnsiInput.h"
 #include "ui/editors/ContentsMemo.h"
 #include "ui/lib/jdFlatButton.h"
+#include "ui/main/MessageText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -41,7 +42,7 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     m_cbType = new QComboBox(page);
     m_cbType->setObjectName("cbType");
     for (const auto& type : kRegTypes)
-        m_cbType->addItem(FromAnsi(type));
+        m_cbType->addItem(TranslatedMessage(FromAnsi(type))); // the line keeps the index, not the text
 
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 4);

@@ -53,6 +53,10 @@ const char* const kKnownTexts[] = {
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "The compiler did not make the setup program %1."),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "Run \"%1\" ?"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "No program could be started for %1:/#%2"),
+    // the registry editor's value types
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "0 - String "),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 - Numeric"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "2 - Binary"),
     // counts, last: their wording is the loosest
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 file, %1"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 files, %2"),
