@@ -3,13 +3,16 @@
 // messages core and deploy hand it read German.
 #include "UiTestSupport.h"
 
+#include "ui/lib/wzWizardTree.h"
 #include "ui/main/MainUnit.h"
 #include "ui/main/MessageText.h"
 #include "ui/main/Translations.h"
 #include "ui/main/WizardPage.h"
 #include "ui/pages/StartPage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,6 +21,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -154,6 +158,37 @@ private slots:
                  QString("/im{3}/oh{4} Bereitstellungsordner anlegen"));
         // A text the window does not know stays as it came.
         QCOMPARE(TranslatedMessage("Something new/#happened"), QString("Something new/#happened"));
+    }
+
+    // `make screenshots`: every page and the system editors in German, where longer words would
+    // show a clipped layout. Runs after the German window test, with its translator.
+    void germanScreenshots() {
+        if (qEnvironmentVariableIsEmpty("TAMVELOX_SCREENSHOT_DIR"))
+            QSKIP("screenshots only");
+        TMain w({TAMVELOX_SOURCE_DIR "/examples/demo/demo.tvx"});
+        w.show();
+        QCoreApplication::processEvents();
+        auto* wiz = w.findChild<TwzWizardTree*>("wiz");
+        for (int i = 0; i < TMain::kPageCount; ++i) {
+            QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(i).center());
+            QVERIFY(tvtest::saveShot(&w, QString("de_main_page%1").arg(i)));
+        }
+        QTest::mouseClick(wiz, Qt::LeftButton, {}, wiz->ItemRect(4).center());
+        const auto shootEditor = [&](const char* button, const QString& name) {
+            bool opened = false;
+            tvtest::OnNextModal<QDialog>([&](QDialog* e) {
+                opened = true;
+                QVERIFY(tvtest::saveShot(e, name));
+                e->findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+                QVERIFY(tvtest::saveShot(e, name + "_info"));
+                e->reject();
+            });
+            w.findChild<QAbstractButton*>(button)->click();
+            QVERIFY2(opened, button);
+        };
+        shootEditor("jdFlatButton7", "de_system_regedit");
+        w.findChild<QTabWidget*>("pcSystem")->setCurrentIndex(1);
+        shootEditor("jdFlatButton2", "de_system_iniedit");
     }
 };
 
