@@ -1,9 +1,24 @@
 #include "UiTestSupport.h"
 
+#include "ui/main/Translations.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QWidget>
+
+namespace {
+
+// Screenshots show the window in the user's language, as the program would (`make screenshots-de`);
+// the tests themselves compare the English texts and run without a translator.
+void TranslateScreenshots() {
+    if (!qEnvironmentVariableIsEmpty("TAMVELOX_SCREENSHOT_DIR"))
+        tv::InstallTranslators();
+}
+Q_COREAPP_STARTUP_FUNCTION(TranslateScreenshots)
+
+} // namespace
 
 namespace tvtest {
 

@@ -2,6 +2,7 @@
 
 #include "core/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -67,8 +68,9 @@ void KeepAnsi(QLineEdit* edit) {
 }
 
 QString RefusedText(const QString& character) {
-    return QString("The character \"%1\" cannot be used here: the project keeps its texts in the "
-                   "Windows-1252 character set.")
+    return QCoreApplication::translate(
+               "tv::TAnsiInput", "The character \"%1\" cannot be used here: the project keeps its texts "
+                                 "in the Windows-1252 character set.")
         .arg(character);
 }
 

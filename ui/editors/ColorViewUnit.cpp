@@ -7,7 +7,7 @@
 
 namespace tv {
 
-TColorView::TColorView(QWidget* parent) : TPickerWindow(parent, "Color View", "Color View") {
+TColorView::TColorView(QWidget* parent) : TPickerWindow(parent, tr("Color View"), tr("Color View")) {
     setObjectName("ColorView");
     QWidget* page = Page();
     auto* grid = new QGridLayout(page);
@@ -28,7 +28,7 @@ TColorView::TColorView(QWidget* parent) : TPickerWindow(parent, "Color View", "C
     connect(m_Spectrum, &TColorSpectrum::MouseMove, this, &TColorView::clMouseMove);
     connect(m_Spectrum, &TColorSpectrum::MouseUp, this, &TColorView::clMouseUp);
 
-    auto* caption = new QLabel("Selected color", page);
+    auto* caption = new QLabel(tr("Selected color"), page);
     caption->setObjectName("Label1");
     grid->addWidget(caption, 1, 0);
     m_Bar = new TColorShape(page, 0, QSize(301, 19));

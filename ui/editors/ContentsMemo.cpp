@@ -3,6 +3,7 @@
 #include "core/TextCodec.h"
 #include "ui/editors/AnsiInput.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -17,7 +18,8 @@ namespace {
 QString Problem(const TLineCheck& check, const QString& line) {
     const auto ansi = Utf8ToAnsi(line.toStdString());
     if (!ansi)
-        return "The line holds a character Windows-1252 cannot hold";
+        return QCoreApplication::translate("tv::TContentsMemo",
+                                           "The line holds a character Windows-1252 cannot hold");
     return QString::fromStdString(check(*ansi));
 }
 

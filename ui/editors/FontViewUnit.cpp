@@ -48,7 +48,7 @@ bool SameFace(const QString& a, const QString& b) {
 } // namespace
 
 TFontView::TFontView(QWidget* parent, TFontViewKind kind)
-    : TPickerWindow(parent, "Font Selection", "Font Attribute"), m_Kind(kind) {
+    : TPickerWindow(parent, tr("Font Selection"), tr("Font Attribute")), m_Kind(kind) {
     setObjectName("FontView");
     QWidget* page = Page();
     auto* row = new QHBoxLayout(page);
@@ -96,9 +96,9 @@ TFontView::TFontView(QWidget* parent, TFontViewKind kind)
     m_Bold = StyleButton(page, "btBold", "B", &QFont::setBold);
     m_Italic = StyleButton(page, "btItalic", "I", &QFont::setItalic);
     m_Underline = StyleButton(page, "btUnderline", "U", &QFont::setUnderline);
-    m_Bold->setToolTip("Bold");
-    m_Italic->setToolTip("Italic");
-    m_Underline->setToolTip("Underline");
+    m_Bold->setToolTip(tr("Bold"));
+    m_Italic->setToolTip(tr("Italic"));
+    m_Underline->setToolTip(tr("Underline"));
     styles->addWidget(m_Bold);
     styles->addWidget(m_Italic);
     styles->addWidget(m_Underline);
@@ -115,7 +115,7 @@ TFontView::TFontView(QWidget* parent, TFontViewKind kind)
     m_Size->addItems({"6", "7", "8", "9", "10", "11", "12", "14", "16", "18", "20", "24", "28", "36", "48",
                       "56", "64", "72"});
     m_Size->setEditText("20");
-    m_Size->setToolTip("Size (points)");
+    m_Size->setToolTip(tr("Size (points)"));
     m_Size->setFixedWidth(82);
     styleColumn->addWidget(m_Size);
     styleColumn->addStretch(1);
@@ -124,7 +124,7 @@ TFontView::TFontView(QWidget* parent, TFontViewKind kind)
     right->addLayout(middle);
     connect(m_Size, &QComboBox::editTextChanged, this, &TFontView::cbFontSizeChange);
 
-    auto* sample = new TwzLabel("Sample Text", page);
+    auto* sample = new TwzLabel(tr("Sample Text"), page);
     sample->setObjectName("lbSample");
     sample->setTextStyle(TwzLabel::tsNone);
     sample->setShowAccelChar(false);
@@ -250,11 +250,11 @@ void TFontView::FillFonts(const QStringList& families) {
             continue;
         }
         const QString standIn = StandInFace(face, host);
-        items.append(
-            row(face, standIn,
-                standIn.isEmpty()
-                    ? QString("Not on this computer: shown in its default face")
-                    : QString("Not on this computer: shown in %1, which stands in for it").arg(standIn)));
+        items.append(row(
+            face, standIn,
+            standIn.isEmpty()
+                ? TFontView::tr("Not on this computer: shown in its default face")
+                : TFontView::tr("Not on this computer: shown in %1, which stands in for it").arg(standIn)));
     }
 
     QStringList others;
@@ -266,7 +266,7 @@ void TFontView::FillFonts(const QStringList& families) {
         return folded != 0 ? folded < 0 : a < b;
     });
     if (!others.isEmpty()) {
-        auto* separator = new QTreeWidgetItem(QStringList("Other fonts on this computer"));
+        auto* separator = new QTreeWidgetItem(QStringList(tr("Other fonts on this computer")));
         separator->setFlags(Qt::NoItemFlags);
         QFont f = font();
         f.setPointSize(pointSize);
@@ -274,7 +274,7 @@ void TFontView::FillFonts(const QStringList& families) {
         separator->setFont(0, f);
         separator->setTextAlignment(0, Qt::AlignCenter);
         separator->setToolTip(
-            0, "A setup that names one of these faces shows another on a computer that lacks it");
+            0, tr("A setup that names one of these faces shows another on a computer that lacks it"));
         items.append(separator);
     }
     for (const QString& family : others)
@@ -310,7 +310,7 @@ void TFontView::SelectCurrentFace() {
         QFont f(current);
         f.setPointSize(font().pointSize() > 0 ? font().pointSize() : 9);
         found->setFont(0, f);
-        found->setToolTip(0, "Not on every Windows and not on this computer");
+        found->setToolTip(0, tr("Not on every Windows and not on this computer"));
         found->setData(0, Qt::UserRole, true);
         m_Fonts->insertTopLevelItem(0, found);
     }

@@ -37,9 +37,9 @@ TPickerWindow::TPickerWindow(QWidget* parent, const QString& title, const QStrin
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    m_OK = new TjdFlatButton("OK", this);
+    m_OK = new TjdFlatButton(tr("OK"), this);
     m_OK->setObjectName("doOK");
-    m_Cancel = new TjdFlatButton("Cancel", this);
+    m_Cancel = new TjdFlatButton(tr("Cancel"), this);
     m_Cancel->setObjectName("doCancel");
     for (TjdFlatButton* b : {m_OK, m_Cancel})
         b->setMinimumSize(75, 25);

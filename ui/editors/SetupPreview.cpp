@@ -11,13 +11,13 @@ namespace tv {
 TSetupPreview::TSetupPreview(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("SetupPreview");
-    setWindowTitle("Tamrin Installer Velox - Preview");
+    setWindowTitle(tr("Tamrin Installer Velox - Preview"));
     setFont(DialogFont());
     // The restored size is the whole screen too, for window systems that do not maximise.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         resize(screen->availableGeometry().size());
     setWindowState(Qt::WindowMaximized);
-    setToolTip("Escape or a click closes the preview");
+    setToolTip(tr("Escape or a click closes the preview"));
 }
 
 void TSetupPreview::SetScreen(const TSetupScreen& screen) {

@@ -9,14 +9,15 @@
 #include "ui/lib/wzLabelUnit.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
 
@@ -33,7 +34,7 @@ QImage SamplePicture() {
     p.setPen(QColor(128, 0, 0));
     p.drawRect(QRect(3, 3, 89, 41));
     p.setFont(DialogFont());
-    p.drawText(QRect(3, 3, 90, 42), Qt::AlignCenter, "Bitmap");
+    p.drawText(QRect(3, 3, 90, 42), Qt::AlignCenter, QCoreApplication::translate("tv::TStaticBMP", "Bitmap"));
     return image;
 }
 
@@ -86,7 +87,7 @@ TStaticBMP::TStaticBMP(QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       m_desktop(std::make_unique<TDesktopControl>()) {
     setObjectName("StaticBMP");
-    setWindowTitle("Tamrin Installer Velox - Static Bitmap");
+    setWindowTitle(tr("Tamrin Installer Velox - Static Bitmap"));
     setFont(DialogFont());
     // The restored size is the whole screen too, for window systems that do not maximise.
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -100,7 +101,7 @@ TStaticBMP::TStaticBMP(QWidget* parent)
     m_lbTitle->setShowAccelChar(false);
     m_lbTitle->move(20, 20);
 
-    m_lbHint = new QLabel("(Right click on bitmap for menu)", this);
+    m_lbHint = new QLabel(tr("(Right click on bitmap for menu)"), this);
     m_lbHint->setObjectName("lbHint");
     m_lbHint->move(20, 72);
     m_lbHint->adjustSize();
@@ -120,9 +121,10 @@ TStaticBMP::TStaticBMP(QWidget* parent)
 
     m_menu = new QMenu(this);
     m_menu->setObjectName("PopupMenu1");
-    m_menu->addAction("Select Bitmap", this, &TStaticBMP::mnSelectBitmapClick)->setObjectName("mnSelectBitmap");
+    m_menu->addAction(tr("Select Bitmap"), this, &TStaticBMP::mnSelectBitmapClick)
+        ->setObjectName("mnSelectBitmap");
     m_menu->addSeparator();
-    m_mnTransparent = m_menu->addAction("Transparent Using Left-Bottom color of bitmap", this,
+    m_mnTransparent = m_menu->addAction(tr("Transparent Using Left-Bottom color of bitmap"), this,
                                         &TStaticBMP::mnTransparentClick);
     m_mnTransparent->setObjectName("mnTransparent");
     m_mnTransparent->setCheckable(true);
@@ -135,8 +137,8 @@ TStaticBMP::TStaticBMP(QWidget* parent)
         m_mnOrigin[origin] = a;
     }
     m_menu->addSeparator();
-    m_menu->addAction("Close", this, &TStaticBMP::mnCloseClick)->setObjectName("mnClose");
-    m_menu->addAction("Set this to this bitmap", this, &TStaticBMP::mnSetClick)->setObjectName("mnSet");
+    m_menu->addAction(tr("Close"), this, &TStaticBMP::mnCloseClick)->setObjectName("mnClose");
+    m_menu->addAction(tr("Set this to this bitmap"), this, &TStaticBMP::mnSetClick)->setObjectName("mnSet");
     connect(m_static, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { m_menu->popup(m_static->mapToGlobal(pos)); });
 
@@ -146,9 +148,10 @@ TStaticBMP::TStaticBMP(QWidget* parent)
 TStaticBMP::~TStaticBMP() = default;
 
 QString TStaticBMP::OriginCaption(int origin) {
-    static const char* const captions[] = {"Coord. begin: Left-Top", "Coord. begin: Right-Top",
-                                           "Coord. begin: Left-Bottom", "Coord. begin: Right-Bottom"};
-    return origin >= 0 && origin < 4 ? captions[origin] : QString();
+    static const char* const captions[] = {
+        QT_TR_NOOP("Coord. begin: Left-Top"), QT_TR_NOOP("Coord. begin: Right-Top"),
+        QT_TR_NOOP("Coord. begin: Left-Bottom"), QT_TR_NOOP("Coord. begin: Right-Bottom")};
+    return origin >= 0 && origin < 4 ? tr(captions[origin]) : QString();
 }
 
 void TStaticBMP::SetScreen(const TSetupScreen& screen) {
@@ -202,7 +205,7 @@ bool TStaticBMP::ReadPicture(const QString& fileName, QImage& image) const {
 }
 
 void TStaticBMP::ReportUnreadable(const QString& fileName) {
-    wzDialog().MessageDlg(QString("Cannot read the bitmap \"%1\":/#it is missing or not a bitmap.").arg(fileName),
+    wzDialog().MessageDlg(tr("Cannot read the bitmap \"%1\":/#it is missing or not a bitmap.").arg(fileName),
                           TMsgDlgType::mtError, 0, mbOK);
 }
 
@@ -286,8 +289,8 @@ void TStaticBMP::paintEvent(QPaintEvent*) {
 void TStaticBMP::mnSelectBitmapClick() {
     TFileQuestion question;
     question.dialog = "OpenPictureDialog1";
-    question.title = "Select Bitmap";
-    question.filters = QStringList{"Bitmap (*.bmp)"};
+    question.title = tr("Select Bitmap");
+    question.filters = QStringList{tr("Bitmap (*.bmp)")};
     question.defaultSuffix = "bmp";
     if (!m_fileName.isEmpty())
         question.proposed = QDir(m_baseFolder).filePath(QDir::fromNativeSeparators(m_fileName));
@@ -324,19 +327,19 @@ void TStaticBMP::mnCloseClick() {
 
 void TStaticBMP::mnSetClick() {
     if (m_fileName.isEmpty()) {
-        wzDialog().MessageDlg("You have not selected a bitmap yet", TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("You have not selected a bitmap yet"), TMsgDlgType::mtError, 0, mbOK);
         return;
     }
     // The project keeps a bitmap's values apart with commas, and its texts in Windows-1252.
     if (m_fileName.contains(',')) {
-        wzDialog().MessageDlg(QString("The bitmap's path may not contain a comma:/#%1").arg(m_fileName),
+        wzDialog().MessageDlg(tr("The bitmap's path may not contain a comma:/#%1").arg(m_fileName),
                               TMsgDlgType::mtError, 0, mbOK);
         return;
     }
     const std::string utf8 = m_fileName.toStdString();
     if (!Utf8ToAnsi(utf8)) {
-        wzDialog().MessageDlg(QString("The bitmap's path holds the character \"%1\", which the project "
-                                      "cannot keep:/#its texts are in the Windows-1252 character set.")
+        wzDialog().MessageDlg(tr("The bitmap's path holds the character \"%1\", which the project "
+                                 "cannot keep:/#its texts are in the Windows-1252 character set.")
                                   .arg(QString::fromStdString(FirstUnencodable(utf8))),
                               TMsgDlgType::mtError, 0, mbOK);
         return;

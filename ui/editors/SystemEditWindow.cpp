@@ -25,12 +25,12 @@ TSystemEditWindow::TSystemEditWindow(TProject& project, QWidget* parent, const Q
     m_edParam->setObjectName("edParam");
     m_edValue = new QLineEdit(page);
     m_edValue->setObjectName("edValue");
-    m_edValue->setAccessibleName("Parameter value");
+    m_edValue->setAccessibleName(tr("Parameter value"));
     m_cbFlags = new QComboBox(page);
     m_cbFlags->setObjectName("cbFlags");
     for (const auto& f : kChangeFlags)
         m_cbFlags->addItem(QString::fromStdString(f));
-    m_btAdd = new TjdFlatButton("Add", page);
+    m_btAdd = new TjdFlatButton(tr("Add"), page);
     m_btAdd->setObjectName("btAdd");
     m_btAdd->setMinimumSize(60, 21);
     m_edValues = new TContentsMemo(lineCheck, page);
@@ -54,7 +54,7 @@ TSystemEditWindow::TSystemEditWindow(TProject& project, QWidget* parent, const Q
         infoBox->addWidget(label);
     }
     infoBox->addStretch(1);
-    Tabs()->addTab(info, "Info");
+    Tabs()->addTab(info, tr("Info"));
 }
 
 void TSystemEditWindow::SetInfo(const QStringList& first, const QStringList& second) {
@@ -82,8 +82,7 @@ bool TSystemEditWindow::ContentsFit() const {
     const auto lines = m_edValues->Lines().size();
     if (lines <= std::size_t(kMaxTableRows))
         return true;
-    ShowError(
-        QString("The parameters hold %1 lines:/#a key keeps at most %2.").arg(lines).arg(kMaxTableRows));
+    ShowError(tr("The parameters hold %1 lines:/#a key keeps at most %2.").arg(lines).arg(kMaxTableRows));
     return false;
 }
 

@@ -24,7 +24,7 @@ QString FromAnsi(const std::string& s) {
 } // namespace
 
 TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
-    : TSystemEditWindow(project, parent, "INI Changes", "INI Changes", &IniLineProblem) {
+    : TSystemEditWindow(project, parent, tr("INI Changes"), tr("INI Changes"), &IniLineProblem) {
     setObjectName("SystemINIEdit");
     setFixedSize(kWidth, kHeight);
     QWidget* page = Page();
@@ -38,7 +38,7 @@ TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
     m_cbGroupTarget->setFixedWidth(130);
     m_edINIFile = new QLineEdit(page);
     m_edINIFile->setObjectName("edINIFile");
-    m_edINIFile->setAccessibleName("INI file name");
+    m_edINIFile->setAccessibleName(tr("INI file name"));
     m_edSection = new QLineEdit(page);
     m_edSection->setObjectName("edSection");
     for (QLineEdit* edit : {m_edINIFile, m_edSection})
@@ -52,19 +52,19 @@ TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
     fileRow->setSpacing(2);
     fileRow->addWidget(m_cbGroupTarget);
     fileRow->addWidget(m_edINIFile, 1);
-    auto* fileLabel = new QLabel("INI file", page);
+    auto* fileLabel = new QLabel(tr("INI file"), page);
     fileLabel->setBuddy(m_cbGroupTarget);
     grid->addWidget(fileLabel, 0, 0);
     grid->addLayout(fileRow, 0, 1);
-    auto* sectionLabel = new QLabel("Section", page);
+    auto* sectionLabel = new QLabel(tr("Section"), page);
     sectionLabel->setBuddy(m_edSection);
     grid->addWidget(sectionLabel, 1, 0);
     grid->addWidget(m_edSection, 1, 1);
-    auto* paramsLabel = new QLabel("Params", page);
+    auto* paramsLabel = new QLabel(tr("Params"), page);
     paramsLabel->setBuddy(m_edValues);
     grid->addWidget(paramsLabel, 2, 0, Qt::AlignTop);
     grid->addWidget(m_edValues, 2, 1);
-    auto* addLabel = new QLabel("Add parameter :", page);
+    auto* addLabel = new QLabel(tr("Add parameter :"), page);
     addLabel->setBuddy(m_edParam);
     grid->addWidget(addLabel, 3, 0);
     auto* addRow = new QHBoxLayout;
@@ -78,17 +78,18 @@ TSystemINIEdit::TSystemINIEdit(TProject& project, QWidget* parent)
     grid->setColumnStretch(1, 1);
     m_edINIFile->setPlaceholderText("\\file.ini");
     m_cbFlags->setFixedWidth(150);
-    m_edParam->setPlaceholderText("parameter");
-    m_edValue->setPlaceholderText("value");
+    m_edParam->setPlaceholderText(tr("parameter"));
+    m_edValue->setPlaceholderText(tr("value"));
 
-    SetInfo({"INI file may not blank, and remember to add a backslash, it won't be added automatically",
-             "Section may not blank"},
-            {"Params are Parameters under the Section of INI file",
-             "Format : /c{clnavy}<parameter>=<value>,<flags> /c{clbtntext}",
-             "/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX",
-             "/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value",
-             "/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE",
-             "Sample : /c{clnavy}InstallPath=%InstallPath%", "/ow{44}/c{clnavy}Caption=Tamrin Installer"});
+    SetInfo({tr("INI file may not blank, and remember to add a backslash, it won't be added automatically"),
+             tr("Section may not blank")},
+            {tr("Params are Parameters under the Section of INI file"),
+             tr("Format : /c{clnavy}<parameter>=<value>,<flags> /c{clbtntext}"),
+             tr("/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX"),
+             tr("/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value"),
+             tr("/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE"),
+             tr("Sample : /c{clnavy}InstallPath=%InstallPath%"),
+             "/ow{44}/c{clnavy}Caption=Tamrin Installer"});
 }
 
 void TSystemINIEdit::PrepareEdit(const QString& action, const std::string& key) {
@@ -135,20 +136,21 @@ bool TSystemINIEdit::Store() {
         return true;
     }
     // The key joins its parts with "|": a "|" inside one would move the parts.
-    for (const auto& [edit, field] : {std::pair{m_edINIFile, "INI file"}, std::pair{m_edSection, "Section"}})
+    for (const auto& [edit, field] :
+         {std::pair{m_edINIFile, tr("INI file")}, std::pair{m_edSection, tr("Section")}})
         if (edit->text().contains('|')) {
-            ShowError(QString("%1 may not hold \"|\":/#it separates the parts of the INI key.").arg(field));
+            ShowError(tr("%1 may not hold \"|\":/#it separates the parts of the INI key.").arg(field));
             edit->setFocus();
             return false;
         }
     const std::string key = IniKey(Utf8ToAnsi(m_cbGroupTarget->currentText().toStdString()).value_or(""),
                                    Ansi(m_edINIFile), Ansi(m_edSection));
     if (IndexOfKeyIgnoringCase(table, key) >= 0) {
-        ShowError("That Section already exist, use edit to modify");
+        ShowError(tr("That Section already exist, use edit to modify"));
         return false;
     }
     if (table.Count() >= kMaxTableRows) {
-        ShowError(QString("The list holds %1 sections, the most a project keeps.").arg(kMaxTableRows));
+        ShowError(tr("The list holds %1 sections, the most a project keeps.").arg(kMaxTableRows));
         return false;
     }
     table.Append({key, m_edValues->Lines()});

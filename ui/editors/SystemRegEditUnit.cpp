@@ -5,6 +5,7 @@
 #include "ui/editors/AnsiInput.h"
 #include "ui/editors/ContentsMemo.h"
 #include "ui/lib/jdFlatButton.h"
+#include "ui/main/MessageText.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -24,7 +25,7 @@ QString FromAnsi(const std::string& s) {
 } // namespace
 
 TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
-    : TSystemEditWindow(project, parent, "Registry Key", "Reg Add", &RegLineProblem) {
+    : TSystemEditWindow(project, parent, tr("Registry Key"), tr("Reg Add"), &RegLineProblem) {
     setObjectName("SystemRegEdit");
     setFixedSize(kWidth, kHeight);
     QWidget* page = Page();
@@ -37,12 +38,12 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     m_cbKey->setFixedWidth(64);
     m_edKey = new QLineEdit(page);
     m_edKey->setObjectName("edKey");
-    m_edKey->setAccessibleName("Key path");
+    m_edKey->setAccessibleName(tr("Key path"));
     KeepAnsi(m_edKey);
     m_cbType = new QComboBox(page);
     m_cbType->setObjectName("cbType");
     for (const auto& type : kRegTypes)
-        m_cbType->addItem(FromAnsi(type));
+        m_cbType->addItem(TranslatedMessage(FromAnsi(type))); // the line keeps the index, not the text
 
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(8, 6, 8, 4);
@@ -52,15 +53,15 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     keyRow->setSpacing(2);
     keyRow->addWidget(m_cbKey);
     keyRow->addWidget(m_edKey, 1);
-    auto* keyLabel = new QLabel("Key", page);
+    auto* keyLabel = new QLabel(tr("Key"), page);
     keyLabel->setBuddy(m_cbKey);
     grid->addWidget(keyLabel, 0, 0);
     grid->addLayout(keyRow, 0, 1);
-    auto* paramsLabel = new QLabel("Params", page);
+    auto* paramsLabel = new QLabel(tr("Params"), page);
     paramsLabel->setBuddy(m_edValues);
     grid->addWidget(paramsLabel, 1, 0, Qt::AlignTop);
     grid->addWidget(m_edValues, 1, 1);
-    auto* addLabel = new QLabel("Add parameter :", page);
+    auto* addLabel = new QLabel(tr("Add parameter :"), page);
     addLabel->setBuddy(m_edParam);
     grid->addWidget(addLabel, 2, 0);
     auto* addRow = new QHBoxLayout;
@@ -76,26 +77,26 @@ TSystemRegEdit::TSystemRegEdit(TProject& project, QWidget* parent)
     grid->addLayout(valueRow, 3, 1);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
-    m_edParam->setPlaceholderText("parameter");
-    m_edValue->setPlaceholderText("value");
+    m_edParam->setPlaceholderText(tr("parameter"));
+    m_edValue->setPlaceholderText(tr("value"));
 
     SetInfo(
-        {"The name of the key should begins with:",
+        {tr("The name of the key should begins with:"),
          "/ow{15}/c{clnavy}HKCR/c{clbtntext}  /ow{15}HKEY_CLASSES_ROOT",
          "/ow{15}/c{clnavy}HKCU/c{clbtntext} /ow{18}HKEY_CURRENT_USER",
          "/ow{15}/c{clnavy}HKLM/c{clbtntext} /ow{19}HKEY_LOCAL_MACHINE",
          "/ow{15}/c{clnavy}HKU/c{clbtntext} /ow{25}HKEY_USERS"},
-        {"Params are Parameters under Registry Key \"Key\",",
-         "Format : /c{clnavy}<parameter>=<value>,<type>,<flags> /c{clbtntext}",
-         "/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX. It is also posible to use "
-         "subkeys",
-         "/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined "
-         "using string contain ",
-         "/ow{116} two-digits Hex which represent one-byte",
-         "/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE",
-         "/ow{44}/c{clnavy}<type> /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary "
-         "(REG_BINARY)",
-         "/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE"});
+        {tr("Params are Parameters under Registry Key \"Key\","),
+         tr("Format : /c{clnavy}<parameter>=<value>,<type>,<flags> /c{clbtntext}"),
+         tr("/ow{44}/c{clnavy}<parameter> /c{clbtntext}: identifier, eg. PosX. It is also posible to use "
+            "subkeys"),
+         tr("/ow{44}/c{clnavy}<value> /c{clbtntext}/ow{24}: the value; if it is a binary parameter, defined "
+            "using string contain "),
+         tr("/ow{116} two-digits Hex which represent one-byte"),
+         tr("/ow{116} eg: /c{clmaroon}BinData=07 A5 3E 54, 2, DONT_OVERWRITE"),
+         tr("/ow{44}/c{clnavy}<type> /c{clbtntext}/ow{28}: 0=string (REG_SZ), 1=numeric(REG_DWORD), 2=binary "
+            "(REG_BINARY)"),
+         tr("/ow{44}/c{clnavy}<flags> /c{clbtntext}/ow{27}: flag, NO_LOG and DONT_OVERWRITE")});
 }
 
 void TSystemRegEdit::PrepareEdit(const QString& list, const QString& action, const std::string& key) {
@@ -103,7 +104,7 @@ void TSystemRegEdit::PrepareEdit(const QString& list, const QString& action, con
     m_new = action != "EDIT";
     ResetParameterBoxes();
     m_cbType->setCurrentIndex(0);
-    Tabs()->setTabText(0, m_addList ? "Add registry key" : "Remove registry key");
+    Tabs()->setTabText(0, m_addList ? tr("Add registry key") : tr("Remove registry key"));
     Tabs()->setCurrentIndex(0);
 
     if (m_new) {
@@ -151,11 +152,11 @@ bool TSystemRegEdit::Store() {
     const std::string key = Utf8ToAnsi(m_cbKey->currentText().toStdString()).value_or("") + Ansi(m_edKey);
     // Keys that differ only in case name one section of the project file: refused as duplicates.
     if (IndexOfKeyIgnoringCase(table, key) >= 0) {
-        ShowError("That KEY already exist, use edit to modify");
+        ShowError(tr("That KEY already exist, use edit to modify"));
         return false;
     }
     if (table.Count() >= kMaxTableRows) {
-        ShowError(QString("The list holds %1 keys, the most a project keeps.").arg(kMaxTableRows));
+        ShowError(tr("The list holds %1 keys, the most a project keeps.").arg(kMaxTableRows));
         return false;
     }
     table.Append({key, m_edValues->Lines()});

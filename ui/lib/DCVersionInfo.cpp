@@ -2,12 +2,14 @@
 
 #include "TamveloxVersion.h"
 
+#include <QCoreApplication>
+
 namespace tv {
 
 TDCVersionInfo::TDCVersionInfo(const QString& fileName) : m_data(ReadFileVersion(fileName)) {}
 
 QString TDCVersionInfo::VersionText() const {
-    return QStringLiteral("Version %1.%2 (Build %3.%4)")
+    return QCoreApplication::translate("tv::TDCVersionInfo", "Version %1.%2 (Build %3.%4)")
         .arg(m_data.Major)
         .arg(m_data.Minor)
         .arg(m_data.Release)

@@ -95,7 +95,7 @@ TFolderPicker::TFolderPicker(QWidget* parent, const QString& caption, const QStr
     m_Path = new QLineEdit(this);
     m_Path->setObjectName("edPath");
     m_Path->setClearButtonEnabled(true);
-    m_Path->setToolTip("Type or paste a folder; press Enter to take it");
+    m_Path->setToolTip(tr("Type or paste a folder; press Enter to take it"));
     auto* pathLabel = new QLabel(s.PathCaption, this);
     pathLabel->setObjectName("lbPath");
     pathLabel->setBuddy(m_Path);
@@ -197,19 +197,19 @@ void TFolderPicker::btOKClick() {
         return;
     const QFileInfo info(path);
     if (info.exists() && !info.isDir()) {
-        wzDialog().MessageDlg(QString("%1 is not a folder").arg(MarkupLiteral(path)), TMsgDlgType::mtError, 0,
+        wzDialog().MessageDlg(tr("%1 is not a folder").arg(MarkupLiteral(path)), TMsgDlgType::mtError, 0,
                               mbOK);
         m_Path->setFocus();
         return;
     }
     if (!info.exists()) {
-        if (wzDialog().MessageDlg(QString("Folder %1 does not exist,/#Create it ?").arg(MarkupLiteral(path)),
+        if (wzDialog().MessageDlg(tr("Folder %1 does not exist,/#Create it ?").arg(MarkupLiteral(path)),
                                   TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) != mrYes) {
             m_Path->setFocus();
             return;
         }
         if (!ForceDirectories(path)) {
-            wzDialog().MessageDlg(QString("Cannot create folder %1").arg(MarkupLiteral(path)),
+            wzDialog().MessageDlg(tr("Cannot create folder %1").arg(MarkupLiteral(path)),
                                   TMsgDlgType::mtError, 0, mbOK);
             m_Path->setFocus();
             return;
@@ -282,7 +282,7 @@ void TFolderPicker::btCreateClick() {
     path += name;
     if (!ForceDirectories(path)) {
         wzDialog().MessageDlg(
-            QString("Cannot create folder %1").arg(MarkupLiteral(QDir::toNativeSeparators(path))),
+            tr("Cannot create folder %1").arg(MarkupLiteral(QDir::toNativeSeparators(path))),
             TMsgDlgType::mtError, 0, mbOK);
         return;
     }

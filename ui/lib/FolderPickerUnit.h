@@ -4,6 +4,7 @@
 // folder selected. A path box above the tree shows the selection and takes a typed or pasted path:
 // OK (or Enter) takes the box, offering to create a folder that does not exist yet.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFont>
 #include <QString>
@@ -18,12 +19,12 @@ namespace tv {
 
 // Captions and font shared by every folder picker of the program.
 struct TFolderPickerSettings {
-    QString OkCaption = "OK";
-    QString CancelCaption = "Cancel";
-    QString CreateCaption = "Create...";
-    QString PathCaption = "&Folder";
-    QString QueryTitle = "Create directory";
-    QString QueryPrompt = "Name";
+    QString OkCaption = QCoreApplication::translate("tv::TFolderPicker", "OK");
+    QString CancelCaption = QCoreApplication::translate("tv::TFolderPicker", "Cancel");
+    QString CreateCaption = QCoreApplication::translate("tv::TFolderPicker", "Create...");
+    QString PathCaption = QCoreApplication::translate("tv::TFolderPicker", "&Folder");
+    QString QueryTitle = QCoreApplication::translate("tv::TFolderPicker", "Create directory");
+    QString QueryPrompt = QCoreApplication::translate("tv::TFolderPicker", "Name");
     // Used when set; otherwise the owner window's font.
     QFont Font;
     bool UseFont = false;

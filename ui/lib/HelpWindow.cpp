@@ -86,14 +86,14 @@ protected:
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle("Tamrin Installer Velox Manual");
+    setWindowTitle(tr("Tamrin Installer Velox Manual"));
     // Closing the program's window ends the program, manual or not.
     setAttribute(Qt::WA_QuitOnClose, false);
     resize(820, 600);
     auto* splitter = new QSplitter(this);
     m_lbTopics = new QListWidget(splitter);
     m_lbTopics->setObjectName("lbTopics");
-    m_lbTopics->setAccessibleName("Sections");
+    m_lbTopics->setAccessibleName(tr("Sections"));
     m_lbTopics->setTabKeyNavigation(false);
     for (const QString& topic : Topics()) {
         auto* item = new QListWidgetItem(SectionTitle(topic), m_lbTopics);
@@ -101,7 +101,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     m_tbManual = new QTextBrowser(splitter);
     m_tbManual->setObjectName("tbManual");
-    m_tbManual->setAccessibleName("Manual");
+    m_tbManual->setAccessibleName(tr("Manual"));
     m_tbManual->setSearchPaths({kRoot});
     m_tbManual->setOpenExternalLinks(true);
     splitter->setStretchFactor(1, 1);

@@ -71,14 +71,14 @@ TwzAboutForm::TwzAboutForm(QWidget* parent) : TwzAboutForm(TDCVersionInfo::ThisP
 TwzAboutForm::TwzAboutForm(const TDCVersionInfo& info, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setObjectName(QStringLiteral("wzAboutForm"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFont(DialogFont());
 
     m_supportAddress.clear();
     m_linksActive = true;
-    m_linkPrefixes[0] = QStringLiteral("Internet: ");
-    m_linkPrefixes[1] = QStringLiteral("Author: ");
-    m_linkPrefixes[2] = QStringLiteral("Support: ");
+    m_linkPrefixes[0] = tr("Internet: ");
+    m_linkPrefixes[1] = tr("Author: ");
+    m_linkPrefixes[2] = tr("Support: ");
     m_urlOpener = DefaultOpener();
 
     CreateControls();
@@ -99,8 +99,8 @@ TwzAboutForm::TwzAboutForm(const TDCVersionInfo& info, QWidget* parent)
     // The system's own names may hold slashes ("GNU/Linux"): show them with markup off.
     m_lbSystemInfo->setCaption(QStringLiteral("/{") + TDCVersionInfo::FormatOsText(os) +
                                QStringLiteral("/}"));
-    m_lbMemoryInfo->setCaption(QStringLiteral("Total memory %1: %2")
-                                   .arg(os.Family.isEmpty() ? QStringLiteral("System") : os.Family)
+    m_lbMemoryInfo->setCaption(tr("Total memory %1: %2")
+                                   .arg(os.Family.isEmpty() ? tr("System") : os.Family)
                                    .arg(TDCVersionInfo::TotalMemoryText(), 39));
 }
 
@@ -160,7 +160,7 @@ void TwzAboutForm::CreateControls() {
     m_lbCompanyEmail = links[1];
     m_lbSupport = links[2];
 
-    m_btOK = new TjdFlatButton(QStringLiteral("OK"), m_panelBot);
+    m_btOK = new TjdFlatButton(tr("OK"), m_panelBot);
     m_btOK->setObjectName(QStringLiteral("btOK"));
     m_btOK->resize(kButtonWidth, kButtonHeight);
     connect(m_btOK, &TjdFlatButton::clicked, this, [this] { done(1); });

@@ -19,8 +19,11 @@ namespace tv {
 
 namespace {
 
-const QStringList kDefaultCaptions{QStringLiteral("Confirmation"), QString(), QStringLiteral("Error"),
-                                   QStringLiteral("Information"), QStringLiteral("Warning")};
+// Made when a dialog object is, so that they follow the translator installed at start.
+QStringList DefaultCaptions() {
+    return {TwzDialog::tr("Confirmation"), QString(), TwzDialog::tr("Error"), TwzDialog::tr("Information"),
+            TwzDialog::tr("Warning")};
+}
 const QStringList kShortListCaptions{QStringLiteral("Persetujuan"), QString(), QStringLiteral("Error"),
                                      QStringLiteral("Informasi"), QStringLiteral("Peringatan")};
 
@@ -59,7 +62,7 @@ struct TwzDialog::TSaved {
     int help;
 };
 
-TwzDialog::TwzDialog(QObject* parent) : QObject(parent), m_captions(kDefaultCaptions) {
+TwzDialog::TwzDialog(QObject* parent) : QObject(parent), m_captions(DefaultCaptions()) {
     setObjectName(QStringLiteral("wzDialog"));
 }
 
@@ -175,7 +178,7 @@ int TwzDialog::InputQuery(const std::string& caption, const std::string& prompt,
     const std::string utf8 = entry.toStdString();
     const std::optional<std::string> ansi = Utf8ToAnsi(utf8);
     if (!ansi) {
-        MessageDlg(QStringLiteral("The character \"%1\" cannot be stored,/#please use another one")
+        MessageDlg(tr("The character \"%1\" cannot be stored,/#please use another one")
                        .arg(QString::fromStdString(FirstUnencodable(utf8))),
                    TMsgDlgType::mtError, 0, mbOK);
         return mrCancel;

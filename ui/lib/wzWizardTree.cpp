@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHash>
@@ -37,8 +38,8 @@ public:
         if (t == QAccessible::Name)
             return m_tree->Items().at(m_index);
         if (t == QAccessible::Description)
-            return m_index == m_tree->ItemIndex() ? QStringLiteral("current step")
-                   : m_tree->Visited(m_index)     ? QStringLiteral("visited")
+            return m_index == m_tree->ItemIndex() ? QCoreApplication::translate("tv::TwzWizardTree", "current step")
+                   : m_tree->Visited(m_index)     ? QCoreApplication::translate("tv::TwzWizardTree", "visited")
                                                   : QString();
         return {};
     }
@@ -104,7 +105,7 @@ public:
     QString text(QAccessible::Text t) const override {
         const QString own = QAccessibleWidget::text(t);
         if (t == QAccessible::Name && own.isEmpty())
-            return QStringLiteral("Wizard steps");
+            return QCoreApplication::translate("tv::TwzWizardTree", "Wizard steps");
         return own;
     }
 

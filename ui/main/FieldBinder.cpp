@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QValidator>
@@ -209,10 +210,12 @@ void TFieldBinder::ReportRefused(const QString& character) {
 
 void TFieldBinder::ShowRefusedMessage() {
     m_refusalPending = false;
-    wzDialog().MessageDlg(QString("The character \"%1\" cannot be used here:/#the project keeps its "
-                                  "texts in the Windows-1252 character set.")
-                              .arg(m_refusedChar),
-                          TMsgDlgType::mtError, 0, mbOK);
+    wzDialog().MessageDlg(
+        QCoreApplication::translate("tv::TFieldBinder",
+                                    "The character \"%1\" cannot be used here:/#the project keeps its "
+                                    "texts in the Windows-1252 character set.")
+            .arg(m_refusedChar),
+        TMsgDlgType::mtError, 0, mbOK);
 }
 
 } // namespace tv

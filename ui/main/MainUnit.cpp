@@ -53,15 +53,15 @@ namespace tv {
 
 namespace {
 
-const char* const kAboutText =
-    "Tamvelox is a wizard-style script generator for Tamrin Installer 1.6/#"
-    "Some features of Tamrin Installer are not yet supported/#"
-    "in this version, for more info see readme file./#"
-    " /#"
-    "For detail information refer to Tamrin Installer docs./#"
-    "  Tamrin Installer - /c{clblue}https://tamrin-installer.example.org/c{clblack}/#"
-    "  Tamrin Installer is written by the Tamrin Installer team/#"
-    "  Email: team@tamrin-installer.example.org";
+const char* const kAboutText = QT_TRANSLATE_NOOP(
+    "tv::TMain", "Tamvelox is a wizard-style script generator for Tamrin Installer 1.6/#"
+                 "Some features of Tamrin Installer are not yet supported/#"
+                 "in this version, for more info see readme file./#"
+                 " /#"
+                 "For detail information refer to Tamrin Installer docs./#"
+                 "  Tamrin Installer - /c{clblue}https://tamrin-installer.example.org/c{clblack}/#"
+                 "  Tamrin Installer is written by the Tamrin Installer team/#"
+                 "  Email: team@tamrin-installer.example.org");
 
 } // namespace
 
@@ -131,8 +131,8 @@ const std::string& TMain::ScriptPath() const {
 void TMain::CreatePages() {
     m_wiz = new TwzWizardTree(this);
     m_wiz->setObjectName("wiz");
-    m_wiz->setItems({"Start", "Main Window", "Dialog Window", "Files & Shortcuts", "System Changes",
-                     "Run App Install", "Run App Uninstall", "Finish"});
+    m_wiz->setItems({tr("Start"), tr("Main Window"), tr("Dialog Window"), tr("Files & Shortcuts"),
+                     tr("System Changes"), tr("Run App Install"), tr("Run App Uninstall"), tr("Finish")});
     m_wiz->setColor(Qt::black);
     m_wiz->setFontColor(Qt::white);
     m_wiz->setLineColor(Qt::white);
@@ -200,9 +200,9 @@ void TMain::CreateUndo() {
 
     // The lists' context menus. The actions carry no shortcut of their own (the keys above are the
     // window's); the text shows it.
-    m_UndoAction = new QAction("Undo\tCtrl+Z", this);
+    m_UndoAction = new QAction(tr("Undo\tCtrl+Z"), this);
     m_UndoAction->setObjectName("acUndo");
-    m_RedoAction = new QAction("Redo\tCtrl+Shift+Z", this);
+    m_RedoAction = new QAction(tr("Redo\tCtrl+Shift+Z"), this);
     m_RedoAction->setObjectName("acRedo");
     m_UndoAction->setEnabled(false);
     m_RedoAction->setEnabled(false);
@@ -352,15 +352,17 @@ void TMain::CreateBottomBar() {
     // Every document command has its key. New asks before it discards unsaved work, so its key is
     // as safe as its button.
     // F1 is the manual's (THelpWindow), in every window.
-    m_btAbout = CreateToolButton("btAbout", "about.xpm", "About...", 4, QKeySequence(Qt::SHIFT | Qt::Key_F1));
-    m_btNew = CreateToolButton("btNew", "new.xpm", "Create new script", 30, QKeySequence::New);
-    m_btLoad = CreateToolButton("btLoad", "load.xpm", "Load Tamrin Installer Script", 56, QKeySequence::Open);
+    m_btAbout =
+        CreateToolButton("btAbout", "about.xpm", tr("About..."), 4, QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    m_btNew = CreateToolButton("btNew", "new.xpm", tr("Create new script"), 30, QKeySequence::New);
+    m_btLoad =
+        CreateToolButton("btLoad", "load.xpm", tr("Load Tamrin Installer Script"), 56, QKeySequence::Open);
     // The button (and Ctrl+Shift+S) asks where to save; Ctrl+S saves in place, as editors do.
-    m_btSave = CreateToolButton("btSave", "save.xpm", "Save Tamrin Installer Velox Script (*.tvx)", 82,
+    m_btSave = CreateToolButton("btSave", "save.xpm", tr("Save Tamrin Installer Velox Script (*.tvx)"), 82,
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     auto* saveInPlace = new QShortcut(QKeySequence::Save, this);
     connect(saveInPlace, &QShortcut::activated, this, &TMain::SaveInPlace);
-    m_btExit = CreateToolButton("btExit", "exit.xpm", "Close Tamrin Installer Velox", 108,
+    m_btExit = CreateToolButton("btExit", "exit.xpm", tr("Close Tamrin Installer Velox"), 108,
                                 QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(m_btAbout, &QToolButton::clicked, this, &TMain::btAboutClick);
     connect(m_btNew, &QToolButton::clicked, this, &TMain::btNewClick);
@@ -368,15 +370,15 @@ void TMain::CreateBottomBar() {
     connect(m_btSave, &QToolButton::clicked, this, &TMain::btSaveClick);
     connect(m_btExit, &QToolButton::clicked, this, &TMain::btExitClick);
 
-    m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), "&Finish", bar);
+    m_btWizFinish = new QPushButton(QIcon(":/glyphs/finish.xpm"), tr("&Finish"), bar);
     m_btWizFinish->setObjectName("btWizFinish");
     auto* separator = new QFrame(bar);
     separator->setObjectName("spWizButtons");
     separator->setAutoFillBackground(true);
     separator->setBackgroundRole(QPalette::Mid);
-    m_btWizPrev = new QPushButton("<< &Previous", bar);
+    m_btWizPrev = new QPushButton(tr("<< &Previous"), bar);
     m_btWizPrev->setObjectName("btWizPrev");
-    m_btWizNext = new QPushButton("&Next >>", bar);
+    m_btWizNext = new QPushButton(tr("&Next >>"), bar);
     m_btWizNext->setObjectName("btWizNext");
     LayOut();
     connect(m_btWizFinish, &QPushButton::clicked, this, &TMain::btWizFinishClick);
@@ -450,9 +452,11 @@ void TMain::closeEvent(QCloseEvent* event) {
         // A program Compile started may never end (a desktop application that stays open): the
         // author may let it go. No keeps the old way, closing once the wait is over.
         if (m_BuildPage->Waiting() &&
-            ShowMessage("Compile is waiting for \"" + MarkupLiteral(m_BuildPage->WaitingFor().toStdString()) +
-                            "\" to end./#Stop waiting and close ?/#(The program goes on running.)",
-                        TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
+            ShowMessage(
+                tr("Compile is waiting for \"%1\" to end./#Stop waiting and close ?/#"
+                   "(The program goes on running.)")
+                    .arg(QString::fromStdString(MarkupLiteral(m_BuildPage->WaitingFor().toStdString()))),
+                TMsgDlgType::mtConfirmation, mbYes | mbNo) == mrYes)
             m_BuildPage->btStopWaitingClick();
         m_CloseWhenIdle = true;
         event->ignore();
@@ -516,7 +520,7 @@ void TMain::SavePlacement() const {
 
 void TMain::btAboutClick() {
     TwzAboutForm about(this);
-    about.Notes()->setCaption(kAboutText);
+    about.Notes()->setCaption(tr(kAboutText));
     about.exec();
 }
 
@@ -610,7 +614,7 @@ int TMain::MessageDlg(const std::string& text, TMsgDlgType type, unsigned button
 }
 
 void TMain::ShowPlainMessage(const std::string& text) {
-    TwzDialog::PlainMessage(this, kProductTitle, MessageToQString(text));
+    TwzDialog::PlainMessage(this, kProductTitle, TranslatedMessage(MessageToQString(text)));
 }
 
 // The file dialogs are made on first use: they cost more to make than the rest of the window.
@@ -628,13 +632,14 @@ QFileDialog* TMain::FileDialog(QFileDialog*& dialog, const char* name, bool save
 }
 
 QFileDialog* TMain::OpenDialog1() {
-    return FileDialog(m_OpenDialog1, "OpenDialog1", false,
-                      {"Tamrin Installer Velox (*.tvx)", "Tamrin Installer (*.tzn *.TZN)", "All Files (*)"});
+    return FileDialog(
+        m_OpenDialog1, "OpenDialog1", false,
+        {tr("Tamrin Installer Velox (*.tvx)"), tr("Tamrin Installer (*.tzn *.TZN)"), tr("All Files (*)")});
 }
 
 QFileDialog* TMain::SaveDialog1() {
     return FileDialog(m_SaveDialog1, "SaveDialog1", true,
-                      {"Tamrin Installer Velox (*.tvx)", "All Files (*)"});
+                      {tr("Tamrin Installer Velox (*.tvx)"), tr("All Files (*)")});
 }
 
 bool TMain::RunFileDialog(QFileDialog* dialog, const QString& proposed, QString& fileName) {
@@ -671,8 +676,9 @@ bool TMain::SaveFileName(const std::string& proposed, std::string& path) {
         return false;
     const QFileInfo chosen(name);
     if (chosen.exists() && (proposed.empty() || chosen != QFileInfo(QString::fromStdString(proposed))) &&
-        ShowMessage(MarkupLiteral(QDir::toNativeSeparators(chosen.absoluteFilePath()).toStdString()) +
-                        " already exists./#Do you want to replace it?",
+        ShowMessage(tr("%1 already exists./#Do you want to replace it?")
+                        .arg(QString::fromStdString(MarkupLiteral(
+                            QDir::toNativeSeparators(chosen.absoluteFilePath()).toStdString()))),
                     TMsgDlgType::mtConfirmation, mbYes | mbNo) != mrYes)
         return false;
     path = QDir::toNativeSeparators(name).toStdString();

@@ -88,7 +88,7 @@ void TRecentProjects::AttachTo(QToolButton* button) {
     button->installEventFilter(this);
     const QString keys = button->accessibleDescription();
     button->setAccessibleDescription((keys.isEmpty() ? QString() : keys + ", ") +
-                                     "Alt+Down: recent projects");
+                                     tr("Alt+Down: recent projects"));
 }
 
 // Alt+Down opens the list from the keyboard, as it opens a drop-down list.
@@ -124,11 +124,11 @@ void TRecentProjects::RebuildMenu() {
         connect(action, &QAction::triggered, this, [this, path] { emit openRequested(path); });
     }
     if (files.isEmpty()) {
-        m_Menu->addAction("No recent projects")->setEnabled(false);
+        m_Menu->addAction(tr("No recent projects"))->setEnabled(false);
         return;
     }
     m_Menu->addSeparator();
-    QAction* clear = m_Menu->addAction("&Clear List");
+    QAction* clear = m_Menu->addAction(tr("&Clear List"));
     clear->setObjectName("actClearRecent");
     connect(clear, &QAction::triggered, this, &TRecentProjects::Clear);
 }

@@ -1,5 +1,6 @@
 // The wizard: one main window on the project named by the optional argument.
 #include "ui/main/MainUnit.h"
+#include "ui/main/Translations.h"
 
 #include "TamveloxVersion.h"
 
@@ -84,6 +85,8 @@ int main(int argc, char* argv[]) {
         return code;
     QApplication app(argc, argv);
     SetNames();
+    // Before any window is made: texts are translated when a widget is built.
+    tv::InstallTranslators();
     // The desktop matches the window to its menu entry by this ID; the icon is the launcher's.
     QGuiApplication::setDesktopFileName("org.tamvelox.tamvelox");
     QIcon launcher;

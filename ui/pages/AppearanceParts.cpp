@@ -15,6 +15,7 @@
 #include "ui/main/FieldBinder.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLineEdit>
@@ -64,7 +65,7 @@ QFont TitleQFont(const TFontSpec& font) {
 }
 
 TwzLabel* MakeTitlePreview(const char* name) {
-    auto* label = new TwzLabel("Title");
+    auto* label = new TwzLabel(QCoreApplication::translate("tv::TAppearanceParts", "Title"));
     label->setObjectName(name);
     label->setShowAccelChar(false);
     label->setFixedSize(85, 45);
@@ -141,7 +142,7 @@ void BrowseBitmap(QWidget* window, TFieldBinder& binder, const TProject& project
     TFileQuestion question;
     question.dialog = "OpenPictureDialog1";
     question.title = title;
-    question.filters = QStringList{"Bitmap (*.bmp)"};
+    question.filters = QStringList{QCoreApplication::translate("tv::TAppearanceParts", "Bitmap (*.bmp)")};
     question.defaultSuffix = "bmp";
     const auto ansi = Utf8ToAnsi(edit->text().toStdString());
     if (ansi && !IsBlank(*ansi))

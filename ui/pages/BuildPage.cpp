@@ -42,13 +42,14 @@ QList<QPixmap> ProgressImages() {
 } // namespace
 
 TBuildPage::TBuildPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Build", "Build Scripts", parent) {
+    : TWizardPage(project, "Build", tr("Build Scripts"), parent) {
     auto* help = new TDCLabel(this);
     help->setObjectName("lbBuildHelp");
     help->setTransparent(true);
     help->move(12, 32);
-    help->setCaption("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
-                     "Building copies only the files that changed; a clean build copies them all.");
+    help->setCaption(
+        tr("Save the project, then /bBuild/b0 the deployment folder and /bCompile/b0 the setup./#"
+           "Building copies only the files that changed; a clean build copies them all."));
 
     const QList<QPixmap> images = ProgressImages();
     static const char* const names[kProgressLineCount] = {"lbB1", "lbB2", "lbB3", "lbB4", "lbB5", "lbC1"};
@@ -58,7 +59,8 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
         label->setTransparent(true);
         label->setImages(images);
         // "&&" in a caption stands for one ampersand; our labels draw text as it is.
-        label->setCaption(QString::fromStdString(ProgressCaption(line)).replace("&&", "&"));
+        label->setCaption(
+            TranslatedMessage(QString::fromStdString(ProgressCaption(line))).replace("&&", "&"));
         // The compile line sits apart, below the copy progress bar.
         const int top = line < lbC1 ? kFirstLineTop + line * kLineStep : kFirstLineTop + 5 * kLineStep + 30;
         label->move(kLineLeft, top);
@@ -79,20 +81,21 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_pbCopy->setRange(0, 1000);
     m_pbCopy->setValue(0);
     m_pbCopy->setTextVisible(false);
-    m_pbCopy->setAccessibleName("Copy progress");
+    m_pbCopy->setAccessibleName(tr("Copy progress"));
 
-    m_btBuild = new QPushButton("&Build Tamrin Installer Script", this);
+    m_btBuild = new QPushButton(tr("&Build Tamrin Installer Script"), this);
     m_btBuild->setObjectName("btBuild");
     m_btBuild->setGeometry(kLineLeft, 262, 178, 25);
-    m_btCompile = new QPushButton("&Compile Tamrin Installer setup", this);
+    m_btCompile = new QPushButton(tr("&Compile Tamrin Installer setup"), this);
     m_btCompile->setObjectName("btCompile");
     m_btCompile->setGeometry(kLineLeft + 186, 262, 178, 25);
-    m_btCheck = new QPushButton("Chec&k", this);
+    m_btCheck = new QPushButton(tr("Chec&k"), this);
     m_btCheck->setObjectName("btCheck");
-    m_btCheck->setToolTip("List what would stop a build and what the setup would do other than the project says");
+    m_btCheck->setToolTip(
+        tr("List what would stop a build and what the setup would do other than the project says"));
     m_btCheck->setGeometry(kLineLeft + 290, kFirstLineTop - 2, 74, 23);
     // For the cautious: today's files are all copied again instead of trusting unchanged copies.
-    m_cbCleanBuild = new QCheckBox("C&lean build (copy every file again)", this);
+    m_cbCleanBuild = new QCheckBox(tr("C&lean build (copy every file again)"), this);
     m_cbCleanBuild->setObjectName("cbCleanBuild");
     m_cbCleanBuild->setToolTip("Clear the project's image folder and copy every file, not only the "
                                "files that changed since the last build");
@@ -106,7 +109,7 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
 
     // Beside the compile line: its output once a compile has ended (only where it can be caught).
     const int compileTop = ProgressLine(lbC1)->y();
-    m_btCompilerOutput = new QPushButton("Compiler &output", this);
+    m_btCompilerOutput = new QPushButton(tr("Compiler &output"), this);
     m_btCompilerOutput->setObjectName("btCompilerOutput");
     m_btCompilerOutput->setGeometry(kLineLeft + 250, compileTop - 3, 114, 23);
     m_btCompilerOutput->setEnabled(false);
@@ -130,9 +133,9 @@ TBuildPage::TBuildPage(TProject& project, QWidget* parent)
     m_lbBuilt->hide();
     connect(m_lbBuilt, &QLabel::linkActivated, this,
             [](const QString& link) { QDesktopServices::openUrl(QUrl(link)); });
-    m_btStopWaiting = new QPushButton("Stop &waiting", this);
+    m_btStopWaiting = new QPushButton(tr("Stop &waiting"), this);
     m_btStopWaiting->setObjectName("btStopWaiting");
-    m_btStopWaiting->setToolTip("Stop waiting for the program; it goes on running on its own");
+    m_btStopWaiting->setToolTip(tr("Stop waiting for the program; it goes on running on its own"));
     m_btStopWaiting->setGeometry(m_btCompilerOutput->geometry());
     m_btStopWaiting->hide();
     connect(m_btStopWaiting, &QPushButton::clicked, this, &TBuildPage::btStopWaitingClick);
@@ -170,8 +173,8 @@ void TBuildPage::SetProgressState(int line, int state) {
         caption[4] = QChar('0' + state);
     label->setCaption(caption);
     // The state shows as a picture; a screen reader reads it from the description.
-    static const char* const kStateNames[] = {"not done", "running", "done", "failed"};
-    label->setAccessibleDescription(state >= psIdle && state <= psFailed ? kStateNames[state] : "");
+    const QString stateNames[] = {tr("not done"), tr("running"), tr("done"), tr("failed")};
+    label->setAccessibleDescription(state >= psIdle && state <= psFailed ? stateNames[state] : QString());
     label->repaint();
     // During a build or compile the rest of the window gets its turn too; outside them (New, Load,
     // arriving at the page) the repaint is enough and no other command can slip in.
@@ -188,7 +191,7 @@ void TBuildPage::ResetProgressLines() {
 void TBuildPage::SetCopyText(const std::string& text) {
     // A long file name loses its middle rather than its end, so the line still reads as a copy of
     // that file; the whole text stays in the hint.
-    const QString full = MessageToQString(text);
+    const QString full = TranslatedMessage(MessageToQString(text));
     m_lbCopy->setToolTip(full);
     m_lbCopy->setText(m_lbCopy->fontMetrics().elidedText(full, Qt::ElideMiddle, m_lbCopy->width()));
 }
@@ -219,14 +222,17 @@ void TBuildPage::ForgetBuild() {
 
 void TBuildPage::ShowBuilt(const std::string& folder, int files, std::uint64_t bytes, int kept) {
     const QString shown = QDir::toNativeSeparators(QString::fromStdString(HostToUtf8(folder)));
-    const QString counts = QString::fromStdString(CopiedText(files, bytes, kept));
+    const QString counts = TranslatedMessage(QString::fromStdString(CopiedText(files, bytes, kept)));
     const QFontMetrics metrics(m_lbBuilt->font());
     // The folder's name loses its middle rather than the counts their place.
-    const int room = m_lbBuilt->width() - metrics.horizontalAdvance("Built  (" + counts + ")") - 4;
+    const int room =
+        m_lbBuilt->width() - metrics.horizontalAdvance(tr("Built %1 (%2)").arg(QString(), counts)) - 4;
     const QString name = metrics.elidedText(shown, Qt::ElideMiddle, std::max(room, 40));
-    m_lbBuilt->setText(QString("Built <a href=\"%1\">%2</a> (%3)")
-                           .arg(QUrl::fromLocalFile(QString::fromStdString(HostToUtf8(folder))).toString().toHtmlEscaped(),
-                                name.toHtmlEscaped(), counts));
+    const QString link =
+        QString("<a href=\"%1\">%2</a>")
+            .arg(QUrl::fromLocalFile(QString::fromStdString(HostToUtf8(folder))).toString().toHtmlEscaped(),
+                 name.toHtmlEscaped());
+    m_lbBuilt->setText(tr("Built %1 (%2)").arg(link, counts));
     m_lbBuilt->setToolTip(shown);
     m_lbBuilt->show();
 }
@@ -236,7 +242,7 @@ void TBuildPage::WaitStarted(const std::string& program) {
     m_Waiting = true;
     m_StopWaiting = false;
     m_WaitingFor = MessageToQString(program);
-    const QString text = QString("Waiting for \"%1\" to end...").arg(m_WaitingFor);
+    const QString text = tr("Waiting for \"%1\" to end...").arg(m_WaitingFor);
     m_lbWaiting->setToolTip(text);
     m_lbWaiting->setText(m_lbWaiting->fontMetrics().elidedText(text, Qt::ElideMiddle, m_lbWaiting->width()));
     m_lbWaiting->show();
@@ -298,17 +304,18 @@ void TBuildPage::btCheckClick() {
         return;
     const TFindings findings = CheckProject(Project());
     if (findings.empty()) {
-        MessageDlg("No problems found.", TMsgDlgType::mtInformation, mbOK);
+        MessageDlg(tr("No problems found.").toStdString(), TMsgDlgType::mtInformation, mbOK);
         return;
     }
     const auto errors = FindingTexts(findings, TFindingKind::Error);
     const auto warnings = FindingTexts(findings, TFindingKind::Warning);
     std::string text;
     if (!errors.empty())
-        text = MarkupList("Errors: the build refuses to start while these stand.", errors);
+        text = MarkupList(tr("Errors: the build refuses to start while these stand.").toStdString(), errors);
     if (!warnings.empty())
         text += (text.empty() ? "" : "/# /#") +
-                MarkupList("Warnings: the setup will not do exactly what the project says.", warnings);
+                MarkupList(tr("Warnings: the setup will not do exactly what the project says.").toStdString(),
+                           warnings);
     MessageDlg(text, errors.empty() ? TMsgDlgType::mtWarning : TMsgDlgType::mtError, mbOK);
 }
 

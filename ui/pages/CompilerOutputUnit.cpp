@@ -28,7 +28,7 @@ QString ShownText(const std::string& output) {
 
 TCompilerOutputForm::TCompilerOutputForm(const std::string& output, QWidget* parent) : QDialog(parent) {
     setObjectName("CompilerOutputForm");
-    setWindowTitle("Compiler output");
+    setWindowTitle(tr("Compiler output"));
     resize(560, 340);
 
     m_meOutput = new QPlainTextEdit(this);
@@ -36,7 +36,7 @@ TCompilerOutputForm::TCompilerOutputForm(const std::string& output, QWidget* par
     m_meOutput->setReadOnly(true);
     m_meOutput->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_meOutput->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_meOutput->setPlaceholderText("The compiler printed nothing.");
+    m_meOutput->setPlaceholderText(tr("The compiler printed nothing."));
     m_meOutput->setPlainText(ShownText(output));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -39,8 +39,8 @@ QVariant TContentsListModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (m_kind == TKind::RegistryKeys)
-        return QString("Key");
-    return section == 0 ? QString("INI File") : QString("Section");
+        return tr("Key");
+    return section == 0 ? tr("INI File") : tr("Section");
 }
 
 void TContentsListModel::Reset() {

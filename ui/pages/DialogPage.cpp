@@ -39,32 +39,32 @@ QLabel* MakeLabel(const QString& text, QWidget* buddy) {
 } // namespace
 
 TDialogPage::TDialogPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Dialogs", "Dialog Windows", parent) {
+    : TWizardPage(project, "Dialogs", tr("Dialog Windows"), parent) {
     m_edDialogFont = new QLineEdit;
     m_edDialogFont->setObjectName("edDialogFont");
-    auto* edDialogFontBtn = MakeBrowseButton("edDialogFontBtn", "Select the dialog font");
+    auto* edDialogFontBtn = MakeBrowseButton("edDialogFontBtn", tr("Select the dialog font"));
 
     // Dialog title
-    m_cbShowDialogTitle = new QCheckBox("Show Dialog Title");
+    m_cbShowDialogTitle = new QCheckBox(tr("Show Dialog Title"));
     m_cbShowDialogTitle->setObjectName("cbShowDialogTitle");
     auto* titleGroup = new QGroupBox;
     titleGroup->setObjectName("grShowDialogTitle");
     m_lbDialogTitle = MakeTitlePreview("lbDialogTitle");
     m_edDialogTitleFont = new QLineEdit;
     m_edDialogTitleFont->setObjectName("edDialogTitleFont");
-    auto* edDialogTitleFontBtn = MakeBrowseButton("edDialogTitleFontBtn", "Select the dialog title font");
-    m_cbDialogTitleShadow = new QCheckBox("With shadow color");
+    auto* edDialogTitleFontBtn = MakeBrowseButton("edDialogTitleFontBtn", tr("Select the dialog title font"));
+    m_cbDialogTitleShadow = new QCheckBox(tr("With shadow color"));
     m_cbDialogTitleShadow->setObjectName("cbDialogTitleShadow");
     m_btDialogTitleShadow = new TColorButton;
     m_btDialogTitleShadow->setObjectName("btDialogTitleShadow");
-    m_btDialogTitleShadow->setToolTip("Select Main Title shadow color");
+    m_btDialogTitleShadow->setToolTip(tr("Select Main Title shadow color"));
     m_btDialogTitleShadow->setFixedSize(22, kRowHeight);
     auto* titleGrid = new QGridLayout(titleGroup);
     titleGrid->setContentsMargins(6, 12, 6, 4);
     titleGrid->setHorizontalSpacing(4);
     titleGrid->setVerticalSpacing(2);
     titleGrid->addWidget(m_lbDialogTitle, 0, 0, 2, 1);
-    titleGrid->addWidget(MakeLabel("Title font", m_edDialogTitleFont), 0, 1);
+    titleGrid->addWidget(MakeLabel(tr("Title font"), m_edDialogTitleFont), 0, 1);
     auto* fontRow = new QHBoxLayout;
     fontRow->setSpacing(0);
     fontRow->addWidget(m_edDialogTitleFont);
@@ -79,7 +79,7 @@ TDialogPage::TDialogPage(TProject& project, QWidget* parent)
     m_grShowDialogTitle = new TCheckGroup(m_cbShowDialogTitle, titleGroup);
 
     // Dialogs
-    auto* dialogs = new QGroupBox("Dialogs");
+    auto* dialogs = new QGroupBox(tr("Dialogs"));
     dialogs->setObjectName("grDialogs");
     auto* dialogGrid = new QGridLayout(dialogs);
     dialogGrid->setContentsMargins(6, 2, 6, 4);
@@ -89,17 +89,17 @@ TDialogPage::TDialogPage(TProject& project, QWidget* parent)
         const char* caption;
         bool TProject::*field;
     } boxes[] = {
-        {"cbDlgReadme", "Readme", &TProject::DlgReadme},
-        {"cbDlgWelcome", "Welcome", &TProject::DlgWelcome},
-        {"cbDlgLicense", "License", &TProject::DlgLicense},
-        {"cbDlgPath", "Path selection", &TProject::DlgDir},
-        {"cbDlgProgramGroup", "Program group", &TProject::DlgGroup},
-        {"cbDlgStart", "Start Installation", &TProject::DlgStart},
-        {"cbDlgFinal", "Final/ Finish", &TProject::DialogFinal},
+        {"cbDlgReadme", QT_TR_NOOP("Readme"), &TProject::DlgReadme},
+        {"cbDlgWelcome", QT_TR_NOOP("Welcome"), &TProject::DlgWelcome},
+        {"cbDlgLicense", QT_TR_NOOP("License"), &TProject::DlgLicense},
+        {"cbDlgPath", QT_TR_NOOP("Path selection"), &TProject::DlgDir},
+        {"cbDlgProgramGroup", QT_TR_NOOP("Program group"), &TProject::DlgGroup},
+        {"cbDlgStart", QT_TR_NOOP("Start Installation"), &TProject::DlgStart},
+        {"cbDlgFinal", QT_TR_NOOP("Final/ Finish"), &TProject::DialogFinal},
     };
     int n = 0;
     for (const auto& b : boxes) {
-        auto* box = new QCheckBox(b.caption);
+        auto* box = new QCheckBox(tr(b.caption));
         box->setObjectName(b.name);
         Binder().Check(box, b.field, TEdits::SetModified);
         dialogGrid->addWidget(box, n % 3, n / 3);
@@ -108,20 +108,21 @@ TDialogPage::TDialogPage(TProject& project, QWidget* parent)
 
     m_edTznsBMP = new QLineEdit;
     m_edTznsBMP->setObjectName("edTznsBMP");
-    auto* edTznsBMPBtn = MakeBrowseButton("edTznsBMPBtn", "Select the title bitmap");
-    auto* note = new QLabel("If using password, Password Dialog will appear before Start Installation Dialog");
+    auto* edTznsBMPBtn = MakeBrowseButton("edTznsBMPBtn", tr("Select the title bitmap"));
+    auto* note =
+        new QLabel(tr("If using password, Password Dialog will appear before Start Installation Dialog"));
     note->setObjectName("lbPasswordNote");
     note->setWordWrap(true);
 
     m_cbDlgH = new QComboBox;
     m_cbDlgH->setObjectName("cbDlgH");
-    m_cbDlgH->addItems({"Left", "Center", "Right"});
+    m_cbDlgH->addItems({tr("Left"), tr("Center"), tr("Right")});
     m_cbDlgV = new QComboBox;
     m_cbDlgV->setObjectName("cbDlgV");
-    m_cbDlgV->addItems({"Top", "Center", "Bottom"});
-    auto* preview = new QPushButton("P&review");
+    m_cbDlgV->addItems({tr("Top"), tr("Center"), tr("Bottom")});
+    auto* preview = new QPushButton(tr("P&review"));
     preview->setObjectName("btDialogPreview");
-    preview->setToolTip("Show a dialog on the setup's screen (Escape closes)");
+    preview->setToolTip(tr("Show a dialog on the setup's screen (Escape closes)"));
 
     for (QLineEdit* e : {m_edDialogFont, m_edDialogTitleFont, m_edTznsBMP})
         e->setFixedHeight(kRowHeight);
@@ -133,18 +134,18 @@ TDialogPage::TDialogPage(TProject& project, QWidget* parent)
     dialogFontRow->setSpacing(0);
     dialogFontRow->addWidget(m_edDialogFont);
     dialogFontRow->addWidget(edDialogFontBtn);
-    grid->addWidget(MakeLabel("Dialog font", m_edDialogFont), 0, 0);
+    grid->addWidget(MakeLabel(tr("Dialog font"), m_edDialogFont), 0, 0);
     grid->addLayout(dialogFontRow, 0, 1);
     auto* bmpRow = new QHBoxLayout;
     bmpRow->setSpacing(0);
     bmpRow->addWidget(m_edTznsBMP);
     bmpRow->addWidget(edTznsBMPBtn);
-    grid->addWidget(MakeLabel("Title Bitmap", m_edTznsBMP), 1, 0);
+    grid->addWidget(MakeLabel(tr("Title Bitmap"), m_edTznsBMP), 1, 0);
     grid->addLayout(bmpRow, 1, 1);
 
     auto* position = new QHBoxLayout;
     position->setSpacing(4);
-    position->addWidget(MakeLabel("Dialog Window Position", m_cbDlgH));
+    position->addWidget(MakeLabel(tr("Dialog Window Position"), m_cbDlgH));
     position->addWidget(m_cbDlgH);
     position->addWidget(m_cbDlgV);
     position->addStretch(1);
@@ -199,7 +200,8 @@ void TDialogPage::edDialogTitleFontBtnClick() {
 }
 
 void TDialogPage::edTznsBMPBtnClick() {
-    BrowseBitmap(window(), Binder(), Project(), m_edTznsBMP, "Select the title bitmap", TBitmapPath::ProjectRelative);
+    BrowseBitmap(window(), Binder(), Project(), m_edTznsBMP, tr("Select the title bitmap"),
+                 TBitmapPath::ProjectRelative);
 }
 
 void TDialogPage::edDialogFontBtnClick() {

@@ -79,7 +79,7 @@ public:
         case Qt::ToolTipRole:
             return f.SubFolder.isEmpty()
                        ? f.Path
-                       : f.Path + "\n" + QString("Target: chosen folder + \\%1").arg(f.SubFolder);
+                       : f.Path + "\n" + TFileAdd::tr("Target: chosen folder + \\%1").arg(f.SubFolder);
         default:
             return {};
         }
@@ -152,7 +152,8 @@ private:
 TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     : QDialog(parent), m_room(room), m_iconProvider(std::make_unique<QFileIconProvider>()) {
     setObjectName("FileAdd");
-    const TDialogFrame frame = CreateDialogFrame(this, "Add Files", "Add Files", QSize(kWidth, kHeight));
+    const TDialogFrame frame =
+        CreateDialogFrame(this, tr("Add Files"), tr("Add Files"), QSize(kWidth, kHeight));
     QWidget* page = frame.page;
     // The designed size is the smallest: the lists take any room the author gives the dialog.
     setMinimumSize(kWidth, kHeight);
@@ -201,11 +202,11 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
 
     const QSize buttonSize(27, 22);
     auto* btFileAdd =
-        MakeGlyphButton("btFileAdd", "add", "Add selected files", buttonSize, TGlyphLook::Raised, page);
-    auto* btFileDel =
-        MakeGlyphButton("btFileDel", "remove", "Remove selected file", buttonSize, TGlyphLook::Raised, page);
+        MakeGlyphButton("btFileAdd", "add", tr("Add selected files"), buttonSize, TGlyphLook::Raised, page);
+    auto* btFileDel = MakeGlyphButton("btFileDel", "remove", tr("Remove selected file"), buttonSize,
+                                      TGlyphLook::Raised, page);
     auto* btFolderAdd = MakeGlyphButton("btFolderAdd", "folder_add",
-                                        "Add every file of the browsed folder and its sub-folders",
+                                        tr("Add every file of the browsed folder and its sub-folders"),
                                         buttonSize, TGlyphLook::Raised, page);
 
     m_selected = new TSelectedFilesModel(this);
@@ -227,7 +228,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     // Layout: file selection | add and remove | selected files, target and flags
     auto* left = new QVBoxLayout;
     left->setSpacing(2);
-    auto* lbFiles = new QLabel("File selection", page);
+    auto* lbFiles = new QLabel(tr("File selection"), page);
     lbFiles->setBuddy(m_foList);
     left->addWidget(lbFiles);
     left->addWidget(splitter, 1);
@@ -244,7 +245,7 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     auto* right = new QGridLayout;
     right->setHorizontalSpacing(6);
     right->setVerticalSpacing(2);
-    auto* lbSelected = new QLabel("Selected files", page);
+    auto* lbSelected = new QLabel(tr("Selected files"), page);
     lbSelected->setBuddy(m_lsSelected);
     right->addWidget(lbSelected, 0, 0);
     m_lbSelectedCount = new QLabel(page);
@@ -262,11 +263,11 @@ TFileAdd::TFileAdd(QWidget* parent, int room, const QString& startFolder)
     row->addLayout(right, 1);
     splitter->setFixedWidth(170);
 
-    auto* doOK = new QPushButton("OK", this);
+    auto* doOK = new QPushButton(tr("OK"), this);
     doOK->setObjectName("doOK");
     doOK->setFixedSize(65, 25);
     doOK->setDefault(true);
-    auto* doCancel = new QPushButton("Cancel", this);
+    auto* doCancel = new QPushButton(tr("Cancel"), this);
     doCancel->setObjectName("doCancel");
     doCancel->setFixedSize(65, 25);
     frame.buttons->addStretch(1);
@@ -391,8 +392,8 @@ void TFileAdd::AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> l
     items.reserve(leftOut.size());
     for (const TLeftOut& out : leftOut)
         items.push_back((QDir::toNativeSeparators(out.Path) + ": " + out.Reason).toStdString());
-    const QString head = leftOut.size() == 1 ? QString("This was not added:")
-                                             : QString("These %1 were not added:").arg(leftOut.size());
+    const QString head =
+        leftOut.size() == 1 ? tr("This was not added:") : tr("These %1 were not added:").arg(leftOut.size());
     // A warning: the rest of the add went through.
     wzDialog().MessageDlg(QString::fromStdString(MarkupList(head.toStdString(), items)),
                           TMsgDlgType::mtWarning, 0, mbOK);
@@ -413,7 +414,7 @@ void TFileAdd::btFileAddClick() {
 
 void TFileAdd::ShowCount() {
     const int count = m_selected->rowCount();
-    m_lbSelectedCount->setText(count == 1 ? QString("1 file") : QString("%1 files").arg(count));
+    m_lbSelectedCount->setText(count == 1 ? tr("1 file") : tr("%1 files").arg(count));
 }
 
 void TFileAdd::btFileDelClick() {
@@ -441,8 +442,8 @@ void TFileAdd::AddPaths(const QStringList& paths) {
         const QFileInfo info(path);
         if (info.isDir()) {
             if (!CollectFolder(info.absoluteFilePath(), files, leftOut)) {
-                wzDialog().MessageDlg(QString("%1/#holds more than %2 files, more than a project can take."
-                                              "/#Nothing was added.")
+                wzDialog().MessageDlg(tr("%1/#holds more than %2 files, more than a project can take."
+                                         "/#Nothing was added.")
                                           .arg(MarkupLiteral(QDir::toNativeSeparators(path)))
                                           .arg(kMaxTableRows),
                                       TMsgDlgType::mtError, 0, mbOK);
@@ -453,7 +454,7 @@ void TFileAdd::AddPaths(const QStringList& paths) {
         }
     }
     if (int(files.size()) > kAskAbove &&
-        wzDialog().MessageDlg(QString("%1 files were found./#Add them all ?").arg(files.size()),
+        wzDialog().MessageDlg(tr("%1 files were found./#Add them all ?").arg(files.size()),
                               TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) != mrYes)
         return;
     AddChosen(std::move(files), std::move(leftOut));
@@ -469,15 +470,15 @@ void TFileAdd::btFolderAddClick() {
 void TFileAdd::doOKClick() {
     const int count = int(SelectedFiles().size());
     if (count > m_room) {
-        wzDialog().MessageDlg(QString("A project holds at most %1 files: there is room for %2 more,/#"
-                                      "and %3 are selected.")
+        wzDialog().MessageDlg(tr("A project holds at most %1 files: there is room for %2 more,/#"
+                                 "and %3 are selected.")
                                   .arg(kMaxTableRows)
                                   .arg(std::max(m_room, 0))
                                   .arg(count),
                               TMsgDlgType::mtError, 0, mbOK);
         return;
     }
-    if (!CheckNoBar(m_edTargetPath->text(), "The target path", m_edTargetPath))
+    if (!CheckNoBar(m_edTargetPath->text(), tr("The target path"), m_edTargetPath))
         return;
     done(mrOk);
 }

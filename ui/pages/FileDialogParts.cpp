@@ -8,12 +8,13 @@
 #include "ui/lib/wzDialogUnit.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QLabel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -40,26 +41,36 @@ const QStringList& GroupTargetVariables() {
 }
 
 const std::array<TFileFlagInfo, 8> kFileFlags = {{
-    {"cbNoLog", "No Log", "don't write to installation log-file", &TFileRecord::NoLog},
-    {"cbNoVersionCheck", "No Version Check", "don't check file version", &TFileRecord::NoVersionCheck},
-    {"cbRegisterServer", "Register Server", "register OLE/ActiveX server", &TFileRecord::RegisterServer},
-    {"cbRegisterFont", "Register Font", "register as font", &TFileRecord::RegisterFont},
-    {"cbDontAskUser", "Don't ask user",
-     "don't ask user confirmation of overwriting existing file on version conflict",
+    {"cbNoLog", QT_TRANSLATE_NOOP("tv::TFileFlags", "No Log"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "don't write to installation log-file"), &TFileRecord::NoLog},
+    {"cbNoVersionCheck", QT_TRANSLATE_NOOP("tv::TFileFlags", "No Version Check"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "don't check file version"), &TFileRecord::NoVersionCheck},
+    {"cbRegisterServer", QT_TRANSLATE_NOOP("tv::TFileFlags", "Register Server"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "register OLE/ActiveX server"), &TFileRecord::RegisterServer},
+    {"cbRegisterFont", QT_TRANSLATE_NOOP("tv::TFileFlags", "Register Font"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "register as font"), &TFileRecord::RegisterFont},
+    {"cbDontAskUser", QT_TRANSLATE_NOOP("tv::TFileFlags", "Don't ask user"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags",
+                       "don't ask user confirmation of overwriting existing file on version conflict"),
      &TFileRecord::DontAskUser},
-    {"cbDontOverwrite", "Don't overwrite", "don't overwrite existing file", &TFileRecord::DontOverwrite},
-    {"cbExternalFile", "External file",
-     "the file is external, i.e. does not included into the distribution package",
+    {"cbDontOverwrite", QT_TRANSLATE_NOOP("tv::TFileFlags", "Don't overwrite"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "don't overwrite existing file"), &TFileRecord::DontOverwrite},
+    {"cbExternalFile", QT_TRANSLATE_NOOP("tv::TFileFlags", "External file"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags",
+                       "the file is external, i.e. does not included into the distribution package"),
      &TFileRecord::ExternalFile},
-    {"cbSharedFile", "Shared file", "the file is shared by several applications", &TFileRecord::SharedFile},
+    {"cbSharedFile", QT_TRANSLATE_NOOP("tv::TFileFlags", "Shared file"),
+     QT_TRANSLATE_NOOP("tv::TFileFlags", "the file is shared by several applications"),
+     &TFileRecord::SharedFile},
 }};
 
 TFlagBoxes CreateFlagBoxes(QWidget* parent, QGridLayout* grid, int row) {
     TFlagBoxes boxes{};
     for (std::size_t i = 0; i < kFileFlags.size(); ++i) {
-        auto* box = new QCheckBox(kFileFlags[i].caption, parent);
+        auto* box =
+            new QCheckBox(QCoreApplication::translate("tv::TFileFlags", kFileFlags[i].caption), parent);
         box->setObjectName(kFileFlags[i].name);
-        box->setToolTip(kFileFlags[i].hint);
+        box->setToolTip(QCoreApplication::translate("tv::TFileFlags", kFileFlags[i].hint));
         // First four in the left column, the others in the right one; Tab follows table order.
         grid->addWidget(box, row + int(i % 4), int(i / 4));
         boxes[i] = box;
@@ -76,13 +87,14 @@ TTargetControls CreateTargetControls(QWidget* parent) {
     c.variable->setMaxVisibleItems(14);
     c.path = new QLineEdit(parent);
     c.path->setObjectName("edTargetPath");
-    c.path->setAccessibleName("Target path");
+    c.path->setAccessibleName(QCoreApplication::translate("tv::TFileDialogParts", "Target path"));
     KeepAnsi(c.path);
     return c;
 }
 
 TFlagBoxes AddTargetAndFlags(QWidget* parent, QGridLayout* grid, int row, const TTargetControls& target) {
-    auto* lbTarget = new QLabel("Target name and/or include path", parent);
+    auto* lbTarget = new QLabel(
+        QCoreApplication::translate("tv::TFileDialogParts", "Target name and/or include path"), parent);
     lbTarget->setBuddy(target.variable);
     grid->addWidget(lbTarget, row, 0, 1, 2);
     auto* targetRow = new QHBoxLayout;
@@ -90,7 +102,8 @@ TFlagBoxes AddTargetAndFlags(QWidget* parent, QGridLayout* grid, int row, const 
     targetRow->addWidget(target.variable);
     targetRow->addWidget(target.path, 1);
     grid->addLayout(targetRow, row + 1, 0, 1, 2);
-    grid->addWidget(new QLabel("Flags", parent), row + 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QCoreApplication::translate("tv::TFileDialogParts", "Flags"), parent), row + 2,
+                    0, 1, 2);
     return CreateFlagBoxes(parent, grid, row + 3);
 }
 
@@ -143,9 +156,11 @@ std::string ToAnsi(const QString& text) {
 bool CheckNoBar(const QString& text, const QString& field, QWidget* focus) {
     if (!text.contains('|'))
         return true;
-    wzDialog().MessageDlg(
-        QString("%1 may not contain \"|\":/#the project file separates its fields with it.").arg(field),
-        TMsgDlgType::mtError, 0, mbOK);
+    wzDialog().MessageDlg(QCoreApplication::translate(
+                              "tv::TFileDialogParts",
+                              "%1 may not contain \"|\":/#the project file separates its fields with it.")
+                              .arg(field),
+                          TMsgDlgType::mtError, 0, mbOK);
     if (focus)
         focus->setFocus();
     return false;

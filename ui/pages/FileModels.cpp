@@ -64,7 +64,7 @@ QVariant TFilesModel::data(const QModelIndex& index, int role) const {
         // The whole text of a path the column may show cut short.
         switch (index.column()) {
         case 0:
-            return SourceMissing(index.row()) ? FromAnsi(rec.FileName) + "\n" + kMissingSource
+            return SourceMissing(index.row()) ? FromAnsi(rec.FileName) + "\n" + tr("Source file not found")
                                               : FromAnsi(rec.FileName);
         case 1:
             return FromAnsi(rec.FilePath);
@@ -77,9 +77,10 @@ QVariant TFilesModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TFilesModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const names[] = {"File Name", "File Path", "File Flags"};
+    static const char* const names[] = {QT_TR_NOOP("File Name"), QT_TR_NOOP("File Path"),
+                                        QT_TR_NOOP("File Flags")};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 3)
-        return QString(names[section]);
+        return tr(names[section]);
     return {};
 }
 
@@ -136,10 +137,11 @@ QVariant TShortcutsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TShortcutsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const names[] = {"Program Group", "Shortcuts", "Target", "Arguments",
-                                        "Work Directory"};
+    static const char* const names[] = {QT_TR_NOOP("Program Group"), QT_TR_NOOP("Shortcuts"),
+                                        QT_TR_NOOP("Target"), QT_TR_NOOP("Arguments"),
+                                        QT_TR_NOOP("Work Directory")};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 5)
-        return QString(names[section]);
+        return tr(names[section]);
     return {};
 }
 

@@ -23,8 +23,6 @@ namespace tv {
 class TFilesModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static inline const QString kMissingSource = QStringLiteral("Source file not found");
-
     explicit TFilesModel(const TProject& project, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

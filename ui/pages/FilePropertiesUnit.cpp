@@ -18,8 +18,8 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
     : QDialog(parent) {
     setObjectName("FileProperties");
     const TDialogFrame frame = CreateDialogFrame(
-        this, "File Properties",
-        files.size() == 1 ? "Properties" : QString("Properties of %1 files").arg(files.size()),
+        this, tr("File Properties"),
+        files.size() == 1 ? tr("Properties") : tr("Properties of %1 files").arg(files.size()),
         QSize(360, 190));
     QWidget* page = frame.page;
 
@@ -34,11 +34,11 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
     m_flags = AddTargetAndFlags(page, grid, 0, target);
     grid->setRowStretch(7, 1);
 
-    auto* doOK = new QPushButton("OK", this);
+    auto* doOK = new QPushButton(tr("OK"), this);
     doOK->setObjectName("doOK");
     doOK->setFixedSize(65, 25);
     doOK->setDefault(true);
-    auto* doCancel = new QPushButton("Cancel", this);
+    auto* doCancel = new QPushButton(tr("Cancel"), this);
     doCancel->setObjectName("doCancel");
     doCancel->setFixedSize(65, 25);
     frame.buttons->addStretch(1);
@@ -60,7 +60,7 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
         if (!files.empty() && sameTarget)
             m_edTargetPath->setText(FromAnsi(files.front()->FilePath));
         else
-            m_edTargetPath->setPlaceholderText("each file keeps its own path");
+            m_edTargetPath->setPlaceholderText(tr("each file keeps its own path"));
     }
     m_mixedTargets = !sameTarget;
     for (std::size_t i = 0; i < kFileFlags.size(); ++i) {
@@ -81,11 +81,11 @@ TFileProperties::TFileProperties(QWidget* parent, const std::vector<const TFileR
 
 void TFileProperties::doOKClick() {
     if (m_targetChanged && m_cbTarget->currentIndex() < 0) {
-        wzDialog().MessageDlg("Choose the target's folder variable.", TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("Choose the target's folder variable."), TMsgDlgType::mtError, 0, mbOK);
         m_cbTarget->setFocus();
         return;
     }
-    if (m_targetChanged && !CheckNoBar(m_edTargetPath->text(), "The target path", m_edTargetPath))
+    if (m_targetChanged && !CheckNoBar(m_edTargetPath->text(), tr("The target path"), m_edTargetPath))
         return;
     done(mrOk);
 }

@@ -58,7 +58,7 @@ const std::vector<std::string>& TFileRun::FolderVariables() {
 }
 
 TFileRun::TFileRun(const TProject& project, QWidget* parent)
-    : TPickerWindow(parent, "Run Application", "Run Application"), m_project(project) {
+    : TPickerWindow(parent, tr("Run Application"), tr("Run Application")), m_project(project) {
     setObjectName("FileRun");
     // A title bar with no close box: the window is left through OK or Cancel (or Escape).
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
@@ -95,11 +95,12 @@ TFileRun::TFileRun(const TProject& project, QWidget* parent)
         KeepAnsi(edit);
 
     m_cbWindowMode = FixedList(page, "cbWindowMode");
-    m_cbWindowMode->addItems({"0 - don't show window", "1 - display window in normal size",
-                              "2 - display window as a maximized", "3 - display window as a minimized", ""});
+    m_cbWindowMode->addItems({tr("0 - don't show window"), tr("1 - display window in normal size"),
+                              tr("2 - display window as a maximized"),
+                              tr("3 - display window as a minimized"), ""});
     m_cbWaiting = FixedList(page, "cbWaiting");
     m_cbWaiting->addItems(
-        {"0 - Do not wait running application", "1 - Wait until running application finished"});
+        {tr("0 - Do not wait running application"), tr("1 - Wait until running application finished")});
 
     // Six rows in a small window: the boxes are a little lower than usual, so every item text fits.
     auto* grid = new QGridLayout(page);
@@ -125,17 +126,17 @@ TFileRun::TFileRun(const TProject& project, QWidget* parent)
         grid->addLayout(pair, row, 1);
     };
     // The label names the pair; each box of a pair gets its own name.
-    m_cbAppFolder->setAccessibleName("Application folder");
-    m_cbAppName->setAccessibleName("Application name");
-    m_cbWorkFolder->setAccessibleName("Working directory folder");
-    m_edWorkName->setAccessibleName("Working directory name");
-    addRow(0, "Application name", m_cbAppFolder, m_cbAppName);
-    addRow(1, "Arguments", m_edArguments, nullptr);
-    addRow(2, "Working directory", m_cbWorkFolder, m_edWorkName);
-    addRow(3, "Message", m_edMessage, nullptr);
+    m_cbAppFolder->setAccessibleName(tr("Application folder"));
+    m_cbAppName->setAccessibleName(tr("Application name"));
+    m_cbWorkFolder->setAccessibleName(tr("Working directory folder"));
+    m_edWorkName->setAccessibleName(tr("Working directory name"));
+    addRow(0, tr("Application name"), m_cbAppFolder, m_cbAppName);
+    addRow(1, tr("Arguments"), m_edArguments, nullptr);
+    addRow(2, tr("Working directory"), m_cbWorkFolder, m_edWorkName);
+    addRow(3, tr("Message"), m_edMessage, nullptr);
     // The lists are as wide as their longest item.
-    addRow(4, "Window mode", m_cbWindowMode, nullptr, Qt::AlignLeft);
-    addRow(5, "Waiting status", m_cbWaiting, nullptr, Qt::AlignLeft);
+    addRow(4, tr("Window mode"), m_cbWindowMode, nullptr, Qt::AlignLeft);
+    addRow(5, tr("Waiting status"), m_cbWaiting, nullptr, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(6, 1);
     if (auto* frame = qobject_cast<QBoxLayout*>(layout()))
@@ -188,19 +189,20 @@ int TFileRun::Waiting() const {
 
 void TFileRun::accept() {
     // The project file keeps a run entry as one line with its columns joined by "|".
-    const std::pair<QLineEdit*, const char*> fields[] = {{m_cbAppName->lineEdit(), "Application name"},
-                                                         {m_edArguments, "Arguments"},
-                                                         {m_edWorkName, "Working directory"},
-                                                         {m_edMessage, "Message"}};
+    const std::pair<QLineEdit*, const char*> fields[] = {
+        {m_cbAppName->lineEdit(), QT_TR_NOOP("Application name")},
+        {m_edArguments, QT_TR_NOOP("Arguments")},
+        {m_edWorkName, QT_TR_NOOP("Working directory")},
+        {m_edMessage, QT_TR_NOOP("Message")}};
     for (const auto& [edit, field] : fields) {
         const QString text = edit->text();
         QString problem;
         if (text.contains('|'))
-            problem = QString("%1 may not hold \"|\":/#the project file separates the columns of a run entry "
-                              "with it.")
-                          .arg(field);
+            problem = tr("%1 may not hold \"|\":/#the project file separates the columns of a run entry "
+                         "with it.")
+                          .arg(tr(field));
         else if (text.contains('\n') || text.contains('\r'))
-            problem = QString("%1 may not hold a line break.").arg(field);
+            problem = tr("%1 may not hold a line break.").arg(tr(field));
         if (!problem.isEmpty()) {
             wzDialog().MessageDlg(problem, TMsgDlgType::mtError, 0, mbOK);
             edit->setFocus();

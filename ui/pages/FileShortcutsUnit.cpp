@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace tv {
 
 std::vector<std::string> InstalledFileTargets(const TProject& project) {
@@ -28,7 +30,8 @@ std::vector<std::string> InstalledFileTargets(const TProject& project) {
 TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost post)
     : QDialog(parent), m_project(project), m_post(std::move(post)) {
     setObjectName("FileShortcuts");
-    const TDialogFrame frame = CreateDialogFrame(this, "Shortcuts", "Shortcuts", QSize(kWidth, kHeight));
+    const TDialogFrame frame =
+        CreateDialogFrame(this, tr("Shortcuts"), tr("Shortcuts"), QSize(kWidth, kHeight));
     QWidget* page = frame.page;
 
     m_cbGroupTarget = new QComboBox(page);
@@ -36,7 +39,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     m_cbGroupTarget->addItems(GroupTargetVariables());
     m_edGroupTarget = new QLineEdit(page);
     m_edGroupTarget->setObjectName("edGroupTarget");
-    m_edGroupTarget->setAccessibleName("Group target path");
+    m_edGroupTarget->setAccessibleName(tr("Group target path"));
     m_edShortcut = new QLineEdit(page);
     m_edShortcut->setObjectName("edShortcut");
     m_cbObjectPath = new QComboBox(page);
@@ -48,7 +51,7 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     m_cbWorkingDir->addItems(kFileTargetVariables);
     m_edWorkingDir = new QLineEdit(page);
     m_edWorkingDir->setObjectName("edWorkingDir");
-    m_edWorkingDir->setAccessibleName("Working directory path");
+    m_edWorkingDir->setAccessibleName(tr("Working directory path"));
     for (QComboBox* combo : {m_cbGroupTarget, m_cbObjectPath, m_cbWorkingDir}) {
         combo->setEditable(false);
         combo->setMaxVisibleItems(14);
@@ -62,33 +65,34 @@ TFileShortcuts::TFileShortcuts(QWidget* parent, const TProject& project, TPost p
     grid->setContentsMargins(6, 4, 6, 4);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
-    const auto label = [page](const char* text, QWidget* buddy) {
+    const auto label = [page](const QString& text, QWidget* buddy) {
         auto* l = new QLabel(text, page);
         l->setBuddy(buddy);
         return l;
     };
-    grid->addWidget(label("Group target", m_cbGroupTarget), 0, 0);
+    grid->addWidget(label(tr("Group target"), m_cbGroupTarget), 0, 0);
     grid->addWidget(m_cbGroupTarget, 0, 1);
     grid->addWidget(m_edGroupTarget, 0, 2);
-    grid->addWidget(label("Shortcut name", m_edShortcut), 1, 0);
+    grid->addWidget(label(tr("Shortcut name"), m_edShortcut), 1, 0);
     grid->addWidget(m_edShortcut, 1, 1, 1, 2);
-    grid->addWidget(label("Shortcut target", m_cbObjectPath), 2, 0);
+    grid->addWidget(label(tr("Shortcut target"), m_cbObjectPath), 2, 0);
     grid->addWidget(m_cbObjectPath, 2, 1, 1, 2);
-    grid->addWidget(label("Arguments", m_edArguments), 3, 0);
+    grid->addWidget(label(tr("Arguments"), m_edArguments), 3, 0);
     grid->addWidget(m_edArguments, 3, 1, 1, 2);
-    grid->addWidget(label("Working directory", m_cbWorkingDir), 4, 0);
+    grid->addWidget(label(tr("Working directory"), m_cbWorkingDir), 4, 0);
     grid->addWidget(m_cbWorkingDir, 4, 1);
     grid->addWidget(m_edWorkingDir, 4, 2);
     grid->setColumnStretch(2, 1);
 
-    auto* doAddUninstaller = new QPushButton("Add &Uninstaller Shortcut", this);
+    auto* doAddUninstaller = new QPushButton(tr("Add &Uninstaller Shortcut"), this);
     doAddUninstaller->setObjectName("doAddUninstaller");
-    doAddUninstaller->setFixedSize(150, 25);
-    auto* doAdd = new QPushButton("&Add", this);
+    // A longer caption (another language) widens the button rather than being cut.
+    doAddUninstaller->setFixedSize(std::max(150, doAddUninstaller->sizeHint().width()), 25);
+    auto* doAdd = new QPushButton(tr("&Add"), this);
     doAdd->setObjectName("doAdd");
     doAdd->setFixedSize(70, 25);
     doAdd->setDefault(true);
-    auto* doDone = new QPushButton("&Done", this);
+    auto* doDone = new QPushButton(tr("&Done"), this);
     doDone->setObjectName("doDone");
     doDone->setFixedSize(70, 25);
     frame.buttons->addWidget(doAddUninstaller);
@@ -123,19 +127,19 @@ QString TFileShortcuts::GroupText() const {
 
 void TFileShortcuts::doAddClick() {
     if (IsBlank(ToAnsi(m_edShortcut->text()))) {
-        wzDialog().MessageDlg("Shortcut name may not be blank", TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("Shortcut name may not be blank"), TMsgDlgType::mtError, 0, mbOK);
         m_edShortcut->setFocus();
         return;
     }
-    if (!CheckNoBar(m_edGroupTarget->text(), "The group target", m_edGroupTarget) ||
-        !CheckNoBar(m_edShortcut->text(), "The shortcut name", m_edShortcut) ||
-        !CheckNoBar(m_edArguments->text(), "The arguments", m_edArguments) ||
-        !CheckNoBar(m_edWorkingDir->text(), "The working directory", m_edWorkingDir))
+    if (!CheckNoBar(m_edGroupTarget->text(), tr("The group target"), m_edGroupTarget) ||
+        !CheckNoBar(m_edShortcut->text(), tr("The shortcut name"), m_edShortcut) ||
+        !CheckNoBar(m_edArguments->text(), tr("The arguments"), m_edArguments) ||
+        !CheckNoBar(m_edWorkingDir->text(), tr("The working directory"), m_edWorkingDir))
         return;
     // The name is the key of the shortcut's line in the install list.
     if (const std::string problem = IniKeyNameProblem(ToAnsi(m_edShortcut->text())); !problem.empty()) {
-        wzDialog().MessageDlg("The shortcut name cannot be a key of the install list:/#" +
-                                  QString::fromStdString(AnsiToUtf8(problem)) + ".",
+        wzDialog().MessageDlg(tr("The shortcut name cannot be a key of the install list:/#%1.")
+                                  .arg(QString::fromStdString(AnsiToUtf8(problem))),
                               TMsgDlgType::mtError, 0, mbOK);
         m_edShortcut->setFocus();
         return;
@@ -151,7 +155,7 @@ void TFileShortcuts::doAddClick() {
 }
 
 void TFileShortcuts::doAddUninstallerClick() {
-    if (!CheckNoBar(m_edGroupTarget->text(), "The group target", m_edGroupTarget))
+    if (!CheckNoBar(m_edGroupTarget->text(), tr("The group target"), m_edGroupTarget))
         return;
     TShortcutRecord rec;
     rec.ProgramGroup = ToAnsi(GroupText());

@@ -94,7 +94,7 @@ QAction* ViewAction(QTableView* view, const QString& text, const QKeySequence& k
 } // namespace
 
 TFilesPage::TFilesPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Files", "Files & Shortcuts", parent) {
+    : TWizardPage(project, "Files", tr("Files & Shortcuts"), parent) {
     m_filesModel = new TFilesModel(project, this);
     m_shortcutsModel = new TShortcutsModel(project, this);
     m_lvFiles = ReportView("lvFiles", m_filesModel, {210, 210, 500});
@@ -104,13 +104,13 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     m_lvShortcuts = ReportView("lvShortcuts", m_shortcutsModel, {200, 250, 200, 150, 250});
     m_lvShortcuts->setSelectionMode(QAbstractItemView::ExtendedSelection);
 
-    auto* btFileAdd = MakeGlyphButton("btFileAdd", "add", "Add files");
-    auto* btFileDel = MakeGlyphButton("btFileDel", "remove", "Remove file");
-    auto* btFileProps = MakeGlyphButton("btFileProps", "props", "Properties");
-    auto* btFileEdit = MakeGlyphButton("btFileEdit", "clear", "Clear list");
-    auto* btShortcutAdd = MakeGlyphButton("btShortcutAdd", "shortcut_add", "Create shortcut");
-    auto* btShortcutDel = MakeGlyphButton("btShortcutDel", "remove", "Remove shortcut");
-    auto* btShortcutClear = MakeGlyphButton("btShortcutClear", "clear", "Clear list");
+    auto* btFileAdd = MakeGlyphButton("btFileAdd", "add", tr("Add files"));
+    auto* btFileDel = MakeGlyphButton("btFileDel", "remove", tr("Remove file"));
+    auto* btFileProps = MakeGlyphButton("btFileProps", "props", tr("Properties"));
+    auto* btFileEdit = MakeGlyphButton("btFileEdit", "clear", tr("Clear list"));
+    auto* btShortcutAdd = MakeGlyphButton("btShortcutAdd", "shortcut_add", tr("Create shortcut"));
+    auto* btShortcutDel = MakeGlyphButton("btShortcutDel", "remove", tr("Remove shortcut"));
+    auto* btShortcutClear = MakeGlyphButton("btShortcutClear", "clear", tr("Clear list"));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 4);
@@ -118,8 +118,8 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     // At the designed size the two lists share the page evenly; the room a larger window gives goes
     // to the files, the longer list, until the shortcuts have a fifth of it.
     page->addWidget(
-        ListGroup("grFiles", "Files", m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 4);
-    QGroupBox* shortcuts = ListGroup("grShortcuts", "Shortcuts", m_lvShortcuts,
+        ListGroup("grFiles", tr("Files"), m_lvFiles, {btFileAdd, btFileDel, btFileProps}, {btFileEdit}), 4);
+    QGroupBox* shortcuts = ListGroup("grShortcuts", tr("Shortcuts"), m_lvShortcuts,
                                      {btShortcutAdd, btShortcutDel}, {btShortcutClear});
     const int designedLists =
         kDesignedHeight - ContentTop() - page->contentsMargins().bottom() - page->spacing();
@@ -140,11 +140,12 @@ TFilesPage::TFilesPage(TProject& project, QWidget* parent)
     connect(m_lvFiles, &QTableView::doubleClicked, this, &TFilesPage::btFilePropsClick);
 
     m_lvFiles->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(ViewAction(m_lvFiles, "Properties..."), &QAction::triggered, this, &TFilesPage::btFilePropsClick);
-    connect(ViewAction(m_lvFiles, "Remove", QKeySequence::Delete), &QAction::triggered, this,
+    connect(ViewAction(m_lvFiles, tr("Properties...")), &QAction::triggered, this,
+            &TFilesPage::btFilePropsClick);
+    connect(ViewAction(m_lvFiles, tr("Remove"), QKeySequence::Delete), &QAction::triggered, this,
             &TFilesPage::btFileDelClick);
     m_lvShortcuts->setContextMenuPolicy(Qt::ActionsContextMenu);
-    connect(ViewAction(m_lvShortcuts, "Remove", QKeySequence::Delete), &QAction::triggered, this,
+    connect(ViewAction(m_lvShortcuts, tr("Remove"), QKeySequence::Delete), &QAction::triggered, this,
             &TFilesPage::btShortcutDelClick);
     connect(TPathDrop::Install(m_lvFiles), &TPathDrop::dropped, this, &TFilesPage::OpenFileAdd);
 
@@ -233,7 +234,7 @@ void TFilesPage::AddFilesFrom(const TFileAdd& dialog) {
         return;
     TRecordTable<TFileRecord>& table = Project().tbFiles;
     if (table.Count() + int(chosen.size()) > kMaxTableRows) {
-        wzDialog().MessageDlg(QString("A project holds at most %1 files:/#the %2 files were not added.")
+        wzDialog().MessageDlg(tr("A project holds at most %1 files:/#the %2 files were not added.")
                                   .arg(kMaxTableRows)
                                   .arg(chosen.size()),
                               TMsgDlgType::mtError, 0, mbOK);
@@ -263,7 +264,7 @@ void TFilesPage::btFileDelClick() {
 }
 
 void TFilesPage::btFileEditClick() {
-    if (Project().tbFiles.Empty() || !Confirm("Sure to delete ALL files ?"))
+    if (Project().tbFiles.Empty() || !Confirm(tr("Sure to delete ALL files ?")))
         return;
     Project().tbFiles.Clear();
     RefreshFiles();
@@ -296,7 +297,7 @@ void TFilesPage::lvFilesClick(const QModelIndex& current) {
 
 void TFilesPage::btShortcutAddClick() {
     if (Project().tbFiles.Empty()) {
-        wzDialog().MessageDlg("There is no file to make shortcut of", TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("There is no file to make shortcut of"), TMsgDlgType::mtError, 0, mbOK);
         return;
     }
     TFileShortcuts dialog(window(), Project(), [this](const TShortcutRecord& r) { return PostShortcut(r); });
@@ -306,7 +307,7 @@ void TFilesPage::btShortcutAddClick() {
 bool TFilesPage::PostShortcut(const TShortcutRecord& record) {
     if (Project().tbShortcuts.Count() >= kMaxTableRows) {
         wzDialog().MessageDlg(
-            QString("A project holds at most %1 shortcuts:/#the shortcut was not added.").arg(kMaxTableRows),
+            tr("A project holds at most %1 shortcuts:/#the shortcut was not added.").arg(kMaxTableRows),
             TMsgDlgType::mtError, 0, mbOK);
         return false;
     }
@@ -328,7 +329,7 @@ void TFilesPage::btShortcutDelClick() {
 }
 
 void TFilesPage::btShortcutClearClick() {
-    if (Project().tbShortcuts.Empty() || !Confirm("Sure to delete ALL shortcuts ?"))
+    if (Project().tbShortcuts.Empty() || !Confirm(tr("Sure to delete ALL shortcuts ?")))
         return;
     Project().tbShortcuts.Clear();
     RefreshShortcuts();

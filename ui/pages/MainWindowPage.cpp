@@ -98,9 +98,9 @@ QVariant TStaticBitmapModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TStaticBitmapModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const captions[] = {"Bitmap", "Coord.", "Transp."};
+    static const char* const captions[] = {QT_TR_NOOP("Bitmap"), QT_TR_NOOP("Coord."), QT_TR_NOOP("Transp.")};
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 3)
-        return QString(captions[section]);
+        return tr(captions[section]);
     return {};
 }
 
@@ -112,8 +112,8 @@ void TStaticBitmapModel::Rebuild() {
 // ---- TMainWindowPage ----
 
 TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Full_Window", "Main Window", parent) {
-    m_cbMainWindow = new QCheckBox("Show Main Window");
+    : TWizardPage(project, "Full_Window", tr("Main Window"), parent) {
+    m_cbMainWindow = new QCheckBox(tr("Show Main Window"));
     m_cbMainWindow->setObjectName("cbMainWindow");
     QFont bold = m_cbMainWindow->font();
     bold.setBold(true);
@@ -122,23 +122,23 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     m_grMainWindow->setObjectName("grMainWindow");
 
     // Title
-    m_cbMainTitle = new QCheckBox("Show Main Title");
+    m_cbMainTitle = new QCheckBox(tr("Show Main Title"));
     m_cbMainTitle->setObjectName("cbMainTitle");
     auto* titleGroup = new QGroupBox;
     titleGroup->setObjectName("grMainTitle");
     m_lbMainTitle = MakeTitlePreview("lbMainTitle");
     m_edMainTitleFont = new QLineEdit;
     m_edMainTitleFont->setObjectName("edMainTitleFont");
-    auto* edMainTitleFontBtn = MakeBrowseButton("edMainTitleFontBtn", "Select the title font");
-    m_cbMainTitleShadow = new QCheckBox("With shadow color");
+    auto* edMainTitleFontBtn = MakeBrowseButton("edMainTitleFontBtn", tr("Select the title font"));
+    m_cbMainTitleShadow = new QCheckBox(tr("With shadow color"));
     m_cbMainTitleShadow->setObjectName("cbMainTitleShadow");
-    m_btMainTitleShadow = MakeColorButton("btMainTitleShadow", "Select Main Title shadow color");
+    m_btMainTitleShadow = MakeColorButton("btMainTitleShadow", tr("Select Main Title shadow color"));
     auto* titleGrid = new QGridLayout(titleGroup);
     titleGrid->setContentsMargins(6, 12, 6, 4);
     titleGrid->setHorizontalSpacing(4);
     titleGrid->setVerticalSpacing(2);
     titleGrid->addWidget(m_lbMainTitle, 0, 0, 2, 1);
-    titleGrid->addWidget(MakeLabel("Title font", m_edMainTitleFont), 0, 1);
+    titleGrid->addWidget(MakeLabel(tr("Title font"), m_edMainTitleFont), 0, 1);
     auto* fontRow = new QHBoxLayout;
     fontRow->setSpacing(0);
     fontRow->addWidget(m_edMainTitleFont);
@@ -153,16 +153,16 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     m_grMainTitle = new TCheckGroup(m_cbMainTitle, titleGroup);
 
     // Background
-    auto* background = new QGroupBox("Background");
+    auto* background = new QGroupBox(tr("Background"));
     background->setObjectName("grBackground");
-    m_cbMainShowAppName = new QCheckBox("Show Application Name");
+    m_cbMainShowAppName = new QCheckBox(tr("Show Application Name"));
     m_cbMainShowAppName->setObjectName("cbMainShowAppName");
-    m_btGradientTop = MakeColorButton("btGradientTop", "Select background top color");
-    m_btGradientBot = MakeColorButton("btGradientBot", "Select background bottom color");
+    m_btGradientTop = MakeColorButton("btGradientTop", tr("Select background top color"));
+    m_btGradientBot = MakeColorButton("btGradientBot", tr("Select background bottom color"));
     m_edMainBackBMP = new QLineEdit;
     m_edMainBackBMP->setObjectName("edMainBackBMP");
     m_edMainBackBMP->setFixedHeight(kRowHeight);
-    auto* edMainBackBMPBtn = MakeBrowseButton("edMainBackBMPBtn", "Select the background bitmap");
+    auto* edMainBackBMPBtn = MakeBrowseButton("edMainBackBMPBtn", tr("Select the background bitmap"));
     auto* bgGrid = new QGridLayout(background);
     bgGrid->setContentsMargins(6, 2, 6, 4);
     bgGrid->setHorizontalSpacing(4);
@@ -171,21 +171,21 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     colours->setSpacing(4);
     colours->addWidget(m_cbMainShowAppName);
     colours->addStretch(1);
-    colours->addWidget(MakeLabel("Gradient Top Color", m_btGradientTop));
+    colours->addWidget(MakeLabel(tr("Gradient Top Color"), m_btGradientTop));
     colours->addWidget(m_btGradientTop);
     colours->addSpacing(6);
-    colours->addWidget(MakeLabel("Bottom Color", m_btGradientBot));
+    colours->addWidget(MakeLabel(tr("Bottom Color"), m_btGradientBot));
     colours->addWidget(m_btGradientBot);
     bgGrid->addLayout(colours, 0, 0, 1, 2);
     auto* bmpRow = new QHBoxLayout;
     bmpRow->setSpacing(0);
     bmpRow->addWidget(m_edMainBackBMP);
     bmpRow->addWidget(edMainBackBMPBtn);
-    bgGrid->addWidget(MakeLabel("Use Bitmap", m_edMainBackBMP), 1, 0);
+    bgGrid->addWidget(MakeLabel(tr("Use Bitmap"), m_edMainBackBMP), 1, 0);
     bgGrid->addLayout(bmpRow, 1, 1);
 
     // Static bitmaps
-    auto* statics = new QGroupBox("Static Bitmap");
+    auto* statics = new QGroupBox(tr("Static Bitmap"));
     statics->setObjectName("grStaticBitmap");
     m_model = new TStaticBitmapModel(project, this);
     m_lvStaticBMP = new QTableView;
@@ -207,9 +207,9 @@ TMainWindowPage::TMainWindowPage(TProject& project, QWidget* parent)
     m_lvStaticBMP->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lvStaticBMP->setTextElideMode(Qt::ElideLeft); // the file name is the end of the path
     RememberColumnWidths(m_lvStaticBMP->horizontalHeader(), m_lvStaticBMP->objectName());
-    auto* add = MakeListButton("jdFlatButton12", "Add", "Add Key");
-    auto* edit = MakeListButton("jdFlatButton13", "Edit", "Edit key");
-    auto* remove = MakeListButton("jdFlatButton14", "Remove", "Remove key");
+    auto* add = MakeListButton("jdFlatButton12", tr("Add"), tr("Add Key"));
+    auto* edit = MakeListButton("jdFlatButton13", tr("Edit"), tr("Edit key"));
+    auto* remove = MakeListButton("jdFlatButton14", tr("Remove"), tr("Remove key"));
     auto* staticRow = new QHBoxLayout(statics);
     staticRow->setContentsMargins(6, 2, 6, 4);
     staticRow->setSpacing(4);
@@ -289,7 +289,7 @@ void TMainWindowPage::cbMainTitleShadowClick() {
 }
 
 void TMainWindowPage::edMainBackBMPBtnClick() {
-    BrowseBitmap(window(), Binder(), Project(), m_edMainBackBMP, "Select the background bitmap",
+    BrowseBitmap(window(), Binder(), Project(), m_edMainBackBMP, tr("Select the background bitmap"),
                  TBitmapPath::AsChosen);
 }
 
@@ -334,8 +334,8 @@ TStaticBitmap RowFromEditor(const TStaticBMP& editor) {
 void TMainWindowPage::jdFlatButton12Click() {
     auto& list = Project().StaticBitmaps;
     if (int(list.size()) >= kMaxStaticBitmaps) {
-        wzDialog().MessageDlg(QString("The setup shows at most %1 static bitmaps:/#remove one before adding "
-                                      "another.")
+        wzDialog().MessageDlg(tr("The setup shows at most %1 static bitmaps:/#remove one before adding "
+                                 "another.")
                                   .arg(kMaxStaticBitmaps),
                               TMsgDlgType::mtError, 0, mbOK);
         return;

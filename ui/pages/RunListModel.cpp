@@ -32,11 +32,12 @@ QVariant TRunListModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant TRunListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* const headers[kColumns] = {"Application", "Argument", "Working Directory", "Message",
-                                                  "Flag"};
+    static const char* const headers[kColumns] = {QT_TR_NOOP("Application"), QT_TR_NOOP("Argument"),
+                                                  QT_TR_NOOP("Working Directory"), QT_TR_NOOP("Message"),
+                                                  QT_TR_NOOP("Flag")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumns)
         return {};
-    return QString(headers[section]);
+    return tr(headers[section]);
 }
 
 void TRunListModel::Reset() {

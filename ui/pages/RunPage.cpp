@@ -38,7 +38,7 @@ TRunPage::TRunPage(TProject& project, const QString& name, const QString& headin
 }
 
 QGroupBox* TRunPage::CreateGroup(const TGroupLayout& layout, TGroup& group) {
-    auto* box = new QGroupBox(layout.Caption);
+    auto* box = new QGroupBox(tr(layout.Caption));
     QFont bold = box->font();
     bold.setBold(true);
     box->setFont(bold);
@@ -80,10 +80,10 @@ QGroupBox* TRunPage::CreateGroup(const TGroupLayout& layout, TGroup& group) {
         connect(button, &QToolButton::clicked, this, slot);
         column->addWidget(button);
     };
-    addButton(layout.Add, "key_add", "Add files", layout.OnAdd);
+    addButton(layout.Add, "key_add", tr("Add files"), layout.OnAdd);
     column->addSpacing(6);
-    addButton(layout.Del, "key_remove", "Remove file", layout.OnDel);
-    addButton(layout.Clear, "key_clear", "Clear list", layout.OnClear);
+    addButton(layout.Del, "key_remove", tr("Remove file"), layout.OnDel);
+    addButton(layout.Clear, "key_clear", tr("Clear list"), layout.OnClear);
     column->addStretch(1);
 
     auto* grid = new QGridLayout(inside);
@@ -158,10 +158,9 @@ void TRunPage::AddEntry(int index) {
     TGroup& group = m_groups[std::size_t(index)];
     TRunList& list = List(group);
     if (list.size() >= std::size_t(kMaxTableRows)) {
-        wzDialog().MessageDlg(
-            QString("The list holds %1 programs, the most a project keeps./#Nothing was added.")
-                .arg(kMaxTableRows),
-            TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("The list holds %1 programs, the most a project keeps./#Nothing was added.")
+                                  .arg(kMaxTableRows),
+                              TMsgDlgType::mtError, 0, mbOK);
         return;
     }
     TRunRecord record;

@@ -61,10 +61,10 @@ void MakeCaptionBold(QWidget* w) {
 } // namespace
 
 TStartPage::TStartPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "Start", "Welcome to Tamrin Installer Velox !!", parent) {
+    : TWizardPage(project, "Start", tr("Welcome to Tamrin Installer Velox !!"), parent) {
 
     // Application Info
-    auto* grAppInfo = new QGroupBox("Application Info");
+    auto* grAppInfo = new QGroupBox(tr("Application Info"));
     grAppInfo->setObjectName("grAppInfo");
     MakeCaptionBold(grAppInfo);
     auto* info = new QWidget; // keeps the normal weight inside the bold group
@@ -82,18 +82,18 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     m_edAppLicense = new QLineEdit;
     m_btAppLicenseColor = new TColorButton;
     m_edMiscDeployment = new QLineEdit;
-    auto* edAppReadmeBtn = MakeBrowseButton("edAppReadmeBtn", "Select the readme file");
-    auto* edAppLicenseBtn = MakeBrowseButton("edAppLicenseBtn", "Select the license file");
-    auto* edMiscDeploymentBtn = MakeBrowseButton("edMiscDeploymentBtn", "Select the deployment folder");
+    auto* edAppReadmeBtn = MakeBrowseButton("edAppReadmeBtn", tr("Select the readme file"));
+    auto* edAppLicenseBtn = MakeBrowseButton("edAppLicenseBtn", tr("Select the license file"));
+    auto* edMiscDeploymentBtn = MakeBrowseButton("edMiscDeploymentBtn", tr("Select the deployment folder"));
 
     // The boxes beside the folder choices hold the rest of the path.
-    m_edAppInstFolderName->setAccessibleName("Installation folder name");
-    m_edAppGroupFolderName->setAccessibleName("Group folder name");
+    m_edAppInstFolderName->setAccessibleName(tr("Installation folder name"));
+    m_edAppGroupFolderName->setAccessibleName(tr("Group folder name"));
     m_btAppReadmeColor->setObjectName("btAppReadmeColor");
-    m_btAppReadmeColor->setToolTip("Select Readme background color");
+    m_btAppReadmeColor->setToolTip(tr("Select Readme background color"));
     m_btAppReadmeColor->setFixedSize(22, kRowHeight);
     m_btAppLicenseColor->setObjectName("btAppLicenseColor");
-    m_btAppLicenseColor->setToolTip("Select License background color");
+    m_btAppLicenseColor->setToolTip(tr("Select License background color"));
     m_btAppLicenseColor->setFixedSize(22, kRowHeight);
 
     const std::vector<std::string> variables(kFolderVariables.begin(), kFolderVariables.end());
@@ -112,12 +112,12 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     infoGrid->setContentsMargins(0, 0, 0, 0);
     infoGrid->setHorizontalSpacing(4);
     infoGrid->setVerticalSpacing(2);
-    infoGrid->addWidget(MakeLabel("Application Name", m_edAppName), 0, 0);
+    infoGrid->addWidget(MakeLabel(tr("Application Name"), m_edAppName), 0, 0);
     infoGrid->addWidget(m_edAppName, 0, 1, 1, 3);
-    infoGrid->addWidget(MakeLabel("Installation folder", m_edAppInstFolder), 1, 0);
+    infoGrid->addWidget(MakeLabel(tr("Installation folder"), m_edAppInstFolder), 1, 0);
     infoGrid->addWidget(m_edAppInstFolder, 1, 1);
     infoGrid->addWidget(m_edAppInstFolderName, 1, 2, 1, 2);
-    infoGrid->addWidget(MakeLabel("Group Name", m_edAppGroupFolder), 2, 0);
+    infoGrid->addWidget(MakeLabel(tr("Group Name"), m_edAppGroupFolder), 2, 0);
     infoGrid->addWidget(m_edAppGroupFolder, 2, 1);
     infoGrid->addWidget(m_edAppGroupFolderName, 2, 2, 1, 2);
     const auto addFileRow = [&](int row, const QString& caption, QLineEdit* edit, QToolButton* browse,
@@ -130,12 +130,12 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
         infoGrid->addLayout(box, row, 1, 1, 2);
         infoGrid->addWidget(color, row, 3);
     };
-    addFileRow(3, "Readme File", m_edAppReadme, edAppReadmeBtn, m_btAppReadmeColor);
-    addFileRow(4, "License file", m_edAppLicense, edAppLicenseBtn, m_btAppLicenseColor);
+    addFileRow(3, tr("Readme File"), m_edAppReadme, edAppReadmeBtn, m_btAppReadmeColor);
+    addFileRow(4, tr("License file"), m_edAppLicense, edAppLicenseBtn, m_btAppLicenseColor);
     infoGrid->setColumnStretch(2, 1);
     // The deployment folder below lines up with the group's labels and boxes.
     const QFontMetrics fm(plain);
-    int labelWidth = fm.horizontalAdvance("Deployment folder") - kGroupInset;
+    int labelWidth = fm.horizontalAdvance(tr("Deployment folder")) - kGroupInset;
     for (int row = 0; row < infoGrid->rowCount(); ++row)
         if (auto* label = qobject_cast<QLabel*>(infoGrid->itemAtPosition(row, 0)->widget()))
             labelWidth = std::max(labelWidth, fm.horizontalAdvance(label->text()));
@@ -149,7 +149,7 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     // Deployment folder, below the group
     auto* deployRow = new QHBoxLayout;
     deployRow->setSpacing(0);
-    auto* deployLabel = MakeLabel("Deployment folder", m_edMiscDeployment);
+    auto* deployLabel = MakeLabel(tr("Deployment folder"), m_edMiscDeployment);
     deployLabel->setFixedWidth(labelWidth + kGroupInset);
     deployRow->addWidget(deployLabel);
     deployRow->addSpacing(4);
@@ -166,13 +166,13 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     // Installation
     auto* tabInstall = new QWidget;
     tabInstall->setObjectName("tsInstallation");
-    m_cbTarget9x = new QCheckBox("Windows 95/98");
-    m_cbTargetNT = new QCheckBox("Windows NT");
-    m_cbTarget2k = new QCheckBox("Windows 2k");
+    m_cbTarget9x = new QCheckBox(tr("Windows 95/98"));
+    m_cbTargetNT = new QCheckBox(tr("Windows NT"));
+    m_cbTarget2k = new QCheckBox(tr("Windows 2k"));
     m_edMinOSVersion = new QLineEdit;
     m_edExtraDiskSpace = new QSpinBox;
-    m_cbMiscUninstaller = new QCheckBox("Include Uninstaller");
-    m_cbMiscReboot = new QCheckBox("Reboot after installation");
+    m_cbMiscUninstaller = new QCheckBox(tr("Include Uninstaller"));
+    m_cbMiscReboot = new QCheckBox(tr("Reboot after installation"));
     m_edMiscPassword = new QLineEdit;
     m_cbTarget9x->setObjectName("cbTarget9x");
     m_cbTargetNT->setObjectName("cbTargetNT");
@@ -193,17 +193,17 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     targets->addWidget(m_cbTargetNT);
     targets->addWidget(m_cbTarget2k);
     targets->addStretch(1);
-    installGrid->addWidget(MakeLabel("Target OS"), 0, 0);
+    installGrid->addWidget(MakeLabel(tr("Target OS")), 0, 0);
     installGrid->addLayout(targets, 0, 1, 1, 4);
-    installGrid->addWidget(MakeLabel("Minimum Version", m_edMinOSVersion), 1, 0);
+    installGrid->addWidget(MakeLabel(tr("Minimum Version"), m_edMinOSVersion), 1, 0);
     installGrid->addWidget(m_edMinOSVersion, 1, 1);
-    installGrid->addWidget(MakeLabel("Ex. 4.0.1111"), 1, 2);
+    installGrid->addWidget(MakeLabel(tr("Ex. 4.0.1111")), 1, 2);
     installGrid->addWidget(m_cbMiscUninstaller, 1, 4);
-    installGrid->addWidget(MakeLabel("Extra disk space", m_edExtraDiskSpace), 2, 0);
+    installGrid->addWidget(MakeLabel(tr("Extra disk space"), m_edExtraDiskSpace), 2, 0);
     installGrid->addWidget(m_edExtraDiskSpace, 2, 1);
-    installGrid->addWidget(MakeLabel("KB"), 2, 2);
+    installGrid->addWidget(MakeLabel(tr("KB")), 2, 2);
     installGrid->addWidget(m_cbMiscReboot, 2, 4);
-    installGrid->addWidget(MakeLabel("Use password", m_edMiscPassword), 3, 0);
+    installGrid->addWidget(MakeLabel(tr("Use password"), m_edMiscPassword), 3, 0);
     installGrid->addWidget(m_edMiscPassword, 3, 1, 1, 2);
     installGrid->setColumnMinimumWidth(3, 6);
     installGrid->setColumnStretch(4, 1);
@@ -220,15 +220,15 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     tabOther->setObjectName("tsOther");
     m_edCheckWindow = new QLineEdit;
     m_edCheckMutex = new QLineEdit;
-    m_cbRemoveOldReferences = new QCheckBox("Remove references to previous version");
+    m_cbRemoveOldReferences = new QCheckBox(tr("Remove references to previous version"));
     m_cbRemoveOldReferences->setObjectName("cbRemoveOldReferences");
     auto* otherGrid = new QGridLayout(tabOther);
     otherGrid->setContentsMargins(6, 4, 6, 4);
     otherGrid->setHorizontalSpacing(6);
     otherGrid->setVerticalSpacing(2);
-    otherGrid->addWidget(MakeLabel("Check Window", m_edCheckWindow), 0, 0);
+    otherGrid->addWidget(MakeLabel(tr("Check Window"), m_edCheckWindow), 0, 0);
     otherGrid->addWidget(m_edCheckWindow, 0, 1);
-    otherGrid->addWidget(MakeLabel("Check Mutex", m_edCheckMutex), 1, 0);
+    otherGrid->addWidget(MakeLabel(tr("Check Mutex"), m_edCheckMutex), 1, 0);
     otherGrid->addWidget(m_edCheckMutex, 1, 1);
     otherGrid->addWidget(m_cbRemoveOldReferences, 2, 0, 1, 2);
     otherGrid->setColumnStretch(1, 1);
@@ -240,7 +240,7 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     m_lbLanguages = new QListWidget;
     m_lbLanguages->setObjectName("lbLanguages");
     m_lbLanguages->setFixedSize(197, 100);
-    m_cbAutoSelectLanguage = new QCheckBox("Auto select language");
+    m_cbAutoSelectLanguage = new QCheckBox(tr("Auto select language"));
     m_cbAutoSelectLanguage->setObjectName("cbAutoSelectLanguage");
     auto* languageRow = new QHBoxLayout(tabLanguage);
     languageRow->setContentsMargins(6, 4, 6, 4);
@@ -249,9 +249,9 @@ TStartPage::TStartPage(TProject& project, QWidget* parent)
     languageRow->addWidget(m_cbAutoSelectLanguage, 0, Qt::AlignTop);
     languageRow->addStretch(1);
 
-    m_pageInstall->addTab(tabInstall, "Installation");
-    m_pageInstall->addTab(tabOther, "Other");
-    m_pageInstall->addTab(tabLanguage, "Language");
+    m_pageInstall->addTab(tabInstall, tr("Installation"));
+    m_pageInstall->addTab(tabOther, tr("Other"));
+    m_pageInstall->addTab(tabLanguage, tr("Language"));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 2);
@@ -314,7 +314,8 @@ void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
     TFileQuestion question;
     question.dialog = "TextFileDialog";
     question.title = title;
-    question.filters = QStringList{"Text Files (*.txt)", "Rich Text Files (*.rtf)", "All Files (*)"};
+    question.filters =
+        QStringList{tr("Text Files (*.txt)"), tr("Rich Text Files (*.rtf)"), tr("All Files (*)")};
     question.defaultSuffix = "txt";
     if (!edit->text().isEmpty())
         question.proposed = ProjectRelative(edit->text());
@@ -324,11 +325,11 @@ void TStartPage::BrowseTextFile(QLineEdit* edit, const QString& title) {
 }
 
 void TStartPage::edAppReadmeBtnClick() {
-    BrowseTextFile(m_edAppReadme, "Select \"Readme\" file");
+    BrowseTextFile(m_edAppReadme, tr("Select \"Readme\" file"));
 }
 
 void TStartPage::edAppLicenseBtnClick() {
-    BrowseTextFile(m_edAppLicense, "Select \"License\" file");
+    BrowseTextFile(m_edAppLicense, tr("Select \"License\" file"));
 }
 
 // The colour buttons are bound: a click opens the picker.
@@ -356,8 +357,8 @@ void TStartPage::edMiscDeploymentBtnClick() {
     const auto ansi = Utf8ToAnsi(m_edMiscDeployment->text().toStdString());
     QString path = ansi && !IsBlank(*ansi) ? ProjectRelative(m_edMiscDeployment->text())
                                            : QDir::toNativeSeparators(projectFolder);
-    if (BrowseForFolder(window(), "Deployment folder", "Select a folder or create a new one", true, path,
-                        projectFolder))
+    if (BrowseForFolder(window(), tr("Deployment folder"), tr("Select a folder or create a new one"), true,
+                        path, projectFolder))
         Binder().SetChosenText(m_edMiscDeployment, StoredHostPath(Project(), path));
 }
 

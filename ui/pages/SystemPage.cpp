@@ -15,6 +15,7 @@
 #include "ui/pages/ContentsListModel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -72,7 +73,8 @@ QString NameList(const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size() && i < std::size_t(kListedNames); ++i)
         lines << "/{  " + QString::fromStdString(names[i]) + "/}";
     if (names.size() > std::size_t(kListedNames))
-        lines << QString("  ... and %1 more").arg(names.size() - std::size_t(kListedNames));
+        lines << QCoreApplication::translate("tv::TSystemPage", "  ... and %1 more")
+                     .arg(names.size() - std::size_t(kListedNames));
     return lines.join("/#");
 }
 
@@ -86,7 +88,7 @@ bool IsRegFileDrop(const QMimeData* mime) {
 } // namespace
 
 TSystemPage::TSystemPage(TProject& project, QWidget* parent)
-    : TWizardPage(project, "System", "Registry & INI Changes", parent) {
+    : TWizardPage(project, "System", tr("Registry & INI Changes"), parent) {
     m_pcSystem = new QTabWidget;
     m_pcSystem->setObjectName("pcSystem");
     MakeBold(m_pcSystem->tabBar());
@@ -95,9 +97,9 @@ TSystemPage::TSystemPage(TProject& project, QWidget* parent)
     registry->setObjectName("tsRegistry");
     const char* addButtons[4] = {"jdFlatButton4", "jdFlatButton7", "jdFlatButton5", "jdFlatButton6"};
     const char* delButtons[4] = {"jdFlatButton8", "jdFlatButton9", "jdFlatButton10", "jdFlatButton11"};
-    m_grRegAdd = CreateRegGroup(m_add, "Add", "edRegAddKey", "mmRegAddKey", addButtons);
+    m_grRegAdd = CreateRegGroup(m_add, tr("Add"), "edRegAddKey", "mmRegAddKey", addButtons);
     m_grRegAdd->setObjectName("grRegAdd");
-    QGroupBox* grRegDel = CreateRegGroup(m_del, "Delete", "edRegDelKey", "mmRegDelKey", delButtons);
+    QGroupBox* grRegDel = CreateRegGroup(m_del, tr("Delete"), "edRegDelKey", "mmRegDelKey", delButtons);
     grRegDel->setObjectName("grRegDel");
     auto* regBox = new QVBoxLayout(registry);
     regBox->setContentsMargins(4, 4, 4, 4);
@@ -106,14 +108,14 @@ TSystemPage::TSystemPage(TProject& project, QWidget* parent)
     regBox->addWidget(grRegDel);
 
     // Import of registry exports: a button of the "Add" group, and files dropped onto it.
-    auto* import = MakeGlyphButton("btRegImport", "key_import", "Import a .reg file");
+    auto* import = MakeGlyphButton("btRegImport", "key_import", tr("Import a .reg file"));
     connect(import, &QToolButton::clicked, this, &TSystemPage::btRegImportClick);
     qobject_cast<QVBoxLayout*>(m_grRegAdd->property("tvButtons").value<QObject*>())->addWidget(import);
     m_grRegAdd->setAcceptDrops(true);
     m_grRegAdd->installEventFilter(this);
 
-    m_pcSystem->addTab(registry, "Registry");
-    m_pcSystem->addTab(CreateIniTab(), "INI");
+    m_pcSystem->addTab(registry, tr("Registry"));
+    m_pcSystem->addTab(CreateIniTab(), tr("INI"));
 
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(4, ContentTop(), 4, 2);
@@ -140,9 +142,9 @@ QGroupBox* TSystemPage::CreateRegGroup(TRegGroup& group, const QString& title, c
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(3);
-    auto* keyLabel = new QLabel("Key");
+    auto* keyLabel = new QLabel(tr("Key"));
     keyLabel->setBuddy(group.Keys);
-    auto* paramsLabel = new QLabel("Parameters");
+    auto* paramsLabel = new QLabel(tr("Parameters"));
     paramsLabel->setBuddy(group.Params);
     grid->addWidget(keyLabel, 0, 0);
     grid->addWidget(group.Keys, 0, 1);
@@ -154,7 +156,8 @@ QGroupBox* TSystemPage::CreateRegGroup(TRegGroup& group, const QString& title, c
     auto* column = new QVBoxLayout;
     column->setSpacing(1);
     const char* glyphs[4] = {"key_add", "key_edit", "key_remove", "key_clear"};
-    const char* hints[4] = {"Add Key", "Edit key", "Remove key", "Clear list"};
+    const char* hints[4] = {QT_TR_NOOP("Add Key"), QT_TR_NOOP("Edit key"), QT_TR_NOOP("Remove key"),
+                            QT_TR_NOOP("Clear list")};
     const bool add = &group == &m_add;
     using TSlot = void (TSystemPage::*)();
     const TSlot addSlots[4] = {&TSystemPage::jdFlatButton4Click, &TSystemPage::jdFlatButton7Click,
@@ -164,7 +167,7 @@ QGroupBox* TSystemPage::CreateRegGroup(TRegGroup& group, const QString& title, c
     for (int i = 0; i < 4; ++i) {
         if (i == 2)
             column->addSpacing(6);
-        QToolButton* b = MakeGlyphButton(buttons[i], glyphs[i], hints[i]);
+        QToolButton* b = MakeGlyphButton(buttons[i], glyphs[i], tr(hints[i]));
         column->addWidget(b);
         connect(b, &QToolButton::clicked, this, add ? addSlots[i] : delSlots[i]);
     }
@@ -213,7 +216,7 @@ QWidget* TSystemPage::CreateIniTab() {
     connect(m_lvINI, &QTableView::clicked, this, &TSystemPage::lvINIClick);
 
     m_mmINI = ReadOnlyBox("mmINI");
-    auto* values = new QLabel("Values");
+    auto* values = new QLabel(tr("Values"));
     values->setBuddy(m_mmINI);
 
     auto* grid = new QGridLayout(tab);
@@ -232,14 +235,15 @@ QWidget* TSystemPage::CreateIniTab() {
                                                             {"jdFlatButton2", "key_edit"},
                                                             {"jdFlatButton3", "key_remove"},
                                                             {"jdFlatButton15", "key_clear"}};
-    const char* hints[4] = {"Add Key", "Edit key", "Remove key", "Clear list"};
+    const char* hints[4] = {QT_TR_NOOP("Add Key"), QT_TR_NOOP("Edit key"), QT_TR_NOOP("Remove key"),
+                            QT_TR_NOOP("Clear list")};
     using TSlot = void (TSystemPage::*)();
     const TSlot handlers[4] = {&TSystemPage::jdFlatButton1Click, &TSystemPage::jdFlatButton2Click,
                                &TSystemPage::jdFlatButton3Click, &TSystemPage::jdFlatButton15Click};
     for (int i = 0; i < 4; ++i) {
         if (i == 2)
             column->addSpacing(6);
-        QToolButton* b = MakeGlyphButton(buttons[i].first, buttons[i].second, hints[i]);
+        QToolButton* b = MakeGlyphButton(buttons[i].first, buttons[i].second, tr(hints[i]));
         connect(b, &QToolButton::clicked, this, handlers[i]);
         column->addWidget(b);
     }
@@ -333,7 +337,7 @@ void TSystemPage::lvINIClick() {
 bool TSystemPage::ListIsFull(int count) const {
     if (count < kMaxTableRows)
         return false;
-    wzDialog().MessageDlg(QString("The list holds %1 entries, the most a project keeps.").arg(kMaxTableRows),
+    wzDialog().MessageDlg(tr("The list holds %1 entries, the most a project keeps.").arg(kMaxTableRows),
                           TMsgDlgType::mtError, 0, mbOK);
     return true;
 }
@@ -372,7 +376,7 @@ void TSystemPage::EditKey(TRegGroup& group) {
 void TSystemPage::RemoveEntry(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh) {
     if (table.Empty())
         return;
-    if (Confirm("Sure to delete selected key ?")) {
+    if (Confirm(tr("Sure to delete selected key ?"))) {
         table.DeleteCurrent();
         FieldChanged();
     }
@@ -382,7 +386,7 @@ void TSystemPage::RemoveEntry(TRecordTable<TContentsRecord>& table, const std::f
 void TSystemPage::ClearEntries(TRecordTable<TContentsRecord>& table, const std::function<void()>& refresh) {
     if (table.Empty())
         return;
-    if (Confirm("Sure to delete ALL keys ?")) {
+    if (Confirm(tr("Sure to delete ALL keys ?"))) {
         table.Clear();
         FieldChanged();
     }
@@ -458,8 +462,8 @@ void TSystemPage::jdFlatButton15Click() {
 void TSystemPage::btRegImportClick() {
     TFileQuestion question;
     question.dialog = "RegImportDialog";
-    question.title = "Import registry file";
-    question.filters = QStringList{"Registry files (*.reg)", "All files (*)"};
+    question.title = tr("Import registry file");
+    question.filters = QStringList{tr("Registry files (*.reg)"), tr("All files (*)")};
     QString path;
     if (AskFileName(window(), question, path))
         ImportRegFile(path);
@@ -471,13 +475,13 @@ bool TSystemPage::ImportRegFile(const QString& path) {
     // (a link to /dev/zero) would be read for ever.
     if (const std::string problem = SourceFileProblem(QFile::encodeName(path).toStdString());
         !problem.empty()) {
-        wzDialog().MessageDlg("Cannot open file " + shown + ":/#" + QString::fromStdString(problem),
+        wzDialog().MessageDlg(tr("Cannot open file %1:/#%2").arg(shown, QString::fromStdString(problem)),
                               TMsgDlgType::mtError, 0, mbOK);
         return false;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        wzDialog().MessageDlg("Cannot open file " + shown, TMsgDlgType::mtError, 0, mbOK);
+        wzDialog().MessageDlg(tr("Cannot open file %1").arg(shown), TMsgDlgType::mtError, 0, mbOK);
         return false;
     }
     const QByteArray bytes = file.readAll();
@@ -491,9 +495,10 @@ bool TSystemPage::ImportRegFile(const QString& path) {
     bool merge = false;
     const auto existing = ExistingRegKeys(Project(), import);
     if (!existing.empty())
-        merge = wzDialog().MessageDlg("These keys are listed already:/#" + NameList(existing) +
-                                          "/#Merge the imported values into them ?",
-                                      TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) == mrYes;
+        merge = wzDialog().MessageDlg(
+                    tr("These keys are listed already:/#%1/#Merge the imported values into them ?")
+                        .arg(NameList(existing)),
+                    TMsgDlgType::mtConfirmation, 0, mbYes | mbNo) == mrYes;
     const TRegApplyResult applied = ApplyRegImport(Project(), import, merge);
     if (applied.Added > 0 || applied.Merged > 0)
         FieldChanged();
@@ -510,15 +515,17 @@ bool TSystemPage::ImportRegFile(const QString& path) {
 
     QStringList report;
     if (!import.Skipped.empty())
-        report << "Not imported:/#" + NameList(import.Skipped);
+        report << tr("Not imported:/#%1").arg(NameList(import.Skipped));
     if (!applied.Refused.empty())
-        report << QString("Not added, the list holds %1 keys already:/#").arg(kMaxTableRows) +
-                      NameList(applied.Refused);
+        report << tr("Not added, the list holds %1 keys already:/#%2")
+                      .arg(kMaxTableRows)
+                      .arg(NameList(applied.Refused));
     if (!applied.LinesLeftOut.empty())
-        report << QString("Not merged, a key holds %1 values at most:/#").arg(kMaxTableRows) +
-                      NameList(applied.LinesLeftOut);
+        report << tr("Not merged, a key holds %1 values at most:/#%2")
+                      .arg(kMaxTableRows)
+                      .arg(NameList(applied.LinesLeftOut));
     if (import.Keys.empty() && import.Skipped.empty())
-        report << shown + " holds no keys.";
+        report << tr("%1 holds no keys.").arg(shown);
     if (!report.isEmpty())
         wzDialog().MessageDlg(report.join("/#"), TMsgDlgType::mtWarning, 0, mbOK);
     return true;
