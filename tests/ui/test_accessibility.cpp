@@ -3,6 +3,8 @@
 // step list is a list the keyboard can walk.
 #include "UiTestSupport.h"
 
+#include "ui/lib/DCLabelUnit.h"
+#include "ui/lib/jdFlatButton.h"
 #include "ui/lib/wzDialogFormUnit.h"
 #include "ui/lib/wzDialogUnit.h"
 #include "ui/lib/wzWizardTree.h"
@@ -16,7 +18,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
+#include <QPalette>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTest>
@@ -225,6 +229,30 @@ private slots:
         QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(message.get());
         QCOMPARE(alert->role(), QAccessible::AlertMessage);
         QCOMPARE(alert->text(QAccessible::Description), QString("Something to read"));
+    }
+
+    // A dark desktop theme: the Build page's lines take its light text, and a flat button keeps
+    // dark text on its own light face instead of the theme's light text.
+    void darkThemeTextStaysReadable() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(34, 32, 32));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        TMain w;
+        w.setPalette(dark);
+        auto* line = w.findChild<TDCLabel*>("lbB1");
+        QVERIFY(line);
+        QCOMPARE(line->FontColor(), QColor(230, 230, 230));
+
+        TjdFlatButton ok("OK");
+        ok.setPalette(dark);
+        ok.resize(75, 23);
+        const QImage shot = ok.grab().toImage();
+        int darkPixels = 0;
+        for (int y = 4; y < shot.height() - 4; ++y)
+            for (int x = 4; x < shot.width() - 4; ++x)
+                darkPixels += QColor(shot.pixel(x, y)).lightness() < 100;
+        QVERIFY(darkPixels > 0);
     }
 };
 
