@@ -280,6 +280,394 @@
         <source>%1 files, %2, %3 unchanged</source>
         <translation>%1 Dateien, %2, %3 unverändert</translation>
     </message>
+    <message>
+        <source>Source file %1 does not exist.</source>
+        <translation>Quelldatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Readme %1 does not exist.</source>
+        <translation>Liesmich-Datei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Licence %1 does not exist.</source>
+        <translation>Lizenzdatei %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Title bitmap %1 does not exist.</source>
+        <translation>Titelbild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Static bitmap %1 does not exist.</source>
+        <translation>Statisches Bild %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Source file %1 cannot be copied: %2.</source>
+        <translation>Quelldatei %1 kann nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Readme %1 cannot be copied: %2.</source>
+        <translation>Liesmich-Datei %1 kann nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Licence %1 cannot be copied: %2.</source>
+        <translation>Lizenzdatei %1 kann nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Title bitmap %1 cannot be copied: %2.</source>
+        <translation>Titelbild %1 kann nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Static bitmap %1 cannot be copied: %2.</source>
+        <translation>Statisches Bild %1 kann nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Source file %1 cannot be installed under its name: %2.</source>
+        <translation>Quelldatei %1 kann nicht unter ihrem Namen installiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Static bitmap %1 cannot be installed under its name: %2.</source>
+        <translation>Statisches Bild %1 kann nicht unter seinem Namen installiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Title bitmap %1 is no bitmap the setup can show: %2.</source>
+        <translation>Titelbild %1 ist kein Bild, das das Setup zeigen kann: %2.</translation>
+    </message>
+    <message>
+        <source>Background bitmap %1 is no bitmap the setup can show: %2.</source>
+        <translation>Hintergrundbild %1 ist kein Bild, das das Setup zeigen kann: %2.</translation>
+    </message>
+    <message>
+        <source>Static bitmap %1 is no bitmap the setup can show: %2.</source>
+        <translation>Statisches Bild %1 ist kein Bild, das das Setup zeigen kann: %2.</translation>
+    </message>
+    <message>
+        <source>its name %1 holds a &quot;\&quot;, which a Windows file name cannot hold</source>
+        <translation>ihr Name %1 enthält ein „\“, das ein Windows-Dateiname nicht enthalten kann</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>sie ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>sie ist ein FIFO, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a regular file</source>
+        <translation>sie ist ein Gerät, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a regular file</source>
+        <translation>sie ist ein Socket, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>File %1 (row %2 of the files): %3.</source>
+        <translation>Datei %1 (Zeile %2 der Dateien): %3.</translation>
+    </message>
+    <message>
+        <source>Shortcut %1 (row %2 of the shortcuts): %3.</source>
+        <translation>Verknüpfung %1 (Zeile %2 der Verknüpfungen): %3.</translation>
+    </message>
+    <message>
+        <source>The name is empty</source>
+        <translation>Der Name ist leer</translation>
+    </message>
+    <message>
+        <source>The name holds &quot;=&quot;: the setup reads only the text before it</source>
+        <translation>Der Name enthält „=“: das Setup liest nur den Text davor</translation>
+    </message>
+    <message>
+        <source>The name begins with &quot;;&quot;: the setup reads the line as a comment</source>
+        <translation>Der Name beginnt mit „;“: das Setup liest die Zeile als Kommentar</translation>
+    </message>
+    <message>
+        <source>The name begins with &quot;[&quot;: the setup may read the line as a section</source>
+        <translation>Der Name beginnt mit „[“: das Setup kann die Zeile als Abschnitt lesen</translation>
+    </message>
+    <message>
+        <source>The name begins or ends with a blank, which the setup drops</source>
+        <translation>Der Name beginnt oder endet mit einem Leerzeichen, das das Setup weglässt</translation>
+    </message>
+    <message>
+        <source>The name holds a control character, which breaks its line</source>
+        <translation>Der Name enthält ein Steuerzeichen, das seine Zeile bricht</translation>
+    </message>
+    <message>
+        <source>Registry key to add %1, line %2: %3.</source>
+        <translation>Hinzuzufügender Registrierungsschlüssel %1, Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>Registry key to remove %1, line %2: %3.</source>
+        <translation>Zu entfernender Registrierungsschlüssel %1, Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>INI change %1, line %2: %3.</source>
+        <translation>INI-Änderung %1, Zeile %2: %3.</translation>
+    </message>
+    <message>
+        <source>The line holds a control character, which breaks it</source>
+        <translation>Die Zeile enthält ein Steuerzeichen, das sie bricht</translation>
+    </message>
+    <message>
+        <source>No &quot;=&quot; between the parameter name and its value</source>
+        <translation>Kein „=“ zwischen dem Parameternamen und seinem Wert</translation>
+    </message>
+    <message>
+        <source>The parameter name before &quot;=&quot; is empty</source>
+        <translation>Der Parametername vor „=“ ist leer</translation>
+    </message>
+    <message>
+        <source>No type after the value: add ,0 (string), ,1 (numeric) or ,2 (binary)</source>
+        <translation>Kein Typ nach dem Wert: ,0 (Zeichenkette), ,1 (numerisch) oder ,2 (binär) anfügen</translation>
+    </message>
+    <message>
+        <source>%1 is no type (0, 1 or 2); a comma in the value ends the value</source>
+        <translation>%1 ist kein Typ (0, 1 oder 2); ein Komma im Wert beendet den Wert</translation>
+    </message>
+    <message>
+        <source>%1 is no type: 0 (string), 1 (numeric) or 2 (binary)</source>
+        <translation>%1 ist kein Typ: 0 (Zeichenkette), 1 (numerisch) oder 2 (binär)</translation>
+    </message>
+    <message>
+        <source>Too many commas: the line is name=value,type,flags and the value may hold no comma</source>
+        <translation>Zu viele Kommas: die Zeile lautet Name=Wert,Typ,Flags, und der Wert darf kein Komma enthalten</translation>
+    </message>
+    <message>
+        <source>A numeric value is a whole number, not %1</source>
+        <translation>Ein numerischer Wert ist eine ganze Zahl, nicht %1</translation>
+    </message>
+    <message>
+        <source>A binary value is two-digit hexadecimal bytes separated by blanks, such as 07 A5 3E</source>
+        <translation>Ein binärer Wert besteht aus zweistelligen Hexadezimalbytes, durch Leerzeichen getrennt, etwa 07 A5 3E</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>sie kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>it does not begin as a BMP file does</source>
+        <translation>sie beginnt nicht wie eine BMP-Datei</translation>
+    </message>
+    <message>
+        <source>the file ends inside its header</source>
+        <translation>die Datei endet in ihrem Kopf</translation>
+    </message>
+    <message>
+        <source>its header is of an unknown kind</source>
+        <translation>ihr Kopf ist von unbekannter Art</translation>
+    </message>
+    <message>
+        <source>its header gives no picture size</source>
+        <translation>ihr Kopf nennt keine Bildgröße</translation>
+    </message>
+    <message>
+        <source>it has %1 bits per pixel</source>
+        <translation>sie hat %1 Bit pro Pixel</translation>
+    </message>
+    <message>
+        <source>its pixels are stored in a way the setup does not read</source>
+        <translation>ihre Pixel sind so gespeichert, wie das Setup sie nicht liest</translation>
+    </message>
+    <message>
+        <source>its pixel data lies outside the file</source>
+        <translation>ihre Pixeldaten liegen außerhalb der Datei</translation>
+    </message>
+    <message>
+        <source>the file is cut short: its pixel data ends early</source>
+        <translation>die Datei ist abgeschnitten: ihre Pixeldaten enden zu früh</translation>
+    </message>
+    <message>
+        <source>Program %1 run %2: its Application %3 holds a double quote, which ends the column early.</source>
+        <translation>Programm %1, ausgeführt %2: seine Anwendung %3 enthält ein doppeltes Anführungszeichen, das die Spalte zu früh beendet.</translation>
+    </message>
+    <message>
+        <source>Program %1 run %2: its Arguments %3 holds a double quote, which ends the column early.</source>
+        <translation>Programm %1, ausgeführt %2: seine Argumente %3 enthalten ein doppeltes Anführungszeichen, das die Spalte zu früh beendet.</translation>
+    </message>
+    <message>
+        <source>Program %1 run %2: its Working Directory %3 holds a double quote, which ends the column early.</source>
+        <translation>Programm %1, ausgeführt %2: sein Arbeitsverzeichnis %3 enthält ein doppeltes Anführungszeichen, das die Spalte zu früh beendet.</translation>
+    </message>
+    <message>
+        <source>Program %1 run %2: its Message %3 holds a double quote, which ends the column early.</source>
+        <translation>Programm %1, ausgeführt %2: seine Meldung %3 enthält ein doppeltes Anführungszeichen, das die Spalte zu früh beendet.</translation>
+    </message>
+    <message>
+        <source>Program %1 run %2 is not among the files installed to %3.</source>
+        <translation>Programm %1, ausgeführt %2, ist nicht unter den Dateien, die nach %3 installiert werden.</translation>
+    </message>
+    <message>
+        <source>before installation</source>
+        <translation>vor der Installation</translation>
+    </message>
+    <message>
+        <source>after installation</source>
+        <translation>nach der Installation</translation>
+    </message>
+    <message>
+        <source>before uninstallation</source>
+        <translation>vor der Deinstallation</translation>
+    </message>
+    <message>
+        <source>after uninstallation</source>
+        <translation>nach der Deinstallation</translation>
+    </message>
+    <message>
+        <source>Shortcut %1: its Arguments %2 holds a comma, which the setup reads as the end of the column.</source>
+        <translation>Verknüpfung %1: ihre Argumente %2 enthalten ein Komma, das das Setup als Ende der Spalte liest.</translation>
+    </message>
+    <message>
+        <source>Shortcut %1: its Working Directory %2 holds a comma, which the setup reads as the end of the column.</source>
+        <translation>Verknüpfung %1: ihr Arbeitsverzeichnis %2 enthält ein Komma, das das Setup als Ende der Spalte liest.</translation>
+    </message>
+    <message>
+        <source>Shortcut %1: the setup places it in %2; the sub-folder of its group %3 is dropped.</source>
+        <translation>Verknüpfung %1: das Setup legt sie in %2 ab; der Unterordner ihrer Gruppe %3 entfällt.</translation>
+    </message>
+    <message>
+        <source>The installation folder is %1: its rest %2 does not begin with &quot;\&quot;, so it joins the folder&apos;s name.</source>
+        <translation>Der Installationsordner ist %1: sein Rest %2 beginnt nicht mit „\“ und verbindet sich so mit dem Namen des Ordners.</translation>
+    </message>
+    <message>
+        <source>The main window&apos;s title font %1 is not on every Windows system; where it is missing, the setup shows another font.</source>
+        <translation>Die Titelschrift des Hauptfensters %1 ist nicht auf jedem Windows-System; wo sie fehlt, zeigt das Setup eine andere Schrift.</translation>
+    </message>
+    <message>
+        <source>The dialog title font %1 is not on every Windows system; where it is missing, the setup shows another font.</source>
+        <translation>Die Titelschrift der Dialoge %1 ist nicht auf jedem Windows-System; wo sie fehlt, zeigt das Setup eine andere Schrift.</translation>
+    </message>
+    <message>
+        <source>The dialog font %1 is not on every Windows system; where it is missing, the setup shows another font.</source>
+        <translation>Die Dialogschrift %1 ist nicht auf jedem Windows-System; wo sie fehlt, zeigt das Setup eine andere Schrift.</translation>
+    </message>
+    <message>
+        <source>Registry key to add %1 has no values; the setup only creates the key.</source>
+        <translation>Hinzuzufügender Registrierungsschlüssel %1 hat keine Werte; das Setup legt nur den Schlüssel an.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are both written to %3; only one of them can be there.</source>
+        <translation>%1 und %2 werden beide nach %3 geschrieben; nur eine davon kann dort stehen.</translation>
+    </message>
+    <message>
+        <source>The deployment folder is not set.</source>
+        <translation>Der Bereitstellungsordner ist nicht festgelegt.</translation>
+    </message>
+    <message>
+        <source>The project has not been saved to a file yet.</source>
+        <translation>Das Projekt wurde noch nicht in einer Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>The project file name %1 gives no project name (it starts with &quot;.&quot;).</source>
+        <translation>Der Projektdateiname %1 ergibt keinen Projektnamen (er beginnt mit „.“).</translation>
+    </message>
+    <message>
+        <source>The project file name %1 holds characters the installer script cannot name.</source>
+        <translation>Der Projektdateiname %1 enthält Zeichen, die das Installationsskript nicht nennen kann.</translation>
+    </message>
+    <message>
+        <source>The destination %1 of %2 climbs out of its folder with &quot;..&quot;.</source>
+        <translation>Das Ziel %1 von %2 verlässt seinen Ordner mit „..“.</translation>
+    </message>
+    <message>
+        <source>%1 lies inside the image folder %2, which the build clears.</source>
+        <translation>%1 liegt im Abbildordner %2, den das Erstellen leert.</translation>
+    </message>
+    <message>
+        <source>%1 is the installer script or setup program, which the build deletes.</source>
+        <translation>%1 ist das Installationsskript oder Setup-Programm, das das Erstellen löscht.</translation>
+    </message>
+    <message>
+        <source>The image folder %1 is taken by something that is not a folder.</source>
+        <translation>Am Ort des Abbildordners %1 steht etwas, das kein Ordner ist.</translation>
+    </message>
+    <message>
+        <source>The image folder %1 cannot be read (%2), so the build cannot tell whether it may clear it.</source>
+        <translation>Der Abbildordner %1 kann nicht gelesen werden (%2), daher kann das Erstellen nicht prüfen, ob es ihn leeren darf.</translation>
+    </message>
+    <message>
+        <source>The folder %1 exists and was not made by a build (it has no Presetup/TZNS.INI); the build would clear it. Empty or remove it, or choose another deployment folder or project file name.</source>
+        <translation>Der Ordner %1 existiert und wurde nicht durch Erstellen angelegt (er hat kein Presetup/TZNS.INI); das Erstellen würde ihn leeren. Leeren oder entfernen Sie ihn, oder wählen Sie einen anderen Bereitstellungsordner oder Projektdateinamen.</translation>
+    </message>
+    <message>
+        <source>its name holds &quot;|&quot;, which the project cannot store</source>
+        <translation>ihr Name enthält „|“, das das Projekt nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>its name holds a line break or another control character, which the project cannot store</source>
+        <translation>ihr Name enthält einen Zeilenumbruch oder ein anderes Steuerzeichen, das das Projekt nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>its name holds %1, which the Windows-1252 character set of the project cannot hold</source>
+        <translation>ihr Name enthält %1, das der Zeichensatz Windows-1252 des Projekts nicht fassen kann</translation>
+    </message>
+    <message>
+        <source>it is a link to nothing</source>
+        <translation>sie ist ein Verweis ins Leere</translation>
+    </message>
+    <message>
+        <source>its name begins with &quot;.&quot;</source>
+        <translation>ihr Name beginnt mit „.“</translation>
+    </message>
+    <message>
+        <source>it is a link to a folder</source>
+        <translation>sie ist ein Verweis auf einen Ordner</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read</source>
+        <translation>der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>the name holds &quot;=&quot;: the setup reads only the text before it</source>
+        <translation>der Name enthält „=“: das Setup liest nur den Text davor</translation>
+    </message>
+    <message>
+        <source>the name begins with &quot;;&quot;: the setup reads the line as a comment</source>
+        <translation>der Name beginnt mit „;“: das Setup liest die Zeile als Kommentar</translation>
+    </message>
+    <message>
+        <source>the name begins with &quot;[&quot;: the setup may read the line as a section</source>
+        <translation>der Name beginnt mit „[“: das Setup kann die Zeile als Abschnitt lesen</translation>
+    </message>
+    <message>
+        <source>the name begins or ends with a blank, which the setup drops</source>
+        <translation>der Name beginnt oder endet mit einem Leerzeichen, das das Setup weglässt</translation>
+    </message>
+    <message>
+        <source>the name holds a control character, which breaks its line</source>
+        <translation>der Name enthält ein Steuerzeichen, das seine Zeile bricht</translation>
+    </message>
+    <message>
+        <source>Could not create the folder %1.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove the link %1.</source>
+        <translation>Der Verweis %1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not remove the old %1.</source>
+        <translation>Das alte %1 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Could not copy %1: %2.</source>
+        <translation>%1 konnte nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 leads out of the image folder through a link; nothing was copied into it.</source>
+        <translation>Der Ordner %1 führt über einen Verweis aus dem Abbildordner hinaus; nichts wurde hineinkopiert.</translation>
+    </message>
 </context>
 <context>
     <name>tv::TDCVersionInfo</name>

@@ -156,6 +156,13 @@ private slots:
                      "/#… und 2 weitere");
         QCOMPARE(TranslatedMessage("/im{3}/oh{4} Creating Deployment Folder"),
                  QString("/im{3}/oh{4} Bereitstellungsordner anlegen"));
+        // Check's findings, a line each: every line in German, with its reason, and what the project
+        // holds kept as it is.
+        QCOMPARE(TranslatedMessage("Errors/#/{Source file \"/p/a b.exe\" does not exist./}/#/{File \"a=b.txt\" "
+                                   "(row 3 of the files): The name holds \"=\": the setup reads only the text "
+                                   "before it./}"),
+                 QString("Errors/#/{Quelldatei \"/p/a b.exe\" existiert nicht./}/#/{Datei \"a=b.txt\" (Zeile 3 "
+                         "der Dateien): Der Name enthält „=“: das Setup liest nur den Text davor./}"));
         // A text the window does not know stays as it came.
         QCOMPARE(TranslatedMessage("Something new/#happened"), QString("Something new/#happened"));
     }

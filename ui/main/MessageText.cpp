@@ -57,6 +57,143 @@ const char* const kKnownTexts[] = {
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "0 - String "),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 - Numeric"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "2 - Binary"),
+    // the build's refusals, and why a chosen file or folder entry was not added
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The deployment folder is not set."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The project has not been saved to a file yet."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The project file name %1 gives no project name (it starts with \".\")."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The project file name %1 holds characters the installer script cannot name."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The destination %1 of %2 climbs out of its folder with \"..\"."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 lies inside the image folder %2, which the build clears."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "%1 is the installer script or setup program, which the build deletes."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The image folder %1 is taken by something that is not a folder."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The image folder %1 cannot be read (%2), so the build cannot tell whether it may clear it."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The folder %1 exists and was not made by a build (it has no Presetup/TZNS.INI); the build would "
+        "clear it. Empty or remove it, or choose another deployment folder or project file name."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its name holds \"|\", which the project cannot store"),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "its name holds a line break or another control character, which the project cannot store"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "its name holds %1, which the Windows-1252 character set of the project cannot hold"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a link to nothing"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its name begins with \".\""),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a link to a folder"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the folder cannot be read"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the name is empty"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the name holds \"=\": the setup reads only the text before it"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "the name begins with \";\": the setup reads the line as a comment"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "the name begins with \"[\": the setup may read the line as a section"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the name begins or ends with a blank, which the setup drops"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the name holds a control character, which breaks its line"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Could not create the folder %1."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Could not remove the link %1."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Could not remove the old %1."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Could not copy %1: %2."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The folder %1 leads out of the image folder through a link; nothing was copied into it."),
+    // Check's findings, and the reasons inside them
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Source file %1 does not exist."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Readme %1 does not exist."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Licence %1 does not exist."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Title bitmap %1 does not exist."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Static bitmap %1 does not exist."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Source file %1 cannot be copied: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Readme %1 cannot be copied: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Licence %1 cannot be copied: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Title bitmap %1 cannot be copied: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Static bitmap %1 cannot be copied: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Source file %1 cannot be installed under its name: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Static bitmap %1 cannot be installed under its name: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Title bitmap %1 is no bitmap the setup can show: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Background bitmap %1 is no bitmap the setup can show: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Static bitmap %1 is no bitmap the setup can show: %2."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "its name %1 holds a \"\\\", which a Windows file name cannot hold"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a folder"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a FIFO, not a regular file"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a device, not a regular file"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is a socket, not a regular file"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it is not a regular file"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "File %1 (row %2 of the files): %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Shortcut %1 (row %2 of the shortcuts): %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The name is empty"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The name holds \"=\": the setup reads only the text before it"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The name begins with \";\": the setup reads the line as a comment"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The name begins with \"[\": the setup may read the line as a section"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The name begins or ends with a blank, which the setup drops"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The name holds a control character, which breaks its line"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Registry key to add %1, line %2: %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Registry key to remove %1, line %2: %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "INI change %1, line %2: %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The line holds a control character, which breaks it"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "No \"=\" between the parameter name and its value"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The parameter name before \"=\" is empty"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "No type after the value: add ,0 (string), ,1 (numeric) or ,2 (binary)"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 is no type (0, 1 or 2); a comma in the value ends the value"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 is no type: 0 (string), 1 (numeric) or 2 (binary)"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "Too many commas: the line is name=value,type,flags and the value may hold no comma"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "A numeric value is a whole number, not %1"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "A binary value is two-digit hexadecimal bytes separated by blanks, such as 07 A5 3E"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it cannot be opened"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the file is empty"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it does not begin as a BMP file does"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the file ends inside its header"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its header is of an unknown kind"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its header gives no picture size"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "it has %1 bits per pixel"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its pixels are stored in a way the setup does not read"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "its pixel data lies outside the file"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "the file is cut short: its pixel data ends early"),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "Program %1 run %2: its Application %3 holds a double quote, which ends the column early."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "Program %1 run %2: its Arguments %3 holds a double quote, which ends the column early."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "Program %1 run %2: its Working Directory %3 holds a double quote, which ends the column early."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "Program %1 run %2: its Message %3 holds a double quote, which ends the column early."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Program %1 run %2 is not among the files installed to %3."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "before installation"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "after installation"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "before uninstallation"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "after uninstallation"),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "Shortcut %1: its Arguments %2 holds a comma, which the setup reads as the end of the column."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Shortcut %1: its Working Directory %2 holds a comma, which the "
+                                           "setup reads as the end of the column."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "Shortcut %1: the setup places it in %2; the sub-folder of its group %3 is dropped."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The installation folder is %1: its rest %2 does not begin with "
+                                           "\"\\\", so it joins the folder's name."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The main window's title font %1 is not on every Windows system; "
+                                           "where it is missing, the setup shows another font."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The dialog title font %1 is not on every Windows system; where "
+                                           "it is missing, the setup shows another font."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The dialog font %1 is not on every Windows system; where it is "
+                                           "missing, the setup shows another font."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "Registry key to add %1 has no values; the setup only creates the key."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "%1 and %2 are both written to %3; only one of them can be there."),
     // counts, last: their wording is the loosest (a rebuild's count of kept files first)
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 file, %1, %2 unchanged"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 files, %2, %3 unchanged"),
@@ -124,8 +261,40 @@ QString MessageToQString(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
 
+// A message of lines (a list of findings, refusals or files): each line is translated on its own,
+// the text of a literal line inside its literal marks. "/#" inside a literal is text, not a break.
+static QString TranslatedLines(const QString& text) {
+    QStringList lines;
+    QString line;
+    bool literal = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (c == '/' && next == '{')
+            literal = true;
+        else if (c == '/' && next == '}')
+            literal = false;
+        else if (!literal && c == '/' && next == '#') {
+            lines << line;
+            line.clear();
+            ++i;
+            continue;
+        }
+        line += c;
+    }
+    lines << line;
+    for (QString& l : lines) {
+        if (l.startsWith(QLatin1String("/{")) && l.endsWith(QLatin1String("/}")) && l.size() >= 4)
+            l = QStringLiteral("/{") + TranslatedMessage(l.mid(2, l.size() - 4)) + QStringLiteral("/}");
+        else if (lines.size() > 1)
+            l = TranslatedMessage(l);
+    }
+    return lines.join(QStringLiteral("/#"));
+}
+
 QString TranslatedMessage(const QString& text) {
     QString result = text;
+    bool matched = false;
     for (const TKnownText& known : KnownTexts()) {
         const auto m = known.Pattern.match(text);
         if (!m.hasMatch())
@@ -140,8 +309,11 @@ QString TranslatedMessage(const QString& text) {
             args[n - 1] = TranslatedMessage(m.captured(int(i) + 1));
         }
         result = Fill(translated, args);
+        matched = true;
         break;
     }
+    if (!matched && (text.contains(QLatin1String("/#")) || text.startsWith(QLatin1String("/{"))))
+        result = TranslatedLines(text);
     static const QRegularExpression more(QStringLiteral("/#\\.\\.\\. and (\\d+) more(?=/#|$)"));
     for (auto m = more.match(result); m.hasMatch(); m = more.match(result, m.capturedStart() + 1)) {
         const QString counted = QCoreApplication::translate(kContext, kMoreItems).arg(m.captured(1));

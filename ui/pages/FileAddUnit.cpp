@@ -1,5 +1,7 @@
 #include "ui/pages/FileAddUnit.h"
 
+#include "ui/main/MessageText.h"
+
 #include "core/MsgDlg.h"
 #include "deploy/FileAddRules.h"
 #include "ui/editors/AnsiInput.h"
@@ -391,7 +393,7 @@ void TFileAdd::AddChosen(std::vector<TChosenFile> files, std::vector<TLeftOut> l
     std::vector<std::string> items;
     items.reserve(leftOut.size());
     for (const TLeftOut& out : leftOut)
-        items.push_back((QDir::toNativeSeparators(out.Path) + ": " + out.Reason).toStdString());
+        items.push_back((QDir::toNativeSeparators(out.Path) + ": " + TranslatedMessage(out.Reason)).toStdString());
     const QString head =
         leftOut.size() == 1 ? tr("This was not added:") : tr("These %1 were not added:").arg(leftOut.size());
     // A warning: the rest of the add went through.
