@@ -668,6 +668,26 @@
         <source>The folder %1 leads out of the image folder through a link; nothing was copied into it.</source>
         <translation>Der Ordner %1 führt über einen Verweis aus dem Abbildordner hinaus; nichts wurde hineinkopiert.</translation>
     </message>
+    <message>
+        <source>The project does not keep everything the engine files hold:%1</source>
+        <translation>Das Projekt behält nicht alles, was die Dateien der Engine enthalten:%1</translation>
+    </message>
+    <message>
+        <source>Cannot write file %1: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot make the backup %1 of %2: %3</source>
+        <translation>Die Sicherung %1 von %2 kann nicht angelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a project file: it has none of the sections [Start], [Main_Window] and [Dialog]</source>
+        <translation>%1 ist keine Projektdatei: sie hat keinen der Abschnitte [Start], [Main_Window] und [Dialog]</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: engine scripts cannot be read here.</source>
+        <translation>%1 kann nicht geöffnet werden: Skripte der Engine können hier nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>tv::TDCVersionInfo</name>

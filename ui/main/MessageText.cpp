@@ -57,6 +57,14 @@ const char* const kKnownTexts[] = {
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "0 - String "),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 - Numeric"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "2 - Binary"),
+    // reading and saving projects, importing engine scripts
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The project does not keep everything the engine files hold:%1"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Cannot write file %1: %2"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Cannot make the backup %1 of %2: %3"),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "%1 is not a project file: it has none of the sections [Start], [Main_Window] and [Dialog]"),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "Cannot open %1: engine scripts cannot be read here."),
     // the build's refusals, and why a chosen file or folder entry was not added
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "The deployment folder is not set."),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "The project has not been saved to a file yet."),
