@@ -1346,6 +1346,11 @@
         <source>Manual</source>
         <translation>Handbuch</translation>
     </message>
+    <message>
+        <source>en</source>
+        <comment>the language of the manual; its sections are &lt;name&gt;.&lt;this&gt;.md</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>tv::TMain</name>

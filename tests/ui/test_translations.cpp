@@ -3,6 +3,7 @@
 // messages core and deploy hand it read German.
 #include "UiTestSupport.h"
 
+#include "ui/lib/HelpWindow.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/main/MainUnit.h"
 #include "ui/main/MessageText.h"
@@ -24,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -163,6 +165,11 @@ private slots:
                                    "before it./}"),
                  QString("Errors/#/{Quelldatei \"/p/a b.exe\" existiert nicht./}/#/{Datei \"a=b.txt\" (Zeile 3 "
                          "der Dateien): Der Name enthält „=“: das Setup liest nur den Text davor./}"));
+        // The manual follows the window: its German sections, named by their English files.
+        THelpWindow help;
+        help.ShowTopic("files.md");
+        QCOMPARE(help.Topic(), QString("files.md"));
+        QCOMPARE(help.findChild<QTextBrowser*>("tbManual")->source().path(), QString("files.de.md"));
         // A text the window does not know stays as it came.
         QCOMPARE(TranslatedMessage("Something new/#happened"), QString("Something new/#happened"));
     }

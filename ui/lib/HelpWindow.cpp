@@ -1,6 +1,7 @@
 #include "ui/lib/HelpWindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -46,9 +47,27 @@ const std::pair<const char*, const char*> kSections[] = {
 
 const QString kRoot = QStringLiteral(":/manual/");
 
+// The language of the manual in the user's language: its sections are <name>.<language>.md beside
+// the English <name>.md. Translated with the window's texts, so the manual follows the window.
+QString ManualLanguage() {
+    return QCoreApplication::translate("tv::THelpWindow", "en",
+                                       "the language of the manual; its sections are <name>.<this>.md");
+}
+
+// The file of a section in the manual's language, where it has one.
+QString LocalFile(const QString& topic) {
+    const QString language = ManualLanguage();
+    if (language != QLatin1String("en") && topic.endsWith(QLatin1String(".md"))) {
+        const QString local = topic.chopped(3) + QLatin1Char('.') + language + QStringLiteral(".md");
+        if (QFile::exists(kRoot + local))
+            return local;
+    }
+    return topic;
+}
+
 // The first line of a section, without its "# ".
 QString SectionTitle(const QString& topic) {
-    QFile file(kRoot + topic);
+    QFile file(kRoot + LocalFile(topic));
     if (!file.open(QIODevice::ReadOnly))
         return topic;
     QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -142,11 +161,16 @@ QString THelpWindow::TopicFor(const QWidget* widget) {
 
 void THelpWindow::ShowTopic(const QString& topic) {
     const QString name = QFile::exists(kRoot + topic) ? topic : QStringLiteral("index.md");
-    m_tbManual->setSource(QUrl(name), QTextDocument::MarkdownResource);
+    m_tbManual->setSource(QUrl(LocalFile(name)), QTextDocument::MarkdownResource);
 }
 
 QString THelpWindow::Topic() const {
-    return m_tbManual->source().path();
+    // A section in another language is named by its English file.
+    QString shown = m_tbManual->source().path();
+    const QString suffix = QLatin1Char('.') + ManualLanguage() + QStringLiteral(".md");
+    if (ManualLanguage() != QLatin1String("en") && shown.endsWith(suffix))
+        shown = shown.chopped(suffix.size()) + QStringLiteral(".md");
+    return shown;
 }
 
 void THelpWindow::SyncList() {
