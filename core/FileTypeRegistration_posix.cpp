@@ -251,13 +251,15 @@ bool WrittenByUs(const fs::path& path, const std::string& beginning) {
 }
 
 // Removes the user's copies this program wrote: the desktop entry under its ID and under the name
-// earlier versions used, and the MIME package. *removed tells whether anything went.
-bool RemoveOwnCopies(const std::string& dataHome, bool* removed, std::string* error) {
-    *removed = false;
+// earlier versions used, and the MIME package.
+bool RemoveOwnCopies(const std::string& dataHome, std::string* error) {
     const TFileTypeInfo defaults;
-    const std::string entryStart =
-        DesktopEntryText(defaults).substr(0, DesktopEntryText(defaults).find("Exec="));
-    const std::string mimeStart = MimePackageXml(defaults).substr(0, MimePackageXml(defaults).find("<glob"));
+    // What every version writes before the program's own path and the glob.
+    const auto before = [](const std::string& text, const char* marker) {
+        return text.substr(0, text.find(marker));
+    };
+    const std::string entryStart = before(DesktopEntryText(defaults), "Exec=");
+    const std::string mimeStart = before(MimePackageXml(defaults), "<glob");
     const fs::path entries[] = {fs::u8path(DesktopEntryPath(dataHome)),
                                 fs::u8path(dataHome + "/applications/tamvelox.desktop")};
     bool entryGone = false, mimeGone = false;
@@ -286,7 +288,6 @@ bool RemoveOwnCopies(const std::string& dataHome, bool* removed, std::string* er
         RunQuietly("update-mime-database", dataHome + "/mime");
     if (entryGone)
         RunQuietly("update-desktop-database", dataHome + "/applications");
-    *removed = entryGone || mimeGone;
     return true;
 }
 
@@ -299,8 +300,7 @@ bool UnregisterFileType(std::string* error) {
             *error = "Neither XDG_DATA_HOME nor HOME is set";
         return false;
     }
-    bool removed = false;
-    return RemoveOwnCopies(dataHome, &removed, error);
+    return RemoveOwnCopies(dataHome, error);
 }
 
 bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {
@@ -312,8 +312,7 @@ bool RegisterFileType(const TFileTypeInfo& info, std::string* error) {
     }
     // An installed package registers the type for everyone; a copy of ours would only hide its entry.
     if (!SystemDesktopEntry().empty()) {
-        bool removed = false;
-        return RemoveOwnCopies(dataHome, &removed, error);
+        return RemoveOwnCopies(dataHome, error);
     }
     if (info.ExecutablePath.empty()) {
         if (error)
