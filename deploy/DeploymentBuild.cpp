@@ -10,8 +10,13 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <future>
 #include <map>
 #include <set>
+#include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace tv {
 
@@ -80,9 +85,11 @@ std::vector<TCopyJob> CopyJobs(const TProject& p, const TDeploymentPaths& paths)
 // Normalises many paths, resolving each folder only once: a project's files mostly share a few.
 class TPathResolver final {
 public:
+    explicit TPathResolver(TFileLooks& looks) : m_Looks(looks) {}
+
     std::string operator()(const std::string& path) {
         const std::string name = ExtractFileName(path);
-        if (name.empty() || name == "." || name == ".." || IsSymLink(path))
+        if (name.empty() || name == "." || name == ".." || m_Looks(path).Link)
             return NormalizedPath(path);
         const std::string folder = ExtractFilePath(path);
         auto it = m_Folders.find(folder);
@@ -92,6 +99,7 @@ public:
     }
 
 private:
+    TFileLooks& m_Looks;
     std::map<std::string, std::string> m_Folders;
 };
 
@@ -137,8 +145,8 @@ std::string ForeignImageFolder(const std::string& imageRoot) {
 // What a build makes below the image folder, as paths relative to it: its folder names joined by
 // "/", without empty or "." components, as the folder's own listing gives them.
 struct TImagePlan {
-    std::set<std::string> Folders;
-    std::set<std::string> Files;
+    std::unordered_set<std::string> Folders;
+    std::unordered_set<std::string> Files;
 };
 
 // The relative form of a path below imageRoot; empty for imageRoot itself.
@@ -160,6 +168,12 @@ std::string RelativeToImage(const std::string& imageRoot, const std::string& pat
     return rel;
 }
 
+// A copy's key in the plan.
+std::string CopyKey(const TDeploymentPaths& paths, const TCopyJob& job) {
+    const std::string folder = RelativeToImage(paths.ImageRoot, job.DestFolder);
+    return folder.empty() ? job.DestName : folder + "/" + job.DestName;
+}
+
 TImagePlan ImagePlan(const TDeploymentPaths& paths, const std::vector<TCopyJob>& jobs) {
     TImagePlan plan;
     auto addFolder = [&](const std::string& rel) {
@@ -173,9 +187,8 @@ TImagePlan ImagePlan(const TDeploymentPaths& paths, const std::vector<TCopyJob>&
     for (const char* written : {kSettingsFileName, kInstallFileName})
         plan.Files.insert(RelativeToImage(paths.ImageRoot, JoinPath(paths.Presetup, written)));
     for (const TCopyJob& job : jobs) {
-        const std::string folder = RelativeToImage(paths.ImageRoot, job.DestFolder);
-        addFolder(folder);
-        plan.Files.insert(folder.empty() ? job.DestName : folder + "/" + job.DestName);
+        addFolder(RelativeToImage(paths.ImageRoot, job.DestFolder));
+        plan.Files.insert(CopyKey(paths, job));
     }
     return plan;
 }
@@ -189,35 +202,55 @@ void RemoveImageEntry(const std::string& path, std::vector<std::string>& failure
         failures.push_back(path);
 }
 
-// Removes from the image folder what the plan does not make, so that only the copies and the
-// folders of this build remain. A file the plan makes stays for the copy to judge; a link is never
-// kept or followed. Entries starting with "." are left alone, as clearing leaves them.
-void PruneImageFolder(const std::string& folder, const std::string& rel, const TImagePlan& plan,
-                      std::vector<std::string>& failures) {
-    namespace fs = std::filesystem;
-    std::vector<std::pair<std::string, fs::file_type>> entries;
-    std::error_code ec;
-    for (fs::directory_iterator it(HostPath(folder), ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = PathToHost(it->path().filename());
-        if (name.empty() || name[0] == '.')
-            continue;
-        std::error_code typeEc;
-        entries.emplace_back(name, it->symlink_status(typeEc).type());
-    }
-    if (ec) {
-        // A folder that cannot be read goes whole; the build makes it again.
-        RemoveImageEntry(folder, failures);
+// What an earlier build left in the image folder: what this build does not make, to be removed,
+// and the files it makes too, by their key in the plan, with what the listing found (the copy
+// judges whether they can stay).
+struct TImageSurvey {
+    std::vector<std::string> Unmade;
+    std::unordered_map<std::string, TFileLook> OldCopies;
+};
+
+// Walks the image folder without changing it. A file the plan makes is kept for the copy to judge;
+// a link is never kept or followed; only folders of the plan are entered. Entries starting with "."
+// are left alone, as clearing leaves them. A folder that cannot be read goes whole; the build makes
+// it again.
+void SurveyImageFolder(const std::string& folder, const std::string& rel, const TImagePlan& plan,
+                       TImageSurvey& survey) {
+    std::vector<std::pair<std::string, TFileLook>> entries;
+    if (!ListFolder(folder, entries)) {
+        survey.Unmade.push_back(folder);
         return;
     }
-    for (const auto& [name, type] : entries) {
+    for (const auto& [name, look] : entries) {
+        if (name.empty() || name[0] == '.')
+            continue;
         const std::string path = JoinPath(folder, name);
-        const std::string key = rel.empty() ? name : rel + "/" + name;
+        std::string key = rel.empty() ? name : rel + "/" + name;
         // A junction may be listed as a folder: only a real one is entered.
-        if (type == fs::file_type::directory && plan.Folders.count(key) && !IsSymLink(path))
-            PruneImageFolder(path, key, plan, failures);
-        else if (type != fs::file_type::regular || !plan.Files.count(key))
-            RemoveImageEntry(path, failures);
+        if (look.Kind == TFileKind::Folder && !look.Link && plan.Folders.count(key))
+            SurveyImageFolder(path, key, plan, survey);
+        else if (look.Kind == TFileKind::File && !look.Link && plan.Files.count(key))
+            survey.OldCopies.emplace(std::move(key), look);
+        else
+            survey.Unmade.push_back(path);
     }
+}
+
+// What a build copies, and for a rebuild what the image folder holds already. Only looks: it runs
+// while the build looks for errors, before it knows whether it may change anything.
+struct TBuildPlan {
+    std::vector<TCopyJob> Jobs;
+    TImageSurvey Survey;
+};
+
+TBuildPlan PlanBuild(const TProject& p, const TDeploymentPaths& paths, TBuildMode mode) {
+    TBuildPlan plan;
+    plan.Jobs = CopyJobs(p, paths);
+    // Without a deployment folder or a project name there is no image folder: the build refuses.
+    if (mode == TBuildMode::Rebuild && !paths.Deploy.empty() && !paths.ProjectName.empty() &&
+        !IsSymLink(paths.ImageRoot) && DirectoryExists(paths.ImageRoot))
+        SurveyImageFolder(paths.ImageRoot, std::string(), ImagePlan(paths, plan.Jobs), plan.Survey);
+    return plan;
 }
 
 } // namespace
@@ -251,6 +284,11 @@ TDeploymentPaths DeploymentPaths(const TProject& p) {
 }
 
 std::vector<std::string> BuildRefusals(const TProject& p) {
+    TFileLooks looks;
+    return BuildRefusals(p, looks);
+}
+
+std::vector<std::string> BuildRefusals(const TProject& p, TFileLooks& looks) {
     std::vector<std::string> refusals;
     if (IsBlank(p.MiscDeployment))
         refusals.push_back("The deployment folder is not set.");
@@ -271,7 +309,7 @@ std::vector<std::string> BuildRefusals(const TProject& p) {
     if (refusals.empty()) {
         // Clearing the image folder must not take the project's own files with it.
         const TDeploymentPaths paths = DeploymentPaths(p);
-        TPathResolver normalize;
+        TPathResolver normalize(looks);
         const std::string imageRoot = NormalizedPath(paths.ImageRoot);
         const std::string script = NormalizedPath(paths.ScriptPath), setup = NormalizedPath(paths.SetupExe);
         std::vector<std::string> own = {p.FileName}; // resolved host paths
@@ -308,7 +346,7 @@ std::vector<std::string> DestinationClashes(const TProject& p) {
     const TDeploymentPaths paths = DeploymentPaths(p);
     // The later copy replaces the earlier one, and the setup installs the same file twice. Names are
     // folded in the code page, as the engine's system ignores letter case in file names.
-    std::map<std::string, std::string> placed; // folded destination -> source
+    std::unordered_map<std::string, std::string> placed; // folded destination -> source
     for (const char* reserved : {kSettingsFileName, kInstallFileName})
         placed[FoldedDestination(JoinPath(paths.Presetup, reserved))] = "the build itself";
     for (const TCopyJob& job : CopyJobs(p, paths)) {
@@ -330,9 +368,13 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         return result;
     }
     // What the setup would do other than typed is said before the question, which may still stop
-    // the build; what it would lose or mangle stops it before anything is deleted.
-    const TFindings findings = CheckProject(p);
-    result.Warnings = FindingTexts(findings, TFindingKind::Warning);
+    // the build; what it would lose or mangle stops it before anything is deleted. Only the errors
+    // look at files, and only after the question, which may have stood open a while: one look at
+    // each file then serves the errors, the progress total and the rebuild's comparison.
+    {
+        TFileLooks unused;
+        result.Warnings = FindingTexts(CheckProject(p, TFindingKind::Warning, unused), TFindingKind::Warning);
+    }
     if (!result.Warnings.empty())
         ui.MessageDlg(MarkupList(kMsgWarnings, result.Warnings), TMsgDlgType::mtWarning, mbOK);
     if (ui.MessageDlg(ClearFolderQuestion(DeploymentPaths(p)), TMsgDlgType::mtConfirmation, mbYes | mbNo) ==
@@ -342,11 +384,19 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     }
     ui.ResetProgressLines();
 
-    // The image folder is looked at again: the question may have stood open a while.
-    std::vector<std::string> errors = BuildRefusals(p);
-    for (const TFinding& f : findings)
-        if (f.Kind == TFindingKind::Error && f.Rule != std::string(kBuildSettingsRule))
-            errors.push_back(f.Text);
+    const TDeploymentPaths paths = DeploymentPaths(p);
+    // The plan is made beside the search for errors: both only look, and they look at different
+    // files (the sources, the image folder).
+    std::future<TBuildPlan> planned;
+    try {
+        planned = std::async(std::launch::async, PlanBuild, std::cref(p), std::cref(paths), mode);
+    } catch (const std::system_error&) {
+        planned = std::async(std::launch::deferred, PlanBuild, std::cref(p), std::cref(paths), mode);
+    }
+    TFileLooks looks;
+    std::vector<std::string> errors =
+        FindingTexts(CheckProject(p, TFindingKind::Error, looks), TFindingKind::Error);
+    TBuildPlan plan = planned.get();
     if (!errors.empty()) {
         ui.SetProgressState(lbB1, psFailed);
         ui.MessageDlg(MarkupList(kMsgRefused, errors), TMsgDlgType::mtError, mbOK);
@@ -356,7 +406,6 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     }
 
     ui.SetProgressState(lbB1, psRunning);
-    const TDeploymentPaths paths = DeploymentPaths(p);
     bool stageFailed[5] = {false, false, false, false, false};
     std::vector<std::string> reported; // failures for the closing message
     auto failed = [&](int stage, const std::string& what) {
@@ -368,7 +417,7 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
 
     if (!ForceDirectories(paths.Deploy))
         failed(0, "Could not create the folder " + QuotedPath(paths.Deploy) + ".");
-    const std::vector<TCopyJob> jobs = CopyJobs(p, paths);
+    const std::vector<TCopyJob>& jobs = plan.Jobs;
     if (IsSymLink(paths.ImageRoot)) {
         if (!ForceDeleteFile(paths.ImageRoot))
             failed(0, "Could not remove the link " + QuotedPath(paths.ImageRoot) + ".");
@@ -376,8 +425,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
         std::vector<std::string> leftovers;
         if (mode == TBuildMode::Clean)
             DeleteDirectory(paths.ImageRoot, true, &leftovers);
-        else if (DirectoryExists(paths.ImageRoot))
-            PruneImageFolder(paths.ImageRoot, std::string(), ImagePlan(paths, jobs), leftovers);
+        for (const std::string& unmade : plan.Survey.Unmade)
+            RemoveImageEntry(unmade, leftovers);
         for (const std::string& left : leftovers)
             failed(0, "Could not remove the old " + QuotedPath(left) + ".");
     }
@@ -402,7 +451,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
     std::uint64_t bytesTotal = 0;
     std::vector<std::uint64_t> sizes; // of the sources, in job order
     for (const TCopyJob& job : jobs) {
-        sizes.push_back(FileSize(job.Source));
+        const TFileLook& source = looks(job.Source);
+        sizes.push_back(source.Kind == TFileKind::File ? source.Size : 0);
         bytesTotal += sizes.back();
     }
     const int filesTotal = static_cast<int>(jobs.size());
@@ -454,7 +504,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
             }
             made.insert(job.DestFolder);
         }
-        if (mode == TBuildMode::Rebuild && ReuseUnchangedCopy(job.Source, dest)) {
+        const auto old = plan.Survey.OldCopies.find(CopyKey(paths, job));
+        if (old != plan.Survey.OldCopies.end() && ReuseUnchangedCopy(job.Source, looks(job.Source), dest, old->second)) {
             ++result.FilesKept;
             bytesBefore += sizes[i];
         } else {
@@ -486,15 +537,21 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
             failed(stage, e.Text());
         }
     };
-    // The engine files' store reads what is at its place first: an earlier build's file would
-    // leave its keys in this one.
-    for (const char* written : {kSettingsFileName, kInstallFileName}) {
-        const std::string old = JoinPath(paths.Presetup, written);
-        if (IsSymLink(old) || FileExists(old))
-            ForceDeleteFile(old);
-    }
-    write(2, [&] { WriteSettingsFile(p, paths.Presetup); });
-    write(3, [&] { WriteInstallFile(p, paths.Presetup); });
+    // A rebuild leaves an engine file alone that holds what it would write. Otherwise the old file
+    // goes first: the store reads what is at its place, and an earlier build's keys would stay.
+    auto writeEngineFile = [&](int stage, const char* name, std::string (*text)(const TProject&),
+                               void (*writer)(const TProject&, const std::string&)) {
+        write(stage, [&] {
+            const std::string path = JoinPath(paths.Presetup, name);
+            if (mode == TBuildMode::Rebuild && FileHolds(path, text(p)))
+                return;
+            if (IsSymLink(path) || FileExists(path))
+                ForceDeleteFile(path);
+            writer(p, paths.Presetup);
+        });
+    };
+    writeEngineFile(2, kSettingsFileName, &SettingsFileText, &WriteSettingsFile);
+    writeEngineFile(3, kInstallFileName, &InstallFileText, &WriteInstallFile);
     write(4, [&] { WriteScriptFile(p, paths.ScriptPath); });
     ui.SetProgressState(lbB5, stateOf(4));
 

@@ -5,6 +5,7 @@
 
 #include "deploy/BuildUi.h"
 #include "core/Project.h"
+#include "deploy/FileUtils.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,6 +42,8 @@ std::string ResolveProjectPath(const TProject& project, const std::string& path)
 // destination climbing out with "..", an image folder that holds the project's own files or that
 // an earlier build did not make, rows beyond the file format's limits. Empty when a build may start.
 std::vector<std::string> BuildRefusals(const TProject& project);
+// The same with the looks at files taken so far (TFileLooks).
+std::vector<std::string> BuildRefusals(const TProject& project, TFileLooks& looks);
 
 // Different sources that the build would copy to one place, one text each naming both and the place.
 std::vector<std::string> DestinationClashes(const TProject& project);

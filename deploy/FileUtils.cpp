@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 
 namespace tv {
 
@@ -42,6 +43,18 @@ void CopyFile(const std::string& source, const std::string& dest, const TCopyPro
     if (!fileio::CopyChunked(source, dest, progress, append, &why))
         throw EDeployError(
             "Could not copy \"" + HostPathShown(source) + "\" to \"" + HostPathShown(dest) + "\"", why);
+}
+
+bool FileHolds(const std::string& path, const std::string& bytes) {
+    // Looked at before it is opened: a FIFO or a device in its place is never read.
+    TFileLooks looks;
+    const TFileLook& look = looks(path);
+    if (look.Link || !look.Problem.empty() || look.Size != bytes.size())
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    std::string held(bytes.size(), '\0');
+    return in.read(held.data(), static_cast<std::streamsize>(held.size())) && in.peek() == EOF &&
+           held == bytes;
 }
 
 std::string HostPathShown(const std::string& host) {

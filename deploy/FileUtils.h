@@ -11,7 +11,10 @@
 #include <cstdint>
 
 #include <functional>
+#include <map>
 #include <string>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace tv {
@@ -98,12 +101,58 @@ constexpr std::size_t kCopyChunk = 131072;
 void CopyFile(const std::string& source, const std::string& dest, const TCopyProgress& progress = {},
               bool append = false);
 
+// One look at a path, taken with as few calls to the system as it needs. A build asks about every
+// source several times (Check, its refusals, the progress total, the rebuild's comparison) and
+// about every copy once; one look answers them all.
+enum class TFileKind { Missing, File, Folder, Other };
+// A moment as the file system keeps it (seconds and their fraction in the system's ticks).
+struct TFileTime {
+    std::int64_t Seconds = 0;
+    std::int64_t Fraction = 0;
+    bool operator==(const TFileTime& o) const { return Seconds == o.Seconds && Fraction == o.Fraction; }
+    bool operator!=(const TFileTime& o) const { return !(*this == o); }
+    bool operator<(const TFileTime& o) const {
+        return Seconds != o.Seconds ? Seconds < o.Seconds : Fraction < o.Fraction;
+    }
+    bool operator<=(const TFileTime& o) const { return !(o < *this); }
+};
+struct TFileLook {
+    bool Link = false;                 // the path itself is a symbolic link (a reparse point)
+    TFileKind Kind = TFileKind::Missing;
+    std::string Problem;               // SourceFileProblem's answer (followed looks only)
+    std::uint64_t Size = 0;
+    TFileTime Modified;                // the content's last change
+    TFileTime Changed;                 // the file's own last change (when its copy was written)
+    std::uint32_t Mode = 0;            // permission bits (attributes on Windows)
+    std::uint32_t Names = 1;           // hard links to it
+};
+
+// Looks at the files a build copies, each path once: what a look found is kept for the looker's
+// lifetime, so one looker stands for one moment. Links are followed; Link tells that there was one.
+class TFileLooks final {
+public:
+    const TFileLook& operator()(const std::string& path);
+
+private:
+    std::unordered_map<std::string, TFileLook> m_Looks;
+    std::map<std::uint64_t, bool> m_SystemDevices; // device -> a pseudo file system of the system
+};
+
+// The entries of a folder (without "." and ".."), each looked at without following a link: a link
+// has Link set and Kind Other. False when the folder cannot be read.
+bool ListFolder(const std::string& folder, std::vector<std::pair<std::string, TFileLook>>& entries);
+
 // Whether dest can stand for a fresh copy of source, so that a rebuild need not copy it again: a
 // regular file of its own (no link, no second name that could be changed from outside), with the
 // source's size and modification time, written after the source last changed (a source rewritten
 // within the same tick of the clock as its copy would otherwise look unchanged). When it can, its
-// permission bits (attributes on Windows) are set to the source's, as a copy sets them.
-bool ReuseUnchangedCopy(const std::string& source, const std::string& dest);
+// permission bits (attributes on Windows) are set to the source's, as a copy sets them. The looks
+// are those of TFileLooks (source) and ListFolder (dest); Windows looks again through handles.
+bool ReuseUnchangedCopy(const std::string& source, const TFileLook& sourceLook, const std::string& dest,
+                        const TFileLook& destLook);
+
+// Whether path is a regular file of its own (no link) holding exactly bytes.
+bool FileHolds(const std::string& path, const std::string& bytes);
 
 namespace fileio {
 // The platform layer of CopyFile (FileUtils_posix.cpp / FileUtils_win.cpp): false, with the reason

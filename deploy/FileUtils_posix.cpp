@@ -234,23 +234,95 @@ bool OnPseudoFileSystem(const std::string& path) {
 #endif
 }
 
-std::string ProblemOf(const std::string& path, const struct stat& st) {
+void Fill(TFileLook& look, const struct stat& st) {
+    look.Kind = S_ISREG(st.st_mode)   ? TFileKind::File
+                : S_ISDIR(st.st_mode) ? TFileKind::Folder
+                                      : TFileKind::Other;
+    look.Size = static_cast<std::uint64_t>(st.st_size);
+    look.Modified = {static_cast<std::int64_t>(st.st_mtim.tv_sec), st.st_mtim.tv_nsec};
+    look.Changed = {static_cast<std::int64_t>(st.st_ctim.tv_sec), st.st_ctim.tv_nsec};
+    look.Mode = static_cast<std::uint32_t>(st.st_mode & 07777);
+    look.Names = static_cast<std::uint32_t>(st.st_nlink);
+}
+
+// A look with links followed: one call for a file that is no link. onSystemFs(path, device) tells
+// whether a regular file lies on a pseudo file system.
+template <class TOnSystemFs>
+TFileLook FollowedLook(const std::string& path, TOnSystemFs&& onSystemFs) {
+    TFileLook look;
+    struct stat st;
+    if (path.empty()) {
+        look.Problem = ErrnoText(ENOENT);
+        return look;
+    }
+    if (::lstat(path.c_str(), &st) != 0) {
+        look.Problem = ErrnoText(errno);
+        return look;
+    }
+    if (S_ISLNK(st.st_mode)) {
+        look.Link = true;
+        if (::stat(path.c_str(), &st) != 0) {
+            look.Problem = ErrnoText(errno);
+            return look;
+        }
+    }
+    Fill(look, st);
     if (!S_ISREG(st.st_mode))
-        return KindOf(st.st_mode);
-    if (OnPseudoFileSystem(path))
-        return "it is a pseudo file of the system (like those in /proc), not a regular file";
-    return {};
+        look.Problem = KindOf(st.st_mode);
+    else if (onSystemFs(path, st.st_dev))
+        look.Problem = "it is a pseudo file of the system (like those in /proc), not a regular file";
+    return look;
 }
 
 } // namespace
 
 std::string SourceFileProblem(const std::string& path) {
-    struct stat st;
-    if (path.empty())
-        return ErrnoText(ENOENT);
-    if (::stat(path.c_str(), &st) != 0)
-        return ErrnoText(errno);
-    return ProblemOf(path, st);
+    return FollowedLook(path, [](const std::string& p, dev_t) { return OnPseudoFileSystem(p); }).Problem;
+}
+
+const TFileLook& TFileLooks::operator()(const std::string& path) {
+    if (const auto it = m_Looks.find(path); it != m_Looks.end())
+        return it->second;
+    // Every file of one device lies on one file system: it is asked about once.
+    TFileLook look = FollowedLook(path, [this](const std::string& p, dev_t device) {
+        const auto [it, added] = m_SystemDevices.emplace(static_cast<std::uint64_t>(device), false);
+        if (added)
+            it->second = OnPseudoFileSystem(p);
+        return it->second;
+    });
+    return m_Looks.emplace(path, std::move(look)).first->second;
+}
+
+bool ListFolder(const std::string& folder, std::vector<std::pair<std::string, TFileLook>>& entries) {
+    DIR* d = ::opendir(folder.c_str());
+    if (!d)
+        return false;
+    // Looked at through the open folder: the system walks no path per entry.
+    const int fd = ::dirfd(d);
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(d);
+        if (!e) {
+            ok = errno == 0;
+            break;
+        }
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0)
+            continue;
+        struct stat st;
+        if (::fstatat(fd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue; // gone meanwhile
+        TFileLook look;
+        if (S_ISLNK(st.st_mode)) {
+            look.Link = true;
+            look.Kind = TFileKind::Other;
+        } else {
+            Fill(look, st);
+        }
+        entries.emplace_back(e->d_name, look);
+    }
+    ::closedir(d);
+    return ok;
 }
 
 bool fileio::CopyChunked(const std::string& source, const std::string& dest, const TCopyProgress& progress,
@@ -349,20 +421,13 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
     return true;
 }
 
-bool ReuseUnchangedCopy(const std::string& source, const std::string& dest) {
-    struct stat src, dst;
-    if (::stat(source.c_str(), &src) != 0 || !S_ISREG(src.st_mode) || ::lstat(dest.c_str(), &dst) != 0 ||
-        !S_ISREG(dst.st_mode) || dst.st_nlink != 1 || dst.st_size != src.st_size)
+bool ReuseUnchangedCopy(const std::string&, const TFileLook& sourceLook, const std::string& dest,
+                        const TFileLook& destLook) {
+    if (!sourceLook.Problem.empty() || sourceLook.Kind != TFileKind::File || destLook.Link ||
+        destLook.Kind != TFileKind::File || destLook.Names != 1 || destLook.Size != sourceLook.Size ||
+        destLook.Modified != sourceLook.Modified || destLook.Changed <= sourceLook.Modified)
         return false;
-    auto compare = [](const struct timespec& a, const struct timespec& b) {
-        return a.tv_sec != b.tv_sec ? (a.tv_sec < b.tv_sec ? -1 : 1)
-                                    : (a.tv_nsec != b.tv_nsec ? (a.tv_nsec < b.tv_nsec ? -1 : 1) : 0);
-    };
-    if (compare(dst.st_mtim, src.st_mtim) != 0 || compare(dst.st_ctim, src.st_mtim) <= 0)
-        return false;
-    if ((dst.st_mode & 07777) != (src.st_mode & 07777) && ::chmod(dest.c_str(), src.st_mode & 07777) != 0)
-        return false;
-    return true;
+    return destLook.Mode == sourceLook.Mode || ::chmod(dest.c_str(), sourceLook.Mode) == 0;
 }
 
 std::string GetCurrentDir() {

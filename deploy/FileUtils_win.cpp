@@ -252,7 +252,48 @@ bool fileio::CopyChunked(const std::string& source, const std::string& dest, con
     return true;
 }
 
-bool ReuseUnchangedCopy(const std::string& source, const std::string& dest) {
+const TFileLook& TFileLooks::operator()(const std::string& path) {
+    if (const auto it = m_Looks.find(path); it != m_Looks.end())
+        return it->second;
+    TFileLook look;
+    look.Problem = SourceFileProblem(path);
+    look.Link = IsSymLink(path);
+    if (look.Problem.empty()) {
+        look.Kind = TFileKind::File;
+        look.Size = FileSize(path);
+    } else if (DirectoryExists(path)) {
+        look.Kind = TFileKind::Folder;
+    } else if (FileExists(path)) {
+        look.Kind = TFileKind::Other;
+    }
+    return m_Looks.emplace(path, std::move(look)).first->second;
+}
+
+bool ListFolder(const std::string& folder, std::vector<std::pair<std::string, TFileLook>>& entries) {
+    WIN32_FIND_DATAA data;
+    const HANDLE find = FindFirstFileA(JoinPath(folder, "*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        const std::string name = data.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        TFileLook look;
+        look.Link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        look.Kind = look.Link                                             ? TFileKind::Other
+                    : (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TFileKind::Folder
+                                                                          : TFileKind::File;
+        look.Size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+        look.Mode = data.dwFileAttributes;
+        entries.emplace_back(name, look);
+    } while (FindNextFileA(find, &data));
+    const bool ok = GetLastError() == ERROR_NO_MORE_FILES;
+    FindClose(find);
+    return ok;
+}
+
+// A folder listing holds no link count and no change time here: the two files are opened instead.
+bool ReuseUnchangedCopy(const std::string& source, const TFileLook&, const std::string& dest, const TFileLook&) {
     THandle in(CreateFileA(source.c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_FLAG_BACKUP_SEMANTICS, nullptr));

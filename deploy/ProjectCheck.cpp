@@ -61,23 +61,24 @@ std::string TrimBlanks(const std::string& s) {
 
 // ---- errors
 
-void FindBuildRefusals(const TProject& p, TTexts& out) {
-    for (std::string& refusal : BuildRefusals(p))
+void FindBuildRefusals(const TProject& p, TFileLooks& looks, TTexts& out) {
+    for (std::string& refusal : BuildRefusals(p, looks))
         out.push_back(std::move(refusal));
 }
 
 // Sources the build copies: they must be there and be regular files.
-void FindMissingSources(const TProject& p, TTexts& out) {
+void FindMissingSources(const TProject& p, TFileLooks& looks, TTexts& out) {
     const std::string missingReason = SourceFileProblem(std::string());
     auto look = [&](const std::string& what, const std::string& path, TFindingPlace place) {
         if (IsBlank(path))
             return;
         const std::string resolved = ResolveProjectPath(p, path);
-        const std::string problem = SourceFileProblem(resolved);
+        const TFileLook& seen = looks(resolved);
+        const std::string& problem = seen.Problem;
         if (problem.empty())
             return;
         // One message per reason, the system's own: a name too long for the system is not "missing".
-        if (problem == missingReason && !IsSymLink(resolved))
+        if (problem == missingReason && !seen.Link)
             out.push_back({what + " " + QuotedPath(resolved) + " does not exist.", std::move(place)});
         else
             out.push_back({what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".",
@@ -93,7 +94,7 @@ void FindMissingSources(const TProject& p, TTexts& out) {
 }
 
 // Files copied under their own name must be able to keep it.
-void FindSourceNames(const TProject& p, TTexts& out) {
+void FindSourceNames(const TProject& p, TFileLooks&, TTexts& out) {
     auto look = [&](const std::string& what, const std::string& path, TFindingPlace place) {
         if (IsBlank(path))
             return;
@@ -109,13 +110,13 @@ void FindSourceNames(const TProject& p, TTexts& out) {
         look("Static bitmap", p.StaticBitmaps[i].File, RowPlace("Main_Window.Bitmap", i));
 }
 
-void FindSameDestinations(const TProject& p, TTexts& out) {
+void FindSameDestinations(const TProject& p, TFileLooks&, TTexts& out) {
     for (std::string& clash : DestinationClashes(p))
         out.push_back(std::move(clash));
 }
 
 // A file's name (with its sub-folder) is the key of its line in the install list.
-void FindFileNameKeys(const TProject& p, TTexts& out) {
+void FindFileNameKeys(const TProject& p, TFileLooks&, TTexts& out) {
     const auto& rows = p.tbFiles.Records;
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::string path = IncludeTrailingBackslash(rows[i].FilePath);
@@ -128,7 +129,7 @@ void FindFileNameKeys(const TProject& p, TTexts& out) {
     }
 }
 
-void FindShortcutNameKeys(const TProject& p, TTexts& out) {
+void FindShortcutNameKeys(const TProject& p, TFileLooks&, TTexts& out) {
     const auto& rows = p.tbShortcuts.Records;
     for (std::size_t i = 0; i < rows.size(); ++i)
         if (const std::string problem = IniKeyNameProblem(rows[i].Shortcuts); !problem.empty())
@@ -137,7 +138,7 @@ void FindShortcutNameKeys(const TProject& p, TTexts& out) {
                            RowPlace("Shortcuts", i)});
 }
 
-void FindChangeLines(const TProject& p, TTexts& out) {
+void FindChangeLines(const TProject& p, TFileLooks&, TTexts& out) {
     auto look = [&](const TRecordTable<TContentsRecord>& table, const char* what, const char* section,
                     std::string (*problemOf)(const std::string&)) {
         for (std::size_t i = 0; i < table.Records.size(); ++i) {
@@ -161,7 +162,7 @@ void FindChangeLines(const TProject& p, TTexts& out) {
     look(p.tbINI, "INI change", "INIChanges", &IniLineProblem);
 }
 
-void FindBitmapFormats(const TProject& p, TTexts& out) {
+void FindBitmapFormats(const TProject& p, TFileLooks& looks, TTexts& out) {
     // Bitmaps the build copies and that are missing are named by the missing-source rule already.
     // The background bitmap is not copied: its path is handed on as typed, and a project file
     // without one names "bricks.bmp", so only one that is there is looked into.
@@ -169,7 +170,9 @@ void FindBitmapFormats(const TProject& p, TTexts& out) {
         if (IsBlank(path))
             return;
         const std::string resolved = ResolveProjectPath(p, path);
-        if (!SourceFileProblem(resolved).empty() && (copied || !FileExists(resolved)))
+        const TFileLook& seen = looks(resolved);
+        if (!seen.Problem.empty() &&
+            (copied || seen.Kind == TFileKind::Missing || seen.Kind == TFileKind::Folder))
             return;
         if (const std::string problem = BitmapFileProblem(resolved); !problem.empty())
             out.push_back(
@@ -185,7 +188,7 @@ void FindBitmapFormats(const TProject& p, TTexts& out) {
 // ---- warnings
 
 // The run lists' texts are written between double quotes; one inside ends the column early.
-void FindRunQuotes(const TProject& p, TTexts& out) {
+void FindRunQuotes(const TProject& p, TFileLooks&, TTexts& out) {
     const std::tuple<const TRunList*, const char*, const char*> lists[] = {
         {&p.RunBefore, "before installation", "Run.Before"},
         {&p.RunAfter, "after installation", "Run.After"},
@@ -211,7 +214,7 @@ void FindRunQuotes(const TProject& p, TTexts& out) {
 }
 
 // A shortcut's arguments and working folder are written without quotes between commas.
-void FindShortcutCommas(const TProject& p, TTexts& out) {
+void FindShortcutCommas(const TProject& p, TFileLooks&, TTexts& out) {
     for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
         const TShortcutRecord& rec = p.tbShortcuts.Records[i];
         const std::pair<const std::string*, const char*> columns[] = {
@@ -229,34 +232,51 @@ void FindShortcutCommas(const TProject& p, TTexts& out) {
 // A program run after installation (or before uninstallation) from a folder the project installs
 // files to must be one of them; the run dialog suggests bare names, so a file placed in a
 // sub-folder is easily run from the wrong place.
-void FindRunProgramsNotInstalled(const TProject& p, TTexts& out) {
-    // Folded the way the engine's system compares names: the folders files go to, and each file there.
-    std::set<std::string> folders, installed;
-    for (const TFileRecord& rec : p.tbFiles.Records) {
-        const std::string folder = FoldCase(ExcludeTrailingBackslash(rec.FilePath));
-        folders.insert(folder);
-        installed.insert(folder + "\\" + FoldCase(ExtractFileName(rec.FileName)));
-    }
+void FindRunProgramsNotInstalled(const TProject& p, TFileLooks&, TTexts& out) {
+    // Folded the way the engine's system compares names. Only the folders a program is run from
+    // are gathered: most projects run one or two programs of many files.
+    struct TRun {
+        const TRunRecord* Run;
+        const char* When;
+        const char* Section;
+        std::size_t Row;
+        std::string Folder, Name; // folded
+    };
+    std::vector<TRun> runs;
     const std::tuple<const TRunList*, const char*, const char*> lists[] = {
         {&p.RunAfter, "after installation", "Run.After"},
         {&p.RunBeforeUn, "before uninstallation", "Run.BeforeUn"},
     };
     for (const auto& [list, when, section] : lists)
         for (std::size_t i = 0; i < list->size(); ++i) {
-            const TRunRecord& run = (*list)[i];
             std::string folder, name;
-            SplitEnginePath(run.Application, folder, name);
-            if (folder.empty() || name.empty())
-                continue;
-            const std::string folded = FoldCase(folder);
-            if (folders.count(folded) && !installed.count(folded + "\\" + FoldCase(name)))
-                out.push_back({"Program " + Quoted(run.Application) + " run " + when +
-                                   " is not among the files " + "installed to " + Quoted(folder) + ".",
-                               RowPlace(section, i)});
+            SplitEnginePath((*list)[i].Application, folder, name);
+            if (!folder.empty() && !name.empty())
+                runs.push_back({&(*list)[i], when, section, i, FoldCase(folder), FoldCase(name)});
+        }
+    if (runs.empty())
+        return;
+    std::set<std::string> runFolders, folders, installed;
+    for (const TRun& run : runs)
+        runFolders.insert(run.Folder);
+    for (const TFileRecord& rec : p.tbFiles.Records) {
+        std::string folder = FoldCase(ExcludeTrailingBackslash(rec.FilePath));
+        if (!runFolders.count(folder))
+            continue;
+        installed.insert(folder + "\\" + FoldCase(ExtractFileName(rec.FileName)));
+        folders.insert(std::move(folder));
+    }
+    for (const TRun& run : runs)
+        if (folders.count(run.Folder) && !installed.count(run.Folder + "\\" + run.Name)) {
+            std::string folder, name;
+            SplitEnginePath(run.Run->Application, folder, name);
+            out.push_back({"Program " + Quoted(run.Run->Application) + " run " + run.When +
+                               " is not among the files " + "installed to " + Quoted(folder) + ".",
+                           RowPlace(run.Section, run.Row)});
         }
 }
 
-void FindShortcutGroupSubFolders(const TProject& p, TTexts& out) {
+void FindShortcutGroupSubFolders(const TProject& p, TFileLooks&, TTexts& out) {
     for (std::size_t i = 0; i < p.tbShortcuts.Records.size(); ++i) {
         const TShortcutRecord& rec = p.tbShortcuts.Records[i];
         std::string rest = IncludeTrailingBackslash(rec.ProgramGroup);
@@ -268,7 +288,7 @@ void FindShortcutGroupSubFolders(const TProject& p, TTexts& out) {
     }
 }
 
-void FindInstallFolderBackslash(const TProject& p, TTexts& out) {
+void FindInstallFolderBackslash(const TProject& p, TFileLooks&, TTexts& out) {
     const std::string& rest = p.AppInstFolderName;
     if (!rest.empty() && rest[0] != '\\')
         out.push_back({"The installation folder is " + Quoted(p.AppInstallText()) + ": its rest " +
@@ -276,7 +296,7 @@ void FindInstallFolderBackslash(const TProject& p, TTexts& out) {
                        SettingPlace("Start.App.Install")});
 }
 
-void FindUncommonFonts(const TProject& p, TTexts& out) {
+void FindUncommonFonts(const TProject& p, TFileLooks&, TTexts& out) {
     const std::tuple<const std::string*, const char*, const char*> fonts[] = {
         {&p.MainTitleFont, "main window's title font", "Main_Window.Title.Font"},
         {&p.DialogTitleFont, "dialog title font", "Dialog.Title.Font"},
@@ -292,7 +312,7 @@ void FindUncommonFonts(const TProject& p, TTexts& out) {
     }
 }
 
-void FindEmptyRegistryKeys(const TProject& p, TTexts& out) {
+void FindEmptyRegistryKeys(const TProject& p, TFileLooks&, TTexts& out) {
     for (std::size_t i = 0; i < p.tbRegAdd.Records.size(); ++i) {
         const TContentsRecord& rec = p.tbRegAdd.Records[i];
         if (std::all_of(rec.Contents.begin(), rec.Contents.end(),
@@ -351,16 +371,24 @@ const std::vector<TCheckRule>& CheckRules() {
 }
 
 TFindings CheckProject(const TProject& project) {
+    TFileLooks looks;
+    TFindings findings = CheckProject(project, TFindingKind::Error, looks);
+    TFindings warnings = CheckProject(project, TFindingKind::Warning, looks);
+    findings.insert(findings.end(), std::make_move_iterator(warnings.begin()),
+                    std::make_move_iterator(warnings.end()));
+    return findings;
+}
+
+TFindings CheckProject(const TProject& project, TFindingKind kind, TFileLooks& looks) {
     TFindings findings;
-    for (const TFindingKind kind : {TFindingKind::Error, TFindingKind::Warning})
-        for (const TCheckRule& rule : kRules) {
-            if (rule.Kind != kind)
-                continue;
-            TTexts texts;
-            rule.Find(project, texts);
-            for (TFoundText& found : texts)
-                findings.push_back({kind, rule.Name, std::move(found.Text), std::move(found.Place)});
-        }
+    for (const TCheckRule& rule : kRules) {
+        if (rule.Kind != kind)
+            continue;
+        TTexts texts;
+        rule.Find(project, looks, texts);
+        for (TFoundText& found : texts)
+            findings.push_back({kind, rule.Name, std::move(found.Text), std::move(found.Place)});
+    }
     return findings;
 }
 

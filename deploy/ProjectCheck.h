@@ -8,6 +8,7 @@
 // it is shown, and the build goes on.
 
 #include "core/Project.h"
+#include "deploy/FileUtils.h"
 
 #include <string>
 #include <vector>
@@ -47,14 +48,18 @@ struct TCheckRule {
     const char* Name;
     TFindingKind Kind;
     const char* Summary;
-    void (*Find)(const TProject& project, std::vector<TFoundText>& found);
+    void (*Find)(const TProject& project, TFileLooks& looks, std::vector<TFoundText>& found);
 };
 const std::vector<TCheckRule>& CheckRules();
-// The rule that reports BuildRefusals (the build looks at them again after its question).
+// The rule that reports BuildRefusals.
 constexpr const char* kBuildSettingsRule = "build-settings";
 
 // Every finding of every rule: errors first, each kind in the order of the table.
 TFindings CheckProject(const TProject& project);
+// The findings of one kind, with the looks at files taken so far (TFileLooks). A build says the
+// warnings, which look at no file, before its question, and looks for errors after it, sharing
+// the looks with its copies.
+TFindings CheckProject(const TProject& project, TFindingKind kind, TFileLooks& looks);
 
 // The texts of the findings of one kind, in order.
 std::vector<std::string> FindingTexts(const TFindings& findings, TFindingKind kind);

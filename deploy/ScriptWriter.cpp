@@ -130,12 +130,17 @@ void WriteInstallFile(const TProject& p, const std::string& presetupFolder) {
                     [&](TkvIniFile& ini) { WriteInstall(p, ini); });
 }
 
+std::string SettingsFileText(const TProject& p) {
+    return EngineFileText([&](TkvIniFile& ini) { WriteSettings(p, ini); });
+}
+
+std::string InstallFileText(const TProject& p) {
+    return EngineFileText([&](TkvIniFile& ini) { WriteInstall(p, ini); });
+}
+
 TEngineTexts EngineFileTexts(const TProject& p) {
-    TEngineTexts texts;
-    texts.Script = EngineFileText([&](TkvIniFile& ini) { WriteScript(p, ini); });
-    texts.Settings = EngineFileText([&](TkvIniFile& ini) { WriteSettings(p, ini); });
-    texts.Install = EngineFileText([&](TkvIniFile& ini) { WriteInstall(p, ini); });
-    return texts;
+    return {EngineFileText([&](TkvIniFile& ini) { WriteScript(p, ini); }), SettingsFileText(p),
+            InstallFileText(p)};
 }
 
 namespace {

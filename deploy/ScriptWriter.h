@@ -33,6 +33,8 @@ struct TEngineTexts {
     std::string Install;  // APP.INS
 };
 TEngineTexts EngineFileTexts(const TProject& project);
+std::string SettingsFileText(const TProject& project);
+std::string InstallFileText(const TProject& project);
 
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);

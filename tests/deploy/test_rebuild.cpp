@@ -125,6 +125,29 @@ TEST(Rebuild, KeepsUnchangedCopiesAndCopiesWhatChanged) {
                   fs::status(dir.path() / "src/a.exe").permissions());
     }
 
+    // An engine file changed by hand, at its size, is written again; one left alone stays as it is.
+    const fs::path settings = dir.path() / "deploy/demo/Presetup/TZNS.INI";
+    const fs::path install = dir.path() / "deploy/demo/Presetup/APP.INS";
+    const std::string written = ReadText(settings);
+    std::string edited = written;
+    edited[edited.size() / 2] ^= 1;
+    WriteText(settings, edited);
+    const auto installTime = fs::last_write_time(install);
+    BuildQuietly(p, TBuildMode::Rebuild);
+    EXPECT_EQ(ReadText(settings), written);
+    EXPECT_EQ(fs::last_write_time(install), installTime);
+
+    // A source that goes while the question stands open is looked for after it: the build is
+    // refused and the image folder stays as it was.
+    const auto before = Snapshot(dir.path() / "deploy/demo");
+    TRecordingUi asking;
+    asking.OnQuestion = [&] { fs::remove(dir.path() / "src/b.dll"); };
+    r = Build(p, asking, script);
+    EXPECT_EQ(r.Outcome, TBuildOutcome::Refused);
+    EXPECT_THAT(r.Problems, ::testing::Contains(::testing::HasSubstr("b.dll\" does not exist")));
+    EXPECT_EQ(Snapshot(dir.path() / "deploy/demo"), before);
+    WriteText(dir.path() / "src/b.dll", "CONTENT OF b.dll");
+
     // The clean build copies everything again.
     r = BuildQuietly(p, TBuildMode::Clean);
     EXPECT_EQ(r.FilesCopied, 4);

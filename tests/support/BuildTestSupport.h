@@ -99,6 +99,7 @@ public:
     int FilesDone = 0, FilesTotal = 0;
     int Breaths = 0;
     std::function<void()> OnBreath; // runs at every ProcessMessages
+    std::function<void()> OnQuestion; // runs while a question stands open
     std::vector<std::string> Waits; // "program" when a wait starts, "end" when it ends
     bool StopWaiting = false;       // answer to StopWaitingRequested
     std::string Output;             // the compiler's output as it was handed over
@@ -107,6 +108,8 @@ public:
         Messages.push_back({text, type, buttons});
         if (type != tv::TMsgDlgType::mtConfirmation && !(buttons & tv::mbYes))
             return tv::mrOk;
+        if (OnQuestion)
+            OnQuestion();
         if (Answers.empty())
             return tv::mrYes;
         const int a = Answers.front();

@@ -36,6 +36,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
@@ -410,7 +411,15 @@ private slots:
         going.FileName = Path("src/going.dll").toStdString();
         going.FilePath = "%System%";
         SaveAgain();
-        QMetaObject::invokeMethod(qApp, [this] { QFile::remove(Path("src/going.dll")); }, Qt::QueuedConnection);
+        // The file goes once the copying has begun, after the build looked for errors.
+        QTimer remover;
+        QObject::connect(&remover, &QTimer::timeout, [&] {
+            if (Page()->ProgressState(lbB2) == psRunning) {
+                QFile::remove(Path("src/going.dll"));
+                remover.stop();
+            }
+        });
+        remover.start(0);
         TwzDialog::ClearScript();
         TwzDialog::RefuseUnscripted(true);
         TwzDialog::ScriptAnswers({mrYes, mrOk});
