@@ -505,7 +505,8 @@ TBuildResult Build(const TProject& p, IBuildUi& ui, std::string& scriptPath, boo
             made.insert(job.DestFolder);
         }
         const auto old = plan.Survey.OldCopies.find(CopyKey(paths, job));
-        if (old != plan.Survey.OldCopies.end() && ReuseUnchangedCopy(job.Source, looks(job.Source), dest, old->second)) {
+        if (old != plan.Survey.OldCopies.end() &&
+            ReuseUnchangedCopy(job.Source, looks(job.Source), dest, old->second)) {
             ++result.FilesKept;
             bytesBefore += sizes[i];
         } else {

@@ -3,8 +3,8 @@
 // Presetup and Data, the copied files, the three engine files). Check: every problem a build would
 // meet, found without touching the disk.
 
-#include "deploy/BuildUi.h"
 #include "core/Project.h"
+#include "deploy/BuildUi.h"
 #include "deploy/FileUtils.h"
 
 #include <cstddef>

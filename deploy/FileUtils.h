@@ -117,14 +117,15 @@ struct TFileTime {
     bool operator<=(const TFileTime& o) const { return !(o < *this); }
 };
 struct TFileLook {
-    bool Link = false;                 // the path itself is a symbolic link (a reparse point)
+    bool Link = false; // the path itself is a symbolic link (a reparse point)
     TFileKind Kind = TFileKind::Missing;
-    std::string Problem;               // SourceFileProblem's answer (followed looks only)
+    std::string Problem; // SourceFileProblem's answer (followed looks only)
+    bool Absent = false; // the system found nothing at the path (or the link's target)
     std::uint64_t Size = 0;
-    TFileTime Modified;                // the content's last change
-    TFileTime Changed;                 // the file's own last change (when its copy was written)
-    std::uint32_t Mode = 0;            // permission bits (attributes on Windows)
-    std::uint32_t Names = 1;           // hard links to it
+    TFileTime Modified;      // the content's last change
+    TFileTime Changed;       // the file's own last change (when its copy was written)
+    std::uint32_t Mode = 0;  // permission bits (attributes on Windows)
+    std::uint32_t Names = 1; // hard links to it
 };
 
 // Looks at the files a build copies, each path once: what a look found is kept for the looker's

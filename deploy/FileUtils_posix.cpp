@@ -247,24 +247,22 @@ void Fill(TFileLook& look, const struct stat& st) {
 
 // A look with links followed: one call for a file that is no link. onSystemFs(path, device) tells
 // whether a regular file lies on a pseudo file system.
-template <class TOnSystemFs>
-TFileLook FollowedLook(const std::string& path, TOnSystemFs&& onSystemFs) {
+template <class TOnSystemFs> TFileLook FollowedLook(const std::string& path, TOnSystemFs&& onSystemFs) {
     TFileLook look;
     struct stat st;
-    if (path.empty()) {
-        look.Problem = ErrnoText(ENOENT);
+    auto failed = [&look](int err) {
+        look.Problem = ErrnoText(err);
+        look.Absent = err == ENOENT;
         return look;
-    }
-    if (::lstat(path.c_str(), &st) != 0) {
-        look.Problem = ErrnoText(errno);
-        return look;
-    }
+    };
+    if (path.empty())
+        return failed(ENOENT);
+    if (::lstat(path.c_str(), &st) != 0)
+        return failed(errno);
     if (S_ISLNK(st.st_mode)) {
         look.Link = true;
-        if (::stat(path.c_str(), &st) != 0) {
-            look.Problem = ErrnoText(errno);
-            return look;
-        }
+        if (::stat(path.c_str(), &st) != 0)
+            return failed(errno);
     }
     Fill(look, st);
     if (!S_ISREG(st.st_mode))

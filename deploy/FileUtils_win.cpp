@@ -165,7 +165,7 @@ std::uint64_t FileSize(const std::string& path) {
 std::string SourceFileProblem(const std::string& path) {
     const DWORD a = Attributes(path);
     if (a == INVALID_FILE_ATTRIBUTES)
-        return WinErrorText(GetLastError());
+        return WinErrorText(path.empty() ? ERROR_FILE_NOT_FOUND : GetLastError());
     if (a & FILE_ATTRIBUTE_DIRECTORY)
         return "it is a folder";
     if (a & FILE_ATTRIBUTE_DEVICE)
@@ -258,7 +258,10 @@ const TFileLook& TFileLooks::operator()(const std::string& path) {
     TFileLook look;
     look.Problem = SourceFileProblem(path);
     look.Link = IsSymLink(path);
-    if (look.Problem.empty()) {
+    if (Attributes(path) == INVALID_FILE_ATTRIBUTES) {
+        const DWORD err = path.empty() ? ERROR_FILE_NOT_FOUND : GetLastError();
+        look.Absent = err == ERROR_FILE_NOT_FOUND || err == ERROR_PATH_NOT_FOUND;
+    } else if (look.Problem.empty()) {
         look.Kind = TFileKind::File;
         look.Size = FileSize(path);
     } else if (DirectoryExists(path)) {
@@ -280,9 +283,9 @@ bool ListFolder(const std::string& folder, std::vector<std::pair<std::string, TF
             continue;
         TFileLook look;
         look.Link = (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-        look.Kind = look.Link                                             ? TFileKind::Other
+        look.Kind = look.Link                                            ? TFileKind::Other
                     : (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ? TFileKind::Folder
-                                                                          : TFileKind::File;
+                                                                         : TFileKind::File;
         look.Size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
         look.Mode = data.dwFileAttributes;
         entries.emplace_back(name, look);
@@ -293,7 +296,8 @@ bool ListFolder(const std::string& folder, std::vector<std::pair<std::string, TF
 }
 
 // A folder listing holds no link count and no change time here: the two files are opened instead.
-bool ReuseUnchangedCopy(const std::string& source, const TFileLook&, const std::string& dest, const TFileLook&) {
+bool ReuseUnchangedCopy(const std::string& source, const TFileLook&, const std::string& dest,
+                        const TFileLook&) {
     THandle in(CreateFileA(source.c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                            FILE_FLAG_BACKUP_SEMANTICS, nullptr));

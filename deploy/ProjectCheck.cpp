@@ -68,7 +68,6 @@ void FindBuildRefusals(const TProject& p, TFileLooks& looks, TTexts& out) {
 
 // Sources the build copies: they must be there and be regular files.
 void FindMissingSources(const TProject& p, TFileLooks& looks, TTexts& out) {
-    const std::string missingReason = SourceFileProblem(std::string());
     auto look = [&](const std::string& what, const std::string& path, TFindingPlace place) {
         if (IsBlank(path))
             return;
@@ -78,7 +77,7 @@ void FindMissingSources(const TProject& p, TFileLooks& looks, TTexts& out) {
         if (problem.empty())
             return;
         // One message per reason, the system's own: a name too long for the system is not "missing".
-        if (problem == missingReason && !seen.Link)
+        if (seen.Absent && !seen.Link)
             out.push_back({what + " " + QuotedPath(resolved) + " does not exist.", std::move(place)});
         else
             out.push_back({what + " " + QuotedPath(resolved) + " cannot be copied: " + problem + ".",

@@ -160,7 +160,9 @@ public:
         found = !actual.empty();
         if (found)
             m_Taken.insert(actual);
-        return JoinPath(m_Folder, found ? actual : name);
+        std::string relative = found ? actual : name; // "/"-separated
+        std::replace(relative.begin(), relative.end(), '/', kPathDelim);
+        return JoinPath(m_Folder, relative);
     }
     void MarkTaken(const std::string& name) {
         if (const std::string actual = Find(name); !actual.empty())

