@@ -94,10 +94,10 @@ TEST(CliEdit, SetChecksEveryValueBeforeItChangesAnything) {
     EXPECT_EQ(ReadBytes(tvx), bytes);
 
     // Accepted values go in as the file writes them; keys are matched as the file matches them.
-    const TRun set = Cli({"set", tvx, CommandLineText("start.app.name=Caf\xC3\xA9 2.4.1"), "Dialog.DialogPosX=right",
-                          "Start.App.ReadmeBG=0xFF", "Start.Target.OS=NT4, 9X", "Start.Misc.Reboot=false",
-                          "Start.App.Group=%programsmenu%\\Demo",
-                          "Dialog.Dialogs=", "Main_Window.Title.Font=Arial, 12, $0000FF, BI"});
+    const TRun set = Cli({"set", tvx, CommandLineText("start.app.name=Caf\xC3\xA9 2.4.1"),
+                          "Dialog.DialogPosX=right", "Start.App.ReadmeBG=0xFF", "Start.Target.OS=NT4, 9X",
+                          "Start.Misc.Reboot=false", "Start.App.Group=%programsmenu%\\Demo", "Dialog.Dialogs=",
+                          "Main_Window.Title.Font=Arial, 12, $0000FF, BI"});
     ASSERT_EQ(set.Code, 0) << set.Err;
     EXPECT_EQ(ReadBytes(backup), bytes);
     const TProject p = Loaded(tvx);
