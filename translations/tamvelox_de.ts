@@ -688,6 +688,94 @@
         <source>Cannot open %1: engine scripts cannot be read here.</source>
         <translation>%1 kann nicht geöffnet werden: Skripte der Engine können hier nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>%1: the section [%2] appears twice; only the first is read.</source>
+        <translation>%1: Der Abschnitt [%2] kommt zweimal vor; nur der erste wird gelesen.</translation>
+    </message>
+    <message>
+        <source>The path %1 holds characters the project&apos;s code page cannot hold; such paths are kept as they are and will not name their files.</source>
+        <translation>Der Pfad %1 enthält Zeichen, die die Codepage des Projekts nicht fassen kann; solche Pfade bleiben, wie sie sind, und benennen ihre Dateien nicht.</translation>
+    </message>
+    <message>
+        <source>The static bitmap %1 is not in the image folder&apos;s Presetup.</source>
+        <translation>Das statische Bild %1 liegt nicht im Presetup des Abbildordners.</translation>
+    </message>
+    <message>
+        <source>The image folder has no Presetup/%1: the project lacks everything it would hold.</source>
+        <translation>Der Abbildordner hat kein Presetup/%1: dem Projekt fehlt alles, was darin stünde.</translation>
+    </message>
+    <message>
+        <source>The image folder %1 that the script names does not exist: the project holds only what the script itself holds.</source>
+        <translation>Der Abbildordner %1, den das Skript nennt, existiert nicht: das Projekt enthält nur, was das Skript selbst enthält.</translation>
+    </message>
+    <message>
+        <source>%1 is no engine script: it names no image folder ([Config] ImagePath).</source>
+        <translation>%1 ist kein Skript der Engine: es nennt keinen Abbildordner ([Config] ImagePath).</translation>
+    </message>
+    <message>
+        <source>APP.INS lists %1, which is not in the image folder&apos;s Data: its row names a missing file.</source>
+        <translation>APP.INS nennt %1, das nicht im Data des Abbildordners liegt: seine Zeile nennt eine fehlende Datei.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 files; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 Dateien; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 shortcuts; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 Verknüpfungen; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 registry keys to add; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 hinzuzufügende Registrierungsschlüssel; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 registry keys to delete; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 zu löschende Registrierungsschlüssel; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 INI file sections; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 Abschnitte von INI-Dateien; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 static bitmaps; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 statische Bilder; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 programs run before installation; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 vor der Installation ausgeführte Programme; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 programs run after installation; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 nach der Installation ausgeführte Programme; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 programs run before uninstallation; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 vor der Deinstallation ausgeführte Programme; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>The engine files hold %1 programs run after uninstallation; a project holds %2, so the last %3 are left out.</source>
+        <translation>Die Dateien der Engine enthalten %1 nach der Deinstallation ausgeführte Programme; ein Projekt fasst %2, daher werden die letzten %3 weggelassen.</translation>
+    </message>
+    <message>
+        <source>Data/%1 is in the image folder, but APP.INS does not list it: it is left out.</source>
+        <translation>Data/%1 liegt im Abbildordner, aber APP.INS nennt es nicht: es wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>Presetup/%1 is in the image folder, but nothing the project keeps names it: it is left out.</source>
+        <translation>Presetup/%1 liegt im Abbildordner, aber nichts, was das Projekt behält, nennt es: es wird weggelassen.</translation>
+    </message>
+    <message>
+        <source>%1 [%2]: %3 becomes %4.</source>
+        <translation>%1 [%2]: %3 wird zu %4.</translation>
+    </message>
+    <message>
+        <source>%1 [%2]: %3 is not kept.</source>
+        <translation>%1 [%2]: %3 wird nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1; nothing of it is kept.</source>
+        <translation>%1; nichts davon wird übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>tv::TDCVersionInfo</name>

@@ -3,6 +3,9 @@
 // messages core and deploy hand it read German.
 #include "UiTestSupport.h"
 
+#include "core/ProjectFile.h"
+#include "deploy/ScriptImport.h"
+
 #include "ui/lib/HelpWindow.h"
 #include "ui/lib/wzWizardTree.h"
 #include "ui/main/MainUnit.h"
@@ -165,6 +168,30 @@ private slots:
                                    "before it./}"),
                  QString("Errors/#/{Quelldatei \"/p/a b.exe\" existiert nicht./}/#/{Datei \"a=b.txt\" (Zeile 3 "
                          "der Dateien): Der Name enthält „=“: das Setup liest nur den Text davor./}"));
+        // What an import cannot keep: every kind of line it lists reads German.
+        TEngineFiles f;
+        f.ScriptPath = "/setups/setup.TZN";
+        f.Script = "[Config]\r\nImagePath=setup\r\nExeName=other\r\n[Custom]\r\nKey=1\r\n";
+        f.ImageFound = true;
+        f.ImageRoot = "/setups/setup";
+        f.Presetup = "/setups/setup/Presetup";
+        f.Data = "/setups/setup/Data";
+        f.Settings = "[Display]\r\nDialogPosition=5,1\r\n[Display]\r\nMainWindow=1\r\n";
+        std::string install = "[CopyFiles]\r\nFiles_InstallPath=%InstallPath%\r\n"
+                              "[Files_InstallPath]\r\ngone.dll=gone.dll\r\n[RunApp]\r\n";
+        for (int i = 0; i <= kMaxTableRows; ++i)
+            install += "RunAfter" + std::to_string(i) + "=\"x.exe\",\"\",\"\",1,\"\",0\r\n";
+        f.Install = install;
+        f.PresetupFiles = {"TZNS.INI", "APP.INS", "notes.doc"};
+        f.DataFiles = {"stray.txt"};
+        const std::vector<std::string> losses = ImportEngineFiles(f).Losses;
+        QVERIFY(losses.size() >= 7);
+        for (const std::string& loss : losses)
+            QVERIFY2(TranslatedMessage(QString::fromStdString(loss)) != QString::fromStdString(loss),
+                     loss.c_str());
+        QCOMPARE(
+            TranslatedMessage("TZNS.INI [Display]: \"DialogPosition=5,1\" becomes \"DialogPosition=2,1\"."),
+            QString("TZNS.INI [Display]: \"DialogPosition=5,1\" wird zu \"DialogPosition=2,1\"."));
         // The manual follows the window: its German sections, named by their English files.
         THelpWindow help;
         help.ShowTopic("files.md");

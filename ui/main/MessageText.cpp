@@ -202,6 +202,53 @@ const char* const kKnownTexts[] = {
                       "Registry key to add %1 has no values; the setup only creates the key."),
     QT_TRANSLATE_NOOP("tv::TCoreMessages",
                       "%1 and %2 are both written to %3; only one of them can be there."),
+    // what an engine script's import cannot keep; the looser wordings after the others
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1: the section [%2] appears twice; only the first is read."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The path %1 holds characters the project's code page cannot hold; such paths are kept "
+                      "as they are and will not name their files."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The static bitmap %1 is not in the image folder's Presetup."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The image folder has no Presetup/%1: the project lacks everything it would hold."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The image folder %1 that the script names does not exist: the "
+                                           "project holds only what the script itself holds."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "%1 is no engine script: it names no image folder ([Config] ImagePath)."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "APP.INS lists %1, which is not in the image folder's Data: its row names a missing file."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The engine files hold %1 files; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "The engine files hold %1 shortcuts; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The engine files hold %1 registry keys to add; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The engine files hold %1 registry keys to delete; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The engine files hold %1 INI file sections; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "The engine files hold %1 static bitmaps; a project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The engine files hold %1 programs run before installation; a "
+                                           "project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The engine files hold %1 programs run after installation; a "
+                                           "project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The engine files hold %1 programs run before uninstallation; a "
+                                           "project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "The engine files hold %1 programs run after uninstallation; a "
+                                           "project holds %2, so the last %3 are left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages",
+                      "Data/%1 is in the image folder, but APP.INS does not list it: it is left out."),
+    QT_TRANSLATE_NOOP(
+        "tv::TCoreMessages",
+        "Presetup/%1 is in the image folder, but nothing the project keeps names it: it is left out."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 [%2]: %3 becomes %4."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 [%2]: %3 is not kept."),
+    QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1; nothing of it is kept."),
     // counts, last: their wording is the loosest (a rebuild's count of kept files first)
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "1 file, %1, %2 unchanged"),
     QT_TRANSLATE_NOOP("tv::TCoreMessages", "%1 files, %2, %3 unchanged"),
