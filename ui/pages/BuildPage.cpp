@@ -166,6 +166,7 @@ int TBuildPage::MessageDlg(const std::string& text, TMsgDlgType type, unsigned b
 void TBuildPage::SetProgressState(int line, int state) {
     if (line < 0 || line >= kProgressLineCount)
         return;
+    ShowPendingProgress(); // a step ends with its last file and the bar where they are
     TDCLabel* label = ProgressLine(line);
     QString caption = label->Caption();
     // The state is the one digit after "/im{": it picks the line's image.
@@ -185,18 +186,40 @@ void TBuildPage::SetProgressState(int line, int state) {
 void TBuildPage::ResetProgressLines() {
     for (int line = 0; line < kProgressLineCount; ++line)
         SetProgressState(line, psIdle);
+    m_PendingCopy.reset();
+    m_PendingBar = -1;
     m_pbCopy->setValue(0);
 }
 
+bool TBuildPage::RedrawDue() const {
+    return !m_Redrawn.isValid() || m_Redrawn.elapsed() >= kRedrawMs;
+}
+
+void TBuildPage::ShowPendingProgress() {
+    if (m_PendingCopy) {
+        // A long file name loses its middle rather than its end, so the line still reads as a copy
+        // of that file; the whole text stays in the hint.
+        const QString full = TranslatedMessage(MessageToQString(*m_PendingCopy));
+        m_lbCopy->setToolTip(full);
+        m_lbCopy->setText(m_lbCopy->fontMetrics().elidedText(full, Qt::ElideMiddle, m_lbCopy->width()));
+        m_PendingCopy.reset();
+    }
+    if (m_PendingBar >= 0)
+        m_pbCopy->setValue(m_PendingBar);
+    m_PendingBar = -1;
+    m_Redrawn.start();
+    m_Shown = true;
+}
+
 void TBuildPage::SetCopyText(const std::string& text) {
-    // A long file name loses its middle rather than its end, so the line still reads as a copy of
-    // that file; the whole text stays in the hint.
-    const QString full = TranslatedMessage(MessageToQString(text));
-    m_lbCopy->setToolTip(full);
-    m_lbCopy->setText(m_lbCopy->fontMetrics().elidedText(full, Qt::ElideMiddle, m_lbCopy->width()));
+    m_PendingCopy = text;
+    // The first name of a copy shows at once, later ones as often as the screen can show them.
+    if (m_lbCopy->text().isEmpty() || RedrawDue())
+        ShowPendingProgress();
 }
 
 void TBuildPage::ShowCopyText(bool visible) {
+    ShowPendingProgress(); // the line keeps the last name it was given
     m_lbCopy->setVisible(visible);
 }
 
@@ -208,10 +231,18 @@ void TBuildPage::SetProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal, 
         value = static_cast<int>(bytesDone * 1000 / bytesTotal);
     else if (filesTotal > 0)
         value = filesDone * 1000 / filesTotal;
-    m_pbCopy->setValue(std::min(value, 1000));
+    m_PendingBar = std::min(value, 1000);
+    if (RedrawDue())
+        ShowPendingProgress();
 }
 
 void TBuildPage::ProcessMessages() {
+    // A rebuild keeps most files and asks for a turn after each: the window takes one when it has
+    // shown something new, or when it has not had one for a redraw's time.
+    if (!m_Shown && !RedrawDue())
+        return;
+    ShowPendingProgress();
+    m_Shown = false;
     QCoreApplication::processEvents();
 }
 

@@ -11,9 +11,12 @@
 #include "core/Project.h"
 #include "ui/main/WizardPage.h"
 
+#include <QElapsedTimer>
+
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QCheckBox;
@@ -90,6 +93,11 @@ private:
 
     void SetBusy(bool busy);
     void ShowBuilt(const std::string& folder, int files, std::uint64_t bytes, int kept);
+    // The copy line and the bar are brought to the screen at most every kRedrawMs while files go
+    // by: a rebuild of many kept files would otherwise spend its time drawing names nobody reads.
+    static constexpr int kRedrawMs = 30;
+    bool RedrawDue() const;
+    void ShowPendingProgress();
 
     std::string m_ScriptPath;
     std::function<bool()> m_UnsavedWork;
@@ -102,6 +110,10 @@ private:
     bool m_HasCompilerOutput = false;
 
     std::array<TDCLabel*, kProgressLineCount> m_Lines{};
+    std::optional<std::string> m_PendingCopy; // the copy line's newest text, not shown yet
+    int m_PendingBar = -1;                    // the bar's newest value, not shown yet
+    QElapsedTimer m_Redrawn;                  // since the copy line and the bar were last shown
+    bool m_Shown = false;                     // something was shown since the last event turn
     QLabel* m_lbCopy = nullptr;
     QProgressBar* m_pbCopy = nullptr;
     QPushButton* m_btBuild = nullptr;
