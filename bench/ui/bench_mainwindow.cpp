@@ -75,6 +75,17 @@ QString SavedFullProject(const QTemporaryDir& dir) {
     return path;
 }
 
+// The window shown, with the project at path loaded through its Load button. A question would
+// wait for a person: none is expected, and any is answered at once.
+void ShowLoaded(tv::TMain& window, const QString& path) {
+    window.show();
+    QCoreApplication::processEvents();
+    tv::TwzDialog::RefuseUnscripted(true);
+    tv::TNameSeam::RefuseUnscripted(true);
+    tv::TNameSeam::ScriptNames({path});
+    window.findChild<QToolButton*>("btLoad")->click();
+}
+
 // Load of the full-size project through the window's Load button: the file read, every page
 // refreshed from it, the page shown painted again.
 void LoadFullProjectIntoWindow(benchmark::State& state) {
@@ -104,12 +115,7 @@ void ResizeWindowToFullHd(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = SavedFullProject(dir);
     tv::TMain window;
-    window.show();
-    QCoreApplication::processEvents();
-    tv::TwzDialog::RefuseUnscripted(true);
-    tv::TNameSeam::RefuseUnscripted(true);
-    tv::TNameSeam::ScriptNames({path});
-    window.findChild<QToolButton*>("btLoad")->click();
+    ShowLoaded(window, path);
     for (int i = 0; i < 3; ++i)
         window.findChild<QPushButton*>("btWizNext")->click();
     QCoreApplication::processEvents();
@@ -157,12 +163,7 @@ void RebuildUnchangedThroughWindow(benchmark::State& state) {
     tv::SaveProject(project, path.toStdString());
 
     tv::TMain window;
-    window.show();
-    QCoreApplication::processEvents();
-    tv::TwzDialog::RefuseUnscripted(true);
-    tv::TNameSeam::RefuseUnscripted(true);
-    tv::TNameSeam::ScriptNames({path});
-    window.findChild<QToolButton*>("btLoad")->click();
+    ShowLoaded(window, path);
     window.findChild<QPushButton*>("btWizFinish")->click();
     auto* build = window.findChild<QPushButton*>("btBuild");
     tv::TwzDialog::ScriptAnswers({tv::mrYes});
