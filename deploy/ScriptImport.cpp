@@ -116,21 +116,6 @@ public:
         if (auto v = Value(section, key))
             target = std::move(*v);
     }
-    void Bool(const std::string& section, const std::string& key, bool& target) const {
-        std::int32_t n = 0;
-        if (auto v = Value(section, key); v && TryStrToInt(*v, n))
-            target = n != 0;
-    }
-    void Integer(const std::string& section, const std::string& key, std::int32_t& target) const {
-        std::int32_t n = 0;
-        if (auto v = Value(section, key); v && TryStrToInt(*v, n))
-            target = n;
-    }
-    void Color(const std::string& section, const std::string& key, TColor& target) const {
-        std::int32_t n = 0;
-        if (auto v = Value(section, key); v && TryStrToInt(*v, n))
-            target = static_cast<TColor>(n);
-    }
 
 private:
     std::string m_Label;
@@ -336,33 +321,12 @@ void TImport::ReadSettings() {
         m_P.DlgGroup = words.count("DLG_GROUP") > 0;
         m_P.DlgStart = words.count("DLG_START") > 0;
     }
-    s.Bool(cfg, "AutoSelectLanguage", m_P.MiscLanguageAuto);
-    s.Bool(cfg, "Uninstall", m_P.MiscUninstaller);
-    if (const auto os = s.Value(cfg, "SupportedOS")) {
-        const std::string lower = FoldCase(*os);
-        m_P.Target9x = lower.find("9x") != std::string::npos;
-        m_P.TargetNT = lower.find("nt") != std::string::npos;
-        m_P.Target2k = lower.find("2k") != std::string::npos;
-    }
-    s.Text(cfg, "MinOSVersion", m_P.TargetOSMinVersion);
-    s.Bool(cfg, "NeedReboot", m_P.MiscReboot);
-    s.Integer(cfg, "ExtraDiskSpace", m_P.TargetExtraDiskSpace);
-    s.Text(cfg, "CheckWindow", m_P.TargetCheckWindow);
-    s.Text(cfg, "CheckMutex", m_P.TargetCheckMutex);
-    s.Bool(cfg, "RemoveOldReferences", m_P.TargetRemoveOldReferences);
-
-    const std::string dsp = "Display";
-    s.Bool(dsp, "ShowMainWindow", m_P.MainShow);
-    s.Color(dsp, "GradientTopColor", m_P.MainGradientTop);
-    s.Color(dsp, "GradientBottomColor", m_P.MainGradientBot);
-    s.Text(dsp, "MainTitleFont", m_P.MainTitleFont);
-    s.Bool(dsp, "MainTitleShadow", m_P.MainTitleShadow);
-    s.Color(dsp, "MainTitleShadowColor", m_P.MainTitleShadowColor);
-    s.Text(dsp, "DialogTitleFont", m_P.DialogTitleFont);
-    s.Bool(dsp, "DialogTitleShadow", m_P.DialogTitleFontShadow);
-    s.Color(dsp, "DialogTitleShadowColor", m_P.DialogTitleFontShadowColor);
-    s.Text(dsp, "DialogFont", m_P.DialogFont);
-    if (auto pos = s.Value(dsp, "DialogPosition")) {
+    // The settings the writer takes from the project as they are, read as the project file reads
+    // them.
+    for (const TSettingsFileKey& k : SettingsFileKeys())
+        if (const auto v = k.Setting ? s.Value(k.Section, k.Key) : std::nullopt)
+            SetSettingText(m_P, *k.Setting, *v, SettingText(m_P, *k.Setting));
+    if (auto pos = s.Value("Display", "DialogPosition")) {
         // Only the three positions a project can choose; another stays as a new project has it.
         const std::string x = SplitFirst(*pos, ",");
         std::int32_t px = 0, py = 0;
@@ -371,12 +335,6 @@ void TImport::ReadSettings() {
         if (TryStrToInt(*pos, py) && py >= 0 && py <= 2)
             m_P.DialogPosY = py;
     }
-    s.Text(dsp, "BackgroundBitmap", m_P.MainBGBitmap);
-    s.Color(dsp, "LicenseBackColor", m_P.AppLicenseBG);
-    s.Color(dsp, "ReadmeBackColor", m_P.AppReadmeBG);
-    s.Bool(dsp, "ShowMainTitle", m_P.MainTitle);
-    s.Bool(dsp, "ShowDialogTitle", m_P.DialogTitle);
-    s.Bool(dsp, "ShowFinalDialog", m_P.DialogFinal);
 
     for (const std::string& line : s.Lines("StaticBitmap")) {
         if (!IsEntry(line))

@@ -138,6 +138,61 @@ std::string InstallFileText(const TProject& p) {
     return EngineFileText([&](TkvIniFile& ini) { WriteInstall(p, ini); });
 }
 
+const std::vector<TSettingsFileKey>& SettingsFileKeys() {
+    static const std::vector<TSettingsFileKey> keys = [] {
+        auto setting = [](const char* section, const char* key, const char* name) {
+            return TSettingsFileKey{section, key, FindSetting(name)};
+        };
+        auto made = [](const char* section, const char* key, std::string (*value)(const TProject&)) {
+            return TSettingsFileKey{section, key, nullptr, value};
+        };
+        auto fixed = [](const char* section, const char* key, const char* value) {
+            return TSettingsFileKey{section, key, nullptr, nullptr, value};
+        };
+        const char* C = "Config";
+        const char* D = "Display";
+        return std::vector<TSettingsFileKey>{
+            made(C, "PreInstallDialogSequence", &DialogSequence),
+            fixed(C, "PostInstallDialogSequence", ""),
+            fixed(C, "Languages", ""),
+            setting(C, "AutoSelectLanguage", "Misc.LanguageAuto"),
+            fixed(C, "InsFiles", "App"),
+            fixed(C, "LogFile", "%InstallPath%\\install.log"),
+            setting(C, "Uninstall", "Misc.Uninstaller"),
+            fixed(C, "CheckAdminRights", "1"),
+            setting(C, "SupportedOS", "Target.OS"),
+            setting(C, "MinOSVersion", "Target.OSMinVersion"),
+            setting(C, "NeedReboot", "Misc.Reboot"),
+            setting(C, "ExtraDiskSpace", "Target.ExtraDiskSpace"),
+            setting(C, "CheckWindow", "Target.CheckWindow"),
+            setting(C, "CheckMutex", "Target.CheckMutex"),
+            setting(C, "RemoveOldReferences", "Target.RemoveOldReferences"),
+
+            setting(D, "ShowMainWindow", "Main_Window/Show"),
+            setting(D, "GradientTopColor", "Main_Window/BG.GradientTop"),
+            setting(D, "GradientBottomColor", "Main_Window/BG.GradientBot"),
+            setting(D, "MainTitleFont", "Main_Window/Title.Font"),
+            setting(D, "MainTitleShadow", "Main_Window/Title.Shadow"),
+            setting(D, "MainTitleShadowColor", "Main_Window/Title.ShadowColor"),
+            setting(D, "DialogTitleFont", "Dialog/Title.Font"),
+            setting(D, "DialogTitleShadow", "Dialog/Title.FontShadow"),
+            setting(D, "DialogTitleShadowColor", "Dialog/Title.FontShadowColor"),
+            setting(D, "DialogFont", "Dialog/Font"),
+            made(D, "DialogPosition",
+                 [](const TProject& p) {
+                     return std::to_string(p.DialogPosX) + "," + std::to_string(p.DialogPosY);
+                 }),
+            setting(D, "BackgroundBitmap", "Main_Window/BG.Bitmap"),
+            setting(D, "LicenseBackColor", "App.LicenseBG"),
+            setting(D, "ReadmeBackColor", "App.ReadmeBG"),
+            setting(D, "ShowMainTitle", "Main_Window/Title"),
+            setting(D, "ShowDialogTitle", "Dialog/Title"),
+            setting(D, "ShowFinalDialog", "Dialog/DialogFinal"),
+        };
+    }();
+    return keys;
+}
+
 TEngineTexts EngineFileTexts(const TProject& p) {
     return {EngineFileText([&](TkvIniFile& ini) { WriteScript(p, ini); }), SettingsFileText(p),
             InstallFileText(p)};
@@ -158,41 +213,11 @@ void WriteScript(const TProject& p, TkvIniFile& ini) {
 void WriteSettings(const TProject& p, TkvIniFile& ini) {
     WriteInfoBlock(ini);
 
-    const std::string cfg = "Config";
-    ini.WriteString(cfg, "PreInstallDialogSequence", DialogSequence(p));
-    ini.WriteString(cfg, "PostInstallDialogSequence", "");
-    ini.WriteString(cfg, "Languages", "");
-    ini.WriteBool(cfg, "AutoSelectLanguage", p.MiscLanguageAuto);
-    ini.WriteString(cfg, "InsFiles", "App");
-    ini.WriteString(cfg, "LogFile", "%InstallPath%\\install.log");
-    ini.WriteBool(cfg, "Uninstall", p.MiscUninstaller);
-    ini.WriteBool(cfg, "CheckAdminRights", true);
-    ini.WriteString(cfg, "SupportedOS", p.TargetOSText());
-    ini.WriteString(cfg, "MinOSVersion", p.TargetOSMinVersion);
-    ini.WriteBool(cfg, "NeedReboot", p.MiscReboot);
-    ini.WriteInteger(cfg, "ExtraDiskSpace", p.TargetExtraDiskSpace);
-    ini.WriteString(cfg, "CheckWindow", p.TargetCheckWindow);
-    ini.WriteString(cfg, "CheckMutex", p.TargetCheckMutex);
-    ini.WriteBool(cfg, "RemoveOldReferences", p.TargetRemoveOldReferences);
-
-    const std::string dsp = "Display";
-    ini.WriteBool(dsp, "ShowMainWindow", p.MainShow);
-    ini.WriteString(dsp, "GradientTopColor", ColorToText(p.MainGradientTop));
-    ini.WriteString(dsp, "GradientBottomColor", ColorToText(p.MainGradientBot));
-    ini.WriteString(dsp, "MainTitleFont", p.MainTitleFont);
-    ini.WriteBool(dsp, "MainTitleShadow", p.MainTitleShadow);
-    ini.WriteString(dsp, "MainTitleShadowColor", ColorToText(p.MainTitleShadowColor));
-    ini.WriteString(dsp, "DialogTitleFont", p.DialogTitleFont);
-    ini.WriteBool(dsp, "DialogTitleShadow", p.DialogTitleFontShadow);
-    ini.WriteString(dsp, "DialogTitleShadowColor", ColorToText(p.DialogTitleFontShadowColor));
-    ini.WriteString(dsp, "DialogFont", p.DialogFont);
-    ini.WriteString(dsp, "DialogPosition", std::to_string(p.DialogPosX) + "," + std::to_string(p.DialogPosY));
-    ini.WriteString(dsp, "BackgroundBitmap", p.MainBGBitmap);
-    ini.WriteString(dsp, "LicenseBackColor", ColorToText(p.AppLicenseBG));
-    ini.WriteString(dsp, "ReadmeBackColor", ColorToText(p.AppReadmeBG));
-    ini.WriteBool(dsp, "ShowMainTitle", p.MainTitle);
-    ini.WriteBool(dsp, "ShowDialogTitle", p.DialogTitle);
-    ini.WriteBool(dsp, "ShowFinalDialog", p.DialogFinal);
+    for (const TSettingsFileKey& k : SettingsFileKeys())
+        ini.WriteString(k.Section, k.Key,
+                        k.Setting ? SettingText(p, *k.Setting)
+                        : k.Made  ? k.Made(p)
+                                  : k.Fixed);
 
     for (std::size_t i = 0; i < p.StaticBitmaps.size(); ++i)
         ini.WriteString("StaticBitmap", "Bitmap." + ZeroPad(static_cast<long long>(i) + 1, 2),

@@ -4,8 +4,10 @@
 // settings file TZNS.INI and the install list file APP.INS.
 
 #include "core/Project.h"
+#include "core/ProjectSettings.h"
 
 #include <string>
+#include <vector>
 
 namespace tv {
 
@@ -35,6 +37,18 @@ struct TEngineTexts {
 TEngineTexts EngineFileTexts(const TProject& project);
 std::string SettingsFileText(const TProject& project);
 std::string InstallFileText(const TProject& project);
+
+// The keys of the settings file's [Config] and [Display] sections, in the order they are written.
+// Each is a project setting written as the project file writes it (Setting), a value the writer
+// makes and the import reads itself (Made), or a fixed text (Fixed).
+struct TSettingsFileKey {
+    const char* Section;
+    const char* Key;
+    const TSetting* Setting = nullptr;
+    std::string (*Made)(const TProject&) = nullptr;
+    const char* Fixed = "";
+};
+const std::vector<TSettingsFileKey>& SettingsFileKeys();
 
 // Pieces of the writers, shared with the checks and the tests.
 std::string DialogSequence(const TProject& project);
